@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// The connection dialog's controls are the only store of these settings; every exchange reads
+// them afresh at the moment of use through this source, so transport code needs no widget.
+struct ConnectionSettings {
+    QString portName;    // the port list's current text: a bare name or a full device path
+    int baudIndex = 0;   // item index of the baud-rate list
+    int formatIndex = 0; // item index of the frame-format list
+    QString addressText; // the typed controller address, converted at every request
+};
+
+ConnectionSettings CurrentConnectionSettings();
+// The main window installs the dialog as the source; tests install their own.
+void SetConnectionSettingsSource(std::function<ConnectionSettings()> source);

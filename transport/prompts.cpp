@@ -1,0 +1,22 @@
+#include "prompts.h"
+
+namespace {
+
+class SilentPrompts final : public Prompts {
+public:
+    Answer Message(const QString&, const QString&, Buttons, Icon) override { return Answer::Ok; }
+    std::optional<QString> Input(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+SilentPrompts silentPrompts;
+Prompts* installedPrompts = &silentPrompts;
+
+} // namespace
+
+Prompts& CurrentPrompts() { return *installedPrompts; }
+
+void SetPrompts(Prompts* prompts) { installedPrompts = prompts ? prompts : &silentPrompts; }

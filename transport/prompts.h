@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Every message box, input box and file dialog the program shows goes through this seam, so that
+// tests can read what was shown and answer as a person would. The window installs the Qt
+// implementation at start; code below the widgets reaches it through CurrentPrompts().
+class Prompts {
+public:
+    enum class Icon { None, Information, Warning, Error, Question };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~Prompts() = default;
+
+    virtual Answer Message(const QString& text, const QString& caption, Buttons buttons = Buttons::Ok,
+                           Icon icon = Icon::None) = 0;
+    // The text typed, or nothing when the box was cancelled.
+    virtual std::optional<QString> Input(const QString& caption, const QString& prompt,
+                                         const QString& initial) = 0;
+    // filter uses the "Description|*.ext|Description|*.ext" form; an empty result means cancelled.
+    virtual QString OpenFile(const QString& directory, const QString& filter,
+                             const QString& proposedName) = 0;
+    virtual QString SaveFile(const QString& directory, const QString& filter,
+                             const QString& proposedName) = 0;
+};
+
+// The program-wide prompts; the default one shows nothing, answers Ok and cancels every input.
+Prompts& CurrentPrompts();
+// Installs prompts (not owned); nullptr restores the silent default.
+void SetPrompts(Prompts* prompts);
