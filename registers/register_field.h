@@ -1,0 +1,66 @@
+#pragma once
+
+#include "view_options.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+#include <span>
+
+// Where a quantity lies in its block and how its words read.
+enum class RegisterWidth { Bits16, Bits32 };
+
+struct RegisterField {
+    int offset = 0;
+    RegisterWidth width = RegisterWidth::Bits16;
+    bool isSigned = false;
+};
+
+// Conversion of the scaled view. The shown value is the register value divided by the
+// denominator; a value typed back is multiplied by the same number.
+enum class Scaling {
+    None,          // shown as in the raw view
+    Milli,         // x 0.001
+    Centi,         // x 0.01
+    Deci,          // x 0.1
+    MinutesToHours // / 60
+};
+
+qint64 ScalingDenominator(Scaling scaling);
+
+// The register's value as a number: unsigned or signed by the field's type.
+qint64 FieldValue(std::span<const quint16> block, const RegisterField& field);
+
+// Raw view: the decimal integer; a 32-bit register prints its signed 32-bit reading.
+QString RawText(std::span<const quint16> block, const RegisterField& field);
+
+// Scaled view: the value converted and written with `digits` significant digits; with no scaling
+// it is the raw text.
+QString ScaledText(std::span<const quint16> block, const RegisterField& field, Scaling scaling,
+                   int digits);
+
+// Converting a typed value cell back into the register value.
+struct RegisterConversion {
+    std::optional<quint32> value; // the word (16-bit field) or the pair (32-bit field)
+    QString error;                // set when value is empty
+};
+
+// With the scaled view the text is read in the locale's format, multiplied by the scaling's
+// denominator and truncated toward zero; otherwise (or with no scaling) it is a decimal integer.
+// Either reading of the register's bits is taken (-32768 to 65535 for a 16-bit field,
+// -2147483648 to 4294967295 for a 32-bit one); anything else is refused, never wrapped. A scaled
+// value that rounds just past the end of the field's range (65535 mV shown as 65,54 V) gives
+// that end.
+RegisterConversion CellTextToRegister(const QString& text, const RegisterField& field,
+                                      Scaling scaling, bool scaledView = UseScaledUnits);
+
+// Stores a converted value: the low word for a 16-bit field, both words for a 32-bit one.
+bool StoreField(std::span<quint16> block, const RegisterField& field, quint32 value);
+
+// A view's texts for one table row.
+struct RowTexts {
+    QString name;
+    QString value;
+    QString unit;
+};

@@ -1,0 +1,4 @@
+#include "view_options.h"
+
+bool UseRussianNames = true;
+bool UseScaledUnits = true;

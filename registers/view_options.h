@@ -1,0 +1,6 @@
+#pragma once
+
+// Program-wide view options, both on at start; the view and log options dialog changes them and
+// every fill reads them when it runs.
+extern bool UseRussianNames; // row names from the Russian name tables, else the mnemonics
+extern bool UseScaledUnits;  // values in engineering units, else raw register integers
