@@ -1,0 +1,248 @@
+#include "cell_page.h"
+
+#include "cell_chart_window.h"
+#include "register_image.h"
+#include "string_grid.h"
+#include "table_cells.h"
+#include "table_page.h"
+
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHorizontalBarSeries>
+#include <QLinearGradient>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QValueAxis>
+
+namespace {
+
+const QString kTable = QStringLiteral("StringGrid_INFOCELL_");
+const QString kChart = QStringLiteral("Chart_INFOCELL_");
+const QString kVolts = QStringLiteral("Series_VOLTC_");
+const QString kDegrees = QStringLiteral("Series_TEMPC_");
+const QString kPerScreen = QStringLiteral("UpDown_INFOCELLPT_");
+const QString kPage = QStringLiteral("UpDown_INFOCELLPAGE_");
+const QString kThreeD = QStringLiteral("CheckBox_INFOCELL3D_");
+
+// The bar colour survives the shaded brush of the 3D drawing here.
+const char* const kBaseColor = "baseColor";
+const QColor kVoltColor(144, 238, 144); // light green
+const QColor kDegreeColor(255, 165, 0); // orange
+
+struct CellChart {
+    QChart* chart = nullptr;
+    QHorizontalBarSeries* volts = nullptr;
+    QHorizontalBarSeries* degrees = nullptr;
+    QValueAxis* positions = nullptr;
+};
+
+CellChart FindChart(QWidget* page) {
+    CellChart c;
+    auto* view = page->findChild<QChartView*>(kChart);
+    if (view == nullptr)
+        return c;
+    c.chart = view->chart();
+    for (QAbstractSeries* s : c.chart->series()) {
+        if (s->objectName() == kVolts)
+            c.volts = qobject_cast<QHorizontalBarSeries*>(s);
+        else if (s->objectName() == kDegrees)
+            c.degrees = qobject_cast<QHorizontalBarSeries*>(s);
+    }
+    const QList<QAbstractAxis*> left = c.chart->axes(Qt::Vertical);
+    c.positions = left.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(left.first());
+    return c;
+}
+
+QValueAxis* MakeValueAxis(const QString& title, qreal min, qreal max) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setRange(min, max);
+    return axis;
+}
+
+QHorizontalBarSeries* AddBarSeries(QChart* chart, const QString& name, const QString& title,
+                                   const QColor& color, qreal barWidth) {
+    auto* series = new QHorizontalBarSeries;
+    series->setObjectName(name);
+    auto* set = new QBarSet(title);
+    set->setColor(color);
+    set->setProperty(kBaseColor, color);
+    set->setBorderColor(color.darker(150));
+    series->append(set);
+    // The temperature bars are drawn narrower over the voltage bars so both stay visible.
+    series->setBarWidth(barWidth);
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    series->setLabelsPrecision(4);
+    chart->addSeries(series);
+    return series;
+}
+
+QChartView* MakeCellChart() {
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setAnimationOptions(QChart::NoAnimation);
+
+    auto* volts = AddBarSeries(chart, kVolts, QStringLiteral("Напряжение"), kVoltColor, 0.8);
+    auto* degrees = AddBarSeries(chart, kDegrees, QStringLiteral("Температура"), kDegreeColor, 0.4);
+
+    QValueAxis* voltAxis = MakeValueAxis(QStringLiteral("Напряжение, В"), 2.7, 4.3);
+    voltAxis->setTickType(QValueAxis::TicksDynamic);
+    voltAxis->setTickAnchor(2.7);
+    voltAxis->setTickInterval(0.05);
+    voltAxis->setLabelFormat(QStringLiteral("%.2f"));
+    QValueAxis* degreeAxis = MakeValueAxis(QStringLiteral("Температура, С"), -44, 84);
+    degreeAxis->setLabelFormat(QStringLiteral("%i"));
+    // A fresh chart shows positions 0 to 80 until the first paging.
+    QValueAxis* positions = MakeValueAxis(QStringLiteral("Элементы"), 0, 80);
+    positions->setTickType(QValueAxis::TicksDynamic);
+    positions->setTickAnchor(0);
+    positions->setTickInterval(1);
+    positions->setLabelFormat(QStringLiteral("%i"));
+
+    chart->addAxis(voltAxis, Qt::AlignBottom);
+    chart->addAxis(degreeAxis, Qt::AlignTop);
+    chart->addAxis(positions, Qt::AlignLeft);
+    volts->attachAxis(voltAxis);
+    volts->attachAxis(positions);
+    degrees->attachAxis(degreeAxis);
+    degrees->attachAxis(positions);
+
+    auto* view = new QChartView(chart);
+    view->setObjectName(kChart);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setRubberBand(QChartView::NoRubberBand);
+    SetCellChart3D(chart, false);
+    return view;
+}
+
+QSpinBox* MakeSpinner(const QString& name, const QString& hint, int minimum, int step) {
+    auto* spin = new QSpinBox;
+    spin->setObjectName(name);
+    spin->setToolTip(hint);
+    spin->setRange(minimum, minimum);
+    spin->setValue(minimum);
+    spin->setSingleStep(step);
+    return spin;
+}
+
+// Applies a page window: the spinners get their ranges without reporting a change of their own.
+void ApplyWindow(const CellChartWindow& w, QSpinBox* perScreen, QSpinBox* page, QValueAxis* axis) {
+    const QSignalBlocker blockPerScreen(perScreen);
+    const QSignalBlocker blockPage(page);
+    perScreen->setRange(w.pointsMinimum, w.pointsMaximum);
+    page->setRange(0, w.pageMaximum);
+    if (w.correctedPage)
+        page->setValue(*w.correctedPage);
+    if (axis != nullptr)
+        axis->setRange(w.axisMinimum, w.axisMaximum);
+}
+
+} // namespace
+
+void BuildCellPage(QWidget* page, const RegisterImage& image) {
+    QTableWidget* table = MakeStringGrid(kTable, false);
+    SetGridRowCount(table, 2);
+
+    auto* perScreen =
+        MakeSpinner(kPerScreen, QStringLiteral("Кол-во на экране"), kMinimumCellsPerScreen, 5);
+    auto* pageSpin = MakeSpinner(kPage, QStringLiteral("Прокрутка"), 0, 1);
+    auto* threeD = new QCheckBox(QStringLiteral("3D"));
+    threeD->setObjectName(kThreeD);
+    QChartView* chartView = MakeCellChart();
+
+    auto* controls = new QVBoxLayout;
+    controls->addWidget(perScreen);
+    controls->addWidget(pageSpin);
+    controls->addWidget(threeD);
+    controls->addStretch();
+    auto* tableColumn = new QVBoxLayout;
+    tableColumn->addWidget(table);
+    AddButtonRow(tableColumn, {{"BitBtn_SAVEINFOCELL_", "Сохранить в файл"},
+                               {"BitBtn_LOADINFOCELL_", "Загрузить из файла"}});
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(tableColumn, 3);
+    layout->addWidget(chartView, 4);
+    layout->addLayout(controls);
+
+    // A spinner change pages the chart only when the controller reports cells.
+    const auto repage = [page, perScreen, pageSpin, &image] {
+        const int n = ShownCellCount(image.StatusBlock);
+        if (n != 0)
+            SetCellChartWindow(page, quint16(n), quint16(perScreen->value()),
+                               quint16(pageSpin->value()));
+    };
+    QObject::connect(perScreen, &QSpinBox::valueChanged, page, repage);
+    QObject::connect(pageSpin, &QSpinBox::valueChanged, page, repage);
+    QObject::connect(threeD, &QCheckBox::toggled, page,
+                     [chartView](bool on) { SetCellChart3D(chartView->chart(), on); });
+}
+
+void SetCellChartWindow(QWidget* page, quint16 n, quint16 k, quint16 p) {
+    auto* perScreen = page->findChild<QSpinBox*>(kPerScreen);
+    auto* pageSpin = page->findChild<QSpinBox*>(kPage);
+    if (perScreen == nullptr || pageSpin == nullptr)
+        return;
+    const CellChart c = FindChart(page);
+    const double axisMaximum = c.positions != nullptr ? c.positions->max() : 0;
+    ApplyWindow(ComputeCellChartWindow(n, k, p, axisMaximum), perScreen, pageSpin, c.positions);
+}
+
+void FillCellTable(const RegisterImage& image, QWidget* page) {
+    const CellChart c = FindChart(page);
+    auto* perScreen = page->findChild<QSpinBox*>(kPerScreen);
+    auto* pageSpin = page->findChild<QSpinBox*>(kPage);
+    const int n = ShownCellCount(image.StatusBlock);
+    if (perScreen != nullptr && pageSpin != nullptr)
+        SetCellChartWindow(page, quint16(n), quint16(perScreen->value()),
+                           quint16(pageSpin->value()));
+
+    if (auto* table = page->findChild<QTableWidget*>(kTable)) {
+        table->setUpdatesEnabled(false);
+        SetGridRowCount(table, std::max(n, 1) + 1);
+        const QStringList empty(CellTableColumns, QString());
+        for (int row = 1; row < GridRowCount(table); ++row) {
+            const QStringList texts = row <= n ? CellTableRow(image.StatusBlock, row) : empty;
+            for (int column = 0; column < texts.size(); ++column)
+                SetGridCell(table, row, column, texts[column]);
+        }
+        table->setUpdatesEnabled(true);
+    }
+
+    if (c.volts != nullptr && c.degrees != nullptr) {
+        const CellChartBars bars = CellChartValues(image.StatusBlock);
+        // One replacement per series instead of a point-by-point rebuild.
+        QBarSet* degreeSet = c.degrees->barSets().first();
+        QBarSet* voltSet = c.volts->barSets().first();
+        degreeSet->remove(0, degreeSet->count());
+        voltSet->remove(0, voltSet->count());
+        degreeSet->append(bars.degrees);
+        voltSet->append(bars.volts);
+    }
+}
+
+void SetCellChart3D(QChart* chart, bool threeD) {
+    // Charts have no depth here: shaded bars and a drop shadow give the raised look.
+    chart->setDropShadowEnabled(threeD);
+    for (QAbstractSeries* s : chart->series()) {
+        auto* series = qobject_cast<QAbstractBarSeries*>(s);
+        if (series == nullptr)
+            continue;
+        for (QBarSet* set : series->barSets()) {
+            const QColor color = set->property(kBaseColor).value<QColor>();
+            if (!threeD) {
+                set->setBrush(color);
+                continue;
+            }
+            QLinearGradient shade(0, 0, 0, 1);
+            shade.setCoordinateMode(QGradient::ObjectMode);
+            shade.setColorAt(0, color.lighter(150));
+            shade.setColorAt(0.5, color);
+            shade.setColorAt(1, color.darker(160));
+            set->setBrush(shade);
+        }
+    }
+}

@@ -1,0 +1,70 @@
+#include "string_grid.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+#include <algorithm>
+
+QTableWidget* MakeStringGrid(const QString& name, bool editable) {
+    auto* grid = new QTableWidget;
+    grid->setObjectName(name);
+    grid->verticalHeader()->setVisible(false);
+    grid->verticalHeader()->setDefaultSectionSize(20);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid->horizontalHeader()->setStretchLastSection(false);
+    grid->setEditTriggers(
+        editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                       QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
+                 : QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
+    return grid;
+}
+
+void SetGridColumns(QTableWidget* grid, const QList<int>& widths, const QStringList& headers) {
+    grid->setColumnCount(int(widths.size()));
+    for (int c = 0; c < widths.size(); ++c) {
+        grid->setColumnWidth(c, widths[c]);
+        SetGridCell(grid, 0, c, c < headers.size() ? headers[c] : QString());
+    }
+}
+
+int GridRowCount(const QTableWidget* grid) {
+    return grid->rowCount() + 1;
+}
+
+void SetGridRowCount(QTableWidget* grid, int count) {
+    grid->setRowCount(std::max(count, 1) - 1);
+}
+
+QString GridCell(const QTableWidget* grid, int row, int column) {
+    const QTableWidgetItem* item =
+        row == 0 ? grid->horizontalHeaderItem(column) : grid->item(row - 1, column);
+    return item != nullptr ? item->text() : QString();
+}
+
+void SetGridCell(QTableWidget* grid, int row, int column, const QString& text) {
+    if (row < 0 || row >= GridRowCount(grid) || column < 0 || column >= grid->columnCount())
+        return;
+    QTableWidgetItem* item =
+        row == 0 ? grid->horizontalHeaderItem(column) : grid->item(row - 1, column);
+    if (item != nullptr) {
+        // Reusing the item keeps a refresh of hundreds of rows cheap.
+        if (item->text() != text)
+            item->setText(text);
+        return;
+    }
+    if (text.isEmpty())
+        return;
+    item = new QTableWidgetItem(text);
+    if (row == 0)
+        grid->setHorizontalHeaderItem(column, item);
+    else
+        grid->setItem(row - 1, column, item);
+}
+
+void ClearGridRows(QTableWidget* grid) {
+    for (int r = 0; r < grid->rowCount(); ++r)
+        for (int c = 0; c < grid->columnCount(); ++c)
+            if (QTableWidgetItem* item = grid->item(r, c))
+                item->setText(QString());
+}

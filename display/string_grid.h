@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTableWidget;
+
+// The program's text tables are QTableWidgets whose horizontal header plays the fixed header
+// row: row 0 below means the header, rows 1.. are the widget's rows 0... Table files, write-back
+// and fills all address cells this way, so the header stays visible while the rows scroll.
+
+// Makes a read-only or editable text table with the given column widths and header texts.
+QTableWidget* MakeStringGrid(const QString& name, bool editable);
+void SetGridColumns(QTableWidget* grid, const QList<int>& widths, const QStringList& headers);
+
+int GridRowCount(const QTableWidget* grid);
+// count includes the header row; at least 1.
+void SetGridRowCount(QTableWidget* grid, int count);
+
+QString GridCell(const QTableWidget* grid, int row, int column);
+void SetGridCell(QTableWidget* grid, int row, int column, const QString& text);
+// Empties every cell of rows 1 to the last.
+void ClearGridRows(QTableWidget* grid);

@@ -1,0 +1,28 @@
+#include "table_page.h"
+
+#include "string_grid.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+#include <QTableWidget>
+
+void AddButtonRow(QBoxLayout* layout, std::initializer_list<PageButton> buttons) {
+    auto* row = new QHBoxLayout;
+    for (const PageButton& b : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(b.caption));
+        button->setObjectName(QString::fromLatin1(b.name));
+        row->addWidget(button);
+    }
+    row->addStretch();
+    layout->addLayout(row);
+}
+
+QTableWidget* BuildTablePage(QWidget* page, const QString& tableName, bool editable,
+                             std::initializer_list<PageButton> buttons) {
+    QTableWidget* table = MakeStringGrid(tableName, editable);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(table);
+    if (buttons.size() != 0)
+        AddButtonRow(layout, buttons);
+    return table;
+}
