@@ -55,7 +55,8 @@ QByteArray MultiplyDigits(const QByteArray& digits, qint64 factor) {
 } // namespace
 
 QString FormatG(qint64 numerator, qint64 denominator, int digits) {
-    Q_ASSERT(denominator > 0 && digits > 0);
+    // The long division multiplies the remainder by ten, so the denominator stays below 10^17.
+    Q_ASSERT(denominator > 0 && denominator < 100000000000000000LL && digits > 0);
     if (numerator == 0)
         return QStringLiteral("0");
     const bool negative = numerator < 0;

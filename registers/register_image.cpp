@@ -1,6 +1,7 @@
 #include "register_image.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -52,6 +53,22 @@ bool StoreWords(std::span<quint16> block, int offset, std::span<const quint16> w
         return false;
     std::copy(words.begin(), words.end(), block.begin() + offset);
     return true;
+}
+
+bool StoreRegisters(RegisterImage& image, quint16 firstRegister, std::span<const quint16> words) {
+    const std::array<std::pair<quint16, std::span<quint16>>, 5> blocks = {{
+        {StatusBlockStart, image.StatusBlock},
+        {CommSettingsBlockStart, image.CommSettingsBlock},
+        {ChargeSettingsBlockStart, image.ChargeSettingsBlock},
+        {AlarmSettingsBlockStart, image.AlarmSettingsBlock},
+        {JournalBlockStart, image.JournalBlock},
+    }};
+    for (const auto& [start, block] : blocks) {
+        const int offset = int(firstRegister) - int(start);
+        if (offset >= 0 && offset < int(block.size()))
+            return StoreWords(block, offset, words);
+    }
+    return false;
 }
 
 quint16 CellVoltage(std::span<const quint16> statusBlock, int cell) {

@@ -50,6 +50,11 @@ bool SetWord32(std::span<quint16> block, int offset, quint32 value);
 // nothing stored, when the run does not fit the block.
 bool StoreWords(std::span<quint16> block, int offset, std::span<const quint16> words);
 
+// Stores a run of registers read from the controller, starting at Modbus address firstRegister,
+// into the block that holds that address. False, and nothing stored, when the run does not lie
+// inside one block.
+bool StoreRegisters(RegisterImage& image, quint16 firstRegister, std::span<const quint16> words);
+
 // Per-cell readers for cell n (1-based, 1 to MaxCells); a cell outside that range reads as 0.
 quint16 CellVoltage(std::span<const quint16> statusBlock, int cell);
 qint16 CellTemperature(std::span<const quint16> statusBlock, int cell);

@@ -39,8 +39,3 @@ RowTexts StatusRowTexts(const StatusRegister& row, std::span<const quint16> stat
 
 // The thousands, a point, then the hundreds, tens and units digits: 7 shows as 0.007.
 QString FirmwareVersionText(quint32 version);
-
-// The name a view shows for a row that has both a mnemonic and a Russian name.
-template <class Row> QString DisplayName(const Row& row, bool russianNames = UseRussianNames) {
-    return (russianNames ? row.russianName : row.mnemonic).toString();
-}

@@ -223,6 +223,44 @@ private Q_SLOTS:
         QCOMPARE(image.CommSettingsBlock[5], quint16(3));
     }
 
+    void storeRegistersByAddress_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("status values") << 0 << 50 << true;
+        QTest::newRow("last cell statuses") << 600 << 50 << true;
+        QTest::newRow("past the status block") << 601 << 50 << false;
+        QTest::newRow("communication") << 0x6800 << 6 << true;
+        QTest::newRow("charge") << 0x6C00 << 47 << true;
+        QTest::newRow("alarm as 49") << 0x7000 << 49 << true;
+        QTest::newRow("journal end") << 0x7400 + 3072 - 4 << 4 << true;
+        QTest::newRow("between blocks") << 0x6806 << 1 << false;
+        QTest::newRow("into the next block") << 0x6C2E << 2 << false;
+    }
+    void storeRegistersByAddress() {
+        QFETCH(int, first);
+        QFETCH(int, count);
+        QFETCH(bool, stored);
+        RegisterImage image;
+        std::vector<quint16> words(count);
+        std::iota(words.begin(), words.end(), quint16(1));
+        QCOMPARE(StoreRegisters(image, quint16(first), words), stored);
+        const RegisterImage untouched;
+        const bool changed = image.StatusBlock != untouched.StatusBlock ||
+                             image.CommSettingsBlock != untouched.CommSettingsBlock ||
+                             image.ChargeSettingsBlock != untouched.ChargeSettingsBlock ||
+                             image.AlarmSettingsBlock != untouched.AlarmSettingsBlock ||
+                             image.JournalBlock != untouched.JournalBlock;
+        QCOMPARE(changed, stored);
+    }
+
+    void storedRunLandsAtItsOffset() {
+        RegisterImage image;
+        const std::array<quint16, 2> words = {0x3A98, 0};
+        QVERIFY(StoreRegisters(image, 0x701E, words));
+        QCOMPARE(SignedWord32(image.AlarmSettingsBlock, 30), 15000);
+    }
+
     void cellArrays() {
         RegisterImage image;
         image.StatusBlock[50] = 3312;
