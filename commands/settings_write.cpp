@@ -1,0 +1,138 @@
+#include "settings_write.h"
+
+#include "number_format.h"
+#include "settings_map.h"
+#include "status_map.h"
+
+#include <array>
+
+namespace {
+
+struct WritableRow {
+    int row = 0;
+    RegisterField field;
+    Scaling scaling = Scaling::None;
+    SettingsDecode decode = SettingsDecode::None;
+};
+
+// Rows of the status table the "save to panel" write takes: the two capacities, the mode and
+// status words and the cycle count.
+constexpr std::array<int, 5> WritableStatusRows = {18, 19, 23, 24, 25};
+
+// The alarm block is transferred as 49 registers, the status write covers the status values.
+constexpr size_t AlarmTransferWords = 49;
+constexpr size_t StatusValueWords = 50;
+
+template <size_t N> QList<WritableRow> SettingsRows(const std::array<SettingsRegister, N>& map) {
+    QList<WritableRow> rows;
+    for (const SettingsRegister& r : map)
+        rows.append({r.row, r.field, r.scaling, r.decode});
+    return rows;
+}
+
+QList<WritableRow> RowsOf(WritableTable table) {
+    switch (table) {
+    case WritableTable::CommSettings:
+        return SettingsRows(CommSettingsRegisters);
+    case WritableTable::AlarmSettings:
+        return SettingsRows(AlarmSettingsRegisters);
+    case WritableTable::ChargeSettings:
+        return SettingsRows(ChargeSettingsRegisters);
+    case WritableTable::Status:
+        break;
+    }
+    QList<WritableRow> rows;
+    for (int row : WritableStatusRows) {
+        const StatusRegister& r = StatusRegisters[size_t(row - 1)];
+        rows.append({r.row, r.field, r.scaling, SettingsDecode::None});
+    }
+    return rows;
+}
+
+std::span<quint16> BlockOf(WritableTable table, RegisterImage& image) {
+    switch (table) {
+    case WritableTable::CommSettings:
+        return image.CommSettingsBlock;
+    case WritableTable::AlarmSettings:
+        return image.AlarmSettingsBlock;
+    case WritableTable::ChargeSettings:
+        return image.ChargeSettingsBlock;
+    case WritableTable::Status:
+        break;
+    }
+    return image.StatusBlock;
+}
+
+// The decode text of a coded value, or the range message when the code has none.
+QString CodeRemark(SettingsDecode decode, qint64 code) {
+    const bool baud = decode == SettingsDecode::Baudrate;
+    const QString text = baud ? BaudrateDecodeText(code) : FormatDecodeText(code);
+    if (!text.isEmpty())
+        return text;
+    return baud ? QStringLiteral("Значение должно быть от 0 до 4!")
+                : QStringLiteral("Значение должно быть от 0 до 2!");
+}
+
+// Rows 1 and 4 of the communication table are range-checked while typed. Row 4 accepts 0
+// although its message names 1 as the lower bound.
+struct EditRange {
+    qint64 lowest, highest;
+    const char* message;
+};
+constexpr EditRange AddressRange = {1, 247, "Значение должно быть от 1 до 247!"};
+constexpr EditRange ModeRange = {0, 10000, "Значение должно быть от 1 до 10000!"};
+
+} // namespace
+
+TableStore StoreTableCells(WritableTable table, const CellReader& cells, RegisterImage& image,
+                           bool scaledUnits) {
+    TableStore store;
+    const std::span<quint16> block = BlockOf(table, image);
+    for (const WritableRow& r : RowsOf(table)) {
+        const QString text = cells(r.row);
+        const RegisterConversion c = CellTextToRegister(text, r.field, r.scaling, scaledUnits);
+        if (!c.value) {
+            store.error = c.error;
+            return store;
+        }
+        StoreField(block, r.field, *c.value);
+        if (r.decode != SettingsDecode::None)
+            store.remarks.append({r.row, CodeRemark(r.decode, Word16(block, r.field.offset))});
+    }
+    store.complete = true;
+    return store;
+}
+
+TableTransfer TransferOf(WritableTable table, const RegisterImage& image) {
+    switch (table) {
+    case WritableTable::CommSettings:
+        return {CommSettingsBlockStart, image.CommSettingsBlock};
+    case WritableTable::AlarmSettings:
+        return {AlarmSettingsBlockStart,
+                std::span(image.AlarmSettingsBlock).first(AlarmTransferWords)};
+    case WritableTable::ChargeSettings:
+        return {ChargeSettingsBlockStart, image.ChargeSettingsBlock};
+    case WritableTable::Status:
+        break;
+    }
+    return {StatusBlockStart, std::span(image.StatusBlock).first(StatusValueWords)};
+}
+
+QList<Remark> CommSettingsEditRemarks(const CellReader& cells) {
+    QList<Remark> remarks;
+    for (const SettingsRegister& r : CommSettingsRegisters) {
+        if (r.row > 4)
+            break;
+        const ParsedNumber n = ParseInteger(cells(r.row));
+        if (!n.value)
+            continue;
+        if (r.decode != SettingsDecode::None) {
+            remarks.append({r.row, CodeRemark(r.decode, *n.value)});
+            continue;
+        }
+        const EditRange& range = r.row == 1 ? AddressRange : ModeRange;
+        const bool inside = *n.value >= range.lowest && *n.value <= range.highest;
+        remarks.append({r.row, inside ? QStringLiteral(" ") : QString::fromUtf8(range.message)});
+    }
+    return remarks;
+}
