@@ -2,8 +2,6 @@
 
 #include <QLocale>
 
-#include <algorithm>
-
 namespace {
 
 // 18 digits always fit a qint64; every register needs far fewer, so longer is out of range.
@@ -106,7 +104,7 @@ QString FormatG(qint64 numerator, qint64 denominator, int digits) {
         text += QLatin1Char(sig[0]);
         if (sig.size() > 1)
             text += separator + QString::fromLatin1(sig.mid(1));
-        text += QStringLiteral("e%1%2")
+        text += QStringLiteral("E%1%2")
                     .arg(exponent < 0 ? QLatin1Char('-') : QLatin1Char('+'))
                     .arg(qAbs(exponent), 2, 10, QLatin1Char('0'));
     }
@@ -117,12 +115,7 @@ ParsedNumber ParseInteger(const QString& text) {
     const QString trimmed = text.trimmed();
     bool ok = false;
     const qint64 value = trimmed.toLongLong(&ok, 10);
-    // toLongLong also accepts blanks inside; only a sign and digits are a number here.
-    const bool plain =
-        !trimmed.isEmpty() && std::all_of(trimmed.begin() + 1, trimmed.end(), [](QChar c) {
-            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        });
-    if (!ok || !plain)
+    if (!ok)
         return {std::nullopt, NotInteger(text)};
     return {value, {}};
 }
