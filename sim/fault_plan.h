@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// What goes wrong with the replies, for tests of the master's failure paths.
+enum class FaultKind {
+    NoReply,    // the request is not heard: nothing is done and nothing is sent
+    BadCrc,     // the reply's last CRC byte is flipped
+    Exception,  // an exception reply with exceptionCode; the request is not carried out
+    Delay,      // the reply leaves only after delayMs
+    ExtraBytes, // the reply is followed by `bytes`
+    Garbage,    // `bytes` are sent instead of the reply
+};
+
+struct Fault {
+    FaultKind kind = FaultKind::NoReply;
+    quint8 exceptionCode = 4;
+    int delayMs = 0;       // holds back the reply of any kind
+    QByteArray bytes = {}; // for ExtraBytes and Garbage; empty takes DefaultFaultBytes
+};
+
+inline constexpr int PersistentFault = -1;
+inline const QByteArray DefaultFaultBytes = QByteArray::fromHex("A55A00FF3C");
+
+// One fault, applied to the next N requests that this controller would answer, or to all.
+class FaultPlan {
+public:
+    void set(const Fault& fault, int requests) {
+        fault_ = fault;
+        remaining_ = requests;
+    }
+    void clear() { remaining_ = 0; }
+
+    // The fault for the request now being answered, or nothing.
+    const Fault* next() {
+        if (remaining_ == 0)
+            return nullptr;
+        if (remaining_ > 0)
+            --remaining_;
+        return &fault_;
+    }
+
+private:
+    Fault fault_;
+    int remaining_ = 0;
+};
+
+// The reply as the fault makes it; an empty result sends nothing.
+QByteArray ApplyFault(const Fault& fault, QByteArray reply);

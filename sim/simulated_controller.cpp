@@ -1,0 +1,318 @@
+#include "simulated_controller.h"
+
+#include "modbus_frames.h"
+#include "modbus_slave.h"
+#include "register_map.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int ReadChunk = 4096;
+constexpr int MinimumFrameBytes = 4; // address, function, CRC
+
+qint64 NowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+QString SystemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+void CloseFd(int& fd) {
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+}
+
+bool SetFlags(int fd) {
+    return ::fcntl(fd, F_SETFD, FD_CLOEXEC) == 0 &&
+           ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK) == 0;
+}
+
+} // namespace
+
+SimulatedController::SimulatedController(const Options& options)
+    : options_(options), model_(options.address, options.cellCount, options.animate) {}
+
+SimulatedController::~SimulatedController() {
+    stop();
+}
+
+bool SimulatedController::start(QString* error) {
+    const auto fail = [&](const QString& text) {
+        if (error)
+            *error = text;
+        stop();
+        return false;
+    };
+    if (running_)
+        return true;
+    if (options_.cellCount < 1 || options_.cellCount > SimMap::Status::MaxCells)
+        return fail(QStringLiteral("Число элементов должно быть от 1 до %1, задано %2")
+                        .arg(SimMap::Status::MaxCells)
+                        .arg(options_.cellCount));
+    if (options_.address == 0)
+        return fail(QStringLiteral("Адрес 0 зарезервирован для широковещательных запросов"));
+
+    if (::openpty(&masterFd_, &slaveFd_, nullptr, nullptr, nullptr) != 0)
+        return fail(QStringLiteral("Не удалось открыть псевдотерминал: %1").arg(SystemError()));
+    // The terminal stays open on this side too, so the line does not hang up while no master
+    // has it open.
+    termios raw{};
+    if (::tcgetattr(slaveFd_, &raw) != 0 ||
+        (::cfmakeraw(&raw), ::tcsetattr(slaveFd_, TCSANOW, &raw)) != 0 || !SetFlags(masterFd_) ||
+        ::fcntl(slaveFd_, F_SETFD, FD_CLOEXEC) != 0 ||
+        ::pipe2(wakeFds_, O_CLOEXEC | O_NONBLOCK) != 0)
+        return fail(QStringLiteral("Не удалось настроить псевдотерминал: %1").arg(SystemError()));
+    const char* name = ::ttyname(slaveFd_);
+    if (!name)
+        return fail(QStringLiteral("Не удалось узнать имя псевдотерминала: %1").arg(SystemError()));
+    {
+        std::lock_guard lock(mutex_);
+        portPath_ = QString::fromLocal8Bit(name);
+    }
+
+    if (!options_.linkPath.isEmpty()) {
+        const QFileInfo existing(options_.linkPath);
+        // A link left by an earlier run is replaced; anything else at that path is kept.
+        if (existing.isSymLink())
+            QFile::remove(options_.linkPath);
+        else if (existing.exists())
+            return fail(QStringLiteral("Не удалось создать ссылку %1: такой файл уже есть")
+                            .arg(options_.linkPath));
+        if (::symlink(name, QFile::encodeName(options_.linkPath).constData()) != 0)
+            return fail(QStringLiteral("Не удалось создать ссылку %1: %2")
+                            .arg(options_.linkPath, SystemError()));
+        std::lock_guard lock(mutex_);
+        linkPath_ = options_.linkPath;
+    }
+
+    running_ = true;
+    thread_ = std::thread([this] { run(); });
+    return true;
+}
+
+void SimulatedController::stop() {
+    if (thread_.joinable()) {
+        const char wake = 1;
+        [[maybe_unused]] const ssize_t written = ::write(wakeFds_[1], &wake, 1);
+        thread_.join();
+    }
+    running_ = false;
+    CloseFd(masterFd_);
+    CloseFd(slaveFd_);
+    CloseFd(wakeFds_[0]);
+    CloseFd(wakeFds_[1]);
+    std::lock_guard lock(mutex_);
+    if (!linkPath_.isEmpty() && QFileInfo(linkPath_).symLinkTarget() == portPath_)
+        QFile::remove(linkPath_);
+    linkPath_.clear();
+    portPath_.clear();
+    delayed_.clear();
+}
+
+bool SimulatedController::isRunning() const {
+    return running_;
+}
+
+QString SimulatedController::portPath() const {
+    std::lock_guard lock(mutex_);
+    return portPath_;
+}
+
+QString SimulatedController::linkPath() const {
+    std::lock_guard lock(mutex_);
+    return linkPath_;
+}
+
+void SimulatedController::run() {
+    QByteArray pending;
+    qint64 lastByteMs = 0;
+    for (;;) {
+        qint64 now = NowMs();
+        int timeout = -1;
+        const auto waitUntil = [&](qint64 due) {
+            const int wait = int(std::clamp<qint64>(due - now, 0, 60000));
+            timeout = timeout < 0 ? wait : qMin(timeout, wait);
+        };
+        if (!pending.isEmpty())
+            waitUntil(lastByteMs + options_.frameGapMs);
+        {
+            std::lock_guard lock(mutex_);
+            for (const DelayedReply& reply : delayed_)
+                waitUntil(reply.dueMs);
+        }
+        pollfd fds[2] = {{masterFd_, POLLIN, 0}, {wakeFds_[0], POLLIN, 0}};
+        if (::poll(fds, 2, timeout) < 0 && errno != EINTR)
+            break;
+        if (fds[1].revents)
+            break;
+        now = NowMs();
+        if (fds[0].revents & POLLIN) {
+            char chunk[ReadChunk];
+            const ssize_t n = ::read(masterFd_, chunk, sizeof chunk);
+            if (n > 0) {
+                pending.append(chunk, n);
+                lastByteMs = now;
+                takeFrames(pending, false);
+            }
+        }
+        if (!pending.isEmpty() && now - lastByteMs >= options_.frameGapMs)
+            takeFrames(pending, true);
+
+        QList<QByteArray> due;
+        {
+            std::lock_guard lock(mutex_);
+            for (auto it = delayed_.begin(); it != delayed_.end();) {
+                if (it->dueMs <= now) {
+                    due.append(it->bytes);
+                    it = delayed_.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+        }
+        for (const QByteArray& bytes : due)
+            send(bytes);
+    }
+}
+
+// A request whose length its header tells is taken as soon as it is complete and its CRC holds;
+// anything else waits for the silence after it and is taken whole.
+void SimulatedController::takeFrames(QByteArray& pending, bool silence) {
+    while (!pending.isEmpty()) {
+        const int expected = ModbusSlave::ExpectedRequestLength(pending);
+        if (expected > 0 && pending.size() >= expected &&
+            HasValidCrc(QByteArrayView(pending).first(expected))) {
+            const QByteArray frame = pending.left(expected);
+            pending.remove(0, expected);
+            answer(frame);
+            continue;
+        }
+        if (silence) {
+            answer(pending);
+            pending.clear();
+        }
+        return;
+    }
+}
+
+void SimulatedController::answer(const QByteArray& frame) {
+    QByteArray reply;
+    {
+        std::lock_guard lock(mutex_);
+        received_.append(frame);
+        if (frame.size() < MinimumFrameBytes || !HasValidCrc(frame) ||
+            quint8(frame[0]) != options_.address)
+            return;
+        const Fault* fault = faults_.next();
+        if (fault && fault->kind == FaultKind::NoReply)
+            return;
+        reply = fault && fault->kind == FaultKind::Exception
+                    ? ModbusSlave::ExceptionReply(quint8(frame[0]), quint8(frame[1]),
+                                                  fault->exceptionCode)
+                    : ModbusSlave::Answer(frame, model_);
+        if (fault) {
+            reply = ApplyFault(*fault, reply);
+            if (fault->delayMs > 0) {
+                delayed_.append({NowMs() + fault->delayMs, reply});
+                return;
+            }
+        }
+    }
+    send(reply);
+}
+
+// Nobody may be reading the terminal: what does not fit its buffer is dropped, as on a line.
+void SimulatedController::send(const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(masterFd_, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        done += n;
+    }
+}
+
+void SimulatedController::injectFault(const Fault& fault, int requests) {
+    std::lock_guard lock(mutex_);
+    faults_.set(fault, requests);
+}
+
+void SimulatedController::clearFaults() {
+    std::lock_guard lock(mutex_);
+    faults_.clear();
+}
+
+QList<QByteArray> SimulatedController::receivedFrames() const {
+    std::lock_guard lock(mutex_);
+    return received_;
+}
+
+void SimulatedController::clearReceivedFrames() {
+    std::lock_guard lock(mutex_);
+    received_.clear();
+}
+
+quint16 SimulatedController::registerValue(quint16 address) const {
+    const QList<quint16> values = registerValues(address, 1);
+    return values.isEmpty() ? 0 : values.first();
+}
+
+QList<quint16> SimulatedController::registerValues(quint16 first, int count) const {
+    std::lock_guard lock(mutex_);
+    return model_.registers(first, count);
+}
+
+bool SimulatedController::setRegister(quint16 address, quint16 value) {
+    return setRegisters(address, std::span<const quint16>(&value, 1));
+}
+
+bool SimulatedController::setRegisters(quint16 first, std::span<const quint16> values) {
+    std::lock_guard lock(mutex_);
+    return model_.setRegisters(first, values);
+}
+
+void SimulatedController::stepBattery(int steps) {
+    std::lock_guard lock(mutex_);
+    for (int i = 0; i < steps; ++i)
+        model_.step();
+}
+
+void SimulatedController::setAnimated(bool animate) {
+    std::lock_guard lock(mutex_);
+    model_.setAnimated(animate);
+}
+
+void SimulatedController::appendJournalEvent(quint16 code, quint16 cell) {
+    std::lock_guard lock(mutex_);
+    model_.appendJournalEvent(code, cell);
+}
+
+void SimulatedController::preloadJournal(int count) {
+    std::lock_guard lock(mutex_);
+    // A minute apart, the last one now.
+    for (int i = 0; i < count; ++i)
+        model_.appendJournalEvent(quint16(i % SimMap::Safety::Count), quint16(i % 16 + 1),
+                                  quint32(count - 1 - i) * 60);
+}
+
+QByteArray SimulatedController::password() const {
+    std::lock_guard lock(mutex_);
+    return model_.password();
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "controller_model.h"
+#include "fault_plan.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <atomic>
+#include <mutex>
+#include <span>
+#include <thread>
+
+struct SimulatedControllerOptions {
+    quint8 address = 238;
+    int cellCount = 16; // 1 .. 200
+    // Steps the battery at every read from register 0 (once per polling cycle). Off, the battery
+    // keeps its first values, so tests can set registers and read them back unchanged.
+    bool animate = false;
+    QString linkPath;   // a symbolic link to the port, made at start and removed at stop
+    int frameGapMs = 5; // the silence that ends a frame whose length cannot be told earlier
+};
+
+// The controller on a pseudo-terminal: it answers Modbus RTU on its own thread, so that a caller
+// that blocks while waiting for a reply (the synchronous exchange) still gets one. Every method
+// may be called from any thread.
+class SimulatedController {
+public:
+    using Options = SimulatedControllerOptions;
+
+    explicit SimulatedController(const Options& options = {});
+    ~SimulatedController();
+    SimulatedController(const SimulatedController&) = delete;
+    SimulatedController& operator=(const SimulatedController&) = delete;
+
+    // Opens the pseudo-terminal and starts answering; on failure says why in `error`.
+    bool start(QString* error = nullptr);
+    // Stops answering and closes the pseudo-terminal, which the master sees as a vanished port.
+    // Returns within about 100 ms.
+    void stop();
+    bool isRunning() const;
+
+    // The terminal the master opens as its serial port (/dev/pts/N), empty before start.
+    QString portPath() const;
+    QString linkPath() const;
+
+    void injectFault(const Fault& fault, int requests = 1); // PersistentFault: until cleared
+    void clearFaults();
+
+    // Every frame received, as delimited, whatever its address or CRC, oldest first.
+    QList<QByteArray> receivedFrames() const;
+    void clearReceivedFrames();
+
+    quint16 registerValue(quint16 address) const;
+    QList<quint16> registerValues(quint16 first, int count) const;
+    bool setRegister(quint16 address, quint16 value);
+    bool setRegisters(quint16 first, std::span<const quint16> values);
+
+    // The battery model and the journal, for tests.
+    void stepBattery(int steps = 1);
+    void setAnimated(bool animate);
+    void appendJournalEvent(quint16 code, quint16 cell);
+    // Writes `count` events through the ring, so that more than 768 leaves a wrapped journal.
+    void preloadJournal(int count);
+    QByteArray password() const;
+
+private:
+    void run();
+    void takeFrames(QByteArray& pending, bool silence);
+    void answer(const QByteArray& frame);
+    void send(const QByteArray& bytes);
+
+    const Options options_;
+    mutable std::mutex mutex_; // guards model_, faults_, received_ and the replies waiting
+    mutable ControllerModel model_;
+    FaultPlan faults_;
+    QList<QByteArray> received_;
+    struct DelayedReply {
+        qint64 dueMs;
+        QByteArray bytes;
+    };
+    QList<DelayedReply> delayed_;
+
+    int masterFd_ = -1;
+    int slaveFd_ = -1;
+    int wakeFds_[2] = {-1, -1};
+    QString portPath_;
+    QString linkPath_;
+    std::thread thread_;
+    std::atomic<bool> running_ = false;
+};

@@ -1,0 +1,91 @@
+// velmora-sim: the simulated controller on a pseudo-terminal, for work without hardware.
+// Prints the terminal's path on standard output and answers until SIGINT or SIGTERM.
+
+#include "simulated_controller.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <csignal>
+#include <cstdio>
+#include <pthread.h>
+
+namespace {
+
+// The value of a numeric option within [low, high]; reports and returns false otherwise.
+bool NumberOption(const QCommandLineParser& parser, const QString& name, int low, int high,
+                  int* value) {
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    *value = parser.value(name).toInt(&ok);
+    if (ok && *value >= low && *value <= high)
+        return true;
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QStringLiteral("--%1: нужно целое число от %2 до %3, задано \"%4\"")
+                                .arg(name)
+                                .arg(low)
+                                .arg(high)
+                                .arg(parser.value(name))));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Blocked before any thread starts, so that only sigwait below receives them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velmora-sim"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Имитатор контроллера АБ: отвечает по Modbus RTU на псевдотерминале."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("address"), QStringLiteral("Адрес контроллера (1..255), по умолчанию 238."),
+         QStringLiteral("N")},
+        {QStringLiteral("cells"), QStringLiteral("Число элементов АБ (1..200), по умолчанию 16."),
+         QStringLiteral("N")},
+        {QStringLiteral("link"), QStringLiteral("Символьная ссылка на псевдотерминал."),
+         QStringLiteral("PATH")},
+        {QStringLiteral("static"), QStringLiteral("Не менять значения от цикла к циклу.")},
+    });
+    parser.process(app);
+
+    SimulatedController::Options options;
+    options.animate = !parser.isSet(QStringLiteral("static"));
+    options.linkPath = parser.value(QStringLiteral("link"));
+    int address = options.address;
+    if (!NumberOption(parser, QStringLiteral("address"), 1, 255, &address) ||
+        !NumberOption(parser, QStringLiteral("cells"), 1, 200, &options.cellCount))
+        return 2;
+    options.address = quint8(address);
+
+    SimulatedController controller(options);
+    QString error;
+    if (!controller.start(&error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(controller.portPath()));
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QStringLiteral("Контроллер с адресом %1 и %2 элементами слушает порт "
+                                           "%3%4. Остановка: Ctrl+C.")
+                                .arg(options.address)
+                                .arg(options.cellCount)
+                                .arg(controller.portPath(),
+                                     options.linkPath.isEmpty()
+                                         ? QString()
+                                         : QStringLiteral(" (ссылка %1)").arg(options.linkPath))));
+
+    int received = 0;
+    sigwait(&stopSignals, &received);
+    controller.stop();
+    return 0;
+}
