@@ -569,6 +569,33 @@ private Q_SLOTS:
                  words);
     }
 
+    // The status table sends back its capacities (scaled by 1000 in the scaled view) and three
+    // integer rows.
+    void statusWriteBack_data() {
+        QTest::addColumn<QString>("mnemonic");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("scaled");
+        QTest::addColumn<quint32>("bits");
+        QTest::newRow("remaining capacity") << "Remaining_Pack_Capacity"
+                                            << "-123,5" << true << 0xFFFE1D94u;
+        QTest::newRow("full charge raw") << "Full_Charge_Capacity"
+                                         << "-2147483648" << false << 0x80000000u;
+        QTest::newRow("full charge scientific") << "Full_Charge_Capacity"
+                                                << "2,147E+06" << true << 2147000000u;
+        QTest::newRow("cycle count") << "Cycle_Count"
+                                     << "250" << true << 250u;
+    }
+    void statusWriteBack() {
+        QFETCH(QString, mnemonic);
+        QFETCH(QString, text);
+        QFETCH(bool, scaled);
+        QFETCH(quint32, bits);
+        const StatusRegister& row = Status(mnemonic);
+        const RegisterConversion converted =
+            CellTextToRegister(text, row.field, row.scaling, scaled);
+        QCOMPARE(converted.value, std::optional<quint32>(bits));
+    }
+
     // Raw value -> scaled text -> write-back conversion gives the value back exactly when the
     // G4 text carries all its digits, and otherwise differs by no more than the G4 rounding
     // (half a unit in the fourth digit, at most 0.0005 of the value) plus the truncation.
