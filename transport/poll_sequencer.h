@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <optional>
 
 // The polling cycle without any I/O: which block to ask for next, and what a reply to it means.
@@ -48,6 +49,34 @@ struct PolledBlock {
     QList<quint16> words;
     friend bool operator==(const PolledBlock&, const PolledBlock&) = default;
 };
+
+// Stores a cycle's blocks into a register image with the blocks StatusBlock, CommSettingsBlock,
+// ChargeSettingsBlock, AlarmSettingsBlock and JournalBlock; a run that would not fit is dropped.
+template <typename Image> void StorePolledBlocks(const QList<PolledBlock>& blocks, Image& image) {
+    for (const PolledBlock& block : blocks) {
+        const auto store = [&block](auto& target) {
+            if (block.index >= 0 && block.index + block.words.size() <= qsizetype(target.size()))
+                std::copy(block.words.begin(), block.words.end(), target.begin() + block.index);
+        };
+        switch (block.area) {
+        case PollArea::Status:
+            store(image.StatusBlock);
+            break;
+        case PollArea::CommSettings:
+            store(image.CommSettingsBlock);
+            break;
+        case PollArea::ChargeSettings:
+            store(image.ChargeSettingsBlock);
+            break;
+        case PollArea::AlarmSettings:
+            store(image.AlarmSettingsBlock);
+            break;
+        case PollArea::Journal:
+            store(image.JournalBlock);
+            break;
+        }
+    }
+}
 
 // The block chain of one polling cycle, states 1 to 11:
 //   1..6  the status area, (0, 50) then runs of 125 up to register 648;

@@ -1,4 +1,5 @@
 #include "poll_sequencer.h"
+#include "register_image.h"
 
 #include <QTest>
 
@@ -265,6 +266,26 @@ private Q_SLOTS:
         QCOMPARE(parsed.words.size(), storedWords);
         for (int k = 0; k < storedWords; ++k)
             QCOMPARE(parsed.words[k], quint16(k == 0 && count == 1 ? 7 : k + 1));
+    }
+
+    // Each block lands in its own area at its index; a run that would not fit is dropped whole.
+    void polledBlocksAreStoredInPlace() {
+        RegisterImage image;
+        const QList<PolledBlock> blocks = {
+            {PollArea::Status, 640, {1, 2, 3}},     {PollArea::CommSettings, 5, {4}},
+            {PollArea::ChargeSettings, 46, {5}},    {PollArea::AlarmSettings, 0, {6, 7}},
+            {PollArea::Journal, 3071, {8}},         {PollArea::Status, 640, QList<quint16>(11, 9)},
+            {PollArea::CommSettings, -1, {10, 10}},
+        };
+        StorePolledBlocks(blocks, image);
+        QCOMPARE(image.StatusBlock[640], 1);
+        QCOMPARE(image.StatusBlock[642], 3);
+        QCOMPARE(image.StatusBlock[643], 0);
+        QCOMPARE(image.CommSettingsBlock[0], 0);
+        QCOMPARE(image.CommSettingsBlock[5], 4);
+        QCOMPARE(image.ChargeSettingsBlock[46], 5);
+        QCOMPARE(image.AlarmSettingsBlock[1], 7);
+        QCOMPARE(image.JournalBlock[3071], 8);
     }
 
     void noAnswerAndTotalTexts() {

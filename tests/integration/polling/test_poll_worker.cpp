@@ -1,0 +1,275 @@
+#include "poll_worker.h"
+#include "pty_peer.h"
+#include "register_image.h"
+
+#include <QElapsedTimer>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QTest>
+
+// The real polling worker on its own thread against a scripted device on a pseudo-terminal. The
+// test thread plays the device with blocking reads; the worker's signals are looked at between.
+
+namespace {
+
+constexpr quint8 Address = 238;
+constexpr int RequestWaitMs = 8000; // generous: the machine may be slow
+constexpr int SignalWaitMs = 10000;
+
+// Register r of the scripted device holds r * 3 + 1.
+quint16 DeviceWord(int reg) {
+    return quint16(reg * 3 + 1);
+}
+
+QByteArray Reply(PollRequest request) {
+    QByteArray frame;
+    frame.append(char(Address)).append(char(FunctionReadHolding)).append(char(2 * request.count));
+    for (int k = 0; k < request.count; ++k) {
+        const quint16 word = DeviceWord(request.firstRegister + k);
+        frame.append(char(word >> 8)).append(char(word & 0xFF));
+    }
+    AppendCrc(frame);
+    return frame;
+}
+
+QByteArray ExceptionReply(quint8 code) {
+    QByteArray frame;
+    frame.append(char(Address)).append(char(0x83)).append(char(code));
+    AppendCrc(frame);
+    return frame;
+}
+
+QByteArray Request(PollRequest request) {
+    return BuildReadRequest(Address, request.firstRegister, request.count);
+}
+
+QList<PollRequest> StatusAndSettings() {
+    return {{0, 50},   {50, 125},   {175, 125},   {300, 125},  {425, 125},
+            {550, 99}, {0x6800, 6}, {0x6C00, 47}, {0x7000, 49}};
+}
+
+ConnectionSettings Line115200(const QString& port, int formatIndex = 0) {
+    return {port, 4, formatIndex, QStringLiteral("238")};
+}
+
+template <typename T> QList<T> Column(const QSignalSpy& spy, int column) {
+    QList<T> values;
+    for (const QList<QVariant>& call : spy)
+        values.append(call.at(column).value<T>());
+    return values;
+}
+
+} // namespace
+
+class TestPollWorker : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // One cycle with the settings: the requests in order, an exception to block 3 that keeps its
+    // registers and lets the cycle go on, and the blocks handed over at the end.
+    void fullCycleHandsOverItsBlocks() {
+        PtyPeer peer;
+        QVERIFY(peer.isOpen());
+        PollController polling;
+        QSignalSpy portTexts(&polling, &PollController::PortStateText);
+        QSignalSpy reports(&polling, &PollController::PollReported);
+        QSignalSpy totals(&polling, &PollController::RxTotalChanged);
+        QSignalSpy cycles(&polling, &PollController::CycleFinished);
+        polling.SetReadOptions(true, false);
+        QVERIFY(polling.OpenPollPort(Line115200(peer.slavePath()), Address));
+        QVERIFY(polling.StartPollCycle());
+        QVERIFY(!polling.StartPollCycle()); // a tick inside a running cycle does nothing
+        QVERIFY(!polling.PollIdle());
+
+        quint32 sent = 0;
+        const QList<PollRequest> requests = StatusAndSettings();
+        for (int i = 0; i < requests.size(); ++i) {
+            QCOMPARE(peer.read(8, RequestWaitMs), Request(requests[i]));
+            const QByteArray reply = i == 2 ? ExceptionReply(2) : Reply(requests[i]);
+            QVERIFY(peer.write(reply));
+            sent += quint32(reply.size());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(cycles.size(), 1, SignalWaitMs);
+        QVERIFY(peer.read(1, 500).isEmpty()); // nothing asked after the last block
+        QVERIFY(polling.PollIdle());
+        QVERIFY(!polling.LastPollNoAnswer());
+        QCOMPARE(cycles[0][1].toBool(), true);
+
+        RegisterImage image;
+        image.StatusBlock.fill(0xFFFF);
+        image.AlarmSettingsBlock.fill(0xFFFF);
+        StorePolledBlocks(cycles[0][0].value<QList<PolledBlock>>(), image);
+        for (int reg = 0; reg < 649; ++reg)
+            QCOMPARE(image.StatusBlock[reg], reg >= 175 && reg < 300 ? 0xFFFF : DeviceWord(reg));
+        QCOMPARE(image.StatusBlock[649], 0xFFFF);
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(image.CommSettingsBlock[k], DeviceWord(0x6800 + k));
+        for (int k = 0; k < 47; ++k)
+            QCOMPARE(image.ChargeSettingsBlock[k], DeviceWord(0x6C00 + k));
+        for (int k = 0; k < 49; ++k)
+            QCOMPARE(image.AlarmSettingsBlock[k], DeviceWord(0x7000 + k));
+        QCOMPARE(image.AlarmSettingsBlock[49], 0xFFFF);
+
+        QList<PollVerdict> verdicts;
+        for (const PollReport& report : Column<PollReport>(reports, 0))
+            verdicts.append(report.verdict);
+        QList<PollVerdict> expected(requests.size(), PollVerdict::Stored);
+        expected[2] = PollVerdict::Exception;
+        QCOMPARE(verdicts, expected);
+        QCOMPARE(totals.size(), requests.size());
+        QCOMPARE(totals.last()[0].value<quint32>(), sent);
+        QCOMPARE(totals.last()[1].toString(), QStringLiteral("Всего принято %1 байт").arg(sent));
+        QCOMPARE(portTexts.first()[0].toString(), QStringLiteral("Порт открыт успешно."));
+        QCOMPARE(portTexts.last()[0].toString(), QStringLiteral("Передача прошла успешно"));
+    }
+
+    // A time-out ends the cycle; its late reply, before or during the next cycle, is never stored
+    // as the answer to another block; every byte counts in the received total.
+    void lateRepliesAreNeverStoredAsOtherBlocks() {
+        PtyPeer peer;
+        PollController polling;
+        QSignalSpy reports(&polling, &PollController::PollReported);
+        QSignalSpy totals(&polling, &PollController::RxTotalChanged);
+        QSignalSpy cycles(&polling, &PollController::CycleFinished);
+        polling.SetReadOptions(false, false);
+        QVERIFY(polling.OpenPollPort(Line115200(peer.slavePath()), Address));
+        QVERIFY(polling.StartPollCycle());
+        QCOMPARE(peer.read(8, RequestWaitMs), Request({0, 50}));
+        quint32 sent = 0;
+        QByteArray reply = Reply({0, 50});
+        QVERIFY(peer.write(reply));
+        sent += quint32(reply.size());
+        QCOMPARE(peer.read(8, RequestWaitMs), Request({50, 125}));
+
+        QTRY_COMPARE_WITH_TIMEOUT(cycles.size(), 1, SignalWaitMs);
+        QCOMPARE(cycles[0][1].toBool(), false);
+        QVERIFY(polling.LastPollNoAnswer());
+        const QList<PolledBlock> firstBlocks = cycles[0][0].value<QList<PolledBlock>>();
+        QCOMPARE(firstBlocks.size(), 1);
+        QCOMPARE(firstBlocks[0].index, 0);
+        const PollReport noAnswer = reports.last()[0].value<PollReport>();
+        QCOMPARE(noAnswer.verdict, PollVerdict::NoAnswer);
+        QCOMPARE(noAnswer.memoLines, QStringList{"Нет ответа! Адрес=50 Кол-во=125"});
+
+        // Late between the cycles: dropped.
+        reply = Reply({50, 125});
+        QVERIFY(peer.write(reply));
+        sent += quint32(reply.size());
+        QTest::qWait(300);
+        QVERIFY(polling.StartPollCycle());
+        QCOMPARE(peer.read(8, RequestWaitMs), Request({0, 50}));
+        // Late just ahead of the real reply (as one reply from another block would be): refused.
+        reply = Reply({0x6800, 6}) + Reply({0, 50});
+        QVERIFY(peer.write(reply));
+        sent += quint32(reply.size());
+        const QList<PollRequest> requests = StatusAndSettings().mid(1, 5);
+        for (const PollRequest& request : requests) {
+            QCOMPARE(peer.read(8, RequestWaitMs), Request(request));
+            reply = Reply(request);
+            QVERIFY(peer.write(reply));
+            sent += quint32(reply.size());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(cycles.size(), 2, SignalWaitMs);
+        QCOMPARE(cycles[1][1].toBool(), true);
+        QVERIFY(!polling.LastPollNoAnswer());
+        const QList<PolledBlock> blocks = cycles[1][0].value<QList<PolledBlock>>();
+        QCOMPARE(blocks.size(), requests.size());
+        for (int i = 0; i < blocks.size(); ++i) {
+            QCOMPARE(blocks[i].index, int(requests[i].firstRegister));
+            QCOMPARE(blocks[i].words.size(), int(requests[i].count));
+            QCOMPARE(blocks[i].words.first(), DeviceWord(requests[i].firstRegister));
+        }
+        QCOMPARE(reports[2][0].value<PollReport>().verdict, PollVerdict::WrongLength);
+        QCOMPARE(totals.last()[0].value<quint32>(), sent);
+    }
+
+    // Stopping while a reply is awaited ends the worker within the bound and releases the port;
+    // nothing of the stopped session arrives afterwards.
+    void stopWhileAReplyIsAwaited() {
+        PtyPeer peer;
+        PollController polling;
+        QSignalSpy reports(&polling, &PollController::PollReported);
+        QSignalSpy cycles(&polling, &PollController::CycleFinished);
+        QVERIFY(polling.OpenPollPort(Line115200(peer.slavePath()), Address));
+        QVERIFY(polling.StartPollCycle());
+        QCOMPARE(peer.read(8, RequestWaitMs), Request({0, 50}));
+        QVERIFY(peer.write(Reply({0, 50}).left(20))); // a reply under way
+        QElapsedTimer stopping;
+        stopping.start();
+        polling.ClosePollPort();
+        QVERIFY(stopping.elapsed() < PollController::StopWaitMs);
+        QVERIFY(!polling.IsOpen());
+        QVERIFY(polling.PollIdle());
+        QVERIFY(!polling.StartPollCycle());
+
+        QSerialPort probe;
+        probe.setPortName(peer.slavePath());
+        QVERIFY(probe.open(QIODevice::ReadWrite));
+        probe.close();
+        QTest::qWait(PollWorker::ReplyTimeoutMs + 500);
+        QCOMPARE(reports.size(), 0);
+        QCOMPARE(cycles.size(), 0);
+        QVERIFY(peer.drain(100).isEmpty());
+
+        QVERIFY(polling.OpenPollPort(Line115200(peer.slavePath()), Address));
+        QVERIFY(polling.StartPollCycle());
+        QCOMPARE(peer.read(8, RequestWaitMs), Request({0, 50}));
+    }
+
+    // The device vanishing stops polling by itself, closes the port and says why.
+    void vanishedPortStopsPolling() {
+        PtyPeer peer;
+        PollController polling;
+        QSignalSpy portTexts(&polling, &PollController::PortStateText);
+        QSignalSpy lost(&polling, &PollController::PortLost);
+        QVERIFY(polling.OpenPollPort(Line115200(peer.slavePath()), Address));
+        QVERIFY(polling.StartPollCycle());
+        QCOMPARE(peer.read(8, RequestWaitMs), Request({0, 50}));
+        peer.closeMaster();
+        QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, SignalWaitMs);
+        QCOMPARE(portTexts.last()[0].toString(), QStringLiteral("Порт отключен, опрос остановлен"));
+        QVERIFY(polling.PollIdle());
+        QVERIFY(!polling.IsOpen());
+        QVERIFY(!polling.StartPollCycle());
+        polling.ClosePollPort(); // what the window's stop does: harmless now
+    }
+
+    void failedOpeningsLeaveNothingOpen_data() {
+        QTest::addColumn<bool>("missingPort");
+        QTest::addColumn<int>("formatIndex");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no such port") << true << 0 << QStringLiteral("Не удалось открыть порт");
+        // A pseudo-terminal has no parity.
+        QTest::newRow("even parity refused")
+            << false << 1 << QStringLiteral("Не удалось установить DCB");
+    }
+    void failedOpeningsLeaveNothingOpen() {
+        QFETCH(bool, missingPort);
+        QFETCH(int, formatIndex);
+        QFETCH(QString, text);
+        PtyPeer peer;
+        PollController polling;
+        QSignalSpy portTexts(&polling, &PollController::PortStateText);
+        const QString port =
+            missingPort ? QStringLiteral("/dev/velmora-no-such-port") : peer.slavePath();
+        QVERIFY(!polling.OpenPollPort(Line115200(port, formatIndex), Address));
+        QVERIFY(!polling.IsOpen());
+        QVERIFY(!polling.StartPollCycle());
+        QTRY_COMPARE_WITH_TIMEOUT(portTexts.size(), 1, SignalWaitMs);
+        QCOMPARE(portTexts[0][0].toString(), text);
+        QVERIFY(polling.OpenPollPort(Line115200(peer.slavePath()), Address));
+    }
+
+    void secondOpeningOfAPolledPortFails() {
+        PtyPeer peer;
+        PollController polling;
+        PollController other;
+        QSignalSpy otherTexts(&other, &PollController::PortStateText);
+        QVERIFY(polling.OpenPollPort(Line115200(peer.slavePath()), Address));
+        QVERIFY(!other.OpenPollPort(Line115200(peer.slavePath()), Address));
+        QTRY_COMPARE_WITH_TIMEOUT(otherTexts.size(), 1, SignalWaitMs);
+        QCOMPARE(otherTexts[0][0].toString(), QStringLiteral("Не удалось открыть порт"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPollWorker)
+#include "test_poll_worker.moc"

@@ -1,0 +1,280 @@
+#include "poll_worker.h"
+
+#include "line_settings.h"
+
+#include <QDateTime>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+QTimer* SingleShotTimer(QObject* owner) {
+    auto* timer = new QTimer(owner);
+    timer->setSingleShot(true);
+    return timer;
+}
+
+} // namespace
+
+PollWorker::PollWorker(QObject* parent)
+    : QObject(parent), replyTimer_(SingleShotTimer(this)), settleTimer_(SingleShotTimer(this)) {
+    replyTimer_->setInterval(ReplyTimeoutMs);
+    connect(replyTimer_, &QTimer::timeout, this, &PollWorker::OnReplyTimeout);
+    connect(settleTimer_, &QTimer::timeout, this, &PollWorker::OnSettled);
+}
+
+bool PollWorker::OpenPollPort(const ConnectionSettings& connection, quint8 address) {
+    ClosePollPort();
+    const LineSettings line = LineSettingsFor(connection.baudIndex, connection.formatIndex);
+    address_ = address;
+    settleTimer_->setInterval(line.settleDelayMs + SettleMarginMs);
+    port_ = new QSerialPort(this);
+    port_->setPortName(PortSystemName(connection.portName));
+    if (!port_->open(QIODevice::ReadWrite)) {
+        ClosePollPort();
+        Q_EMIT PortStateText(QStringLiteral("Не удалось открыть порт"));
+        return false;
+    }
+    const bool configured = port_->setBaudRate(line.baudRate) &&
+                            port_->setDataBits(line.dataBits) && port_->setParity(line.parity) &&
+                            port_->setStopBits(line.stopBits) &&
+                            port_->setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        ClosePollPort();
+        Q_EMIT PortStateText(QStringLiteral("Не удалось установить DCB"));
+        return false;
+    }
+    // DTR and RTS held low. Pseudo-terminals and many adapters have no modem lines, so a refusal
+    // here is no reason to give up the port.
+    port_->setDataTerminalReady(false);
+    port_->setRequestToSend(false);
+    port_->clearError();
+    port_->setReadBufferSize(QueueBytes);
+    connect(port_, &QSerialPort::readyRead, this, &PollWorker::OnReadyRead);
+    connect(port_, &QSerialPort::bytesWritten, this, &PollWorker::OnBytesWritten);
+    connect(port_, &QSerialPort::errorOccurred, this, &PollWorker::OnPortError);
+    Q_EMIT PortStateText(QStringLiteral("Порт открыт успешно."));
+    port_->clear(QSerialPort::Input);
+    rxBytesTotal_ = 0;
+    return true;
+}
+
+void PollWorker::ClosePollPort() {
+    replyTimer_->stop();
+    settleTimer_->stop();
+    replyAwaited_ = false;
+    txPending_ = 0;
+    sequencer_ = PollSequencer();
+    blocks_.clear();
+    if (!port_)
+        return;
+    // The port may be the sender of the signal being handled: it goes when control returns.
+    port_->disconnect(this);
+    port_->close();
+    port_->deleteLater();
+    port_ = nullptr;
+}
+
+void PollWorker::SetReadOptions(bool readSettings, bool readJournal) {
+    readSettings_ = readSettings;
+    readJournal_ = readJournal;
+}
+
+void PollWorker::StartPollCycle() {
+    if (!port_)
+        return;
+    if (const std::optional<PollRequest> first = sequencer_.StartCycle()) {
+        blocks_.clear();
+        SendPollRequest(*first);
+    }
+}
+
+void PollWorker::SendPollRequest(PollRequest request) {
+    replyAwaited_ = true;
+    // Nothing that came before this request can be its reply.
+    Purge();
+    const QByteArray frame = BuildReadRequest(address_, request.firstRegister, request.count);
+    txPending_ = frame.size();
+    if (port_->write(frame) != frame.size()) {
+        txPending_ = 0;
+        Q_EMIT PortStateText(QStringLiteral("Ошибка передачи"));
+    }
+    // A failed transmission runs into the time-out like a request nobody answered.
+    replyTimer_->start();
+}
+
+void PollWorker::OnReadyRead() {
+    if (!replyAwaited_) {
+        // Nothing was asked for: the bytes are counted and dropped at once.
+        rxBytesTotal_ += quint32(port_->readAll().size());
+        return;
+    }
+    if (!settleTimer_->isActive()) {
+        replyTimer_->stop();
+        settleTimer_->start();
+    }
+}
+
+void PollWorker::OnSettled() {
+    const QByteArray received = port_->readAll();
+    if (received.isEmpty()) {
+        replyTimer_->start();
+        return;
+    }
+    replyAwaited_ = false;
+    rxBytesTotal_ += quint32(received.size());
+    const PollBlock& block = sequencer_.Current();
+    ParsedPollReply parsed = ParsePollReply(
+        QByteArrayView(received).first(std::min<qsizetype>(received.size(), MaxFrameBytes)),
+        block.request, QDateTime::currentDateTime());
+    if (!parsed.words.isEmpty())
+        blocks_.append({block.area, block.index, std::move(parsed.words)});
+    Q_EMIT PollReported(parsed.report);
+    Q_EMIT RxTotalChanged(rxBytesTotal_, RxTotalText(rxBytesTotal_));
+    if (const std::optional<PollRequest> next = sequencer_.ReplyJudged(readSettings_, readJournal_))
+        SendPollRequest(*next);
+    else
+        FinishCycle(true);
+}
+
+void PollWorker::OnReplyTimeout() {
+    replyAwaited_ = false;
+    Purge();
+    Q_EMIT PollReported(NoAnswerReport(sequencer_.Current().request, QDateTime::currentDateTime()));
+    sequencer_.TimedOut();
+    FinishCycle(false);
+}
+
+void PollWorker::OnBytesWritten(qint64 bytes) {
+    if (txPending_ <= 0)
+        return;
+    txPending_ -= bytes;
+    if (txPending_ <= 0)
+        Q_EMIT PortStateText(QStringLiteral("Передача прошла успешно"));
+}
+
+void PollWorker::OnPortError(QSerialPort::SerialPortError error) {
+    if (error == QSerialPort::ResourceError) {
+        ClosePollPort();
+        Q_EMIT PortStateText(QStringLiteral("Порт отключен, опрос остановлен"));
+        Q_EMIT PortLost();
+    } else if (error == QSerialPort::WriteError && txPending_ > 0) {
+        txPending_ = 0;
+        Q_EMIT PortStateText(QStringLiteral("Ошибка передачи"));
+    }
+}
+
+void PollWorker::Purge() {
+    rxBytesTotal_ += quint32(port_->readAll().size());
+    port_->clear(QSerialPort::AllDirections);
+}
+
+void PollWorker::FinishCycle(bool answered) {
+    Q_EMIT CycleFinished(std::exchange(blocks_, {}), answered);
+}
+
+PollController::PollController(QObject* parent) : QObject(parent) {
+    // Connected first, so the flags are current when the window's slots run.
+    connect(this, &PollController::CycleFinished, this,
+            [this](const QList<PolledBlock>&, bool answered) {
+                idle_ = true;
+                lastPollNoAnswer_ = !answered;
+            });
+    // The worker has closed the port already; its thread goes too, so nothing is left running.
+    connect(this, &PollController::PortLost, this, [this] {
+        if (worker_)
+            EndWorker();
+    });
+}
+
+PollController::~PollController() {
+    ClosePollPort();
+}
+
+template <typename... Args>
+void PollController::Relay(void (PollWorker::*signal)(Args...),
+                           void (PollController::*relayed)(Args...)) {
+    connect(worker_, signal, this, [this, relayed, session = session_](Args... args) {
+        if (session == session_)
+            Q_EMIT(this->*relayed)(args...);
+    });
+}
+
+bool PollController::OpenPollPort(const ConnectionSettings& connection, quint8 address) {
+    ClosePollPort();
+    thread_ = new QThread;
+    thread_->setObjectName(QStringLiteral("velmora-polling"));
+    worker_ = new PollWorker;
+    worker_->moveToThread(thread_);
+    connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
+    Relay(&PollWorker::PortStateText, &PollController::PortStateText);
+    Relay(&PollWorker::PollReported, &PollController::PollReported);
+    Relay(&PollWorker::RxTotalChanged, &PollController::RxTotalChanged);
+    Relay(&PollWorker::CycleFinished, &PollController::CycleFinished);
+    Relay(&PollWorker::PortLost, &PollController::PortLost);
+    thread_->start();
+
+    idle_ = true;
+    lastPollNoAnswer_ = false;
+    bool opened = false;
+    PollWorker* worker = worker_;
+    const bool readSettings = readSettings_;
+    const bool readJournal = readJournal_;
+    QMetaObject::invokeMethod(
+        worker,
+        [=] {
+            worker->SetReadOptions(readSettings, readJournal);
+            return worker->OpenPollPort(connection, address);
+        },
+        Qt::BlockingQueuedConnection, &opened);
+    // The failure text of this session still reaches the window.
+    if (!opened)
+        EndWorker();
+    return opened;
+}
+
+void PollController::ClosePollPort() {
+    ++session_;
+    if (worker_)
+        EndWorker();
+}
+
+void PollController::EndWorker() {
+    PollWorker* worker = worker_;
+    QMetaObject::invokeMethod(
+        worker,
+        [worker] {
+            worker->ClosePollPort();
+            worker->thread()->quit();
+        },
+        Qt::QueuedConnection);
+    // A thread that outlives the wait deletes itself when it ends at last.
+    connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
+    if (thread_->wait(StopWaitMs))
+        delete thread_;
+    thread_ = nullptr;
+    worker_ = nullptr;
+    idle_ = true;
+}
+
+void PollController::SetReadOptions(bool readSettings, bool readJournal) {
+    readSettings_ = readSettings;
+    readJournal_ = readJournal;
+    if (PollWorker* worker = worker_)
+        QMetaObject::invokeMethod(
+            worker, [=] { worker->SetReadOptions(readSettings, readJournal); },
+            Qt::QueuedConnection);
+}
+
+bool PollController::StartPollCycle() {
+    if (!worker_ || !idle_)
+        return false;
+    idle_ = false;
+    PollWorker* worker = worker_;
+    QMetaObject::invokeMethod(
+        worker, [worker] { worker->StartPollCycle(); }, Qt::QueuedConnection);
+    return true;
+}

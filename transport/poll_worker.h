@@ -1,0 +1,126 @@
+#pragma once
+
+#include "connection_settings.h"
+#include "poll_sequencer.h"
+
+#include <QList>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+class QThread;
+class QTimer;
+
+// Polls the controller on a thread of its own. It owns the polling port (created and opened on
+// that thread) and drives the block chain of PollSequencer with readyRead and two single-shot
+// timers: the reply time-out and the settle wait that lets the whole reply arrive. Everything it
+// learns leaves through its signals, which cross to the window's thread queued, as copies.
+// Its public functions must run on its own thread; PollController calls them there.
+class PollWorker : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int ReplyTimeoutMs = 3000;
+    // Added to the line time of a longest frame before the reply is read.
+    static constexpr int SettleMarginMs = 250;
+    // The driver queue the port asks for.
+    static constexpr int QueueBytes = 2000;
+
+    explicit PollWorker(QObject* parent = nullptr);
+
+    // Opens the port with the connection dialog's settings; on failure says why in panel 0.
+    bool OpenPollPort(const ConnectionSettings& connection, quint8 address);
+    // Stops the timers and closes the port; harmless when nothing is open.
+    void ClosePollPort();
+    // The states of "Читать настройки" and "Читать журнал", read at each decision of a cycle.
+    void SetReadOptions(bool readSettings, bool readJournal);
+    // Starts a cycle at block 1; does nothing while one runs or when the port is closed.
+    void StartPollCycle();
+
+Q_SIGNALS:
+    // Status-bar panel 0: the port's state and each transmission.
+    void PortStateText(const QString& text);
+    // One judged reply or one reply time-out.
+    void PollReported(const PollReport& report);
+    // Status-bar panel 2, after every judged reply.
+    void RxTotalChanged(quint32 rxBytesTotal, const QString& text);
+    // The end of a cycle: the blocks it stored, in order; answered is false after a time-out.
+    void CycleFinished(const QList<PolledBlock>& blocks, bool answered);
+    // The port went away while polling (an adapter unplugged): the port is closed already.
+    void PortLost();
+
+private:
+    void SendPollRequest(PollRequest request);
+    void OnReadyRead();
+    void OnSettled();
+    void OnReplyTimeout();
+    void OnBytesWritten(qint64 bytes);
+    void OnPortError(QSerialPort::SerialPortError error);
+    // Takes whatever has arrived off the port (counted as received) and empties both directions.
+    void Purge();
+    void FinishCycle(bool answered);
+
+    QSerialPort* port_ = nullptr;
+    QTimer* replyTimer_;
+    QTimer* settleTimer_;
+    quint8 address_ = 0;
+    bool readSettings_ = false;
+    bool readJournal_ = false;
+    bool replyAwaited_ = false;
+    qint64 txPending_ = 0;
+    quint32 rxBytesTotal_ = 0;
+    PollSequencer sequencer_;
+    QList<PolledBlock> blocks_;
+};
+
+// The window's handle on polling: starts the worker's thread, calls the worker there and relays
+// its signals on the window's thread. Signals of a session that was closed are dropped, so
+// nothing arrives after ClosePollPort returned.
+class PollController : public QObject {
+    Q_OBJECT
+public:
+    // How long ClosePollPort waits for the worker's thread to end.
+    static constexpr int StopWaitMs = 5000;
+
+    explicit PollController(QObject* parent = nullptr);
+    ~PollController() override;
+
+    // Starts the worker and opens the port, waiting for the outcome; when it fails the port and
+    // the thread are gone again and PortStateText has said why. Resets the received-bytes total.
+    bool OpenPollPort(const ConnectionSettings& connection, quint8 address);
+    // Stops polling wherever it is: the worker closes the port and its thread ends, waited for
+    // at most StopWaitMs. Harmless when nothing is open.
+    void ClosePollPort();
+    bool IsOpen() const { return worker_ != nullptr; }
+
+    // Kept across sessions; passed to the worker at once and at every opening.
+    void SetReadOptions(bool readSettings, bool readJournal);
+    // The polling tick's start of a cycle: false (and nothing sent) while a cycle still runs or
+    // when polling is not open.
+    bool StartPollCycle();
+    // True when no cycle is running.
+    bool PollIdle() const { return idle_; }
+    // True when the last cycle ended in a reply time-out.
+    bool LastPollNoAnswer() const { return lastPollNoAnswer_; }
+
+Q_SIGNALS:
+    void PortStateText(const QString& text);
+    void PollReported(const PollReport& report);
+    void RxTotalChanged(quint32 rxBytesTotal, const QString& text);
+    void CycleFinished(const QList<PolledBlock>& blocks, bool answered);
+    // Polling has ended by itself: the port is closed and the worker's thread is gone.
+    void PortLost();
+
+private:
+    template <typename... Args>
+    void Relay(void (PollWorker::*signal)(Args...), void (PollController::*relayed)(Args...));
+    // Has the worker close the port and ends its thread, waiting at most StopWaitMs.
+    void EndWorker();
+
+    QThread* thread_ = nullptr;
+    PollWorker* worker_ = nullptr;
+    quint64 session_ = 0;
+    bool idle_ = true;
+    bool lastPollNoAnswer_ = false;
+    bool readSettings_ = false;
+    bool readJournal_ = false;
+};
