@@ -63,17 +63,17 @@ QValueAxis* MakeValueAxis(const QString& title, qreal min, qreal max) {
     return axis;
 }
 
+// The chart sets the bars of its two series side by side at each position.
 QHorizontalBarSeries* AddBarSeries(QChart* chart, const QString& name, const QString& title,
-                                   const QColor& color, qreal barWidth) {
+                                   const QColor& color) {
     auto* series = new QHorizontalBarSeries;
     series->setObjectName(name);
+    series->setName(title);
     auto* set = new QBarSet(title);
     set->setColor(color);
     set->setProperty(kBaseColor, color);
     set->setBorderColor(color.darker(150));
     series->append(set);
-    // The temperature bars are drawn narrower over the voltage bars so both stay visible.
-    series->setBarWidth(barWidth);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
     series->setLabelsPrecision(4);
@@ -86,13 +86,15 @@ QChartView* MakeCellChart() {
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setAnimationOptions(QChart::NoAnimation);
 
-    auto* volts = AddBarSeries(chart, kVolts, QStringLiteral("Напряжение"), kVoltColor, 0.8);
-    auto* degrees = AddBarSeries(chart, kDegrees, QStringLiteral("Температура"), kDegreeColor, 0.4);
+    auto* volts = AddBarSeries(chart, kVolts, QStringLiteral("Напряжение"), kVoltColor);
+    auto* degrees = AddBarSeries(chart, kDegrees, QStringLiteral("Температура"), kDegreeColor);
 
     QValueAxis* voltAxis = MakeValueAxis(QStringLiteral("Напряжение, В"), 2.7, 4.3);
+    // Grid lines every 0.05 V; a label on every fourth keeps the labels legible.
     voltAxis->setTickType(QValueAxis::TicksDynamic);
     voltAxis->setTickAnchor(2.7);
-    voltAxis->setTickInterval(0.05);
+    voltAxis->setTickInterval(0.2);
+    voltAxis->setMinorTickCount(3);
     voltAxis->setLabelFormat(QStringLiteral("%.2f"));
     QValueAxis* degreeAxis = MakeValueAxis(QStringLiteral("Температура, С"), -44, 84);
     degreeAxis->setLabelFormat(QStringLiteral("%i"));

@@ -11,6 +11,8 @@ QTableWidget* MakeStringGrid(const QString& name, bool editable) {
     grid->verticalHeader()->setVisible(false);
     grid->verticalHeader()->setDefaultSectionSize(20);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Narrow columns such as the 25-pixel number column keep their width.
+    grid->horizontalHeader()->setMinimumSectionSize(8);
     grid->horizontalHeader()->setStretchLastSection(false);
     grid->setEditTriggers(
         editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "cell_page.h"
+#include "journal_page.h"
+#include "labeled_edit.h"
+#include "lamp.h"
+#include "main_page.h"
+#include "register_image.h"
+#include "settings_tables.h"
+#include "state_tables.h"
+#include "string_grid.h"
+
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QLegend>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QValueAxis>
+
+// Every display page built into tabs of one window, as the main window does, with the password
+// button the main window owns.
+struct DisplayWindow {
+    RegisterImage image;
+    QWidget window;
+    QWidget* mainPage = nullptr;
+    QWidget* cellPage = nullptr;
+    QPushButton* password = nullptr;
+
+    DisplayWindow() {
+        auto* tabs = new QTabWidget(&window);
+        password = new QPushButton(QStringLiteral("Войти"), &window);
+        password->setObjectName(QStringLiteral("SpeedButton_PASSWORD_"));
+        mainPage = AddPage(tabs, BuildMainPage);
+        cellPage = new QWidget;
+        BuildCellPage(cellPage, image);
+        tabs->addTab(cellPage, QString());
+        for (auto* build :
+             {BuildInfoBasePage, BuildInfoAlarmPage, BuildInfoChargePage, BuildCommSettingsPage,
+              BuildAlarmSettingsPage, BuildChargeSettingsPage, BuildJournalPage})
+            AddPage(tabs, build);
+        window.resize(1000, 700);
+        SetupTables(&window);
+    }
+
+    static QWidget* AddPage(QTabWidget* tabs, void (*build)(QWidget*)) {
+        auto* page = new QWidget;
+        build(page);
+        tabs->addTab(page, QString());
+        return page;
+    }
+
+    QTableWidget* Table(const QString& name) { return window.findChild<QTableWidget*>(name); }
+    template <class T> T* Find(const QString& name) { return window.findChild<T*>(name); }
+};
