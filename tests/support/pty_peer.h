@@ -58,6 +58,9 @@ public:
         }
         return got;
     }
+    // Everything that arrives within `quietMs` of the previous byte.
+    QByteArray drain(int quietMs) const { return read(1 << 20, quietMs); }
+
     bool write(QByteArrayView bytes) const {
         qsizetype done = 0;
         while (done < bytes.size()) {
