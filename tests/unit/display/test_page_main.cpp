@@ -1,3 +1,4 @@
+#include "number_format.h"
 #include "page_main.h"
 #include "status_block.h"
 
@@ -91,9 +92,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("averagePower");
         QTest::newRow("discharging") << qint64(-2000) << qint64(1000) << "-104"
                                      << "52";
-        // The extremes of the registers still give the exact product.
-        QTest::newRow("largest current") << qint64(-2147483648LL) << qint64(0) << "-1,11669e+08"
-                                         << "0";
+        // The extremes of the registers still give the exact product (-111669149,696 W); the
+        // notation of large numbers is the formatter's.
+        QTest::newRow("largest current") << qint64(-2147483648LL) << qint64(0)
+                                         << FormatG6(-2147483648LL * 52000, 1000000) << "0";
     }
     void power() {
         QFETCH(qint64, current);
