@@ -19,9 +19,8 @@ struct WritableRow {
 // status words and the cycle count.
 constexpr std::array<int, 5> WritableStatusRows = {18, 19, 23, 24, 25};
 
-// The alarm block is transferred as 49 registers, the status write covers the status values.
+// The alarm block is transferred as 49 registers, as it is read.
 constexpr size_t AlarmTransferWords = 49;
-constexpr size_t StatusValueWords = 50;
 
 template <size_t N> QList<WritableRow> SettingsRows(const std::array<SettingsRegister, N>& map) {
     QList<WritableRow> rows;
@@ -115,7 +114,7 @@ TableTransfer TransferOf(WritableTable table, const RegisterImage& image) {
     case WritableTable::Status:
         break;
     }
-    return {StatusBlockStart, std::span(image.StatusBlock).first(StatusValueWords)};
+    return {StatusBlockStart, std::span(image.StatusBlock).first(StatusValueCount)};
 }
 
 QList<Remark> CommSettingsEditRemarks(const CellReader& cells) {

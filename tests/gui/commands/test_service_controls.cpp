@@ -17,7 +17,6 @@ private Q_SLOTS:
     void control_texts();
     void groups_and_reminders_data();
     void groups_and_reminders();
-    void clock_lists_take_typed_text();
     void mode_group_waits_for_a_stopped_run();
 
 private:
@@ -135,15 +134,6 @@ void TestServiceControls::groups_and_reminders() {
     QVERIFY(labels.contains(
         onClockTab ? QStringLiteral("Перед установкой времени и даты настройте параметры связи!")
                    : QStringLiteral("Перед калибровкой настройте параметры связи!")));
-}
-
-void TestServiceControls::clock_lists_take_typed_text() {
-    auto* day = clock.findChild<QComboBox*>(QStringLiteral("ComboBox_DAY_"));
-    auto* month = clock.findChild<QComboBox*>(QStringLiteral("ComboBox_MONTH_"));
-    QCOMPARE(day->count(), 31);
-    QCOMPARE(day->itemText(30), QStringLiteral("31"));
-    QCOMPARE(month->count(), 12);
-    QVERIFY(day->isEditable() && month->isEditable());
 }
 
 void TestServiceControls::mode_group_waits_for_a_stopped_run() {
