@@ -104,7 +104,7 @@ QString FormatG(qint64 numerator, qint64 denominator, int digits) {
         text += QLatin1Char(sig[0]);
         if (sig.size() > 1)
             text += separator + QString::fromLatin1(sig.mid(1));
-        text += QStringLiteral("E%1%2")
+        text += QStringLiteral("e%1%2")
                     .arg(exponent < 0 ? QLatin1Char('-') : QLatin1Char('+'))
                     .arg(qAbs(exponent), 2, 10, QLatin1Char('0'));
     }

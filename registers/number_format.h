@@ -8,9 +8,9 @@
 // General number format: the value rounded to `digits` significant digits (half away from zero),
 // trailing zeros and a trailing separator dropped; fixed notation while the integer part has no
 // more digits than `digits` and the magnitude is at least 0.00001, scientific otherwise
-// ("2,147E+06", as QLocale writes it). The decimal separator is that of QLocale(); digits and signs
-// are ASCII. The value is numerator / denominator, computed exactly, so register values scaled by
-// 0.001 or divided by 60 round on their true decimal value. denominator: 1 to 10^17 - 1.
+// ("2,147e+06"). The decimal separator is that of QLocale(); digits and signs are ASCII.
+// The value is numerator / denominator, computed exactly, so register values scaled by 0.001 or
+// divided by 60 round on their true decimal value. denominator: 1 to 10^17 - 1.
 QString FormatG(qint64 numerator, qint64 denominator, int digits);
 
 inline QString FormatG4(qint64 numerator, qint64 denominator = 1) {

@@ -329,7 +329,7 @@ private Q_SLOTS:
         QTest::newRow("pack voltage G6") << "Pack_Voltage_Sum" << 53123456u << true << "53123,5"
                                          << "В";
         QTest::newRow("full charge scaled")
-            << "Full_Charge_Capacity" << 0x80000000u << true << "2,147E+06"
+            << "Full_Charge_Capacity" << 0x80000000u << true << "2,147e+06"
             << "А*ч";
         QTest::newRow("full charge raw")
             << "Full_Charge_Capacity" << 0x80000000u << false << "-2147483648"
@@ -540,7 +540,7 @@ private Q_SLOTS:
         QTest::newRow("rounded 65535 mV") << 2 << "COV_Threshold"
                                           << "65,54" << true << 0xFFFFu << "";
         QTest::newRow("rounded 2^32-1 mA") << 1 << "Charge_Current"
-                                           << "4,295E+06" << true << 0xFFFFFFFFu << "";
+                                           << "4,295e+06" << true << 0xFFFFFFFFu << "";
         QTest::newRow("rounded -32768 mA") << 1 << "Transition_to_Idle_Current"
                                            << "-32,77" << true << 0x8000u << "";
     }
