@@ -32,26 +32,31 @@ const char* const kBaseColor = "baseColor";
 const QColor kVoltColor(144, 238, 144); // light green
 const QColor kDegreeColor(255, 165, 0); // orange
 
-struct CellChart {
-    QChart* chart = nullptr;
+// The page's controls, found by name; any of them may be missing when a page stands alone.
+struct CellPageControls {
+    QTableWidget* table = nullptr;
     QHorizontalBarSeries* volts = nullptr;
     QHorizontalBarSeries* degrees = nullptr;
     QValueAxis* positions = nullptr;
+    QSpinBox* perScreen = nullptr;
+    QSpinBox* page = nullptr;
 };
 
-CellChart FindChart(QWidget* page) {
-    CellChart c;
+CellPageControls FindControls(QWidget* page) {
+    CellPageControls c;
+    c.table = page->findChild<QTableWidget*>(kTable);
+    c.perScreen = page->findChild<QSpinBox*>(kPerScreen);
+    c.page = page->findChild<QSpinBox*>(kPage);
     auto* view = page->findChild<QChartView*>(kChart);
     if (view == nullptr)
         return c;
-    c.chart = view->chart();
-    for (QAbstractSeries* s : c.chart->series()) {
+    for (QAbstractSeries* s : view->chart()->series()) {
         if (s->objectName() == kVolts)
             c.volts = qobject_cast<QHorizontalBarSeries*>(s);
         else if (s->objectName() == kDegrees)
             c.degrees = qobject_cast<QHorizontalBarSeries*>(s);
     }
-    const QList<QAbstractAxis*> left = c.chart->axes(Qt::Vertical);
+    const QList<QAbstractAxis*> left = view->chart()->axes(Qt::Vertical);
     c.positions = left.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(left.first());
     return c;
 }
@@ -131,16 +136,20 @@ QSpinBox* MakeSpinner(const QString& name, const QString& hint, int minimum, int
     return spin;
 }
 
-// Applies a page window: the spinners get their ranges without reporting a change of their own.
-void ApplyWindow(const CellChartWindow& w, QSpinBox* perScreen, QSpinBox* page, QValueAxis* axis) {
-    const QSignalBlocker blockPerScreen(perScreen);
-    const QSignalBlocker blockPage(page);
-    perScreen->setRange(w.pointsMinimum, w.pointsMaximum);
-    page->setRange(0, w.pageMaximum);
+// Sets the spinners' ranges and the axis window; the spinners report no change of their own.
+void ApplyWindow(const CellPageControls& c, quint16 n, quint16 k, quint16 p) {
+    if (c.perScreen == nullptr || c.page == nullptr)
+        return;
+    const double axisMaximum = c.positions != nullptr ? c.positions->max() : 0;
+    const CellChartWindow w = ComputeCellChartWindow(n, k, p, axisMaximum);
+    const QSignalBlocker blockPerScreen(c.perScreen);
+    const QSignalBlocker blockPage(c.page);
+    c.perScreen->setRange(w.pointsMinimum, w.pointsMaximum);
+    c.page->setRange(0, w.pageMaximum);
     if (w.correctedPage)
-        page->setValue(*w.correctedPage);
-    if (axis != nullptr)
-        axis->setRange(w.axisMinimum, w.axisMaximum);
+        c.page->setValue(*w.correctedPage);
+    if (c.positions != nullptr)
+        c.positions->setRange(w.axisMinimum, w.axisMaximum);
 }
 
 } // namespace
@@ -184,34 +193,25 @@ void BuildCellPage(QWidget* page, const RegisterImage& image) {
 }
 
 void SetCellChartWindow(QWidget* page, quint16 n, quint16 k, quint16 p) {
-    auto* perScreen = page->findChild<QSpinBox*>(kPerScreen);
-    auto* pageSpin = page->findChild<QSpinBox*>(kPage);
-    if (perScreen == nullptr || pageSpin == nullptr)
-        return;
-    const CellChart c = FindChart(page);
-    const double axisMaximum = c.positions != nullptr ? c.positions->max() : 0;
-    ApplyWindow(ComputeCellChartWindow(n, k, p, axisMaximum), perScreen, pageSpin, c.positions);
+    ApplyWindow(FindControls(page), n, k, p);
 }
 
 void FillCellTable(const RegisterImage& image, QWidget* page) {
-    const CellChart c = FindChart(page);
-    auto* perScreen = page->findChild<QSpinBox*>(kPerScreen);
-    auto* pageSpin = page->findChild<QSpinBox*>(kPage);
+    const CellPageControls c = FindControls(page);
     const int n = ShownCellCount(image.StatusBlock);
-    if (perScreen != nullptr && pageSpin != nullptr)
-        SetCellChartWindow(page, quint16(n), quint16(perScreen->value()),
-                           quint16(pageSpin->value()));
+    if (c.perScreen != nullptr && c.page != nullptr)
+        ApplyWindow(c, quint16(n), quint16(c.perScreen->value()), quint16(c.page->value()));
 
-    if (auto* table = page->findChild<QTableWidget*>(kTable)) {
-        table->setUpdatesEnabled(false);
-        SetGridRowCount(table, std::max(n, 1) + 1);
+    if (c.table != nullptr) {
+        c.table->setUpdatesEnabled(false);
+        SetGridRowCount(c.table, std::max(n, 1) + 1);
         const QStringList empty(CellTableColumns, QString());
-        for (int row = 1; row < GridRowCount(table); ++row) {
+        for (int row = 1; row < GridRowCount(c.table); ++row) {
             const QStringList texts = row <= n ? CellTableRow(image.StatusBlock, row) : empty;
             for (int column = 0; column < texts.size(); ++column)
-                SetGridCell(table, row, column, texts[column]);
+                SetGridCell(c.table, row, column, texts[column]);
         }
-        table->setUpdatesEnabled(true);
+        c.table->setUpdatesEnabled(true);
     }
 
     if (c.volts != nullptr && c.degrees != nullptr) {

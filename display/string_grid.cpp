@@ -63,10 +63,3 @@ void SetGridCell(QTableWidget* grid, int row, int column, const QString& text) {
     else
         grid->setItem(row - 1, column, item);
 }
-
-void ClearGridRows(QTableWidget* grid) {
-    for (int r = 0; r < grid->rowCount(); ++r)
-        for (int c = 0; c < grid->columnCount(); ++c)
-            if (QTableWidgetItem* item = grid->item(r, c))
-                item->setText(QString());
-}

@@ -9,8 +9,9 @@ class QTableWidget;
 // row: row 0 below means the header, rows 1.. are the widget's rows 0... Table files, write-back
 // and fills all address cells this way, so the header stays visible while the rows scroll.
 
-// Makes a read-only or editable text table with the given column widths and header texts.
+// Makes an empty read-only or editable text table; columns can be resized.
 QTableWidget* MakeStringGrid(const QString& name, bool editable);
+// Sets the column count, each column's width and its header text.
 void SetGridColumns(QTableWidget* grid, const QList<int>& widths, const QStringList& headers);
 
 int GridRowCount(const QTableWidget* grid);
@@ -19,5 +20,3 @@ void SetGridRowCount(QTableWidget* grid, int count);
 
 QString GridCell(const QTableWidget* grid, int row, int column);
 void SetGridCell(QTableWidget* grid, int row, int column, const QString& text);
-// Empties every cell of rows 1 to the last.
-void ClearGridRows(QTableWidget* grid);
