@@ -90,6 +90,8 @@ QChartView* MakeCellChart() {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setAnimationOptions(QChart::NoAnimation);
+    // Value marks and axis labels with the user's decimal separator, like the tables.
+    chart->setLocalizeNumbers(true);
 
     auto* volts = AddBarSeries(chart, kVolts, QStringLiteral("Напряжение"), kVoltColor);
     auto* degrees = AddBarSeries(chart, kDegrees, QStringLiteral("Температура"), kDegreeColor);
