@@ -16,7 +16,7 @@ constexpr qint32 ChargeCurrent = 20000;     // mA
 constexpr qint32 FloatCurrent = 300;        // mA
 constexpr qint32 DischargeCurrent = -25000; // mA, swings by DischargeSwing around it
 constexpr qint32 DischargeSwing = 10000;    // mA
-constexpr qint32 DischargePulse = -110000;  // mA, a short load peak now and then
+constexpr qint32 DischargePulse = -105000;  // mA, a short load peak now and then
 constexpr int DischargePulseEvery = 45;     // steps
 constexpr int FloatSteps = 20;
 constexpr int DischargedPercent = 20; // discharge ends here and charging starts
@@ -70,18 +70,21 @@ template <typename T> int Average(const std::vector<T>& values) {
 } // namespace
 
 BatteryModel::BatteryModel(int cellCount)
-    : cellCount_(std::clamp(cellCount, 1, Status::MaxCells)), cellOffsets_(size_t(cellCount_)),
-      cellResistance_(size_t(cellCount_), 1), cellWarmth_(size_t(cellCount_)),
-      voltages_(size_t(cellCount_)), temperatures_(size_t(cellCount_)) {
+    : cellCount_(std::clamp(cellCount, 1, MaxCells)), cellOffsets_(size_t(cellCount_)),
+      cellResistance_(size_t(cellCount_), 1), cellSocLead_(size_t(cellCount_)),
+      cellWarmth_(size_t(cellCount_)), voltages_(size_t(cellCount_)),
+      temperatures_(size_t(cellCount_)) {
     for (int i = 0; i < cellCount_; ++i) {
         cellOffsets_[i] = (i * 37) % 21 - 10;
         cellWarmth_[i] = (i * 13) % 5 - 2;
     }
-    // One weak cell runs high under charge and one sits nearer a heat source, so the extreme
-    // flags, balancing and a few protections have something to show.
+    // One weak cell, of less capacity and more resistance, runs ahead when nearly full and sags
+    // under load; one cell sits nearer a heat source. So the extreme flags, balancing and a few
+    // protections have something to show.
     const int weak = std::min(2, cellCount_ - 1);
-    cellOffsets_[weak] += 40;
-    cellResistance_[weak] = 4;
+    cellOffsets_[weak] += 10;
+    cellResistance_[weak] = 3;
+    cellSocLead_[weak] = 6;
     cellWarmth_[cellCount_ - 1] += 6;
     for (const Alarm::Protection& p :
          {Alarm::Cov, Alarm::Cuv, Alarm::Cova, Alarm::Cuva, Alarm::Cot, Alarm::Cut, Alarm::Cota,
@@ -195,16 +198,17 @@ void BatteryModel::advanceCharge() {
 }
 
 void BatteryModel::measureCells() {
-    const int soc = stateOfCharge();
     // A flat middle, a steep rise when nearly full and a fall when nearly empty.
-    const int openCircuit =
-        3000 + 3 * soc + std::max(0, soc - 90) * 15 - std::max(0, 10 - soc) * 30;
+    const auto openCircuit = [](int soc) {
+        return 3000 + 3 * soc + std::max(0, soc - 90) * 15 - std::max(0, 10 - soc) * 30;
+    };
+    const int soc = stateOfCharge();
     const int heating = std::abs(current_) / 10000;
     for (int i = 0; i < cellCount_; ++i) {
         const int noise = int(noise_() % 5) - 2;
-        voltages_[i] = quint16(
-            std::clamp(openCircuit + current_ * cellResistance_[i] / 1000 + cellOffsets_[i] + noise,
-                       0, 65535));
+        const int voltage = openCircuit(soc + cellSocLead_[i]) +
+                            current_ * cellResistance_[i] / 1000 + cellOffsets_[i] + noise;
+        voltages_[i] = quint16(std::clamp(voltage, 0, 65535));
         temperatures_[i] = qint16(ambientTenths_ / 10 + 2 + heating + cellWarmth_[i]);
     }
 }
@@ -322,7 +326,7 @@ void BatteryModel::publish(RegisterSpace& regs) const {
 
     bool balancing = false;
     quint32 packVoltage = 0;
-    for (int i = 0; i < Status::MaxCells; ++i) {
+    for (int i = 0; i < MaxCells; ++i) {
         const bool present = i < cellCount_;
         const quint16 flags = present ? cellFlags(i, regs) : 0;
         balancing = balancing || (flags & CellBit::Balance);

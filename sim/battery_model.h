@@ -70,6 +70,7 @@ private:
     int ambientTenths_ = 235;
     std::vector<int> cellOffsets_;    // mV
     std::vector<int> cellResistance_; // mOhm
+    std::vector<int> cellSocLead_;    // percent of charge ahead of the others
     std::vector<int> cellWarmth_;     // degC above the battery's own heating
     std::vector<quint16> voltages_;
     std::vector<qint16> temperatures_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "register_image.h"
+
 #include <QtGlobal>
 
 // Where the controller keeps what: the five register blocks, the status values the battery model
@@ -11,11 +13,11 @@ struct BlockSpan {
     int size;
 };
 
-inline constexpr BlockSpan StatusBlock{0x0000, 650};
-inline constexpr BlockSpan CommSettingsBlock{0x6800, 6};
-inline constexpr BlockSpan ChargeSettingsBlock{0x6C00, 47};
-inline constexpr BlockSpan AlarmSettingsBlock{0x7000, 50};
-inline constexpr BlockSpan JournalBlock{0x7400, 3072};
+inline constexpr BlockSpan StatusBlock{StatusBlockStart, StatusBlockWords};
+inline constexpr BlockSpan CommSettingsBlock{CommSettingsBlockStart, CommSettingsBlockWords};
+inline constexpr BlockSpan ChargeSettingsBlock{ChargeSettingsBlockStart, ChargeSettingsBlockWords};
+inline constexpr BlockSpan AlarmSettingsBlock{AlarmSettingsBlockStart, AlarmSettingsBlockWords};
+inline constexpr BlockSpan JournalBlock{JournalBlockStart, JournalBlockWords};
 inline constexpr BlockSpan Blocks[] = {StatusBlock, CommSettingsBlock, ChargeSettingsBlock,
                                        AlarmSettingsBlock, JournalBlock};
 
@@ -55,10 +57,9 @@ inline constexpr quint16 ChargingVoltage = 44; // 10 mV
 inline constexpr quint16 Command = 45;
 inline constexpr quint16 CommandValue = 46;
 inline constexpr quint16 RtcTimeValue = 48;
-inline constexpr quint16 CellVoltages = 50;
-inline constexpr quint16 CellTemperatures = 250;
-inline constexpr quint16 CellStatuses = 450;
-inline constexpr int MaxCells = 200;
+inline constexpr quint16 CellVoltages = CellVoltageOffset;
+inline constexpr quint16 CellTemperatures = CellTemperatureOffset;
+inline constexpr quint16 CellStatuses = CellStatusOffset;
 } // namespace Status
 
 inline constexpr quint16 LoginBit = 1u << 5; // Battery_Mode: a password login is in force

@@ -60,9 +60,9 @@ bool SimulatedController::start(QString* error) {
     };
     if (running_)
         return true;
-    if (options_.cellCount < 1 || options_.cellCount > SimMap::Status::MaxCells)
+    if (options_.cellCount < 1 || options_.cellCount > MaxCells)
         return fail(QStringLiteral("Число элементов должно быть от 1 до %1, задано %2")
-                        .arg(SimMap::Status::MaxCells)
+                        .arg(MaxCells)
                         .arg(options_.cellCount));
     if (options_.address == 0)
         return fail(QStringLiteral("Адрес 0 зарезервирован для широковещательных запросов"));
