@@ -1,6 +1,342 @@
 #include "main_window.h"
 
+#include "connection_dialog.h"
+#include "diagnostic_mode.h"
+#include "link_test_page.h"
+#include "named_widget.h"
+#include "options_dialog.h"
+#include "series_dialog.h"
+#include "window_position.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QSize ClientSize(792, 554);
+
+// The bootloader page's service controls, shown only in DiagnosticMode.
+constexpr const char* DiagnosticControls[] = {
+    "Edit3",
+    "Edit4",
+    "Edit_ReqCode",
+    "GroupBox_BOOTLOADERREAD_",
+    "GroupBox_BOOTLOADERERASE_",
+    "BitBtn_BOOTLOADER30_",
+    "BitBtn_BOOTLOADER21_",
+    "BitBtn_BOOTLOADER31_",
+    "BitBtn_BOOTLOADERAUTOBOOT_",
+};
+
+struct PageName {
+    const char* name;
+    const char* caption;
+};
+
+constexpr PageName MainPages[] = {
+    {"TabSheet_MAIN_", "Главная"},  {"TabSheet_INFO_", "Состояние"},
+    {"TabSheet_SET_", "Настройки"}, {"TabSheet_LOG_", "Журнал"},
+    {"TabSheet_GRAPH_", "График"},  {"TabSheet_BOOTLOADER_", "Обновление"},
+    {"TabSheet2", "Тест связи"},
+};
+
+constexpr PageName InfoPages[] = {
+    {"TabSheet_INFOBASE_", "Состояние"},
+    {"TabSheet_INFOCELL_", "Элементы"},
+    {"TabSheet_INFOALARM_", "Аварии"},
+    {"TabSheet_INFOCHARGE_", "Заряд"},
+};
+
+constexpr PageName SettingsPages[] = {
+    {"TabSheet_SETRS_", "Связь"},         {"TabSheet_SETALARM_", "Аварии"},
+    {"TabSheet_SETCHARGE_", "Заряд"},     {"TabSheet_CALIBER_", "Калибровка"},
+    {"TabSheet_TIMEDATE_", "Время-Дата"},
+};
+
+template <std::size_t N> void AddPages(QTabWidget* tabs, const PageName (&pages)[N]) {
+    for (const PageName& page : pages)
+        tabs->addTab(Named<QWidget>(page.name), QString::fromUtf8(page.caption));
+}
+
+QTabWidget* InnerPageControl(const char* name, QWidget* page) {
+    auto* tabs = Named<QTabWidget>(name);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabs);
+    return tabs;
+}
+
+} // namespace
+
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmora. Версия 2.0"));
+    resize(ClientSize);
+    // An 800 x 600 window frame holds this client area; the window never gets smaller.
+    setMinimumSize(ClientSize);
+
+    BuildConnectionGroups();
+    BuildPages();
+    BuildStatusBar();
+    BuildMenu();
+    BuildTimersAndDialogs();
+    // The pages' contents are built here, each registering its table layouts and fills.
+
+    form2_ = new TForm2(this);
+    form3_ = new TForm3([this] { SetupTables(); },
+                        [this] {
+                            FillStateTables();
+                            FillSettingsTables();
+                        },
+                        this);
+    form4_ = new TForm4(this);
+    FormCreate();
+    SetReplyDisplay(this);
+}
+
+TForm1::~TForm1() {
+    SetReplyDisplay(nullptr);
+}
+
+void TForm1::BuildConnectionGroups() {
+    auto* connection = Named<QGroupBox>("GroupBox1", QStringLiteral("Соединение"));
+    auto* connect =
+        Named<QPushButton>("SpeedButton_CONNECT_", QStringLiteral("Опрос модуля контроллера"));
+    connect->setCheckable(true);
+    logEnabled_ = Named<QCheckBox>("CheckBox_LOGEN_", QStringLiteral("Вести лог?"));
+    auto* connectionLayout = new QHBoxLayout(connection);
+    connectionLayout->addWidget(connect);
+    connectionLayout->addWidget(logEnabled_);
+    connectionLayout->addWidget(
+        Named<QCheckBox>("CheckBox_READSETTINGS_", QStringLiteral("Читать настройки")));
+    connectionLayout->addWidget(
+        Named<QCheckBox>("CheckBox_READLOG_", QStringLiteral("Читать журнал")));
+
+    auto* password = Named<QGroupBox>("GroupBox_PASSWORD_", QStringLiteral("Пароль"));
+    auto* login = Named<QPushButton>("SpeedButton_PASSWORD_", QStringLiteral("Войти"));
+    login->setCheckable(true);
+    auto* passwordLayout = new QHBoxLayout(password);
+    passwordLayout->addWidget(login);
+    passwordLayout->addWidget(
+        Named<QPushButton>("BitBtn_PASSWORDNEW_", QStringLiteral("Новый пароль")));
+
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    auto* top = new QHBoxLayout;
+    top->addWidget(connection);
+    top->addStretch(1);
+    top->addWidget(password);
+    column->addLayout(top);
+    setCentralWidget(central);
+}
+
+void TForm1::BuildPages() {
+    pageControlMain_ = Named<QTabWidget>("PageControl_MAIN_");
+    pageControlMain_->setUsesScrollButtons(true);
+    AddPages(pageControlMain_, MainPages);
+    centralWidget()->layout()->addWidget(pageControlMain_);
+
+    pageControlInfo_ = InnerPageControl("PageControl_INFO_", Page(MainPage::Info));
+    AddPages(pageControlInfo_, InfoPages);
+    pageControlSettings_ = InnerPageControl("PageControl_SET_", Page(MainPage::Settings));
+    AddPages(pageControlSettings_, SettingsPages);
+
+    linkTestPage_ = new LinkTestPage(Page(MainPage::LinkTest));
+}
+
+void TForm1::BuildStatusBar() {
+    auto* bar = Named<QStatusBar>("StatusBar1");
+    constexpr int widths[] = {200, 200, 50};
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel;
+        panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i));
+        panel->setMinimumWidth(widths[i]);
+        // The last panel takes what the window leaves over.
+        bar->addWidget(panel, i == 2 ? 1 : 0);
+        statusPanels_[i] = panel;
+    }
+    setStatusBar(bar);
+}
+
+void TForm1::BuildMenu() {
+    auto* menu = Named<QMenuBar>("MainMenu1");
+    QMenu* file = menu->addMenu(QStringLiteral("Файл"));
+    file->setObjectName(QStringLiteral("N1"));
+    QAction* options = file->addAction(QStringLiteral("Настройки"), this, &TForm1::N6Click);
+    options->setObjectName(QStringLiteral("N6"));
+    QAction* exit = file->addAction(QStringLiteral("Выход"), this, &TForm1::N2Click);
+    exit->setObjectName(QStringLiteral("N2"));
+    QMenu* link = menu->addMenu(QStringLiteral("Связь"));
+    link->setObjectName(QStringLiteral("N3"));
+    QAction* connection =
+        link->addAction(QStringLiteral("Параметры связи"), this, &TForm1::N4Click);
+    connection->setObjectName(QStringLiteral("N4"));
+    setMenuBar(menu);
+}
+
+void TForm1::BuildTimersAndDialogs() {
+    pollingTimer_ = Named<QTimer>("Timer_POLLING_", this);
+    pollingTestTimer_ = Named<QTimer>("Timer_POLLINGTEST_", this);
+    pollingTestTimer_->setInterval(500);
+    indicateTimer_ = Named<QTimer>("Timer_INDICATE_", this);
+    indicateTimer_->setInterval(250);
+
+    openDialog_ = Named<QFileDialog>("OpenDialog1", this);
+    openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+    openDialog_->setFileMode(QFileDialog::ExistingFile);
+    saveDialog_ = Named<QFileDialog>("SaveDialog1", this);
+    saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+}
+
+void TForm1::FormCreate() {
+    move(CentredWindowPosition(screen()->geometry().size(), ClientSize));
+    SetupTables();
+    Memo1()->clear();
+    ResetLinkStats();
+    pollingTestTimer_->stop();
+    ApplyDiagnosticVisibility();
+}
+
+void TForm1::ApplyDiagnosticVisibility() {
+    pageControlMain_->setTabVisible(int(MainPage::LinkTest), DiagnosticMode);
+    for (const char* name : DiagnosticControls)
+        if (auto* control = findChild<QWidget*>(QLatin1String(name)))
+            control->setVisible(DiagnosticMode);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TForm1::FormClose() {
+    ClosePollPort();
+}
+
+void TForm1::ClosePollPort() {
+    // Nothing holds the port between exchanges yet; the polling worker will be stopped here.
+}
+
+QWidget* TForm1::Page(MainPage page) const {
+    return pageControlMain_->widget(int(page));
+}
+
+QWidget* TForm1::Page(InfoPage page) const {
+    return pageControlInfo_->widget(int(page));
+}
+
+QWidget* TForm1::Page(SettingsPage page) const {
+    return pageControlSettings_->widget(int(page));
+}
+
+void TForm1::SetStatusPanel(int panel, const QString& text) {
+    if (panel >= 0 && panel < int(statusPanels_.size()))
+        statusPanels_[panel]->setText(text);
+}
+
+QString TForm1::StatusPanel(int panel) const {
+    return panel >= 0 && panel < int(statusPanels_.size()) ? statusPanels_[panel]->text()
+                                                           : QString();
+}
+
+void TForm1::AddDiagnosticLine(const QString& line) {
+    if (DiagnosticMode)
+        Memo1()->appendPlainText(line);
+}
+
+QPlainTextEdit* TForm1::Memo1() const {
+    return linkTestPage_->Memo();
+}
+
+const LinkStats& TForm1::Stats() const {
+    return linkTestPage_->Stats();
+}
+
+void TForm1::CountLinkSuccess() {
+    if (DiagnosticMode)
+        linkTestPage_->CountSuccess();
+}
+
+void TForm1::CountLinkCrcError() {
+    if (DiagnosticMode)
+        linkTestPage_->CountCrcError();
+}
+
+void TForm1::CountLinkNoAnswer() {
+    if (DiagnosticMode)
+        linkTestPage_->CountNoAnswer();
+}
+
+void TForm1::CountLinkError(LinkCount count) {
+    if (count == LinkCount::CrcError)
+        CountLinkCrcError();
+    else if (count == LinkCount::NoAnswer)
+        CountLinkNoAnswer();
+}
+
+void TForm1::RefreshLinkPercent() {
+    linkTestPage_->RefreshPercent();
+}
+
+void TForm1::ResetLinkStats() {
+    linkTestPage_->Reset();
+}
+
+bool TForm1::LogEnabled() const {
+    return logEnabled_->isChecked();
+}
+
+void TForm1::ShowReplyStatus(const QString& text) {
+    SetStatusPanel(1, text);
+}
+
+void TForm1::AddTableSetup(std::function<void()> setup) {
+    tableSetups_.push_back(std::move(setup));
+}
+
+void TForm1::SetTableFill(TableFill fill, std::function<void()> routine) {
+    tableFills_[std::size_t(fill)] = std::move(routine);
+}
+
+void TForm1::SetupTables() {
+    for (const auto& setup : tableSetups_)
+        setup();
+}
+
+void TForm1::FillStateTables() {
+    RunFills(TableFill::InfoBase, TableFill::ChargeTable);
+}
+
+void TForm1::FillSettingsTables() {
+    RunFills(TableFill::CommSettings, TableFill::ChargeSettings);
+}
+
+void TForm1::RunFills(TableFill first, TableFill last) {
+    for (auto i = std::size_t(first); i <= std::size_t(last); ++i)
+        if (tableFills_[i])
+            tableFills_[i]();
+}
+
+void TForm1::N2Click() {
+    close();
+}
+
+void TForm1::N4Click() {
+    form4_->exec();
+}
+
+void TForm1::N6Click() {
+    form3_->ShowFromFlags();
 }

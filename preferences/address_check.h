@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The controller address as typed in the connection dialog: a decimal integer that fits the
+// request's address byte.
+enum class AddressCheck { Valid, NotNumber, OutOfRange };
+
+AddressCheck CheckAddressText(const QString& text);
+
+// Checks the text and, when it is refused, shows why in an error box; true when it is valid.
+// The connection dialog's "OK" and the start of polling share this check and its messages.
+bool ConfirmAddressText(const QString& text);

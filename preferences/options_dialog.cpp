@@ -1,0 +1,116 @@
+#include "options_dialog.h"
+
+#include "named_widget.h"
+#include "reply_reporting.h"
+#include "view_options.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// A radio group whose item indexes are the button ids: index 0 stands for false, 1 for true.
+QButtonGroup* AddRadioGroup(QVBoxLayout* layout, const char* name, const QString& caption,
+                            const QString& item0, const QString& item1) {
+    auto* box = Named<QGroupBox>(name, caption);
+    auto* group = new QButtonGroup(box);
+    auto* items = new QVBoxLayout(box);
+    int id = 0;
+    for (const QString& text : {item0, item1}) {
+        auto* button = new QRadioButton(text);
+        group->addButton(button, id++);
+        items->addWidget(button);
+    }
+    layout->addWidget(box);
+    return group;
+}
+
+bool IndexDiffers(const QButtonGroup* group, bool& flag) {
+    const bool chosen = group->checkedId() == 1;
+    if (chosen == flag)
+        return false;
+    flag = chosen;
+    return true;
+}
+
+} // namespace
+
+TForm3::TForm3(std::function<void()> setupTables, std::function<void()> refillTables,
+               QWidget* parent)
+    : QDialog(parent), setupTables_(std::move(setupTables)),
+      refillTables_(std::move(refillTables)) {
+    setObjectName(QStringLiteral("TForm3"));
+    setWindowTitle(QStringLiteral("Настройки"));
+    setMinimumSize(300, 300);
+    setMaximumSize(395, 400);
+
+    auto* viewPage = Named<QWidget>("TabSheet_VIEW_");
+    auto* viewLayout = new QVBoxLayout(viewPage);
+    viewName_ = AddRadioGroup(
+        viewLayout, "RadioGroup_VIEWNAME_", QStringLiteral("Названия параметров"),
+        QStringLiteral("Мнемоимя регистра Modbus"), QStringLiteral("Русское наименование"));
+    viewValue_ = AddRadioGroup(
+        viewLayout, "RadioGroup_VIEWVALUE_", QStringLiteral("Значения параметров"),
+        QStringLiteral("Значения из регистров Modbus"), QStringLiteral("Приведенные ед. изм."));
+    viewLayout->addStretch(1);
+
+    auto* logPage = Named<QWidget>("TabSheet_LOGOPTIONS_");
+    auto* fileGroup = new QGroupBox(QStringLiteral("Запись в файл"));
+    logSaveError_ = Named<QCheckBox>("CheckBox_LOGSAVEERROR_",
+                                     QStringLiteral("Сохранять информацию о ошибках связи"));
+    logSaveError_->setChecked(LogLinkErrors);
+    (new QVBoxLayout(fileGroup))->addWidget(logSaveError_);
+    auto* logLayout = new QVBoxLayout(logPage);
+    logLayout->addWidget(fileGroup);
+    logLayout->addStretch(1);
+
+    auto* tabs = Named<QTabWidget>("PageControl_OPTIONS_");
+    tabs->addTab(viewPage, QStringLiteral("Вид"));
+    tabs->addTab(logPage, QStringLiteral("Лог"));
+
+    auto* ok = Named<QPushButton>("Button_FORM3OK_", QStringLiteral("OK"));
+    auto* cancel = Named<QPushButton>("Button_FORM3CANCEL_", QStringLiteral("Cancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs, 1);
+    layout->addLayout(buttons);
+
+    // The close box (and Escape) only hides the dialog: nothing is committed or restored.
+    connect(ok, &QPushButton::clicked, this, &TForm3::Button_FORM3OK_Click);
+    connect(cancel, &QPushButton::clicked, this, &TForm3::Button_FORM3CANCEL_Click);
+    SetRadioGroupsFromFlags();
+}
+
+void TForm3::ShowFromFlags() {
+    SetRadioGroupsFromFlags();
+    exec();
+}
+
+void TForm3::Button_FORM3OK_Click() {
+    if (IndexDiffers(viewName_, UseRussianNames) && setupTables_)
+        setupTables_();
+    if (IndexDiffers(viewValue_, UseScaledUnits) && refillTables_)
+        refillTables_();
+    LogLinkErrors = logSaveError_->isChecked();
+    accept();
+}
+
+void TForm3::Button_FORM3CANCEL_Click() {
+    SetRadioGroupsFromFlags();
+    logSaveError_->setChecked(LogLinkErrors);
+    reject();
+}
+
+void TForm3::SetRadioGroupsFromFlags() {
+    viewName_->button(UseRussianNames ? 1 : 0)->setChecked(true);
+    viewValue_->button(UseScaledUnits ? 1 : 0)->setChecked(true);
+}

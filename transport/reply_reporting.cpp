@@ -1,0 +1,190 @@
+#include "reply_reporting.h"
+
+#include "connection_settings.h"
+#include "prompts.h"
+#include "sync_exchange.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStringEncoder>
+
+QString MonitorLogPath;
+bool LogLinkErrors = true;
+
+namespace {
+
+ReplyDisplay* installedDisplay = nullptr;
+
+const QString NoAnswerText = QStringLiteral("Нет ответа");
+const QString CrcErrorText = QStringLiteral("Ошибка CRC ответа");
+const QString ErrorCaption = QStringLiteral("Ошибка");
+
+QString ExceptionName(int code) {
+    return code < int(ExceptionNames.size()) ? QString::fromUtf8(ExceptionNames[code]) : QString();
+}
+
+// The parts a read and a write report alike for a bad CRC or a missing reply.
+void AddLinkError(ReplyReport& report, const QString& text, LinkCount count, quint16 start) {
+    report.logEvent = QLatin1Char(' ') + text;
+    report.memoLine = text + QStringLiteral(": ") + QString::number(start);
+    report.count = count;
+}
+
+// The address byte of a request: the low 8 bits of the typed address.
+std::optional<quint8> RequestAddress() {
+    const QString text = CurrentConnectionSettings().addressText;
+    bool ok = false;
+    const int address = text.trimmed().toInt(&ok, 10);
+    if (ok)
+        return quint8(address & 0xFF);
+    CurrentPrompts().Message(QStringLiteral("'%1' is not a valid integer value").arg(text),
+                             QCoreApplication::applicationName(), Prompts::Buttons::Ok,
+                             Prompts::Icon::Error);
+    return std::nullopt;
+}
+
+void Present(const ReplyReport& report, const QDateTime& when) {
+    ReplyDisplay* display = installedDisplay;
+    if (display && !report.statusText.isEmpty())
+        display->ShowReplyStatus(report.statusText);
+    if (!report.messageText.isEmpty())
+        CurrentPrompts().Message(report.messageText, report.messageCaption, Prompts::Buttons::Ok,
+                                 report.messageIcon);
+    if (!display)
+        return;
+    if (!report.logEvent.isEmpty() && display->LogEnabled())
+        AppendLogLine(MonitorLogPath, LinkErrorLogLine(when, report.logEvent));
+    if (!report.memoLine.isEmpty())
+        display->AddDiagnosticLine(report.memoLine);
+    if (report.count != LinkCount::None)
+        display->CountLinkError(report.count);
+    if (report.refreshPercent)
+        display->RefreshLinkPercent();
+}
+
+} // namespace
+
+ReplyReport ReadReplyReport(const ReplyVerdict& verdict, quint16 start) {
+    ReplyReport report;
+    switch (verdict.status) {
+    case ReplyStatus::Exception:
+        report.statusText =
+            QStringLiteral("Ответ с ошибкой: ") + ExceptionName(verdict.exceptionCode);
+        report.memoLine = ExceptionText(verdict.exceptionCode);
+        return report;
+    case ReplyStatus::TooLong:
+    case ReplyStatus::UnexpectedFunction:
+        return report;
+    case ReplyStatus::Correct:
+        report.memoLine = QStringLiteral("Ответ получен по: ") + QString::number(start);
+        report.statusText = QStringLiteral("Ответ принят корректно");
+        break;
+    case ReplyStatus::CrcError:
+        AddLinkError(report, CrcErrorText, LinkCount::CrcError, start);
+        report.statusText = CrcErrorText + QLatin1Char('!');
+        break;
+    case ReplyStatus::NoAnswer:
+        AddLinkError(report, NoAnswerText, LinkCount::NoAnswer, start);
+        break;
+    }
+    report.refreshPercent = true;
+    return report;
+}
+
+ReplyReport WriteReplyReport(const ReplyVerdict& verdict, quint16 start) {
+    ReplyReport report;
+    report.messageCaption = ErrorCaption;
+    switch (verdict.status) {
+    case ReplyStatus::Exception:
+        report.messageText = ExceptionText(verdict.exceptionCode);
+        report.messageCaption = QStringLiteral("Ответ с ошибкой");
+        report.memoLine = report.messageText;
+        return report;
+    case ReplyStatus::TooLong:
+        return {};
+    case ReplyStatus::Correct:
+        report.messageText = QStringLiteral("Настройки изменены");
+        report.messageCaption = QStringLiteral("Успешная запись");
+        report.messageIcon = Prompts::Icon::Information;
+        break;
+    case ReplyStatus::UnexpectedFunction:
+        report.messageText = QStringLiteral("Что-то пошло не так");
+        break;
+    case ReplyStatus::CrcError:
+        report.messageText = CrcErrorText;
+        AddLinkError(report, CrcErrorText, LinkCount::CrcError, start);
+        break;
+    case ReplyStatus::NoAnswer:
+        report.messageText = NoAnswerText;
+        AddLinkError(report, NoAnswerText, LinkCount::NoAnswer, start);
+        break;
+    }
+    report.refreshPercent = true;
+    return report;
+}
+
+QString StandardDateTimeText(const QDateTime& when) {
+    const QLocale locale;
+    const QString date = locale.toString(when.date(), QLocale::ShortFormat);
+    if (when.time() == QTime(0, 0))
+        return date;
+    // The long time format of some locales ends in the time zone, which the text leaves out.
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*$")));
+    return date + QLatin1Char(' ') + locale.toString(when.time(), timeFormat);
+}
+
+QString LinkErrorLogLine(const QDateTime& when, const QString& event) {
+    return StandardDateTimeText(when) + event + QLatin1Char('\n');
+}
+
+bool AppendLogLine(const QString& path, const QString& line) {
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        return false;
+    QStringEncoder encoder("windows-1251");
+    const QByteArray bytes = encoder.encode(line);
+    return file.write(bytes) == bytes.size();
+}
+
+void SetReplyDisplay(ReplyDisplay* display) {
+    installedDisplay = display;
+}
+
+std::optional<ReplyVerdict> ShowReadReply(quint16 start, int index, std::span<quint16> target,
+                                          quint16 count) {
+    const QDateTime when = QDateTime::currentDateTime();
+    const std::optional<quint8> address = RequestAddress();
+    if (!address)
+        return std::nullopt;
+    const quint16 received =
+        ExchangeSync(LoadSyncTxFrame(BuildReadRequest(*address, start, count)));
+    ReadReply reply;
+    if (received != 0)
+        reply = JudgeReadReply(SyncReply(), count);
+    const ReplyReport report = ReadReplyReport(reply.verdict, start);
+    if (reply.verdict.status == ReplyStatus::Correct && index >= 0) {
+        // A reply that announces fewer words than asked for leaves the rest as they were.
+        for (qsizetype k = 0; k < reply.words.size() && std::size_t(index + k) < target.size(); ++k)
+            target[index + k] = reply.words[k];
+    }
+    Present(report, when);
+    return reply.verdict;
+}
+
+std::optional<ReplyVerdict> ShowWriteReply(quint16 start, std::span<const quint16> values) {
+    const QDateTime when = QDateTime::currentDateTime();
+    const std::optional<quint8> address = RequestAddress();
+    if (!address)
+        return std::nullopt;
+    const quint16 received =
+        ExchangeSync(LoadSyncTxFrame(BuildWriteRequest(*address, start, values)));
+    const ReplyVerdict verdict =
+        received != 0 ? JudgeWriteReply(SyncReply()) : ReplyVerdict{ReplyStatus::NoAnswer, 0};
+    Present(WriteReplyReport(verdict, start), when);
+    return verdict;
+}

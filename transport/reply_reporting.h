@@ -1,0 +1,70 @@
+#pragma once
+
+#include "modbus_frames.h"
+#include "prompts.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+#include <span>
+
+// The monitoring log file named when polling was last started with logging on; empty until then.
+extern QString MonitorLogPath;
+// Link errors of the polling path are written into the monitoring log.
+extern bool LogLinkErrors;
+
+// The link counter one reply adds to.
+enum class LinkCount { None, CrcError, NoAnswer };
+
+// What the operator is told about one reply of a command. An empty text means "nothing there".
+struct ReplyReport {
+    QString statusText;  // status-bar panel 1
+    QString messageText; // a message box with one OK button
+    QString messageCaption;
+    Prompts::Icon messageIcon = Prompts::Icon::Error;
+    QString memoLine; // a diagnostic memo line
+    QString logEvent; // " Нет ответа" or " Ошибка CRC ответа", after the date and time
+    LinkCount count = LinkCount::None;
+    bool refreshPercent = false;
+};
+
+// Reads report through the status bar, writes through message boxes; start is the first register.
+ReplyReport ReadReplyReport(const ReplyVerdict& verdict, quint16 start);
+ReplyReport WriteReplyReport(const ReplyVerdict& verdict, quint16 start);
+
+// The locale's short date, a blank and its long time without the time zone; the time is left out
+// at exactly midnight.
+QString StandardDateTimeText(const QDateTime& when);
+// A link error line of the monitoring log: the date and time, the event, a line feed.
+QString LinkErrorLogLine(const QDateTime& when, const QString& event);
+// Opens the file for appending, writes the line in code page 1251 as a text line (CR LF on
+// Windows) and closes it. False, and the line dropped, when no file is named or it cannot be
+// opened.
+bool AppendLogLine(const QString& path, const QString& line);
+
+// Where the reports of commands appear: the main window, which installs itself. With none
+// installed only message boxes are shown.
+class ReplyDisplay {
+public:
+    virtual ~ReplyDisplay() = default;
+    virtual void ShowReplyStatus(const QString& text) = 0;
+    // Memo lines and link counts exist only in diagnostic mode; the display decides.
+    virtual void AddDiagnosticLine(const QString& line) = 0;
+    virtual void CountLinkError(LinkCount count) = 0;
+    virtual void RefreshLinkPercent() = 0;
+    // "Вести лог?"
+    virtual bool LogEnabled() const = 0;
+};
+
+// Installs the display (not owned); nullptr removes it.
+void SetReplyDisplay(ReplyDisplay* display);
+
+// Reads `count` registers from register `start` in one synchronous exchange and stores a correct
+// reply's words into target from `index` on (words that would fall outside target are dropped).
+// Nothing is sent, and nothing is returned, when the address typed in the connection dialog is
+// not a whole number; that is reported as a conversion error.
+std::optional<ReplyVerdict> ShowReadReply(quint16 start, int index, std::span<quint16> target,
+                                          quint16 count);
+// Writes the values to the registers from `start` on in one synchronous exchange.
+std::optional<ReplyVerdict> ShowWriteReply(quint16 start, std::span<const quint16> values);
