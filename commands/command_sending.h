@@ -1,0 +1,32 @@
+#pragma once
+
+#include "command_block.h"
+#include "command_parameters.h"
+#include "register_image.h"
+#include "settings_write.h"
+
+// The exchanges of the write-back and the service commands. Each sends its requests once through
+// the reply reporting, which tells the operator the outcome; none retries.
+
+// Registers 45 to 47: the code, then the parameter low word first.
+void SendCommand(CommandCode code, quint32 parameter);
+
+// Stores the table's cells into the image and, when every row converted, sends the block in one
+// write; a cell that does not convert is reported and nothing is sent. The remarks of the coded
+// rows come back for the table's column 3.
+TableStore WriteTable(WritableTable table, const CellReader& cells, RegisterImage& image);
+
+// Reads registers 0 to 49 into the status block and decodes the controller's clock. After a
+// failed read the clock is the one the status block already held.
+ClockFields ReadClock(RegisterImage& image);
+
+// The password toggle, pressed (log in) or released (log out). A login asks for the password;
+// cancelling or a wrong length sends nothing and leaves the operator logged out. Otherwise the
+// command is sent, registers 0 to 49 are read back and the login bit of Battery_Mode decides.
+bool PasswordToggled(bool pressed, RegisterImage& image);
+
+// Asks for a new password and sends it; false when cancelled or refused before sending.
+bool SendNewPassword();
+
+// Bit 5 of Battery_Mode: a password login is in force.
+bool LoginInForce(const RegisterImage& image);
