@@ -21,6 +21,7 @@ constexpr int DischargePulseEvery = 45;     // steps
 constexpr int FloatSteps = 20;
 constexpr int DischargedPercent = 20; // discharge ends here and charging starts
 constexpr quint32 FirmwareVersion = 1205;
+constexpr quint32 DesignCapacity = 100000; // mAh
 constexpr quint16 NotApplicableMinutes = 0xFFFF;
 
 struct Setting {
@@ -38,7 +39,7 @@ void WriteSettings(RegisterSpace& regs, std::initializer_list<Setting> settings)
     }
 }
 
-quint16 Charge(quint16 offset) {
+quint16 ChargeAt(quint16 offset) {
     return quint16(ChargeSettingsBlock.start + offset);
 }
 quint16 AlarmAt(quint16 offset) {
@@ -51,9 +52,8 @@ int Level(const RegisterSpace& regs, const Alarm::Protection& p, quint16 offset)
                   : int(qint16(regs.word(AlarmAt(offset))));
 }
 
+// The time `mAh` lasts at a current other than 0.
 quint16 Minutes(double mAh, qint32 mA) {
-    if (mA == 0)
-        return NotApplicableMinutes;
     return quint16(std::clamp(mAh / std::abs(mA) * 60.0, 0.0, double(NotApplicableMinutes - 1)));
 }
 
@@ -98,39 +98,40 @@ BatteryModel::BatteryModel(int cellCount)
 void BatteryModel::WriteDefaultSettings(RegisterSpace& regs, int cellCount, quint8 address) {
     const quint16 comm = CommSettingsBlock.start;
     WriteSettings(regs, {{comm, address}, {quint16(comm + 1), 4}, {quint16(comm + 2), 0}});
-    WriteSettings(regs, {{Charge(ChargeSettings::CfVoltage), 3400},
-                         {Charge(1), 20},
-                         {Charge(2), 30},
-                         {Charge(4), 500, true},
-                         {Charge(6), 200, true},
-                         {Charge(8), 30},
-                         {Charge(9), 90},
-                         {Charge(10), 100, true},
-                         {Charge(12), 2900},
-                         {Charge(13), 3000},
-                         {Charge(14), 5000, true},
-                         {Charge(ChargeSettings::ChargeVoltage), 3550},
-                         {Charge(ChargeSettings::ChargeCurrent), ChargeCurrent, true},
-                         {Charge(20), 1000, true},
-                         {Charge(ChargeSettings::BalanceDifferenceThreshold), 30},
-                         {Charge(ChargeSettings::BalanceDifferenceRecovery), 15},
-                         {Charge(24), 60},
-                         {Charge(25), 3400},
-                         {Charge(26), 3350},
-                         {Charge(28), 100, true},
-                         {Charge(30), 300},
-                         {Charge(31), 300},
-                         {Charge(32), 500},
-                         {Charge(33), 60},
-                         {Charge(34), -1000},
-                         {Charge(35), 1000},
-                         {Charge(ChargeSettings::DesignCapacity1Ah), 100000, true},
-                         {Charge(38), 320000, true},
-                         {Charge(ChargeSettings::DesignCellNumber), cellCount},
-                         {Charge(ChargeSettings::RemainingCapacityAlarmPercent), 30},
-                         {Charge(ChargeSettings::MaxChargeCapacityAlarmPercent), 95},
-                         {Charge(ChargeSettings::LeakageCurrent), 15},
-                         {Charge(44), 33000}});
+    WriteSettings(regs,
+                  {{ChargeAt(ChargeSettings::CfVoltage), 3400},
+                   {ChargeAt(1), 20},
+                   {ChargeAt(2), 30},
+                   {ChargeAt(4), 500, true},
+                   {ChargeAt(6), 200, true},
+                   {ChargeAt(8), 30},
+                   {ChargeAt(9), 90},
+                   {ChargeAt(10), 100, true},
+                   {ChargeAt(12), 2900},
+                   {ChargeAt(13), 3000},
+                   {ChargeAt(14), 5000, true},
+                   {ChargeAt(ChargeSettings::ChargeVoltage), 3550},
+                   {ChargeAt(ChargeSettings::ChargeCurrent), ChargeCurrent, true},
+                   {ChargeAt(20), 1000, true},
+                   {ChargeAt(ChargeSettings::BalanceDifferenceThreshold), 30},
+                   {ChargeAt(ChargeSettings::BalanceDifferenceRecovery), 15},
+                   {ChargeAt(24), 60},
+                   {ChargeAt(25), 3400},
+                   {ChargeAt(26), 3350},
+                   {ChargeAt(28), 100, true},
+                   {ChargeAt(30), 300},
+                   {ChargeAt(31), 300},
+                   {ChargeAt(32), 500},
+                   {ChargeAt(33), 60},
+                   {ChargeAt(34), -1000},
+                   {ChargeAt(35), 1000},
+                   {ChargeAt(ChargeSettings::DesignCapacity1Ah), qint32(DesignCapacity), true},
+                   {ChargeAt(38), 320000, true},
+                   {ChargeAt(ChargeSettings::DesignCellNumber), cellCount},
+                   {ChargeAt(ChargeSettings::RemainingCapacityAlarmPercent), 30},
+                   {ChargeAt(ChargeSettings::MaxChargeCapacityAlarmPercent), 95},
+                   {ChargeAt(ChargeSettings::LeakageCurrent), 15},
+                   {ChargeAt(44), 33000}});
     // Threshold, recovery, delay in seconds, protection after protection.
     const int levels[][3] = {{3600, 3500, 5}, {2800, 3000, 5}, {80, 60, 10}, {80, 60, 10},
                              {55, 50, 10},    {0, 5, 10},      {8, 6, 10},   {15, 12, 60},
@@ -298,7 +299,7 @@ quint16 BatteryModel::cellFlags(int cell, const RegisterSpace& regs) const {
     const int vAverage = Average(voltages_);
     const int tAverage = Average(temperatures_);
     const int vMin = voltages_[IndexOfMin(voltages_)];
-    const int balanceFrom = regs.word(Charge(ChargeSettings::BalanceDifferenceThreshold));
+    const int balanceFrom = regs.word(ChargeAt(ChargeSettings::BalanceDifferenceThreshold));
     quint16 flags = 0;
     const auto flag = [&flags](bool on, quint16 bit) {
         if (on)
@@ -320,7 +321,7 @@ quint16 BatteryModel::cellFlags(int cell, const RegisterSpace& regs) const {
 }
 
 void BatteryModel::publish(RegisterSpace& regs) const {
-    regs.setDword(Status::DesignCapacity, designCapacity_);
+    regs.setDword(Status::DesignCapacity, DesignCapacity);
     regs.setWord(Status::DesignCellNumber, quint16(cellCount_));
     regs.setDword(Status::FirmwareVersion, FirmwareVersion);
 
@@ -338,7 +339,7 @@ void BatteryModel::publish(RegisterSpace& regs) const {
     }
     regs.setDword(Status::PackVoltageSum, packVoltage);
     regs.setDword(Status::PackCurrent, quint32(current_));
-    const qint32 leakage = regs.word(Charge(ChargeSettings::LeakageCurrent));
+    const qint32 leakage = regs.word(ChargeAt(ChargeSettings::LeakageCurrent));
     regs.setDword(Status::PackCurrentLeakage, quint32(current_ - leakage));
     regs.setDword(Status::PackCurrentAverage, quint32(averageCurrent_));
     regs.setWord(Status::CellVoltageAverage, quint16(Average(voltages_)));
@@ -357,8 +358,8 @@ void BatteryModel::publish(RegisterSpace& regs) const {
     };
     const bool full = phase_ == Phase::Floating;
     const bool empty = soc <= 5;
-    const bool low = soc < regs.word(Charge(ChargeSettings::RemainingCapacityAlarmPercent));
-    const bool high = soc > regs.word(Charge(ChargeSettings::MaxChargeCapacityAlarmPercent));
+    const bool low = soc < regs.word(ChargeAt(ChargeSettings::RemainingCapacityAlarmPercent));
+    const bool high = soc > regs.word(ChargeAt(ChargeSettings::MaxChargeCapacityAlarmPercent));
     const bool discharging = current_ < 0;
     const bool stopCharge = any({Safety::Cov, Safety::Occ, Safety::Cot, Safety::Utc});
     const bool stopDischarge = any({Safety::Cuv, Safety::Ocd, Safety::Utd});
@@ -389,10 +390,10 @@ void BatteryModel::publish(RegisterSpace& regs) const {
                                    : phase_ == Phase::Floating ? FloatCurrent
                                                                : 0;
     regs.setWord(Status::ChargingCurrent, quint16(chargingCurrent / 10));
-    regs.setWord(
-        Status::ChargingVoltage,
-        quint16(std::min<quint32>(
-            quint32(regs.word(Charge(ChargeSettings::ChargeVoltage))) * cellCount_ / 10, 0xFFFF)));
+    regs.setWord(Status::ChargingVoltage,
+                 quint16(std::min<quint32>(
+                     quint32(regs.word(ChargeAt(ChargeSettings::ChargeVoltage))) * cellCount_ / 10,
+                     0xFFFF)));
 }
 
 void BatteryModel::publishCharge(RegisterSpace& regs) const {
@@ -400,7 +401,7 @@ void BatteryModel::publishCharge(RegisterSpace& regs) const {
     regs.setWord(Status::RelativeStateOfCharge, quint16(std::clamp(soc, 0, 100)));
     regs.setWord(
         Status::AbsoluteStateOfCharge,
-        quint16(std::clamp(int(std::lround(remaining_ * 100.0 / designCapacity_)), 0, 100)));
+        quint16(std::clamp(int(std::lround(remaining_ * 100.0 / DesignCapacity)), 0, 100)));
     regs.setDword(Status::RemainingPackCapacity, quint32(qint32(std::lround(remaining_))));
     regs.setDword(Status::FullChargeCapacity, fullChargeCapacity_);
     regs.setWord(Status::RunTimeToEmpty,

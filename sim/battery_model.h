@@ -59,7 +59,6 @@ private:
     quint32 safetyBits(bool tripped) const;
 
     int cellCount_;
-    quint32 designCapacity_ = 100000;
     quint32 fullChargeCapacity_ = 98000;
     double remaining_ = 60000;
     quint16 cycleCount_ = 12;

@@ -21,6 +21,8 @@ namespace {
 
 constexpr int ReadChunk = 4096;
 constexpr int MinimumFrameBytes = 4; // address, function, CRC
+// The log keeps the latest frames only, so that a simulator left running does not grow for ever.
+constexpr int LoggedFramesKept = 10000;
 
 qint64 NowMs() {
     using namespace std::chrono;
@@ -188,6 +190,7 @@ void SimulatedController::run() {
         for (const QByteArray& bytes : due)
             send(bytes);
     }
+    running_ = false;
 }
 
 // A request whose length its header tells is taken as soon as it is complete and its CRC holds;
@@ -214,6 +217,8 @@ void SimulatedController::answer(const QByteArray& frame) {
     QByteArray reply;
     {
         std::lock_guard lock(mutex_);
+        if (received_.size() == LoggedFramesKept)
+            received_.removeFirst();
         received_.append(frame);
         if (frame.size() < MinimumFrameBytes || !HasValidCrc(frame) ||
             quint8(frame[0]) != options_.address)
@@ -306,9 +311,10 @@ void SimulatedController::appendJournalEvent(quint16 code, quint16 cell) {
 
 void SimulatedController::preloadJournal(int count) {
     std::lock_guard lock(mutex_);
+    const int cells = std::clamp(options_.cellCount, 1, MaxCells);
     // A minute apart, the last one now.
     for (int i = 0; i < count; ++i)
-        model_.appendJournalEvent(quint16(i % SimMap::Safety::Count), quint16(i % 16 + 1),
+        model_.appendJournalEvent(quint16(i % SimMap::Safety::Count), quint16(i % cells + 1),
                                   quint32(count - 1 - i) * 60);
 }
 

@@ -24,8 +24,8 @@ struct SimulatedControllerOptions {
 };
 
 // The controller on a pseudo-terminal: it answers Modbus RTU on its own thread, so that a caller
-// that blocks while waiting for a reply (the synchronous exchange) still gets one. Every method
-// may be called from any thread.
+// that blocks while waiting for a reply (the synchronous exchange) still gets one. start() and
+// stop() belong to the owner; every other method may be called from any thread at any time.
 class SimulatedController {
 public:
     using Options = SimulatedControllerOptions;
@@ -38,7 +38,7 @@ public:
     // Opens the pseudo-terminal and starts answering; on failure says why in `error`.
     bool start(QString* error = nullptr);
     // Stops answering and closes the pseudo-terminal, which the master sees as a vanished port.
-    // Returns within about 100 ms.
+    // Returns at once: the answering thread is woken and joined.
     void stop();
     bool isRunning() const;
 
@@ -49,10 +49,13 @@ public:
     void injectFault(const Fault& fault, int requests = 1); // PersistentFault: until cleared
     void clearFaults();
 
-    // Every frame received, as delimited, whatever its address or CRC, oldest first.
+    // The frames received, as delimited, whatever their address or CRC, oldest first (the latest
+    // 10000).
     QList<QByteArray> receivedFrames() const;
     void clearReceivedFrames();
 
+    // Any register, read or set directly; nothing is read outside the map and setting there
+    // returns false. Setting the clock registers sets the running clock; no command is run.
     quint16 registerValue(quint16 address) const;
     QList<quint16> registerValues(quint16 first, int count) const;
     bool setRegister(quint16 address, quint16 value);
