@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cell_page.h"
+#include "display_pages.h"
 #include "journal_page.h"
 #include "labeled_edit.h"
 #include "lamp.h"
@@ -37,23 +38,18 @@ struct DisplayWindow {
         auto* tabs = new QTabWidget(&window);
         password = new QPushButton(QStringLiteral("Войти"), &window);
         password->setObjectName(QStringLiteral("SpeedButton_PASSWORD_"));
-        mainPage = AddPage(tabs, BuildMainPage);
-        cellPage = new QWidget;
-        BuildCellPage(cellPage, image);
-        tabs->addTab(cellPage, QString());
-        for (auto* build :
-             {BuildInfoBasePage, BuildInfoAlarmPage, BuildInfoChargePage, BuildCommSettingsPage,
-              BuildAlarmSettingsPage, BuildChargeSettingsPage, BuildJournalPage})
-            AddPage(tabs, build);
+        DisplayPages pages;
+        for (QWidget** page :
+             {&pages.main, &pages.infoBase, &pages.cells, &pages.alarms, &pages.charge,
+              &pages.commSettings, &pages.alarmSettings, &pages.chargeSettings, &pages.journal}) {
+            *page = new QWidget;
+            tabs->addTab(*page, QString());
+        }
+        BuildDisplayPages(pages, image);
+        mainPage = pages.main;
+        cellPage = pages.cells;
         window.resize(1000, 700);
         SetupTables(&window);
-    }
-
-    static QWidget* AddPage(QTabWidget* tabs, void (*build)(QWidget*)) {
-        auto* page = new QWidget;
-        build(page);
-        tabs->addTab(page, QString());
-        return page;
     }
 
     QTableWidget* Table(const QString& name) { return window.findChild<QTableWidget*>(name); }
