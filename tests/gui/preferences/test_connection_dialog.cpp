@@ -1,6 +1,9 @@
 #include "connection_dialog.h"
 #include "line_settings.h"
+#include "modbus_frames.h"
+#include "pty_peer.h"
 #include "scripted_prompts.h"
+#include "sync_exchange.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -8,6 +11,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
+
+#include <thread>
 
 namespace {
 
@@ -155,6 +160,32 @@ private Q_SLOTS:
         QCOMPARE(line.baudRate, 9600);
         QCOMPARE(line.parity, QSerialPort::EvenParity);
         QCOMPARE(settings.addressText, QStringLiteral("300"));
+    }
+
+    void cancelledBaudRateRulesTheNextExchange() {
+        PtyPeer peer;
+        QVERIFY(peer.isOpen());
+        ScriptedPrompts prompts;
+        TForm4 form;
+        form.AddPort(peer.slavePath());
+        form.open();
+        Combo(form, "ComboBox_BAUDRATE_")->setCurrentIndex(0);
+        Click(form, "Button_FORM4CANCEL_");
+
+        // The line's settings are read while the exchange holds the port open.
+        QByteArray request;
+        speed_t speed = 0;
+        std::thread device([&] {
+            request = peer.read(8, 5000);
+            termios line{};
+            if (tcgetattr(peer.masterFd(), &line) == 0)
+                speed = cfgetospeed(&line);
+        });
+        ExchangeSync(LoadSyncTxFrame(BuildReadRequest(238, 0, 50)));
+        device.join();
+        QCOMPARE(request, BuildReadRequest(238, 0, 50));
+        QCOMPARE(speed, speed_t(B9600));
+        QVERIFY(prompts.shown.isEmpty());
     }
 
     void settingsSourceLivesWithTheDialog() {
