@@ -116,13 +116,16 @@ void TForm1::BuildConnectionGroups() {
         Named<QPushButton>("SpeedButton_CONNECT_", QStringLiteral("Опрос модуля контроллера"));
     connect->setCheckable(true);
     logEnabled_ = Named<QCheckBox>("CheckBox_LOGEN_", QStringLiteral("Вести лог?"));
+    auto* options = new QVBoxLayout;
+    options->setSpacing(0);
+    options->addWidget(logEnabled_);
+    options->addWidget(
+        Named<QCheckBox>("CheckBox_READSETTINGS_", QStringLiteral("Читать настройки")));
+    options->addWidget(Named<QCheckBox>("CheckBox_READLOG_", QStringLiteral("Читать журнал")));
     auto* connectionLayout = new QHBoxLayout(connection);
     connectionLayout->addWidget(connect);
-    connectionLayout->addWidget(logEnabled_);
-    connectionLayout->addWidget(
-        Named<QCheckBox>("CheckBox_READSETTINGS_", QStringLiteral("Читать настройки")));
-    connectionLayout->addWidget(
-        Named<QCheckBox>("CheckBox_READLOG_", QStringLiteral("Читать журнал")));
+    connectionLayout->addLayout(options);
+    connectionLayout->addStretch(1);
 
     auto* password = Named<QGroupBox>("GroupBox_PASSWORD_", QStringLiteral("Пароль"));
     auto* login = Named<QPushButton>("SpeedButton_PASSWORD_", QStringLiteral("Войти"));
@@ -137,7 +140,7 @@ void TForm1::BuildConnectionGroups() {
     auto* top = new QHBoxLayout;
     top->addWidget(connection);
     top->addStretch(1);
-    top->addWidget(password);
+    top->addWidget(password, 0, Qt::AlignTop);
     column->addLayout(top);
     setCentralWidget(central);
 }
