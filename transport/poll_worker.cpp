@@ -157,14 +157,23 @@ void PollWorker::OnBytesWritten(qint64 bytes) {
 }
 
 void PollWorker::OnPortError(QSerialPort::SerialPortError error) {
-    if (error == QSerialPort::ResourceError) {
-        ClosePollPort();
-        Q_EMIT PortStateText(QStringLiteral("Порт отключен, опрос остановлен"));
-        Q_EMIT PortLost();
+    // A vanished device shows as a resource error, or as reads that fail again and again (a
+    // terminal that was hung up). Either is raised from inside any port call (a purge, a
+    // write): the port goes once that call and its caller have returned.
+    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
+        QMetaObject::invokeMethod(this, &PollWorker::LosePort, Qt::QueuedConnection);
     } else if (error == QSerialPort::WriteError && txPending_ > 0) {
         txPending_ = 0;
         Q_EMIT PortStateText(QStringLiteral("Ошибка передачи"));
     }
+}
+
+void PollWorker::LosePort() {
+    if (!port_)
+        return;
+    ClosePollPort();
+    Q_EMIT PortStateText(QStringLiteral("Порт отключен, опрос остановлен"));
+    Q_EMIT PortLost();
 }
 
 void PollWorker::Purge() {

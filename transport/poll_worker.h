@@ -55,6 +55,7 @@ private:
     void OnReplyTimeout();
     void OnBytesWritten(qint64 bytes);
     void OnPortError(QSerialPort::SerialPortError error);
+    void LosePort();
     // Takes whatever has arrived off the port (counted as received) and empties both directions.
     void Purge();
     void FinishCycle(bool answered);

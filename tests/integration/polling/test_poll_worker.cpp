@@ -215,16 +215,28 @@ private Q_SLOTS:
         QCOMPARE(peer.read(8, RequestWaitMs), Request({0, 50}));
     }
 
-    // The device vanishing stops polling by itself, closes the port and says why.
+    // The device vanishing stops polling by itself, closes the port and says why, whenever it
+    // happens.
+    void vanishedPortStopsPolling_data() {
+        QTest::addColumn<int>("when");
+        QTest::newRow("awaiting a reply") << 0;
+        QTest::newRow("as a cycle starts") << 1;
+        QTest::newRow("between cycles") << 2;
+    }
     void vanishedPortStopsPolling() {
+        QFETCH(int, when);
         PtyPeer peer;
         PollController polling;
         QSignalSpy portTexts(&polling, &PollController::PortStateText);
         QSignalSpy lost(&polling, &PollController::PortLost);
         QVERIFY(polling.OpenPollPort(Line115200(peer.slavePath()), Address));
-        QVERIFY(polling.StartPollCycle());
-        QCOMPARE(peer.read(8, RequestWaitMs), Request({0, 50}));
+        if (when == 0) {
+            QVERIFY(polling.StartPollCycle());
+            QCOMPARE(peer.read(8, RequestWaitMs), Request({0, 50}));
+        }
         peer.closeMaster();
+        if (when == 1)
+            QVERIFY(polling.StartPollCycle());
         QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, SignalWaitMs);
         QCOMPARE(portTexts.last()[0].toString(), QStringLiteral("Порт отключен, опрос остановлен"));
         QVERIFY(polling.PollIdle());
