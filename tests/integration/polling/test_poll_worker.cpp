@@ -270,17 +270,6 @@ private Q_SLOTS:
         QCOMPARE(portTexts[0][0].toString(), text);
         QVERIFY(polling.OpenPollPort(Line115200(peer.slavePath()), Address));
     }
-
-    void secondOpeningOfAPolledPortFails() {
-        PtyPeer peer;
-        PollController polling;
-        PollController other;
-        QSignalSpy otherTexts(&other, &PollController::PortStateText);
-        QVERIFY(polling.OpenPollPort(Line115200(peer.slavePath()), Address));
-        QVERIFY(!other.OpenPollPort(Line115200(peer.slavePath()), Address));
-        QTRY_COMPARE_WITH_TIMEOUT(otherTexts.size(), 1, SignalWaitMs);
-        QCOMPARE(otherTexts[0][0].toString(), QStringLiteral("Не удалось открыть порт"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPollWorker)
