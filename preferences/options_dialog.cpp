@@ -31,7 +31,8 @@ QButtonGroup* AddRadioGroup(QVBoxLayout* layout, const char* name, const QString
     return group;
 }
 
-bool IndexDiffers(const QButtonGroup* group, bool& flag) {
+// Stores the group's choice into the flag; true when that changed the flag.
+bool StoreIfChanged(const QButtonGroup* group, bool& flag) {
     const bool chosen = group->checkedId() == 1;
     if (chosen == flag)
         return false;
@@ -96,9 +97,9 @@ void TForm3::ShowFromFlags() {
 }
 
 void TForm3::Button_FORM3OK_Click() {
-    if (IndexDiffers(viewName_, UseRussianNames) && setupTables_)
+    if (StoreIfChanged(viewName_, UseRussianNames) && setupTables_)
         setupTables_();
-    if (IndexDiffers(viewValue_, UseScaledUnits) && refillTables_)
+    if (StoreIfChanged(viewValue_, UseScaledUnits) && refillTables_)
         refillTables_();
     LogLinkErrors = logSaveError_->isChecked();
     accept();

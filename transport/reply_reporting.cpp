@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QStringEncoder>
 
+#include <functional>
+
 QString MonitorLogPath;
 bool LogLinkErrors = true;
 
@@ -43,6 +45,20 @@ std::optional<quint8> RequestAddress() {
                              QCoreApplication::applicationName(), Prompts::Buttons::Ok,
                              Prompts::Icon::Error);
     return std::nullopt;
+}
+
+// Sends the request built for the typed address and returns the count received. Nothing, and no
+// reply to report, when the address does not convert or another exchange is still under way;
+// each of those has said why.
+std::optional<quint16> SendRequest(const std::function<QByteArray(quint8)>& build) {
+    const std::optional<quint8> address = RequestAddress();
+    if (!address)
+        return std::nullopt;
+    const bool refused = SyncExchangeBusy();
+    const quint16 received = ExchangeSync(LoadSyncTxFrame(build(*address)));
+    if (refused)
+        return std::nullopt;
+    return received;
 }
 
 void Present(const ReplyReport& report, const QDateTime& when) {
@@ -158,13 +174,12 @@ void SetReplyDisplay(ReplyDisplay* display) {
 std::optional<ReplyVerdict> ShowReadReply(quint16 start, int index, std::span<quint16> target,
                                           quint16 count) {
     const QDateTime when = QDateTime::currentDateTime();
-    const std::optional<quint8> address = RequestAddress();
-    if (!address)
+    const std::optional<quint16> received =
+        SendRequest([&](quint8 address) { return BuildReadRequest(address, start, count); });
+    if (!received)
         return std::nullopt;
-    const quint16 received =
-        ExchangeSync(LoadSyncTxFrame(BuildReadRequest(*address, start, count)));
     ReadReply reply;
-    if (received != 0)
+    if (*received != 0)
         reply = JudgeReadReply(SyncReply(), count);
     const ReplyReport report = ReadReplyReport(reply.verdict, start);
     if (reply.verdict.status == ReplyStatus::Correct && index >= 0) {
@@ -178,13 +193,12 @@ std::optional<ReplyVerdict> ShowReadReply(quint16 start, int index, std::span<qu
 
 std::optional<ReplyVerdict> ShowWriteReply(quint16 start, std::span<const quint16> values) {
     const QDateTime when = QDateTime::currentDateTime();
-    const std::optional<quint8> address = RequestAddress();
-    if (!address)
+    const std::optional<quint16> received =
+        SendRequest([&](quint8 address) { return BuildWriteRequest(address, start, values); });
+    if (!received)
         return std::nullopt;
-    const quint16 received =
-        ExchangeSync(LoadSyncTxFrame(BuildWriteRequest(*address, start, values)));
     const ReplyVerdict verdict =
-        received != 0 ? JudgeWriteReply(SyncReply()) : ReplyVerdict{ReplyStatus::NoAnswer, 0};
+        *received != 0 ? JudgeWriteReply(SyncReply()) : ReplyVerdict{ReplyStatus::NoAnswer, 0};
     Present(WriteReplyReport(verdict, start), when);
     return verdict;
 }

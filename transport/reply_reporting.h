@@ -63,7 +63,8 @@ void SetReplyDisplay(ReplyDisplay* display);
 // Reads `count` registers from register `start` in one synchronous exchange and stores a correct
 // reply's words into target from `index` on (words that would fall outside target are dropped).
 // Nothing is sent, and nothing is returned, when the address typed in the connection dialog is
-// not a whole number; that is reported as a conversion error.
+// not a whole number (reported as a conversion error); nothing is returned either when another
+// exchange is still under way (the exchange refuses with its own message).
 std::optional<ReplyVerdict> ShowReadReply(quint16 start, int index, std::span<quint16> target,
                                           quint16 count);
 // Writes the values to the registers from `start` on in one synchronous exchange.

@@ -5,6 +5,7 @@
 #include "reply_reporting.h"
 #include "scripted_prompts.h"
 #include "simulated_controller.h"
+#include "sync_exchange.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -227,6 +229,25 @@ private Q_SLOTS:
         QVERIFY(form->Memo1()->toPlainText().isEmpty());
         QCOMPARE(Label("Label12"), QStringLiteral("0"));
         QCOMPARE(Label("Label15"), QStringLiteral("100"));
+    }
+
+    void commandDuringAnotherExchangeIsRefused() {
+        Fault slow = Kind(FaultKind::Delay);
+        slow.delayMs = 1500;
+        sim->injectFault(slow);
+        ScriptedPrompts prompts;
+        std::optional<ReplyVerdict> nested = ReplyVerdict{};
+        // The long wait lets the window run its events, and with them another command.
+        QTimer::singleShot(100, [&] {
+            const std::array<quint16, 1> values{1};
+            nested = ShowWriteReply(AlarmSettings, values);
+        });
+        QVERIFY(ExchangeSyncLongWait(LoadSyncTxFrame(BuildReadRequest(Address, 0, 1))) > 0);
+        QVERIFY(!nested.has_value());
+        QCOMPARE(prompts.shown.size(), 1);
+        QVERIFY(!prompts.shown[0].text.contains(QStringLiteral("Нет ответа")));
+        QCOMPARE(Label("Label13"), QStringLiteral("0"));
+        QCOMPARE(sim->receivedFrames().size(), 1);
     }
 
     void addressThatIsNoNumberSendsNothing() {
