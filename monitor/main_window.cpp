@@ -1,11 +1,18 @@
 #include "main_window.h"
 
+#include "cell_page.h"
+#include "command_handlers.h"
 #include "connection_dialog.h"
 #include "diagnostic_mode.h"
+#include "display_pages.h"
 #include "link_test_page.h"
 #include "named_widget.h"
 #include "options_dialog.h"
+#include "polling_cycle.h"
 #include "series_dialog.h"
+#include "service_controls.h"
+#include "settings_tables.h"
+#include "state_tables.h"
 #include "window_position.h"
 
 #include <QCheckBox>
@@ -92,7 +99,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     BuildStatusBar();
     BuildMenu();
     BuildTimersAndDialogs();
-    // The pages' contents are built here, each registering its table layouts and fills.
+    BuildPageContents();
 
     form2_ = new TForm2(this);
     form3_ = new TForm3([this] { SetupTables(); },
@@ -102,6 +109,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
                         },
                         this);
     form4_ = new TForm4(this);
+    polling_ = new PollingCycle(*this, image_);
     FormCreate();
     SetReplyDisplay(this);
 }
@@ -203,6 +211,34 @@ void TForm1::BuildTimersAndDialogs() {
     saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
 }
 
+void TForm1::BuildPageContents() {
+    DisplayPages pages;
+    pages.main = Page(MainPage::Main);
+    pages.infoBase = Page(InfoPage::Base);
+    pages.cells = Page(InfoPage::Cells);
+    pages.alarms = Page(InfoPage::Alarms);
+    pages.charge = Page(InfoPage::Charge);
+    pages.commSettings = Page(SettingsPage::Comm);
+    pages.alarmSettings = Page(SettingsPage::Alarms);
+    pages.chargeSettings = Page(SettingsPage::Charge);
+    pages.journal = Page(MainPage::Journal);
+    BuildDisplayPages(pages, image_);
+    BuildCalibrationControls(Page(SettingsPage::Calibration));
+    BuildClockControls(Page(SettingsPage::DateTime));
+
+    AddTableSetup([this] { ::SetupTables(this); });
+    SetTableFill(TableFill::InfoBase, [this] { FillInfoBase(image_, this); });
+    SetTableFill(TableFill::CellTable, [this] { FillCellTable(image_, Page(InfoPage::Cells)); });
+    SetTableFill(TableFill::AlarmTable, [this] { FillAlarmTable(image_, this); });
+    SetTableFill(TableFill::ChargeTable, [this] { FillChargeTable(image_, this); });
+    SetTableFill(TableFill::CommSettings, [this] { FillCommSettings(image_, this); });
+    SetTableFill(TableFill::AlarmSettings, [this] { FillAlarmSettings(image_, this); });
+    SetTableFill(TableFill::ChargeSettings, [this] { FillChargeSettings(image_, this); });
+
+    commands_ = new CommandHandlers(this, image_);
+    commands_->Connect();
+}
+
 void TForm1::FormCreate() {
     move(CentredWindowPosition(screen()->geometry().size(), ClientSize));
     SetupTables();
@@ -229,7 +265,7 @@ void TForm1::FormClose() {
 }
 
 void TForm1::ClosePollPort() {
-    // Nothing holds the port between exchanges yet; the polling worker will be stopped here.
+    polling_->ClosePollPort();
 }
 
 QWidget* TForm1::Page(MainPage page) const {

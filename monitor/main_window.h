@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link_stats.h"
+#include "register_image.h"
 #include "reply_reporting.h"
 
 #include <QMainWindow>
@@ -9,7 +10,9 @@
 #include <functional>
 #include <vector>
 
+class CommandHandlers;
 class LinkTestPage;
+class PollingCycle;
 class QCheckBox;
 class QFileDialog;
 class QLabel;
@@ -80,6 +83,11 @@ public:
     // Panel 1, the outcome of the last reply.
     void ShowReplyStatus(const QString& text) override;
 
+    // The copy of the controller's registers every page shows and every command fills.
+    RegisterImage& Image() { return image_; }
+    // The connect button, the polling tick and the polling reports.
+    PollingCycle* Polling() const { return polling_; }
+
     TForm2* Form2() const { return form2_; }
     TForm3* Form3() const { return form3_; }
     TForm4* Form4() const { return form4_; }
@@ -108,6 +116,7 @@ private:
     void BuildStatusBar();
     void BuildMenu();
     void BuildTimersAndDialogs();
+    void BuildPageContents();
     void FormCreate();
     void FormClose();
     void ClosePollPort();
@@ -130,6 +139,9 @@ private:
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;
+    RegisterImage image_;
+    CommandHandlers* commands_ = nullptr;
+    PollingCycle* polling_ = nullptr;
     std::vector<std::function<void()>> tableSetups_;
     std::array<std::function<void()>, 7> tableFills_;
 };

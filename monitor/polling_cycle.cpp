@@ -1,0 +1,199 @@
+#include "polling_cycle.h"
+
+#include "address_check.h"
+#include "connection_dialog.h"
+#include "journal_page.h"
+#include "main_page.h"
+#include "main_window.h"
+#include "prompts.h"
+#include "register_image.h"
+#include "reply_reporting.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTimer>
+
+namespace {
+
+// The main window's controls locked while polling runs, in the order they are locked; the
+// connection dialog's six controls follow the log check box.
+constexpr const char* LockedWindowControls[] = {
+    "BitBtn_WRITEINFOBASE_",    "BitBtn_WRITESETRS_",       "BitBtn_WRITESETALARM_",
+    "BitBtn_WRITESETCHARGE_",   "BitBtn_BOOTLOADERAUTO_",   "BitBtn_BOOTLOADER30_",
+    "BitBtn_BOOTLOADER03_",     "BitBtn_BOOTLOADER20_",     "BitBtn_BOOTLOADER21_",
+    "BitBtn_BOOTLOADER31_",     "Edit_READREGADDRESS_",     "Edit_READREGNUMBER_",
+    "RadioButton_READVERSION_", "RadioButton_READBOOTREG_", "SpeedButton_PASSWORD_",
+    "BitBtn_PASSWORDNEW_",      "BitBtn_CALIBERCURRNULL_",  "BitBtn_CALIBERCURR_",
+    "BitBtn_SETSOC_",           "BitBtn_SETFCC_",           "BitBtn_SETCYCLE_",
+    "BitBtn_SETMODE_",          "BitBtn_TIMEREAD_",         "BitBtn_TIMEWRITE_",
+    "BitBtn_CLEARLOG_",
+};
+
+const QString LogFileFilter = QStringLiteral("Comma-Separated Values files (*.csv)|*.csv");
+
+template <class Widget> Widget* Control(const QObject* root, const char* name) {
+    return root->findChild<Widget*>(QLatin1String(name));
+}
+
+// A file that cannot be opened counts as empty.
+bool LogFileEmpty(const QString& path) {
+    QFile file(path);
+    return !file.open(QIODevice::ReadOnly) || file.size() == 0;
+}
+
+} // namespace
+
+QString FileNameStamp(const QDateTime& when) {
+    return when.toString(QStringLiteral("yyMMdd_HH-mm-ss"));
+}
+
+PollingCycle::PollingCycle(TForm1& form, RegisterImage& image)
+    : QObject(&form), form_(form), image_(image),
+      connect_(Control<QAbstractButton>(&form, "SpeedButton_CONNECT_")) {
+    // clicked, not toggled: the handler runs for the operator's press, with the new state.
+    connect(connect_, &QAbstractButton::clicked, this, &PollingCycle::SpeedButton_CONNECT_Click);
+    connect(form_.PollingTimer(), &QTimer::timeout, this, &PollingCycle::Timer_POLLING_Timer);
+    // The two check boxes stay usable while polling and count from the cycle's next decision.
+    for (const char* name : {"CheckBox_READSETTINGS_", "CheckBox_READLOG_"})
+        connect(Control<QCheckBox>(&form, name), &QCheckBox::toggled, this,
+                &PollingCycle::UpdateReadOptions);
+    UpdateReadOptions();
+
+    connect(&controller_, &PollController::PortStateText, this,
+            [this](const QString& text) { form_.SetStatusPanel(0, text); });
+    connect(&controller_, &PollController::PollReported, this, &PollingCycle::ShowReport);
+    connect(&controller_, &PollController::RxTotalChanged, this,
+            [this](quint32, const QString& text) { form_.SetStatusPanel(2, text); });
+    connect(&controller_, &PollController::CycleFinished, this,
+            [this](const QList<PolledBlock>& blocks) { StorePolledBlocks(blocks, image_); });
+    connect(&controller_, &PollController::PortLost, this, &PollingCycle::StopPolling);
+}
+
+void PollingCycle::SpeedButton_CONNECT_Click() {
+    if (!connect_->isChecked()) {
+        StopPolling();
+        return;
+    }
+    if (!StartPolling())
+        connect_->setChecked(false);
+}
+
+bool PollingCycle::StartPolling() {
+    // Stopping never depends on the address: it cannot change while polling runs.
+    const ConnectionSettings settings = form_.Form4()->Settings();
+    if (!ConfirmAddressText(settings.addressText))
+        return false;
+    if (form_.LogEnabled() && !ChooseLogFile())
+        return false;
+    if (!controller_.OpenPollPort(settings, quint8(settings.addressText.trimmed().toInt())))
+        return false;
+    form_.PollingTimer()->setInterval(form_.Form4()->PollIntervalMs());
+    form_.PollingTimer()->start();
+    form_.IndicateTimer()->start();
+    SetPollingControlsEnabled(false);
+    return true;
+}
+
+bool PollingCycle::ChooseLogFile() {
+    // The log may be a new file: the shared open dialog takes a name that does not exist yet.
+    QFileDialog* dialog = form_.OpenDialog1();
+    const QFileDialog::FileMode mode = dialog->fileMode();
+    dialog->setFileMode(QFileDialog::AnyFile);
+    const QString path =
+        CurrentPrompts().OpenFile(QCoreApplication::applicationDirPath(), LogFileFilter,
+                                  FileNameStamp(clock_()) + QStringLiteral("_log.csv"));
+    dialog->setFileMode(mode);
+    if (path.isEmpty())
+        return false;
+    // Created empty when new; a file that cannot be written is refused before anything starts.
+    QFile file(path);
+    if (!file.open(QIODevice::Append)) {
+        CurrentPrompts().Message(
+            QStringLiteral("Не удалось открыть файл лога ") + QDir::toNativeSeparators(path),
+            QStringLiteral("Ошибка!"), Prompts::Buttons::Ok, Prompts::Icon::Error);
+        return false;
+    }
+    MonitorLogPath = path;
+    return true;
+}
+
+void PollingCycle::StopPolling() {
+    ClosePollPort();
+    connect_->setChecked(false);
+    SetPollingControlsEnabled(true);
+}
+
+void PollingCycle::ClosePollPort() {
+    controller_.ClosePollPort();
+    form_.PollingTimer()->stop();
+    form_.IndicateTimer()->stop();
+}
+
+void PollingCycle::SetPollingControlsEnabled(bool enabled) {
+    Control<QWidget>(&form_, "CheckBox_LOGEN_")->setEnabled(enabled);
+    form_.Form4()->SetSettingControlsEnabled(enabled);
+    for (const char* name : LockedWindowControls)
+        if (auto* control = Control<QWidget>(&form_, name))
+            control->setEnabled(enabled);
+}
+
+void PollingCycle::Timer_POLLING_Timer() {
+    if (!controller_.PollIdle())
+        return;
+    // After a time-out the previous values stay on screen and no log row is written.
+    if (!controller_.LastPollNoAnswer())
+        RefreshDisplay();
+    controller_.StartPollCycle();
+}
+
+void PollingCycle::RefreshDisplay() {
+    form_.FillStateTables();
+    FillMainPage(image_, form_.Page(MainPage::Main));
+    if (Checked("CheckBox_READSETTINGS_"))
+        form_.FillSettingsTables();
+    if (Checked("CheckBox_READLOG_"))
+        FillJournal(image_, &form_);
+    if (form_.LogEnabled())
+        WriteLogLine();
+}
+
+void PollingCycle::WriteLogLine() {
+    if (logWriter_)
+        logWriter_(MonitorLogPath, LogFileEmpty(MonitorLogPath));
+}
+
+void PollingCycle::ShowReport(const PollReport& report) {
+    if (!report.replyText.isEmpty())
+        form_.SetStatusPanel(1, report.replyText);
+    for (const QString& line : report.memoLines)
+        form_.AddDiagnosticLine(line);
+    switch (report.counter) {
+    case PollCounter::None:
+        break;
+    case PollCounter::Success:
+        form_.CountLinkSuccess();
+        break;
+    case PollCounter::CrcError:
+        form_.CountLinkCrcError();
+        break;
+    case PollCounter::NoAnswer:
+        form_.CountLinkNoAnswer();
+        break;
+    }
+    if (report.refreshPercentage)
+        form_.RefreshLinkPercent();
+    if (!report.logText.isEmpty() && form_.LogEnabled() && LogLinkErrors)
+        AppendLogLine(MonitorLogPath, LinkErrorLogLine(report.when, report.logText));
+}
+
+bool PollingCycle::Checked(const char* name) const {
+    return Control<QCheckBox>(&form_, name)->isChecked();
+}
+
+void PollingCycle::UpdateReadOptions() {
+    controller_.SetReadOptions(Checked("CheckBox_READSETTINGS_"), Checked("CheckBox_READLOG_"));
+}

@@ -1,0 +1,254 @@
+#include "connection_dialog.h"
+#include "main_window.h"
+#include "polling_cycle.h"
+#include "reply_reporting.h"
+#include "scripted_prompts.h"
+#include "string_grid.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+// The connect button, the lock of the controls and the polling tick, with no controller on the
+// line: what a refused start leaves behind and what one tick refreshes.
+
+namespace {
+
+// The controls a running poll locks, as the window and its connection dialog hold them today.
+const QStringList LockedControls = {
+    "CheckBox_LOGEN_",       "ComboBox_PORT_",          "ComboBox_BAUDRATE_",
+    "ComboBox_FORMAT_",      "Edit_ADDRESS_",           "ComboBox_FREQ_",
+    "BitBtn_PORTSCAN_",      "BitBtn_WRITEINFOBASE_",   "BitBtn_WRITESETRS_",
+    "BitBtn_WRITESETALARM_", "BitBtn_WRITESETCHARGE_",  "SpeedButton_PASSWORD_",
+    "BitBtn_PASSWORDNEW_",   "BitBtn_CALIBERCURRNULL_", "BitBtn_CALIBERCURR_",
+    "BitBtn_SETSOC_",        "BitBtn_SETFCC_",          "BitBtn_SETCYCLE_",
+    "BitBtn_SETMODE_",       "BitBtn_TIMEREAD_",        "BitBtn_TIMEWRITE_",
+    "BitBtn_CLEARLOG_",
+};
+
+// Usable while polling runs.
+const QStringList FreeControls = {
+    "SpeedButton_CONNECT_", "CheckBox_READSETTINGS_", "CheckBox_READLOG_",
+    "BitBtn_SAVEINFOBASE_", "BitBtn_LOADSETRS_",      "BitBtn_TIMEWIN_",
+};
+
+const QDateTime FixedNow(QDate(2024, 1, 31), QTime(14, 5, 9));
+
+} // namespace
+
+class TestPollingControls : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void fileNameStamp();
+    void refusedStartLeavesEverythingStopped_data();
+    void refusedStartLeavesEverythingStopped();
+    void lockCoversTheListedControls();
+    void tickRefreshesTheCheckedTables_data();
+    void tickRefreshesTheCheckedTables();
+    void logGetsItsHeaderOnlyWhenEmpty();
+
+private:
+    template <class W> W* Find(const QString& name) const { return form->findChild<W*>(name); }
+    QPushButton* ConnectButton() const { return Find<QPushButton>("SpeedButton_CONNECT_"); }
+    void SetAddress(const QString& text) { Find<QLineEdit>("Edit_ADDRESS_")->setText(text); }
+
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    QTemporaryDir dir;
+};
+
+void TestPollingControls::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QVERIFY(dir.isValid());
+}
+
+void TestPollingControls::init() {
+    prompts = std::make_unique<ScriptedPrompts>();
+    form = std::make_unique<TForm1>();
+    form->Polling()->SetClock([] { return FixedNow; });
+    // A port nobody can open: a start that passes the address and the log fails there.
+    form->Form4()->AddPort(dir.filePath(QStringLiteral("no-such-port")));
+    MonitorLogPath.clear();
+}
+
+void TestPollingControls::cleanup() {
+    form.reset();
+    prompts.reset();
+    MonitorLogPath.clear();
+}
+
+void TestPollingControls::fileNameStamp() {
+    QCOMPARE(FileNameStamp(FixedNow), QStringLiteral("240131_14-05-09"));
+    QCOMPARE(FileNameStamp(QDateTime(QDate(2009, 12, 1), QTime(23, 59, 0))),
+             QStringLiteral("091201_23-59-00"));
+}
+
+void TestPollingControls::refusedStartLeavesEverythingStopped_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("logging");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("panel0");
+    QTest::addColumn<QString>("logPath");
+
+    const QString log = dir.filePath(QStringLiteral("chosen_log.csv"));
+    const QString unwritable = dir.filePath(QStringLiteral("missing/dir_log.csv"));
+    QTest::newRow("address 256") << "256" << true << QStringList{log}
+                                 << "Адрес должен быть в диапазоне от 0 до 255!"
+                                 << ""
+                                 << "";
+    QTest::newRow("address -1") << "-1" << false << QStringList{}
+                                << "Адрес должен быть в диапазоне от 0 до 255!"
+                                << ""
+                                << "";
+    QTest::newRow("address 12a") << "12a" << true << QStringList{log}
+                                 << "Введите адрес десятичным числом от 0 до 255!"
+                                 << ""
+                                 << "";
+    QTest::newRow("log cancelled") << "238" << true << QStringList{} << ""
+                                   << ""
+                                   << "";
+    QTest::newRow("log not writable")
+        << "238" << true << QStringList{unwritable}
+        << "Не удалось открыть файл лога " + QDir::toNativeSeparators(unwritable) << ""
+        << "";
+    QTest::newRow("port fails after the log is made") << "238" << true << QStringList{log} << ""
+                                                      << "Не удалось открыть порт" << log;
+    QTest::newRow("port fails, no log") << "0" << false << QStringList{} << ""
+                                        << "Не удалось открыть порт"
+                                        << "";
+}
+
+void TestPollingControls::refusedStartLeavesEverythingStopped() {
+    QFETCH(QString, address);
+    QFETCH(bool, logging);
+    QFETCH(QStringList, files);
+    QFETCH(QString, message);
+    QFETCH(QString, panel0);
+    QFETCH(QString, logPath);
+
+    SetAddress(address);
+    Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(logging);
+    prompts->files = files;
+    ConnectButton()->click();
+    QCoreApplication::processEvents();
+
+    QVERIFY(!ConnectButton()->isChecked());
+    QVERIFY(!form->Polling()->Controller().IsOpen());
+    QVERIFY(!form->PollingTimer()->isActive());
+    QVERIFY(!form->IndicateTimer()->isActive());
+    QCOMPARE(prompts->messageTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
+    if (!message.isEmpty()) {
+        QCOMPARE(prompts->shown.last().caption, QStringLiteral("Ошибка!"));
+        QCOMPARE(prompts->shown.last().icon, Prompts::Icon::Error);
+    }
+    QCOMPARE(form->StatusPanel(0), panel0);
+    QCOMPARE(MonitorLogPath, logPath);
+    if (!logPath.isEmpty()) {
+        QVERIFY(QFile::exists(logPath)); // created empty at the start
+        QCOMPARE(QFile(logPath).size(), 0);
+    }
+    // Nothing was locked (the mode button keeps its state from before polling ever ran).
+    QVERIFY(Find<QWidget>("BitBtn_WRITESETRS_")->isEnabled());
+    QVERIFY(Find<QWidget>("Edit_ADDRESS_")->isEnabled());
+    QVERIFY(!Find<QWidget>("BitBtn_SETMODE_")->isEnabled());
+
+    // A valid address with logging on asks for the log file the program proposes.
+    const bool askedForLog = logging && message != "Введите адрес десятичным числом от 0 до 255!" &&
+                             !message.startsWith("Адрес");
+    const auto open = std::find_if(prompts->shown.begin(), prompts->shown.end(),
+                                   [](const auto& s) { return s.kind == "open"; });
+    QCOMPARE(open != prompts->shown.end(), askedForLog);
+    if (askedForLog) {
+        QCOMPARE(open->text, QStringLiteral("Comma-Separated Values files (*.csv)|*.csv"));
+        QCOMPARE(open->caption, QCoreApplication::applicationDirPath());
+        QCOMPARE(open->extra, QStringLiteral("240131_14-05-09_log.csv"));
+    }
+}
+
+void TestPollingControls::lockCoversTheListedControls() {
+    form->Polling()->SetPollingControlsEnabled(false);
+    for (const QString& name : LockedControls) {
+        auto* control = Find<QWidget>(name);
+        QVERIFY2(control, qPrintable(name));
+        QVERIFY2(!control->isEnabled(), qPrintable(name));
+    }
+    for (const QString& name : FreeControls)
+        QVERIFY2(Find<QWidget>(name)->isEnabled(), qPrintable(name));
+    form->Polling()->SetPollingControlsEnabled(true);
+    for (const QString& name : LockedControls)
+        QVERIFY2(Find<QWidget>(name)->isEnabled(), qPrintable(name));
+}
+
+void TestPollingControls::tickRefreshesTheCheckedTables_data() {
+    QTest::addColumn<bool>("readSettings");
+    QTest::addColumn<bool>("readJournal");
+    QTest::newRow("state only") << false << false;
+    QTest::newRow("with settings") << true << false;
+    QTest::newRow("with journal") << false << true;
+    QTest::newRow("everything") << true << true;
+}
+
+// Polling stopped, the tick finds no cycle running and the last one answered: it shows the image.
+void TestPollingControls::tickRefreshesTheCheckedTables() {
+    QFETCH(bool, readSettings);
+    QFETCH(bool, readJournal);
+    Find<QCheckBox>("CheckBox_READSETTINGS_")->setChecked(readSettings);
+    Find<QCheckBox>("CheckBox_READLOG_")->setChecked(readJournal);
+    RegisterImage& image = form->Image();
+    image.StatusBlock[8] = 52000; // pack voltage 52 V
+    image.StatusBlock[2] = 3;     // three cells
+    image.StatusBlock[50] = 3300;
+    image.CommSettingsBlock[0] = 238;
+    image.JournalBlock.fill(0xFFFF);
+    image.JournalBlock[0] = 100;
+    image.JournalBlock[1] = 0;
+    image.JournalBlock[2] = 1;
+
+    auto* settings = Find<QTableWidget>("StringGrid_SETRS_");
+    auto* journal = Find<QTableWidget>("StringGrid_LOG_");
+    const QString settingsBefore = GridCell(settings, 1, 2);
+    const QString journalBefore = GridCell(journal, 1, 1);
+    form->Polling()->Timer_POLLING_Timer();
+
+    QCOMPARE(Find<QLineEdit>("LabeledEdit_VOLTDCU_")->text(), QStringLiteral("52"));
+    QCOMPARE(GridCell(Find<QTableWidget>("StringGrid_INFOCELL_"), 1, 1), QStringLiteral("3,3"));
+    QCOMPARE(GridCell(settings, 1, 2) != settingsBefore, readSettings);
+    QCOMPARE(GridCell(journal, 1, 1) != journalBefore, readJournal);
+}
+
+void TestPollingControls::logGetsItsHeaderOnlyWhenEmpty() {
+    QStringList written;
+    form->Polling()->SetLogWriter([&](const QString& path, bool header) {
+        written << (header ? "header" : "row");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(header ? "header\n" : "row\n");
+    });
+    // Off: no line.
+    form->Polling()->Timer_POLLING_Timer();
+    QVERIFY(written.isEmpty());
+
+    MonitorLogPath = dir.filePath(QStringLiteral("tick_log.csv"));
+    QFile::remove(MonitorLogPath);
+    Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
+    for (int i = 0; i < 3; ++i)
+        form->Polling()->Timer_POLLING_Timer();
+    QCOMPARE(written, (QStringList{"header", "row", "row"}));
+}
+
+QTEST_MAIN(TestPollingControls)
+#include "test_polling_controls.moc"

@@ -1,0 +1,255 @@
+#include "connection_dialog.h"
+#include "diagnostic_mode.h"
+#include "main_window.h"
+#include "page_main.h"
+#include "polling_cycle.h"
+#include "reply_reporting.h"
+#include "scripted_prompts.h"
+#include "simulated_controller.h"
+#include "string_grid.h"
+#include "table_cells.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+// The real main window polling the simulated controller through the real worker: what reaches the
+// pages, the status bar and the log, and how polling ends.
+
+namespace {
+
+// A six-block cycle takes about 1.6 s at 115200 baud; a slow machine gets far more.
+constexpr int CycleWaitMs = 30000;
+// ClosePollPort waits at most PollController::StopWaitMs for the worker; the rest is margin.
+constexpr int StopBoundMs = PollController::StopWaitMs + 5000;
+
+quint32 ReceivedTotal(const QString& panelText) {
+    static const QRegularExpression number(QStringLiteral("^Всего принято (\\d+) байт$"));
+    const QRegularExpressionMatch match = number.match(panelText);
+    return match.hasMatch() ? match.captured(1).toUInt() : 0;
+}
+
+} // namespace
+
+class TestPollingWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pollingFillsThePages();
+    void timeOutKeepsTheScreenAndLogsTheError();
+    void stopDuringACycleReleasesThePort();
+    void unplugStopsPolling();
+    void closingTheWindowReleasesThePort();
+
+private:
+    template <class W> W* Find(const char* name) const {
+        return form->findChild<W*>(QLatin1String(name));
+    }
+    QPushButton* ConnectButton() const { return Find<QPushButton>("SpeedButton_CONNECT_"); }
+    QString Panel(int i) const { return form->StatusPanel(i); }
+    // Clicks the connect button down and checks that polling runs.
+    void Connect();
+    // Waits until `cycles` more cycles have ended and the tick after the last has shown it.
+    void WaitForCycles(int cycles);
+
+    std::unique_ptr<SimulatedController> sim;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<QSignalSpy> cycles;
+    QTemporaryDir dir;
+    bool savedDiagnosticMode = false;
+};
+
+void TestPollingWindow::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QVERIFY(dir.isValid());
+    savedDiagnosticMode = DiagnosticMode;
+}
+
+void TestPollingWindow::init() {
+    sim = std::make_unique<SimulatedController>();
+    QString error;
+    QVERIFY2(sim->start(&error), qPrintable(error));
+    prompts = std::make_unique<ScriptedPrompts>();
+    // Memo lines and link counters are part of what is checked.
+    DiagnosticMode = true;
+    form = std::make_unique<TForm1>();
+    form->Form4()->AddPort(sim->portPath());
+    auto* baud = Find<QComboBox>("ComboBox_BAUDRATE_");
+    baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
+    auto* period = Find<QComboBox>("ComboBox_FREQ_");
+    period->setCurrentIndex(period->findText(QStringLiteral("0,25")));
+    cycles = std::make_unique<QSignalSpy>(&form->Polling()->Controller(),
+                                          &PollController::CycleFinished);
+}
+
+void TestPollingWindow::cleanup() {
+    cycles.reset();
+    form.reset();
+    prompts.reset();
+    sim.reset();
+    DiagnosticMode = savedDiagnosticMode;
+    MonitorLogPath.clear();
+}
+
+void TestPollingWindow::Connect() {
+    ConnectButton()->click();
+    QVERIFY(ConnectButton()->isChecked());
+    QVERIFY(form->Polling()->Controller().IsOpen());
+    QVERIFY(form->PollingTimer()->isActive());
+    QCOMPARE(form->PollingTimer()->interval(), 250);
+    QVERIFY(form->IndicateTimer()->isActive());
+}
+
+void TestPollingWindow::WaitForCycles(int more) {
+    const int target = int(cycles->size()) + more;
+    QTRY_VERIFY_WITH_TIMEOUT(cycles->size() >= target, CycleWaitMs);
+    // The tick after a cycle's end shows it and starts the next cycle.
+    QTRY_VERIFY_WITH_TIMEOUT(!form->Polling()->Controller().PollIdle(), CycleWaitMs);
+}
+
+void TestPollingWindow::pollingFillsThePages() {
+    Find<QCheckBox>("CheckBox_READSETTINGS_")->setChecked(true);
+    Connect();
+    QVERIFY(!Find<QWidget>("BitBtn_WRITESETRS_")->isEnabled());
+    QVERIFY(!Find<QWidget>("ComboBox_PORT_")->isEnabled());
+    QVERIFY(Find<QWidget>("CheckBox_READLOG_")->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(Panel(0), QStringLiteral("Передача прошла успешно"), CycleWaitMs);
+
+    WaitForCycles(1);
+    const quint32 firstTotal = ReceivedTotal(Panel(2));
+    QVERIFY(firstTotal > 0);
+    WaitForCycles(1);
+    QCOMPARE(Panel(1), QStringLiteral("Ответ принят корректно"));
+    // Every reply counts: nine replies of 105 to 255 bytes per cycle.
+    QVERIFY(ReceivedTotal(Panel(2)) >= firstTotal + 9 * 105);
+
+    // The window shows what the controller holds (its clock, registers 48 and 49, runs on).
+    const QList<quint16> status = sim->registerValues(0, 649);
+    const MainPageView expected = ComputeMainPage(status);
+    QVERIFY(expected.fields.size() > 20);
+    for (const PageFieldText& field : expected.fields)
+        QCOMPARE(Find<QLineEdit>(qPrintable(field.name))->text(), field.text);
+    const auto* cellTable = Find<QTableWidget>("StringGrid_INFOCELL_");
+    QCOMPARE(GridRowCount(cellTable), 17);
+    for (int cell : {1, 8, 16})
+        for (int column = 0; column < 3; ++column)
+            QCOMPARE(GridCell(cellTable, cell, column), CellTableRow(status, cell).at(column));
+    const auto& image = form->Image();
+    QCOMPARE(QList<quint16>(image.CommSettingsBlock.begin(), image.CommSettingsBlock.end()),
+             sim->registerValues(0x6800, 6));
+    QVERIFY(!GridCell(Find<QTableWidget>("StringGrid_SETRS_"), 1, 2).isEmpty());
+
+    // Diagnostic lines and counters of the replies.
+    QVERIFY(
+        form->Memo1()->toPlainText().contains(QStringLiteral("Ответ получен. Адрес=0 Кол-во=50")));
+    QVERIFY(Find<QLabel>("Label11")->text().toInt() >= 18);
+}
+
+void TestPollingWindow::timeOutKeepsTheScreenAndLogsTheError() {
+    const QString logPath = dir.filePath(QStringLiteral("timeout_log.csv"));
+    QFile::remove(logPath);
+    prompts->files = {logPath};
+    Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
+    LogLinkErrors = true;
+    Connect();
+    QCOMPARE(MonitorLogPath, logPath);
+    WaitForCycles(1);
+    auto* packVoltage = Find<QLineEdit>("LabeledEdit_VOLTDCU_");
+    const QString shown = packVoltage->text();
+    QVERIFY(!shown.isEmpty());
+
+    // The controller falls silent.
+    sim->injectFault({FaultKind::NoReply}, PersistentFault);
+    QTRY_VERIFY_WITH_TIMEOUT(form->Polling()->Controller().LastPollNoAnswer(), CycleWaitMs);
+    QCOMPARE(Panel(1), QStringLiteral("Нет ответа!"));
+    QCOMPARE(Find<QLabel>("Label13")->text(), QStringLiteral("1"));
+    QVERIFY(form->Memo1()->toPlainText().contains(QStringLiteral("Нет ответа! Адрес=")));
+    QFile log(logPath);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(log.readAll().endsWith(" \xcd\xe5\xf2 \xee\xf2\xe2\xe5\xf2\xe0\n")); // " Нет ответа"
+    log.close();
+
+    // The ticks after a time-out refresh nothing and start every cycle again from block 1.
+    packVoltage->setText(QStringLiteral("untouched"));
+    sim->clearReceivedFrames();
+    const int before = int(cycles->size());
+    QTRY_VERIFY_WITH_TIMEOUT(cycles->size() > before && !form->Polling()->Controller().PollIdle(),
+                             CycleWaitMs);
+    QCOMPARE(packVoltage->text(), QStringLiteral("untouched"));
+    const QList<QByteArray> frames = sim->receivedFrames();
+    QVERIFY(!frames.isEmpty());
+    for (const QByteArray& frame : frames)
+        QCOMPARE(frame.mid(1, 5).toHex(), QByteArrayLiteral("0300000032"));
+
+    // Answers again: the tick after the first answered cycle shows its values.
+    sim->clearFaults();
+    QTRY_COMPARE_WITH_TIMEOUT(packVoltage->text(), shown, CycleWaitMs);
+}
+
+void TestPollingWindow::stopDuringACycleReleasesThePort() {
+    Find<QCheckBox>("CheckBox_READLOG_")->setChecked(true); // 31 blocks: a long cycle
+    Connect();
+    WaitForCycles(1);
+    QVERIFY(!form->Polling()->Controller().PollIdle());
+
+    QElapsedTimer stopping;
+    stopping.start();
+    ConnectButton()->click();
+    const qint64 stopMs = stopping.elapsed();
+    qInfo("stop during a cycle took %lld ms", stopMs);
+    QVERIFY(stopMs < StopBoundMs);
+    QVERIFY(!ConnectButton()->isChecked());
+    QVERIFY(!form->Polling()->Controller().IsOpen());
+    QVERIFY(!form->PollingTimer()->isActive());
+    QVERIFY(!form->IndicateTimer()->isActive());
+    QVERIFY(Find<QWidget>("BitBtn_WRITESETRS_")->isEnabled());
+    QVERIFY(Find<QWidget>("ComboBox_PORT_")->isEnabled());
+
+    // The port is free again: polling starts anew and its first cycle completes.
+    Find<QCheckBox>("CheckBox_READLOG_")->setChecked(false);
+    const int before = int(cycles->size());
+    Connect();
+    QTRY_VERIFY_WITH_TIMEOUT(cycles->size() > before, CycleWaitMs);
+    QCOMPARE(cycles->last().at(1).toBool(), true);
+}
+
+void TestPollingWindow::unplugStopsPolling() {
+    Connect();
+    WaitForCycles(1);
+    sim->stop();
+    QTRY_VERIFY_WITH_TIMEOUT(!ConnectButton()->isChecked(), CycleWaitMs);
+    QCOMPARE(Panel(0), QStringLiteral("Порт отключен, опрос остановлен"));
+    QVERIFY(!form->Polling()->Controller().IsOpen());
+    QVERIFY(!form->PollingTimer()->isActive());
+    QVERIFY(!form->IndicateTimer()->isActive());
+    QVERIFY(Find<QWidget>("BitBtn_CLEARLOG_")->isEnabled());
+    QVERIFY(Find<QWidget>("Edit_ADDRESS_")->isEnabled());
+}
+
+void TestPollingWindow::closingTheWindowReleasesThePort() {
+    Connect();
+    WaitForCycles(1);
+    form->close();
+    QVERIFY(!form->Polling()->Controller().IsOpen());
+    QVERIFY(!form->PollingTimer()->isActive());
+}
+
+QTEST_MAIN(TestPollingWindow)
+#include "test_polling_window.moc"
