@@ -1,0 +1,206 @@
+// Figures of the polling road, printed, not judged: the time of one display refresh with 200 cells
+// and a full journal, the longest stall of the window's thread while polling runs every 250 ms,
+// and the time of a 6-block and a 34-block cycle at 115200 baud against the simulated controller.
+//
+// Run: QT_QPA_PLATFORM=offscreen build/tests/bench/polling/bench_polling
+
+#include "connection_dialog.h"
+#include "journal_page.h"
+#include "main_page.h"
+#include "main_window.h"
+#include "polling_cycle.h"
+#include "simulated_controller.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int Cells = 200;
+constexpr int RefreshRuns = 30;
+
+struct Figures {
+    double min = 0, median = 0, max = 0;
+};
+
+Figures Summarise(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    return {samples.front(), samples[samples.size() / 2], samples.back()};
+}
+
+void Print(const char* what, const Figures& f, const char* unit) {
+    std::printf("  %-44s min %8.2f  median %8.2f  max %8.2f %s\n", what, f.min, f.median, f.max,
+                unit);
+}
+
+// Milliseconds one call of `work` takes, `runs` times, with `between` run before each call.
+Figures TimeCalls(int runs, const std::function<void()>& between,
+                  const std::function<void()>& work) {
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        between();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return Summarise(ms);
+}
+
+// Copies every register the cycle reads from the controller into the window's image.
+void CopyController(const SimulatedController& sim, RegisterImage& image) {
+    const auto copy = [&sim](auto& block, quint16 first) {
+        const QList<quint16> words = sim.registerValues(first, int(block.size()));
+        std::copy(words.begin(), words.begin() + std::min(block.size(), std::size_t(words.size())),
+                  block.begin());
+    };
+    copy(image.StatusBlock, StatusBlockStart);
+    copy(image.CommSettingsBlock, CommSettingsBlockStart);
+    copy(image.ChargeSettingsBlock, ChargeSettingsBlockStart);
+    copy(image.AlarmSettingsBlock, AlarmSettingsBlockStart);
+    copy(image.JournalBlock, JournalBlockStart);
+}
+
+void SelectCombo(TForm1& form, const char* name, const QString& text) {
+    auto* combo = form.findChild<QComboBox*>(QLatin1String(name));
+    combo->setCurrentIndex(combo->findText(text));
+}
+
+void SetReadOptions(TForm1& form, bool settings, bool journal) {
+    form.findChild<QCheckBox*>(QStringLiteral("CheckBox_READSETTINGS_"))->setChecked(settings);
+    form.findChild<QCheckBox*>(QStringLiteral("CheckBox_READLOG_"))->setChecked(journal);
+}
+
+void BenchRefresh(TForm1& form, SimulatedController& sim) {
+    std::printf("Refresh of the display, %d cells, 768 journal records (ms per call):\n", Cells);
+    SetReadOptions(form, true, true);
+    RegisterImage& image = form.Image();
+    // Each call sees new values, as a live battery gives them.
+    const auto nextImage = [&] {
+        sim.stepBattery();
+        CopyController(sim, image);
+    };
+    Print("whole tick (all fills)",
+          TimeCalls(RefreshRuns, nextImage, [&] { form.Polling()->Timer_POLLING_Timer(); }), "ms");
+    // The same with the page on screen drawn afterwards.
+    const auto tickAndPaint = [&] {
+        form.Polling()->Timer_POLLING_Timer();
+        form.repaint();
+    };
+    form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Info));
+    form.findChild<QTabWidget*>(QStringLiteral("PageControl_INFO_"))
+        ->setCurrentWidget(form.Page(InfoPage::Cells));
+    Print("tick + repaint, cell page shown", TimeCalls(RefreshRuns, nextImage, tickAndPaint), "ms");
+    form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Journal));
+    Print("tick + repaint, journal page shown", TimeCalls(RefreshRuns, nextImage, tickAndPaint),
+          "ms");
+    form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Main));
+    Print("state tables (status, cells+chart, alarm, charge)",
+          TimeCalls(RefreshRuns, nextImage, [&] { form.FillStateTables(); }), "ms");
+    Print(
+        "main page",
+        TimeCalls(RefreshRuns, nextImage, [&] { FillMainPage(image, form.Page(MainPage::Main)); }),
+        "ms");
+    Print("settings tables", TimeCalls(RefreshRuns, nextImage, [&] { form.FillSettingsTables(); }),
+          "ms");
+    Print("journal", TimeCalls(RefreshRuns, nextImage, [&] { FillJournal(image, &form); }), "ms");
+}
+
+// Runs polling through the window's own button for `seconds` and reports the longest gap between
+// two ticks of a 5 ms probe timer on the window's thread.
+void BenchStall(TForm1& form, bool settings, bool journal, int seconds) {
+    SetReadOptions(form, settings, journal);
+    SelectCombo(form, "ComboBox_FREQ_", QStringLiteral("0,25"));
+    auto* connect = form.findChild<QPushButton*>(QStringLiteral("SpeedButton_CONNECT_"));
+    QSignalSpy cycles(&form.Polling()->Controller(), &PollController::CycleFinished);
+    connect->click();
+    if (!connect->isChecked()) {
+        std::printf("  polling did not start: %s\n", qPrintable(form.StatusPanel(0)));
+        return;
+    }
+    QElapsedTimer sinceLast;
+    qint64 longest = 0;
+    QTimer probe;
+    probe.setInterval(5);
+    QObject::connect(&probe, &QTimer::timeout,
+                     [&] { longest = std::max(longest, sinceLast.restart()); });
+    sinceLast.start();
+    probe.start();
+    QTest::qWait(seconds * 1000);
+    probe.stop();
+    connect->click();
+    std::printf("  %-44s %lld ms (probe every 5 ms, %lld cycles in %d s)\n",
+                settings ? "longest stall, 34-block cycles" : "longest stall, 6-block cycles",
+                longest, qint64(cycles.size()), seconds);
+}
+
+void BenchCycle(const QString& port, bool settings, bool journal, int runs) {
+    PollController polling;
+    polling.SetReadOptions(settings, journal);
+    if (!polling.OpenPollPort({port, 4, 0, QStringLiteral("238")}, 238)) {
+        std::printf("  the port did not open\n");
+        return;
+    }
+    QSignalSpy cycles(&polling, &PollController::CycleFinished);
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        polling.StartPollCycle();
+        if (!cycles.wait(60000))
+            break;
+        ms.push_back(double(timer.elapsed()));
+    }
+    polling.ClosePollPort();
+    if (ms.empty()) {
+        std::printf("  no cycle ended\n");
+        return;
+    }
+    Print(settings ? "34-block cycle at 115200 baud" : "6-block cycle at 115200 baud",
+          Summarise(ms), "ms");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    SimulatedController::Options options;
+    options.cellCount = Cells;
+    SimulatedController sim(options);
+    QString error;
+    if (!sim.start(&error)) {
+        std::fprintf(stderr, "the simulated controller did not start: %s\n", qPrintable(error));
+        return 1;
+    }
+    sim.preloadJournal(1000); // wrapped: all 768 records hold an event
+
+    TForm1 form;
+    form.Form4()->AddPort(sim.portPath());
+    SelectCombo(form, "ComboBox_BAUDRATE_", QStringLiteral("115200"));
+    form.show();
+    QApplication::processEvents();
+
+    BenchRefresh(form, sim);
+
+    std::printf("Window thread while polling every 250 ms against the simulated controller:\n");
+    sim.setAnimated(true);
+    BenchStall(form, false, false, 10);
+    BenchStall(form, true, true, 25);
+
+    std::printf("Cycle time (ms from the first request to the cycle's end):\n");
+    BenchCycle(sim.portPath(), false, false, 3);
+    BenchCycle(sim.portPath(), true, true, 2);
+    return 0;
+}
