@@ -1,0 +1,75 @@
+// Pictures of the window while it polls the simulated controller, for the README: the main page
+// and the cell page after a few cycles. A manual step, not a test.
+//
+// Run: QT_QPA_PLATFORM=offscreen build/tests/bench/polling/polling_screenshots docs
+
+#include "connection_dialog.h"
+#include "main_window.h"
+#include "polling_cycle.h"
+#include "simulated_controller.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+bool Save(TForm1& form, const QString& path) {
+    QApplication::processEvents();
+    const bool saved = form.grab().save(path, "PNG", 9);
+    std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // As an operator in the Russian locale sees it: decimal commas.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+
+    SimulatedController::Options options;
+    options.animate = true;
+    options.cellCount = 24;
+    SimulatedController sim(options);
+    QString error;
+    if (!sim.start(&error)) {
+        std::fprintf(stderr, "the simulated controller did not start: %s\n", qPrintable(error));
+        return 1;
+    }
+    sim.preloadJournal(40);
+
+    TForm1 form;
+    form.Form4()->AddPort(sim.portPath());
+    auto* baud = form.findChild<QComboBox*>(QStringLiteral("ComboBox_BAUDRATE_"));
+    baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
+    form.resize(1000, 700);
+    form.show();
+
+    auto* connect = form.findChild<QPushButton*>(QStringLiteral("SpeedButton_CONNECT_"));
+    connect->click();
+    if (!connect->isChecked()) {
+        std::fprintf(stderr, "polling did not start: %s\n", qPrintable(form.StatusPanel(0)));
+        return 1;
+    }
+    // Three cycles, and the tick that shows the third.
+    QSignalSpy cycles(&form.Polling()->Controller(), &PollController::CycleFinished);
+    while (cycles.size() < 3 && cycles.wait(30000)) {
+    }
+    QTest::qWait(1500);
+
+    bool saved = Save(form, out.filePath(QStringLiteral("main_page.png")));
+    form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Info));
+    form.findChild<QTabWidget*>(QStringLiteral("PageControl_INFO_"))
+        ->setCurrentWidget(form.Page(InfoPage::Cells));
+    saved = Save(form, out.filePath(QStringLiteral("cell_page.png"))) && saved;
+    connect->click();
+    return saved ? 0 : 1;
+}
