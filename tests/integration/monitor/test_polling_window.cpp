@@ -160,6 +160,18 @@ void TestPollingWindow::pollingFillsThePages() {
     QVERIFY(
         form->Memo1()->toPlainText().contains(QStringLiteral("Ответ получен. Адрес=0 Кол-во=50")));
     QVERIFY(Find<QLabel>("Label11")->text().toInt() >= 18);
+
+    // "Читать журнал" stays usable and brings in the journal blocks while polling runs.
+    QVERIFY(Find<QCheckBox>("CheckBox_READLOG_")->isEnabled());
+    Find<QCheckBox>("CheckBox_READLOG_")->setChecked(true);
+    const auto journalAsked = [this] {
+        for (const QByteArray& frame : sim->receivedFrames())
+            if (frame.mid(1, 5).toHex() == QByteArrayLiteral("037400007d"))
+                return true;
+        return false;
+    };
+    sim->clearReceivedFrames();
+    QTRY_VERIFY_WITH_TIMEOUT(journalAsked(), CycleWaitMs);
 }
 
 void TestPollingWindow::timeOutKeepsTheScreenAndLogsTheError() {
