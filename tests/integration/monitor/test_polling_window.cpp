@@ -53,6 +53,8 @@ private Q_SLOTS:
 
     void pollingFillsThePages();
     void timeOutKeepsTheScreenAndLogsTheError();
+    void crcErrorIsLoggedWhenAsked_data();
+    void crcErrorIsLoggedWhenAsked();
     void stopDuringACycleReleasesThePort();
     void unplugStopsPolling();
     void closingTheWindowReleasesThePort();
@@ -106,6 +108,7 @@ void TestPollingWindow::cleanup() {
     sim.reset();
     DiagnosticMode = savedDiagnosticMode;
     MonitorLogPath.clear();
+    LogLinkErrors = true;
 }
 
 void TestPollingWindow::Connect() {
@@ -213,6 +216,33 @@ void TestPollingWindow::timeOutKeepsTheScreenAndLogsTheError() {
     // Answers again: the tick after the first answered cycle shows its values.
     sim->clearFaults();
     QTRY_COMPARE_WITH_TIMEOUT(packVoltage->text(), shown, CycleWaitMs);
+}
+
+void TestPollingWindow::crcErrorIsLoggedWhenAsked_data() {
+    QTest::addColumn<bool>("logLinkErrors");
+    QTest::newRow("link errors logged") << true;
+    QTest::newRow("link errors not logged") << false;
+}
+
+void TestPollingWindow::crcErrorIsLoggedWhenAsked() {
+    QFETCH(bool, logLinkErrors);
+    const QString logPath = dir.filePath(QStringLiteral("crc_log.csv"));
+    QFile::remove(logPath);
+    prompts->files = {logPath};
+    Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
+    LogLinkErrors = logLinkErrors;
+    Connect();
+    sim->injectFault({FaultKind::BadCrc}, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(Find<QLabel>("Label12")->text(), QStringLiteral("1"), CycleWaitMs);
+    QVERIFY(form->Memo1()->toPlainText().contains(QStringLiteral("Ошибка CRC ответа! Адрес=0")));
+    // The rest of the cycle goes on.
+    WaitForCycles(1);
+    QCOMPARE(Panel(1), QStringLiteral("Ответ принят корректно"));
+    QFile log(logPath);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    // " Ошибка CRC ответа" in code page 1251
+    QCOMPARE(log.readAll().contains(" \xce\xf8\xe8\xe1\xea\xe0 CRC \xee\xf2\xe2\xe5\xf2\xe0\n"),
+             logLinkErrors);
 }
 
 void TestPollingWindow::stopDuringACycleReleasesThePort() {
