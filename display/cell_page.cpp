@@ -10,12 +10,15 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
 #include <QLinearGradient>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QValueAxis>
+
+#include <algorithm>
 
 namespace {
 
@@ -92,6 +95,10 @@ QChartView* MakeCellChart() {
     chart->setAnimationOptions(QChart::NoAnimation);
     // Value marks and axis labels with the user's decimal separator, like the tables.
     chart->setLocalizeNumbers(true);
+    // The page is small: the plot takes what the frame would.
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setBackgroundRoundness(0);
 
     auto* volts = AddBarSeries(chart, kVolts, QStringLiteral("Напряжение"), kVoltColor);
     auto* degrees = AddBarSeries(chart, kDegrees, QStringLiteral("Температура"), kDegreeColor);
@@ -104,13 +111,17 @@ QChartView* MakeCellChart() {
     voltAxis->setMinorTickCount(3);
     voltAxis->setLabelFormat(QStringLiteral("%.2f"));
     QValueAxis* degreeAxis = MakeValueAxis(QStringLiteral("Температура, С"), -44, 84);
-    degreeAxis->setLabelFormat(QStringLiteral("%i"));
+    degreeAxis->setLabelFormat(QStringLiteral("%.0f"));
     // A fresh chart shows positions 0 to 80 until the first paging.
     QValueAxis* positions = MakeValueAxis(QStringLiteral("Элементы"), 0, 80);
     positions->setTickType(QValueAxis::TicksDynamic);
     positions->setTickAnchor(0);
     positions->setTickInterval(1);
-    positions->setLabelFormat(QStringLiteral("%i"));
+    positions->setLabelFormat(QStringLiteral("%.0f"));
+    // Eleven or more position labels share the small window's plot height.
+    QFont small = positions->labelsFont();
+    small.setPointSizeF(std::max(6.0, small.pointSizeF() - 2));
+    positions->setLabelsFont(small);
 
     chart->addAxis(voltAxis, Qt::AlignBottom);
     chart->addAxis(degreeAxis, Qt::AlignTop);
@@ -177,8 +188,8 @@ void BuildCellPage(QWidget* page, const RegisterImage& image) {
     AddButtonRow(tableColumn, {{"BitBtn_SAVEINFOCELL_", "Сохранить в файл"},
                                {"BitBtn_LOADINFOCELL_", "Загрузить из файла"}});
     auto* layout = new QHBoxLayout(page);
-    layout->addLayout(tableColumn, 3);
-    layout->addWidget(chartView, 4);
+    layout->addLayout(tableColumn, 2);
+    layout->addWidget(chartView, 3);
     layout->addLayout(controls);
 
     // A spinner change pages the chart only when the controller reports cells.

@@ -1,6 +1,6 @@
 #include "labeled_edit.h"
 
-#include <QBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 
 LabeledEdit::LabeledEdit(const QString& name, const QString& caption, const QString& hint)
@@ -13,13 +13,10 @@ LabeledEdit::LabeledEdit(const QString& name, const QString& caption, const QStr
     label_->setToolTip(hint);
 }
 
-LabeledEdit* AddLabeledEdit(QBoxLayout* layout, const QString& name, const QString& caption,
-                            const QString& hint) {
+LabeledEdit* AddLabeledEdit(QGridLayout* grid, int row, int column, const QString& name,
+                            const QString& caption, const QString& hint) {
     auto* edit = new LabeledEdit(name, caption, hint);
-    auto* pair = new QVBoxLayout;
-    pair->setSpacing(1);
-    pair->addWidget(edit->EditLabel());
-    pair->addWidget(edit);
-    layout->addLayout(pair);
+    grid->addWidget(edit->EditLabel(), 2 * row, column);
+    grid->addWidget(edit, 2 * row + 1, column);
     return edit;
 }

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-class QBoxLayout;
+class QGridLayout;
 class QLabel;
 
 // A read-only edit box with its caption above it.
@@ -17,6 +17,6 @@ private:
     QLabel* label_;
 };
 
-// Creates the caption and the field one above the other at the end of layout.
-LabeledEdit* AddLabeledEdit(QBoxLayout* layout, const QString& name, const QString& caption,
-                            const QString& hint = QString());
+// Puts the caption at (2 x row, column) of grid and the field just below it.
+LabeledEdit* AddLabeledEdit(QGridLayout* grid, int row, int column, const QString& name,
+                            const QString& caption, const QString& hint = QString());

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScrollArea>
 
 namespace {
 
@@ -20,21 +21,21 @@ struct FieldSpec {
     const char* name;
     const char* caption;
     const char* hint;
+    int row; // the field's place in its frame's grid
+    int column;
 };
 
-QGroupBox* AddFieldGroup(QGridLayout* grid, int row, int column, const char* caption,
-                         std::initializer_list<FieldSpec> fields, Qt::Orientation direction) {
+// A frame of fields; the main page is small, so the frames keep tight margins.
+QGroupBox* AddFieldGroup(QBoxLayout* row, const char* caption,
+                         std::initializer_list<FieldSpec> fields) {
     auto* group = new QGroupBox(QString::fromUtf8(caption));
-    // The outer row leaves room for a widget beside the fields (the charge bar).
-    auto* outer = new QHBoxLayout(group);
-    auto* layout = new QBoxLayout(direction == Qt::Vertical ? QBoxLayout::TopToBottom
-                                                            : QBoxLayout::LeftToRight);
-    outer->addLayout(layout);
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setSpacing(2);
     for (const FieldSpec& f : fields)
-        AddLabeledEdit(layout, QString::fromUtf8(f.name), QString::fromUtf8(f.caption),
-                       QString::fromUtf8(f.hint));
-    layout->addStretch();
-    grid->addWidget(group, row, column);
+        AddLabeledEdit(grid, f.row, f.column, QString::fromUtf8(f.name),
+                       QString::fromUtf8(f.caption), QString::fromUtf8(f.hint));
+    row->addWidget(group);
     return group;
 }
 
@@ -43,10 +44,12 @@ struct LampSpec {
     QString caption;
 };
 
-QGroupBox* AddLampGroup(QGridLayout* grid, int row, int column, int rowSpan, const char* caption,
-                        const QList<LampSpec>& lamps, int lampColumns) {
+QGroupBox* AddLampGroup(QBoxLayout* column, const char* caption, const QList<LampSpec>& lamps,
+                        int lampColumns) {
     auto* group = new QGroupBox(QString::fromUtf8(caption));
     auto* layout = new QGridLayout(group);
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setVerticalSpacing(2);
     const int perColumn = int(lamps.size() + lampColumns - 1) / lampColumns;
     for (int i = 0; i < int(lamps.size()); ++i) {
         auto* lamp = new Lamp(lamps[i].name);
@@ -57,8 +60,7 @@ QGroupBox* AddLampGroup(QGridLayout* grid, int row, int column, int rowSpan, con
         layout->addWidget(lamp, r, c);
         layout->addWidget(label, r, c + 1);
     }
-    layout->setRowStretch(perColumn, 1);
-    grid->addWidget(group, row, column, rowSpan, 1);
+    column->addWidget(group);
     return group;
 }
 
@@ -80,60 +82,85 @@ QList<LampSpec> AlarmLamps() {
 } // namespace
 
 void BuildMainPage(QWidget* page) {
-    auto* grid = new QGridLayout(page);
-    AddFieldGroup(grid, 0, 0, "Напряжение АБ", {{"LabeledEdit_VOLTDCU_", "Напр-е,В", ""}},
-                  Qt::Vertical);
-    AddFieldGroup(grid, 0, 1, "Ток АБ",
-                  {{"LabeledEdit_CURRDCI_", "Ток, А", "С учетом тока утечки!"},
-                   {"LabeledEdit_CURRAVG_", " Ср. ток, А", "Усреднение за минуту."}},
-                  Qt::Horizontal);
-    AddFieldGroup(grid, 0, 2, "Мощность",
-                  {{"LabeledEdit_POWER_", "Мощность, Вт", ""},
-                   {"LabeledEdit_POWERAVG_", "Ср. мощность, Вт", ""}},
-                  Qt::Horizontal);
-    AddFieldGroup(grid, 1, 0, "Напряжение  элементов",
-                  {{"LabeledEdit_VOLTCAVG_", "Среднее", ""},
-                   {"LabeledEdit_VOLTCMAX_", "Макс.", ""},
-                   {"LabeledEdit_VOLTCMAXCELL_", "№ элемента", ""},
-                   {"LabeledEdit_VOLTCMIN_", "Мин.", ""},
-                   {"LabeledEdit_VOLTCMINCELL_", "№ элемента", ""}},
-                  Qt::Vertical);
-    AddFieldGroup(grid, 1, 1, "Температура",
-                  {{"LabeledEdit_TEMPAVG_", "Средняя", ""},
-                   {"LabeledEdit_TEMPMAX_", "Макс.", ""},
-                   {"LabeledEdit_TEMPMAXCELL_", "№ элемента", ""},
-                   {"LabeledEdit_TEMPMIN_", "Мин.", ""},
-                   {"LabeledEdit_TEMPMINCELL_", "№ элемента", ""}},
-                  Qt::Vertical);
+    // The page scrolls only when the window is too small for it.
+    auto* content = new QWidget;
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(scroll);
 
-    auto* charge =
-        AddFieldGroup(grid, 1, 2, "Состояние заряда АБ",
-                      {{"LabeledEdit_SOCAH_", "Степень заряда, А*ч", ""},
-                       {"LabeledEdit_SOCPERCENT_", "Степень заряда, %", ""},
-                       {"LabeledEdit_TIMETOEMPTY_", "Время до полного разряда, ч", ""},
-                       {"LabeledEdit_AVGTIMETOEMPTY_", "Ср. время до полного разряда, ч.", ""}},
-                      Qt::Vertical);
+    auto* fields = new QVBoxLayout;
+    const auto fieldRow = [fields] {
+        auto* row = new QHBoxLayout;
+        fields->addLayout(row);
+        return row;
+    };
+    QBoxLayout* row = fieldRow();
+    AddFieldGroup(row, "Напряжение АБ", {{"LabeledEdit_VOLTDCU_", "Напр-е,В", "", 0, 0}});
+    AddFieldGroup(row, "Ток АБ",
+                  {{"LabeledEdit_CURRDCI_", "Ток, А", "С учетом тока утечки!", 0, 0},
+                   {"LabeledEdit_CURRAVG_", " Ср. ток, А", "Усреднение за минуту.", 0, 1}});
+    AddFieldGroup(row, "Мощность",
+                  {{"LabeledEdit_POWER_", "Мощность, Вт", "", 0, 0},
+                   {"LabeledEdit_POWERAVG_", "Ср. мощность, Вт", "", 0, 1}});
+    row = fieldRow();
+    // The cell numbers stand under the extremes they belong to.
+    AddFieldGroup(row, "Напряжение  элементов",
+                  {{"LabeledEdit_VOLTCAVG_", "Среднее", "", 0, 0},
+                   {"LabeledEdit_VOLTCMAX_", "Макс.", "", 0, 1},
+                   {"LabeledEdit_VOLTCMIN_", "Мин.", "", 0, 2},
+                   {"LabeledEdit_VOLTCMAXCELL_", "№ элемента", "", 1, 1},
+                   {"LabeledEdit_VOLTCMINCELL_", "№ элемента", "", 1, 2}});
+    AddFieldGroup(row, "Температура",
+                  {{"LabeledEdit_TEMPAVG_", "Средняя", "", 0, 0},
+                   {"LabeledEdit_TEMPMAX_", "Макс.", "", 0, 1},
+                   {"LabeledEdit_TEMPMIN_", "Мин.", "", 0, 2},
+                   {"LabeledEdit_TEMPMAXCELL_", "№ элемента", "", 1, 1},
+                   {"LabeledEdit_TEMPMINCELL_", "№ элемента", "", 1, 2}});
+    row = fieldRow();
+    QGroupBox* charge = AddFieldGroup(
+        row, "Состояние заряда АБ",
+        {{"LabeledEdit_SOCAH_", "Степень заряда, А*ч", "", 0, 0},
+         {"LabeledEdit_SOCPERCENT_", "Степень заряда, %", "", 0, 1},
+         {"LabeledEdit_TIMETOEMPTY_", "Время до полного разряда, ч", "", 1, 0},
+         {"LabeledEdit_AVGTIMETOEMPTY_", "Ср. время до полного разряда, ч.", "", 1, 1}});
     auto* bar = new QProgressBar;
     bar->setObjectName(QStringLiteral("ProgressBar_SOC_"));
     bar->setOrientation(Qt::Vertical);
     bar->setRange(0, 100);
     bar->setValue(0);
     bar->setTextVisible(false);
-    charge->layout()->addWidget(bar);
+    static_cast<QGridLayout*>(charge->layout())->addWidget(bar, 0, 2, 4, 1);
+    AddFieldGroup(
+        row, "Характеристики АБ",
+        {{"LabeledEdit_CAPACITY_", "Емкость АБ, А*ч", "", 0, 0},
+         {"LabeledEdit_CELLNUMBER_", "Число элементов", "Реальное кол-во элементов.", 1, 0}});
+    fields->addStretch();
 
-    AddFieldGroup(grid, 2, 0, "Температура", {{"LabeledEdit_TEMPAMB_", "Помещения", ""}},
-                  Qt::Vertical);
-    AddFieldGroup(grid, 2, 1, "Характеристики АБ",
-                  {{"LabeledEdit_CAPACITY_", "Емкость АБ, А*ч", ""},
-                   {"LabeledEdit_CELLNUMBER_", "Число элементов", "Реальное кол-во элементов."}},
-                  Qt::Vertical);
-    AddFieldGroup(grid, 2, 2, "Балансировка",
-                  {{"LabeledEdit_BALANCECELLNMB_", "Кол-во эл-тов", ""}}, Qt::Vertical);
+    auto* side = new QVBoxLayout;
+    AddLampGroup(side, "Статус АБ", BatteryLamps(), 1);
+    row = new QHBoxLayout;
+    side->addLayout(row);
+    AddFieldGroup(row, "Температура", {{"LabeledEdit_TEMPAMB_", "Помещения", "", 0, 0}});
+    AddFieldGroup(row, "Балансировка",
+                  {{"LabeledEdit_BALANCECELLNMB_", "Кол-во эл-тов", "", 0, 0}});
+    side->addStretch();
 
-    AddLampGroup(grid, 0, 3, 2, "Статус АБ", BatteryLamps(), 1);
+    // Everything fits the smallest window: the alarm lamps take two rows under the rest.
+    auto* grid = new QGridLayout(content);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->addLayout(fields, 0, 0);
+    grid->addLayout(side, 0, 1);
+    auto* alarms = new QHBoxLayout;
     // The alarm lamps only show; the disabled frame keeps them from taking input.
-    AddLampGroup(grid, 2, 3, 1, "Аварии", AlarmLamps(), 4)->setEnabled(false);
-    grid->setRowStretch(3, 1);
+    AddLampGroup(alarms, "Аварии", AlarmLamps(), 10)->setEnabled(false);
+    alarms->addStretch();
+    grid->addLayout(alarms, 1, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
 }
 
 void FillMainPage(const RegisterImage& image, QWidget* page) {
