@@ -122,9 +122,16 @@ void BenchRefresh(TForm1& form, SimulatedController& sim) {
 // two ticks of a 5 ms probe timer on the window's thread.
 void BenchStall(TForm1& form, bool settings, bool journal, int seconds) {
     SetReadOptions(form, settings, journal);
-    SelectCombo(form, "ComboBox_FREQ_", QStringLiteral("0,25"));
+    // The first period of the list, 250 ms (its text follows the locale's decimal separator).
+    form.findChild<QComboBox*>(QStringLiteral("ComboBox_FREQ_"))->setCurrentIndex(0);
     auto* connect = form.findChild<QPushButton*>(QStringLiteral("SpeedButton_CONNECT_"));
-    QSignalSpy cycles(&form.Polling()->Controller(), &PollController::CycleFinished);
+    // Owns this run's connections, so that none outlives it.
+    QTimer probe;
+    QElapsedTimer running;
+    QList<qint64> cycleEnds;
+    QObject::connect(&form.Polling()->Controller(), &PollController::CycleFinished, &probe,
+                     [&] { cycleEnds.append(running.elapsed()); });
+    running.start();
     connect->click();
     if (!connect->isChecked()) {
         std::printf("  polling did not start: %s\n", qPrintable(form.StatusPanel(0)));
@@ -132,7 +139,6 @@ void BenchStall(TForm1& form, bool settings, bool journal, int seconds) {
     }
     QElapsedTimer sinceLast;
     qint64 longest = 0;
-    QTimer probe;
     probe.setInterval(5);
     QObject::connect(&probe, &QTimer::timeout,
                      [&] { longest = std::max(longest, sinceLast.restart()); });
@@ -141,9 +147,13 @@ void BenchStall(TForm1& form, bool settings, bool journal, int seconds) {
     QTest::qWait(seconds * 1000);
     probe.stop();
     connect->click();
-    std::printf("  %-44s %lld ms (probe every 5 ms, %lld cycles in %d s)\n",
+    std::printf("  %-44s %lld ms (probe every 5 ms, tick every %d ms)\n",
                 settings ? "longest stall, 34-block cycles" : "longest stall, 6-block cycles",
-                longest, qint64(cycles.size()), seconds);
+                longest, form.PollingTimer()->interval());
+    QStringList ends;
+    for (qint64 end : cycleEnds)
+        ends << QString::number(end);
+    std::printf("  %-44s %s ms\n", "cycle ends after the start", qPrintable(ends.join(u' ')));
 }
 
 void BenchCycle(const QString& port, bool settings, bool journal, int runs) {
