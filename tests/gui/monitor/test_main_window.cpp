@@ -99,9 +99,10 @@ private Q_SLOTS:
         QCOMPARE(form.Page(InfoPage::Charge)->objectName(), QStringLiteral("TabSheet_INFOCHARGE_"));
         QCOMPARE(form.Page(SettingsPage::DateTime)->objectName(),
                  QStringLiteral("TabSheet_TIMEDATE_"));
-        // Pages are handed over empty, for their owners to lay out.
-        QVERIFY(!form.Page(MainPage::Main)->layout());
-        QVERIFY(!form.Page(SettingsPage::Calibration)->layout());
+        // Each page carries its own controls.
+        QVERIFY(form.Page(MainPage::Main)->findChild<QWidget*>(QStringLiteral("LabeledEdit_VOLTDCU_")));
+        QVERIFY(form.Page(SettingsPage::Calibration)
+                    ->findChild<QWidget*>(QStringLiteral("BitBtn_CALIBERCURR_")));
     }
 
     void statusBarMenusTimersDialogs() {
