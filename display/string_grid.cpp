@@ -22,10 +22,18 @@ QTableWidget* MakeStringGrid(const QString& name, bool editable) {
     return grid;
 }
 
+int GridColumnWidth(const QWidget* grid, int designWidth) {
+    // The widths were drawn for an 8-point dialog font five pixels wide per character; a wider
+    // font widens the columns so that a value such as "3,159" is not cut short.
+    constexpr double designCharWidth = 5.0;
+    const double scale = std::max(1.0, grid->fontMetrics().averageCharWidth() / designCharWidth);
+    return qRound(designWidth * scale);
+}
+
 void SetGridColumns(QTableWidget* grid, const QList<int>& widths, const QStringList& headers) {
     grid->setColumnCount(int(widths.size()));
     for (int c = 0; c < widths.size(); ++c) {
-        grid->setColumnWidth(c, widths[c]);
+        grid->setColumnWidth(c, GridColumnWidth(grid, widths[c]));
         SetGridCell(grid, 0, c, c < headers.size() ? headers[c] : QString());
     }
 }

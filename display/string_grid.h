@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QTableWidget;
+class QWidget;
 
 // The program's text tables are QTableWidgets whose horizontal header plays the fixed header
 // row: row 0 below means the header, rows 1.. are the widget's rows 0... Table files, write-back
@@ -12,6 +13,8 @@ class QTableWidget;
 // Makes an empty read-only or editable text table; columns can be resized.
 QTableWidget* MakeStringGrid(const QString& name, bool editable);
 // Sets the column count, each column's width and its header text.
+// A column width given for the small dialog font, widened in proportion to the grid's font.
+int GridColumnWidth(const QWidget* grid, int designWidth);
 void SetGridColumns(QTableWidget* grid, const QList<int>& widths, const QStringList& headers);
 
 int GridRowCount(const QTableWidget* grid);

@@ -21,6 +21,14 @@ QList<int> Widths(const QTableWidget* table) {
     return widths;
 }
 
+// The widths a table gets for its design widths in its own font.
+QList<int> FontWidths(const QTableWidget* table, const QList<int>& designWidths) {
+    QList<int> widths;
+    for (int w : designWidths)
+        widths.append(GridColumnWidth(table, w));
+    return widths;
+}
+
 QLineEdit* OpenEditor(const QTableWidget* table) {
     for (QLineEdit* editor : table->viewport()->findChildren<QLineEdit*>())
         if (!editor->isHidden())
@@ -74,7 +82,8 @@ private Q_SLOTS:
         QTableWidget* table = w.Table(name);
         QVERIFY(table);
         QCOMPARE(GridRowCount(table), rows);
-        QTEST(Widths(table), "widths");
+        QFETCH(QList<int>, widths);
+        QCOMPARE(Widths(table), FontWidths(table, widths));
         QTEST(HeaderTexts(table), "headers");
         for (int r = 1; r < rows; ++r)
             QCOMPARE(GridCell(table, r, 0), QString::number(r));
@@ -106,13 +115,13 @@ private Q_SLOTS:
         QTableWidget* cells = w.Table(QStringLiteral("StringGrid_INFOCELL_"));
         QCOMPARE(cells->columnCount(), 17);
         QCOMPARE(Widths(cells),
-                 (QList<int>{25, 35, 30, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28}));
+                 FontWidths(cells, {25, 35, 30, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28}));
         QCOMPARE(HeaderTexts(cells),
                  (QStringList{"№", "Напр.", "Темп.", "OV", "UV", "OVA", "UVA", "OT", "UT", "OTA",
                               "FAIL", "Tmax", "Tmin", "Vmax", "Vmin", "BAL", "PCH"}));
         QTableWidget* log = w.Table(QStringLiteral("StringGrid_LOG_"));
         QCOMPARE(GridRowCount(log), 769);
-        QCOMPARE(Widths(log), (QList<int>{25, 140, 300, 100}));
+        QCOMPARE(Widths(log), FontWidths(log, {25, 140, 300, 100}));
         QCOMPARE(HeaderTexts(log), (QStringList{"№", "Дата-Время", "Авария", "Элемент"}));
         QCOMPARE(GridCell(log, 1, 0), QString());
     }
