@@ -7,12 +7,10 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <array>
 
@@ -73,15 +71,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
         ++row;
     }
 
-    auto* ok = Named<QPushButton>("Button_FORM4OK_", QStringLiteral("OK"));
-    auto* cancel = Named<QPushButton>("Button_FORM4CANCEL_", QStringLiteral("Cancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] = LayOutDialog(this, group, "Button_FORM4OK_", "Button_FORM4CANCEL_");
 
     connect(portScan_, &QPushButton::clicked, this, &TForm4::ListPorts);
     connect(ok, &QPushButton::clicked, this, &TForm4::Button_FORM4OK_Click);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QBoxLayout>
+#include <QPushButton>
 #include <QString>
+#include <QWidget>
 
 #include <utility>
 
@@ -10,4 +13,24 @@ template <typename W, typename... Args> W* Named(const char* name, Args&&... arg
     auto* object = new W(std::forward<Args>(args)...);
     object->setObjectName(QLatin1String(name));
     return object;
+}
+
+// Lays out a dialog: its content above, the named OK and Cancel buttons at the bottom right.
+struct DialogButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+
+inline DialogButtons LayOutDialog(QWidget* dialog, QWidget* content, const char* okName,
+                                  const char* cancelName, int contentStretch = 0) {
+    DialogButtons buttons{Named<QPushButton>(okName, QStringLiteral("OK")),
+                          Named<QPushButton>(cancelName, QStringLiteral("Cancel"))};
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(buttons.ok);
+    row->addWidget(buttons.cancel);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(content, contentStretch);
+    layout->addLayout(row);
+    return buttons;
 }

@@ -7,7 +7,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -75,15 +74,8 @@ TForm3::TForm3(std::function<void()> setupTables, std::function<void()> refillTa
     tabs->addTab(viewPage, QStringLiteral("Вид"));
     tabs->addTab(logPage, QStringLiteral("Лог"));
 
-    auto* ok = Named<QPushButton>("Button_FORM3OK_", QStringLiteral("OK"));
-    auto* cancel = Named<QPushButton>("Button_FORM3CANCEL_", QStringLiteral("Cancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs, 1);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] =
+        LayOutDialog(this, tabs, "Button_FORM3OK_", "Button_FORM3CANCEL_", 1);
 
     // The close box (and Escape) only hides the dialog: nothing is committed or restored.
     connect(ok, &QPushButton::clicked, this, &TForm3::Button_FORM3OK_Click);
