@@ -13,6 +13,11 @@ public:
 
     QLabel* EditLabel() const { return label_; }
 
+    // As wide as the widest value in the edit's font, so the page stays compact and no value
+    // is cut.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
 private:
     QLabel* label_;
 };

@@ -25,13 +25,25 @@ struct FieldSpec {
     int column;
 };
 
-// A frame of fields; the main page is small, so the frames keep tight margins.
+// The main page fills the smallest window, so its frames stand close and keep tight margins.
+constexpr int kFrameSpacing = 2;
+const QMargins kFrameMargins(4, 2, 4, 4);
+
+QHBoxLayout* FrameRow() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(kFrameSpacing);
+    return row;
+}
+
+// A frame of fields.
 QGroupBox* AddFieldGroup(QBoxLayout* row, const char* caption,
                          std::initializer_list<FieldSpec> fields) {
     auto* group = new QGroupBox(QString::fromUtf8(caption));
     auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 2, 6, 4);
-    grid->setSpacing(2);
+    grid->setContentsMargins(kFrameMargins);
+    grid->setVerticalSpacing(kFrameSpacing);
+    // Captions side by side need a gap to read as two.
+    grid->setHorizontalSpacing(6);
     for (const FieldSpec& f : fields)
         AddLabeledEdit(grid, f.row, f.column, QString::fromUtf8(f.name),
                        QString::fromUtf8(f.caption), QString::fromUtf8(f.hint));
@@ -48,8 +60,10 @@ QGroupBox* AddLampGroup(QBoxLayout* column, const char* caption, const QList<Lam
                         int lampColumns) {
     auto* group = new QGroupBox(QString::fromUtf8(caption));
     auto* layout = new QGridLayout(group);
-    layout->setContentsMargins(6, 2, 6, 4);
-    layout->setVerticalSpacing(2);
+    layout->setContentsMargins(kFrameMargins);
+    layout->setVerticalSpacing(kFrameSpacing);
+    // A lamp stands close to its own caption and apart from the next lamp.
+    layout->setHorizontalSpacing(4);
     const int perColumn = int(lamps.size() + lampColumns - 1) / lampColumns;
     for (int i = 0; i < int(lamps.size()); ++i) {
         auto* lamp = new Lamp(lamps[i].name);
@@ -92,13 +106,14 @@ void BuildMainPage(QWidget* page) {
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->addWidget(scroll);
 
-    auto* fields = new QVBoxLayout;
-    const auto fieldRow = [fields] {
-        auto* row = new QHBoxLayout;
-        fields->addLayout(row);
-        return row;
-    };
-    QBoxLayout* row = fieldRow();
+    // Everything fits the smallest window: the single fields make a band on top, the cell and
+    // charge frames stand beside the status lamps, the alarm lamps take two rows at the bottom.
+    auto* grid = new QGridLayout(content);
+    grid->setContentsMargins(kFrameSpacing, kFrameSpacing, kFrameSpacing, kFrameSpacing);
+    grid->setSpacing(kFrameSpacing);
+
+    QBoxLayout* row = FrameRow();
+    grid->addLayout(row, 0, 0, 1, 2);
     AddFieldGroup(row, "Напряжение АБ", {{"LabeledEdit_VOLTDCU_", "Напр-е,В", "", 0, 0}});
     AddFieldGroup(row, "Ток АБ",
                   {{"LabeledEdit_CURRDCI_", "Ток, А", "С учетом тока утечки!", 0, 0},
@@ -106,7 +121,15 @@ void BuildMainPage(QWidget* page) {
     AddFieldGroup(row, "Мощность",
                   {{"LabeledEdit_POWER_", "Мощность, Вт", "", 0, 0},
                    {"LabeledEdit_POWERAVG_", "Ср. мощность, Вт", "", 0, 1}});
-    row = fieldRow();
+    AddFieldGroup(row, "Температура", {{"LabeledEdit_TEMPAMB_", "Помещения", "", 0, 0}});
+    AddFieldGroup(row, "Балансировка",
+                  {{"LabeledEdit_BALANCECELLNMB_", "Кол-во эл-тов", "", 0, 0}});
+
+    auto* fields = new QVBoxLayout;
+    fields->setSpacing(kFrameSpacing);
+    grid->addLayout(fields, 1, 0);
+    row = FrameRow();
+    fields->addLayout(row);
     // The cell numbers stand under the extremes they belong to.
     AddFieldGroup(row, "Напряжение  элементов",
                   {{"LabeledEdit_VOLTCAVG_", "Среднее", "", 0, 0},
@@ -120,12 +143,14 @@ void BuildMainPage(QWidget* page) {
                    {"LabeledEdit_TEMPMIN_", "Мин.", "", 0, 2},
                    {"LabeledEdit_TEMPMAXCELL_", "№ элемента", "", 1, 1},
                    {"LabeledEdit_TEMPMINCELL_", "№ элемента", "", 1, 2}});
-    row = fieldRow();
+    row = FrameRow();
+    fields->addLayout(row);
+    // The charge in its two units on the left, the times it lasts on the right.
     QGroupBox* charge = AddFieldGroup(
         row, "Состояние заряда АБ",
         {{"LabeledEdit_SOCAH_", "Степень заряда, А*ч", "", 0, 0},
-         {"LabeledEdit_SOCPERCENT_", "Степень заряда, %", "", 0, 1},
-         {"LabeledEdit_TIMETOEMPTY_", "Время до полного разряда, ч", "", 1, 0},
+         {"LabeledEdit_SOCPERCENT_", "Степень заряда, %", "", 1, 0},
+         {"LabeledEdit_TIMETOEMPTY_", "Время до полного разряда, ч", "", 0, 1},
          {"LabeledEdit_AVGTIMETOEMPTY_", "Ср. время до полного разряда, ч.", "", 1, 1}});
     auto* bar = new QProgressBar;
     bar->setObjectName(QStringLiteral("ProgressBar_SOC_"));
@@ -133,33 +158,27 @@ void BuildMainPage(QWidget* page) {
     bar->setRange(0, 100);
     bar->setValue(0);
     bar->setTextVisible(false);
+    // The bar is as tall as the fields beside it, not as its own default length, and as wide as
+    // a line of text is tall.
+    bar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    bar->setFixedWidth(bar->fontMetrics().height());
     static_cast<QGridLayout*>(charge->layout())->addWidget(bar, 0, 2, 4, 1);
     AddFieldGroup(
         row, "Характеристики АБ",
         {{"LabeledEdit_CAPACITY_", "Емкость АБ, А*ч", "", 0, 0},
          {"LabeledEdit_CELLNUMBER_", "Число элементов", "Реальное кол-во элементов.", 1, 0}});
-    fields->addStretch();
 
     auto* side = new QVBoxLayout;
+    grid->addLayout(side, 1, 1);
     AddLampGroup(side, "Статус АБ", BatteryLamps(), 1);
-    row = new QHBoxLayout;
-    side->addLayout(row);
-    AddFieldGroup(row, "Температура", {{"LabeledEdit_TEMPAMB_", "Помещения", "", 0, 0}});
-    AddFieldGroup(row, "Балансировка",
-                  {{"LabeledEdit_BALANCECELLNMB_", "Кол-во эл-тов", "", 0, 0}});
     side->addStretch();
 
-    // Everything fits the smallest window: the alarm lamps take two rows under the rest.
-    auto* grid = new QGridLayout(content);
-    grid->setContentsMargins(4, 4, 4, 4);
-    grid->addLayout(fields, 0, 0);
-    grid->addLayout(side, 0, 1);
-    auto* alarms = new QHBoxLayout;
+    row = FrameRow();
+    grid->addLayout(row, 2, 0, 1, 2);
     // The alarm lamps only show; the disabled frame keeps them from taking input.
-    AddLampGroup(alarms, "Аварии", AlarmLamps(), 10)->setEnabled(false);
-    alarms->addStretch();
-    grid->addLayout(alarms, 1, 0, 1, 2);
-    grid->setRowStretch(2, 1);
+    AddLampGroup(row, "Аварии", AlarmLamps(), 10)->setEnabled(false);
+    row->addStretch();
+    grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);
 }
 

@@ -1,0 +1,124 @@
+#include "labeled_edit.h"
+#include "lamp.h"
+#include "main_window.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyleOptionFrame>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QString SizeText(const QSize& s) {
+    return QStringLiteral("%1 x %2").arg(s.width()).arg(s.height());
+}
+
+// The part of the edit that shows text: the style's contents rectangle less the edit's own
+// 2-pixel side margins.
+int TextWidth(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width() -
+           margins.left() - margins.right() - 4;
+}
+
+// A widget is fully on screen when no ancestor clips it.
+bool FullyVisible(const QWidget* w) {
+    return w->visibleRegion() == QRegion(w->rect());
+}
+
+QString Describe(const QWidget* w, const QWidget* page) {
+    const QString name = w->objectName().isEmpty()
+                             ? QString::fromLatin1(w->metaObject()->className())
+                             : w->objectName();
+    const QPoint at = w->mapTo(page, QPoint());
+    return QStringLiteral("%1 at %2,%3 size %4 (needs %5)")
+        .arg(name)
+        .arg(at.x())
+        .arg(at.y())
+        .arg(SizeText(w->size()), SizeText(w->minimumSizeHint()));
+}
+
+} // namespace
+
+// The main page at the window's start size: everything shows at once, nothing scrolls and no
+// caption or value is cut.
+class TestMainPageFit : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() {
+        form_ = std::make_unique<TForm1>();
+        form_->PageControlMain()->setCurrentIndex(int(MainPage::Main));
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        page_ = form_->Page(MainPage::Main);
+    }
+    void cleanup() { form_.reset(); }
+
+    void contentFitsWithoutScrolling() {
+        auto* scroll = page_->findChild<QScrollArea*>();
+        QVERIFY(scroll);
+        const QSize needed = scroll->widget()->minimumSizeHint();
+        const QSize viewport = scroll->viewport()->size();
+        const QString sizes = QStringLiteral("content needs %1, page shows %2")
+                                  .arg(SizeText(needed), SizeText(viewport));
+        QVERIFY2(needed.width() <= viewport.width() && needed.height() <= viewport.height(),
+                 qPrintable(sizes));
+        QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+        QVERIFY(!scroll->verticalScrollBar()->isVisible());
+    }
+
+    void controlsShowWhole() {
+        const QList<QWidget*> widgets = page_->findChildren<QWidget*>();
+        int checked = 0;
+        for (QWidget* w : widgets) {
+            if (!qobject_cast<QLabel*>(w) && !qobject_cast<QLineEdit*>(w) &&
+                !qobject_cast<Lamp*>(w) && !qobject_cast<QGroupBox*>(w))
+                continue;
+            ++checked;
+            const QString what = Describe(w, page_);
+            QVERIFY2(FullyVisible(w), qPrintable(what + QStringLiteral(" is clipped")));
+            // A label narrower than its text cuts the caption, a narrower group its title.
+            if (qobject_cast<QLabel*>(w) || qobject_cast<QGroupBox*>(w))
+                QVERIFY2(w->width() >= w->minimumSizeHint().width(),
+                         qPrintable(what + QStringLiteral(" is cut")));
+        }
+        // Every field and lamp was looked at, each with its caption.
+        QVERIFY(checked >= 2 * 23 + 2 * 29);
+    }
+
+    // Values are short numbers; the widest the page shows are signed powers with two decimals,
+    // or small powers with six.
+    void valuesShowWhole_data() {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("power") << QStringLiteral("-1580,43");
+        QTest::newRow("small power") << QStringLiteral("-0,075818");
+    }
+    void valuesShowWhole() {
+        QFETCH(QString, value);
+        for (LabeledEdit* edit : page_->findChildren<LabeledEdit*>()) {
+            const int needed = edit->fontMetrics().horizontalAdvance(value);
+            QVERIFY2(needed <= TextWidth(edit),
+                     qPrintable(QStringLiteral("%1 shows %2 px, %3 needs %4")
+                                    .arg(edit->objectName())
+                                    .arg(TextWidth(edit))
+                                    .arg(value)
+                                    .arg(needed)));
+        }
+    }
+
+private:
+    std::unique_ptr<TForm1> form_;
+    QWidget* page_ = nullptr;
+};
+
+QTEST_MAIN(TestMainPageFit)
+#include "test_main_page_fit.moc"
