@@ -197,9 +197,12 @@ void FillMainPage(const RegisterImage& image, QWidget* page) {
     for (const PageLampState& lamp : view.lamps)
         if (auto* shape = page->findChild<Lamp*>(lamp.name))
             shape->SetColor(LampColor(lamp.set));
-    if (auto* button = page->window()->findChild<QAbstractButton*>(kPasswordButton)) {
-        button->setCheckable(true);
-        button->setChecked(view.loggedIn);
-        button->setText(view.loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти"));
-    }
+    if (auto* button = page->window()->findChild<QAbstractButton*>(kPasswordButton))
+        ShowLoginState(button, view.loggedIn);
+}
+
+void ShowLoginState(QAbstractButton* toggle, bool loggedIn) {
+    toggle->setCheckable(true);
+    toggle->setChecked(loggedIn);
+    toggle->setText(loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QAbstractButton;
 class QWidget;
 struct RegisterImage;
 
@@ -9,3 +10,7 @@ void BuildMainPage(QWidget* page);
 // Rewrites the main page from the status block of image. The password button is the main window's;
 // it is found by its objectName in page's window and skipped when the page stands alone.
 void FillMainPage(const RegisterImage& image, QWidget* page);
+
+// Shows the controller's login state on the password toggle: pressed with "Выйти" when logged
+// in, released with "Войти" otherwise. The main page fill and the password commands share it.
+void ShowLoginState(QAbstractButton* toggle, bool loggedIn);

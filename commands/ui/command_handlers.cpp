@@ -1,6 +1,7 @@
 #include "command_handlers.h"
 
 #include "command_sending.h"
+#include "main_page.h"
 #include "string_grid.h"
 
 #include <QAbstractButton>
@@ -183,8 +184,6 @@ void CommandHandlers::BitBtn_PASSWORDNEW_Click() {
 }
 
 void CommandHandlers::ShowLoginState(bool loggedIn) {
-    if (auto* toggle = Find<QAbstractButton>("SpeedButton_PASSWORD_")) {
-        toggle->setChecked(loggedIn);
-        toggle->setText(loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти"));
-    }
+    if (auto* toggle = Find<QAbstractButton>("SpeedButton_PASSWORD_"))
+        ::ShowLoginState(toggle, loggedIn);
 }
