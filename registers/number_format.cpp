@@ -11,10 +11,6 @@ QString DecimalSeparator() {
     return QLocale().decimalPoint();
 }
 
-QString NotInteger(const QString& text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
-}
-
 QString NotFloat(const QString& text) {
     return QStringLiteral("'%1' is not a valid floating point value").arg(text);
 }
@@ -176,4 +172,8 @@ ParsedNumber ParseScaled(const QString& text, qint64 factor) {
     product.append(QByteArray(qMax(exponent, 0), '0'));
     const qint64 magnitude = product.toLongLong();
     return {negative ? -magnitude : magnitude, {}};
+}
+
+QString NotInteger(const QString& text) {
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
 }

@@ -32,6 +32,9 @@ struct ParsedNumber {
 // A decimal integer with an optional sign.
 ParsedNumber ParseInteger(const QString& text);
 
+// The message for a text that is not a decimal integer, as every integer entry reports it.
+QString NotInteger(const QString& text);
+
 // A number in the form FormatG writes (locale decimal separator, optional exponent), multiplied
 // by factor and truncated toward zero. The product is formed exactly on the decimal text, so
 // "4,35" x 1000 gives 4350, never 4349. factor must be positive.

@@ -1,6 +1,7 @@
 #include "reply_reporting.h"
 
 #include "connection_settings.h"
+#include "number_format.h"
 #include "prompts.h"
 #include "sync_exchange.h"
 
@@ -41,7 +42,7 @@ std::optional<quint8> RequestAddress() {
     const int address = text.trimmed().toInt(&ok, 10);
     if (ok)
         return quint8(address & 0xFF);
-    CurrentPrompts().Message(QStringLiteral("'%1' is not a valid integer value").arg(text),
+    CurrentPrompts().Message(NotInteger(text),
                              QCoreApplication::applicationName(), Prompts::Buttons::Ok,
                              Prompts::Icon::Error);
     return std::nullopt;
