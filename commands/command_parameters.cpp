@@ -2,12 +2,20 @@
 
 #include "conversion_report.h"
 #include "device_time.h"
+#include "number_format.h"
 #include "prompts.h"
 
 #include <array>
+#include <limits>
 
 RegisterConversion ParameterFromText(const QString& text) {
-    return CellTextToRegister(text, {0, RegisterWidth::Bits32, true}, Scaling::None, false);
+    // The conversion to a signed 32-bit integer refuses a number that does not fit, as it refuses
+    // letters.
+    const ParsedNumber parsed = ParseInteger(text);
+    if (!parsed.value || *parsed.value < std::numeric_limits<qint32>::min() ||
+        *parsed.value > std::numeric_limits<qint32>::max())
+        return {std::nullopt, NotInteger(text)};
+    return {quint32(qint32(*parsed.value)), {}};
 }
 
 std::optional<quint32> EntryParameter(const QString& text) {
@@ -54,7 +62,15 @@ std::optional<quint32> ClockParameter(const ClockTexts& texts) {
     time.day = quint8(day);
     // A typed month outside 1..12 stays invalid, so its low byte never passes for a month.
     time.month = month >= 1 && month <= 12 ? quint8(month) : 0;
-    time.year = quint8(year < 100 ? year : year - 2000);
+    // A year below 100 (as an unsigned number) counts from 2000 already. The count is checked
+    // before its low byte is taken, so 2256 is refused, not sent as 2000.
+    const qint64 years = year < 100 ? qint64(year) : qint64(qint32(year)) - 2000;
+    if (time.month != 0 && (years < 0 || years > 0xFF)) {
+        CurrentPrompts().Message(OutOfCounterText(), EntryCaption(), Prompts::Buttons::Ok,
+                                 Prompts::Icon::Error);
+        return std::nullopt;
+    }
+    time.year = quint8(years);
     const std::optional<quint32> seconds = DateTimeToSeconds(time);
     if (!seconds)
         CurrentPrompts().Message(DateTimeRefusalText(time), EntryCaption(), Prompts::Buttons::Ok,

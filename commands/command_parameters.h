@@ -11,7 +11,8 @@
 // Parameters of the service commands, from the texts of their fields. A parameter that cannot be
 // built is reported to the operator here and comes back empty: the handler then sends nothing.
 
-// A typed whole number as the 32 bits of a parameter; negative numbers as two's complement.
+// A typed signed 32-bit integer as the 32 bits of a parameter; negative numbers as two's
+// complement. Anything else, a number too large for 32 bits included, is a conversion error.
 RegisterConversion ParameterFromText(const QString& text);
 
 // State of charge, full charge capacity and cycle count (codes 7 to 9): any whole number is sent
@@ -34,9 +35,10 @@ struct ClockTexts {
     QString hour, minute, second, day, month, year;
 };
 
-// Device seconds of the typed time. Each field keeps its low 8 bits; a year below 100 counts from
-// 2000 as it is, any other year has 2000 taken off first. Hours, minutes, seconds and days are not
-// range-checked; a month outside 1 to 12 and a time the device count cannot hold are refused.
+// Device seconds of the typed time. Each field is a signed 32-bit integer and keeps its low 8
+// bits; a year below 100 counts from 2000 as it is, any other year has 2000 taken off first.
+// Hours, minutes, seconds and days are not range-checked; a month outside 1 to 12 and a time the
+// device count cannot hold (a year before 2000 or past its end) are refused.
 std::optional<quint32> ClockParameter(const ClockTexts& texts);
 
 // What the clock fields show: plain numbers, the day and month as list positions from 1, the

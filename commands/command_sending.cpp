@@ -11,8 +11,9 @@
 
 namespace {
 
-void ReadStatusValues(RegisterImage& image) {
-    ShowReadReply(StatusBlockStart, 0, image.StatusBlock, StatusValueCount);
+// False when the read could not be sent.
+bool ReadStatusValues(RegisterImage& image) {
+    return ShowReadReply(StatusBlockStart, 0, image.StatusBlock, StatusValueCount).has_value();
 }
 
 // The typed password packed, or nothing after the operator cancelled or was told why not.
@@ -29,9 +30,9 @@ std::optional<quint32> AskPassword(const QString& prompt) {
 
 } // namespace
 
-void SendCommand(CommandCode code, quint32 parameter) {
+bool SendCommand(CommandCode code, quint32 parameter) {
     const CommandBlock block = MakeCommandBlock(code, parameter);
-    ShowWriteReply(CommandRegister, block.words);
+    return ShowWriteReply(CommandRegister, block.words).has_value();
 }
 
 TableStore WriteTable(WritableTable table, const CellReader& cells, RegisterImage& image) {
@@ -45,30 +46,33 @@ TableStore WriteTable(WritableTable table, const CellReader& cells, RegisterImag
     return store;
 }
 
-ClockFields ReadClock(RegisterImage& image) {
-    ReadStatusValues(image);
+std::optional<ClockFields> ReadClock(RegisterImage& image) {
+    if (!ReadStatusValues(image))
+        return std::nullopt;
     const int clock = StatusByMnemonic(u"RTC_Time_Value").field.offset;
     return ClockFieldsFromSeconds(Word32(image.StatusBlock, clock));
 }
 
-bool PasswordToggled(bool pressed, RegisterImage& image) {
+std::optional<bool> PasswordToggled(bool pressed, RegisterImage& image) {
+    bool sent = false;
     if (pressed) {
         const std::optional<quint32> password = AskPassword(QStringLiteral("Введите пароль:"));
         if (!password)
             return false;
-        SendCommand(CommandCode::Login, *password);
+        sent = SendCommand(CommandCode::Login, *password);
     } else {
-        SendCommand(CommandCode::Logout, 0);
+        sent = SendCommand(CommandCode::Logout, 0);
     }
+    // The read-back could not be sent either, and would say so a second time.
+    if (!sent)
+        return std::nullopt;
     ReadStatusValues(image);
     return LoginInForce(image);
 }
 
 bool SendNewPassword() {
     const std::optional<quint32> password = AskPassword(QStringLiteral("Введите новый пароль:"));
-    if (password)
-        SendCommand(CommandCode::NewPassword, *password);
-    return password.has_value();
+    return password && SendCommand(CommandCode::NewPassword, *password);
 }
 
 bool LoginInForce(const RegisterImage& image) {

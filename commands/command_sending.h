@@ -8,8 +8,9 @@
 // The exchanges of the write-back and the service commands. Each sends its requests once through
 // the reply reporting, which tells the operator the outcome; none retries.
 
-// Registers 45 to 47: the code, then the parameter low word first.
-void SendCommand(CommandCode code, quint32 parameter);
+// Registers 45 to 47: the code, then the parameter low word first. False when nothing was sent
+// (an address that is not a number, another exchange under way), which has been reported.
+bool SendCommand(CommandCode code, quint32 parameter);
 
 // Stores the table's cells into the image and, when every row converted, sends the block in one
 // write; a cell that does not convert is reported and nothing is sent. The remarks of the coded
@@ -17,15 +18,18 @@ void SendCommand(CommandCode code, quint32 parameter);
 TableStore WriteTable(WritableTable table, const CellReader& cells, RegisterImage& image);
 
 // Reads registers 0 to 49 into the status block and decodes the controller's clock. After a
-// failed read the clock is the one the status block already held.
-ClockFields ReadClock(RegisterImage& image);
+// failed read the clock is the one the status block already held; nothing when the read could
+// not be sent at all.
+std::optional<ClockFields> ReadClock(RegisterImage& image);
 
-// The password toggle, pressed (log in) or released (log out). A login asks for the password;
-// cancelling or a wrong length sends nothing and leaves the operator logged out. Otherwise the
-// command is sent, registers 0 to 49 are read back and the login bit of Battery_Mode decides.
-bool PasswordToggled(bool pressed, RegisterImage& image);
+// The password toggle, pressed (log in) or released (log out): the login state to show. A login
+// asks for the password; cancelling or a wrong length sends nothing and leaves the operator logged
+// out. Otherwise the command is sent, registers 0 to 49 are read back and the login bit of
+// Battery_Mode decides. Nothing when the command could not be sent (an address that is not a
+// number): the command ends there, and the toggle goes back to where it was.
+std::optional<bool> PasswordToggled(bool pressed, RegisterImage& image);
 
-// Asks for a new password and sends it; false when cancelled or refused before sending.
+// Asks for a new password and sends it; false when cancelled or nothing was sent.
 bool SendNewPassword();
 
 // Bit 5 of Battery_Mode: a password login is in force.

@@ -10,6 +10,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
@@ -89,6 +90,21 @@ QHorizontalBarSeries* AddBarSeries(QChart* chart, const QString& name, const QSt
     return series;
 }
 
+// The chart gives each label of a vertical axis an equal share of the plot's height, less some
+// padding, and shortens a label that does not fit it to "...".
+constexpr int kLabelPaddingPx = 10;
+
+void ThinPositionLabels(const QChart* chart, QValueAxis* positions) {
+    const int labelHeight = QFontMetrics(positions->labelsFont()).height() + kLabelPaddingPx;
+    const int step = PositionLabelStep(positions->max() - positions->min(),
+                                       chart->plotArea().height(), labelHeight);
+    if (positions->tickInterval() == step)
+        return;
+    positions->setTickInterval(step);
+    // A grid line per bar still.
+    positions->setMinorTickCount(step - 1);
+}
+
 QChartView* MakeCellChart() {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -122,6 +138,10 @@ QChartView* MakeCellChart() {
     QFont small = positions->labelsFont();
     small.setPointSizeF(std::max(6.0, small.pointSizeF() - 2));
     positions->setLabelsFont(small);
+    // More bars than labels fit: a label every few bars, so that each one shows whole.
+    const auto thinLabels = [chart, positions] { ThinPositionLabels(chart, positions); };
+    QObject::connect(positions, &QValueAxis::rangeChanged, chart, thinLabels);
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, thinLabels);
 
     chart->addAxis(voltAxis, Qt::AlignBottom);
     chart->addAxis(degreeAxis, Qt::AlignTop);
@@ -139,11 +159,13 @@ QChartView* MakeCellChart() {
     return view;
 }
 
-QSpinBox* MakeSpinner(const QString& name, const QString& hint, int minimum, int step) {
+// Until the first fill tells the cell count the spinners allow what the largest battery would.
+QSpinBox* MakeSpinner(const QString& name, const QString& hint, int minimum, int maximum,
+                      int step) {
     auto* spin = new QSpinBox;
     spin->setObjectName(name);
     spin->setToolTip(hint);
-    spin->setRange(minimum, minimum);
+    spin->setRange(minimum, maximum);
     spin->setValue(minimum);
     spin->setSingleStep(step);
     return spin;
@@ -171,9 +193,10 @@ void BuildCellPage(QWidget* page, const RegisterImage& image) {
     QTableWidget* table = MakeStringGrid(kTable, false);
     SetGridRowCount(table, 2);
 
-    auto* perScreen =
-        MakeSpinner(kPerScreen, QStringLiteral("Кол-во на экране"), kMinimumCellsPerScreen, 5);
-    auto* pageSpin = MakeSpinner(kPage, QStringLiteral("Прокрутка"), 0, 1);
+    const CellChartWindow largest = ComputeCellChartWindow(MaxCells, kMinimumCellsPerScreen, 0, 0);
+    auto* perScreen = MakeSpinner(kPerScreen, QStringLiteral("Кол-во на экране"),
+                                  largest.pointsMinimum, largest.pointsMaximum, 5);
+    auto* pageSpin = MakeSpinner(kPage, QStringLiteral("Прокрутка"), 0, largest.pageMaximum, 1);
     auto* threeD = new QCheckBox(QStringLiteral("3D"));
     threeD->setObjectName(kThreeD);
     QChartView* chartView = MakeCellChart();

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QScrollArea>
 
@@ -50,6 +51,31 @@ QGroupBox* AddFieldGroup(QBoxLayout* row, const char* caption,
     row->addWidget(group);
     return group;
 }
+
+// The charge bar drawn flat in its given colour (the palette's highlight): styles shade or
+// animate a progress bar's chunk.
+class FlatProgressBar final : public QProgressBar {
+public:
+    using QProgressBar::QProgressBar;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect frame = rect().adjusted(0, 0, -1, -1);
+        painter.fillRect(rect(), palette().color(QPalette::Base));
+        const int span = maximum() - minimum();
+        const double share = span > 0 ? double(value() - minimum()) / span : 0;
+        const QRect inside = rect().adjusted(1, 1, -1, -1);
+        QRect filled = inside;
+        if (orientation() == Qt::Vertical)
+            filled.setTop(inside.bottom() + 1 - int(inside.height() * share));
+        else
+            filled.setWidth(int(inside.width() * share));
+        painter.fillRect(filled, palette().color(QPalette::Highlight));
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(frame);
+    }
+};
 
 struct LampSpec {
     QString name;
@@ -152,7 +178,7 @@ void BuildMainPage(QWidget* page) {
          {"LabeledEdit_SOCPERCENT_", "Степень заряда, %", "", 1, 0},
          {"LabeledEdit_TIMETOEMPTY_", "Время до полного разряда, ч", "", 0, 1},
          {"LabeledEdit_AVGTIMETOEMPTY_", "Ср. время до полного разряда, ч.", "", 1, 1}});
-    auto* bar = new QProgressBar;
+    auto* bar = new FlatProgressBar;
     bar->setObjectName(QStringLiteral("ProgressBar_SOC_"));
     bar->setOrientation(Qt::Vertical);
     bar->setRange(0, 100);
@@ -175,8 +201,14 @@ void BuildMainPage(QWidget* page) {
 
     row = FrameRow();
     grid->addLayout(row, 2, 0, 1, 2);
-    // The alarm lamps only show; the disabled frame keeps them from taking input.
-    AddLampGroup(row, "Аварии", AlarmLamps(), 10)->setEnabled(false);
+    // The alarm lamps only show; the disabled frame keeps them from taking input, and keeps its
+    // captions in the colours of an enabled one so that they stay legible.
+    QGroupBox* alarms = AddLampGroup(row, "Аварии", AlarmLamps(), 10);
+    QPalette legible = alarms->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        legible.setColor(QPalette::Disabled, role, legible.color(QPalette::Active, role));
+    alarms->setPalette(legible);
+    alarms->setEnabled(false);
     row->addStretch();
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);

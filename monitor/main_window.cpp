@@ -90,14 +90,17 @@ QTabWidget* InnerPageControl(const char* name, QWidget* page) {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmora. Версия 2.0"));
-    resize(ClientSize);
-    // An 800 x 600 window frame holds this client area; the window never gets smaller.
-    setMinimumSize(ClientSize);
 
     BuildConnectionGroups();
     BuildPages();
     BuildStatusBar();
     BuildMenu();
+    // The client area lies below the menu bar, as in an 800 x 600 window frame; the window
+    // never gets smaller.
+    const QSize windowSize(ClientSize.width(),
+                           ClientSize.height() + menuBar()->sizeHint().height());
+    resize(windowSize);
+    setMinimumSize(windowSize);
     BuildTimersAndDialogs();
     BuildPageContents();
 
@@ -199,6 +202,8 @@ void TForm1::BuildMenu() {
 
 void TForm1::BuildTimersAndDialogs() {
     pollingTimer_ = Named<QTimer>("Timer_POLLING_", this);
+    // A coarse timer may tick up to 5 % early; a precise one keeps every tick to its schedule.
+    pollingTimer_->setTimerType(Qt::PreciseTimer);
     pollingTestTimer_ = Named<QTimer>("Timer_POLLINGTEST_", this);
     pollingTestTimer_->setInterval(500);
     indicateTimer_ = Named<QTimer>("Timer_INDICATE_", this);

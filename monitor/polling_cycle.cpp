@@ -69,7 +69,10 @@ PollingCycle::PollingCycle(TForm1& form, RegisterImage& image)
     connect(&controller_, &PollController::RxTotalChanged, this,
             [this](quint32, const QString& text) { form_.SetStatusPanel(2, text); });
     connect(&controller_, &PollController::CycleFinished, this,
-            [this](const QList<PolledBlock>& blocks) { StorePolledBlocks(blocks, image_); });
+            [this](const QList<PolledBlock>& blocks) {
+                StorePolledBlocks(blocks, image_);
+                cycleEnded_ = true;
+            });
     connect(&controller_, &PollController::PortLost, this, &PollingCycle::StopPolling);
 }
 
@@ -91,6 +94,8 @@ bool PollingCycle::StartPolling() {
         return false;
     if (!controller_.OpenPollPort(settings, quint8(settings.addressText.trimmed().toInt())))
         return false;
+    // The image holds nothing of this start yet: the first tick shows and writes nothing.
+    cycleEnded_ = false;
     form_.PollingTimer()->setInterval(form_.Form4()->PollIntervalMs());
     form_.PollingTimer()->start();
     form_.IndicateTimer()->start();
@@ -128,7 +133,8 @@ void PollingCycle::StopPolling() {
 }
 
 void PollingCycle::ClosePollPort() {
-    controller_.ClosePollPort();
+    // What a cycle cut short has judged is kept, as a time-out keeps it.
+    StorePolledBlocks(controller_.ClosePollPort(), image_);
     form_.PollingTimer()->stop();
     form_.IndicateTimer()->stop();
 }
@@ -144,8 +150,9 @@ void PollingCycle::SetPollingControlsEnabled(bool enabled) {
 void PollingCycle::Timer_POLLING_Timer() {
     if (!controller_.PollIdle())
         return;
-    // After a time-out the previous values stay on screen and no log row is written.
-    if (!controller_.LastPollNoAnswer())
+    // After a time-out the previous values stay on screen and no log row is written; before the
+    // first cycle of this start has ended there is nothing of it to show.
+    if (cycleEnded_ && !controller_.LastPollNoAnswer())
         RefreshDisplay();
     controller_.StartPollCycle();
 }

@@ -58,5 +58,7 @@ private:
     QAbstractButton* connect_;
     PollController controller_;
     LogWriter logWriter_;
+    // A cycle of the current start has ended, so the image holds what it read.
+    bool cycleEnded_ = false;
     std::function<QDateTime()> clock_ = &QDateTime::currentDateTime;
 };

@@ -16,6 +16,8 @@ template <typename W, typename... Args> W* Named(const char* name, Args&&... arg
 }
 
 // Lays out a dialog: its content above, the named OK and Cancel buttons at the bottom right.
+// Enter means OK wherever the focus is: OK is the default button and no button of the dialog
+// takes that role when it gets the focus.
 struct DialogButtons {
     QPushButton* ok;
     QPushButton* cancel;
@@ -32,5 +34,8 @@ inline DialogButtons LayOutDialog(QWidget* dialog, QWidget* content, const char*
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(content, contentStretch);
     layout->addLayout(row);
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+    buttons.ok->setDefault(true);
     return buttons;
 }

@@ -1,6 +1,7 @@
 #include "cell_chart_window.h"
 
 #include <algorithm>
+#include <cmath>
 
 CellChartWindow ComputeCellChartWindow(quint16 n, quint16 k, quint16 p, double currentAxisMaximum) {
     CellChartWindow w;
@@ -22,4 +23,15 @@ CellChartWindow ComputeCellChartWindow(quint16 n, quint16 k, quint16 p, double c
         w.axisMaximum = w.axisMinimum + perScreen + 1;
     }
     return w;
+}
+
+int PositionLabelStep(double positions, double plotHeight, double labelHeight) {
+    const int range = std::max(1, int(std::ceil(positions)));
+    if (labelHeight <= 0)
+        return 1;
+    // With step s the axis shows range / s + 1 labels; each needs labelHeight.
+    const double labels = std::floor(plotHeight / labelHeight);
+    if (labels < 2)
+        return range;
+    return std::clamp(int(std::ceil(range / (labels - 1))), 1, range);
 }

@@ -21,3 +21,8 @@ inline constexpr int kMinimumCellsPerScreen = 10;
 // Fewer than 10 cells keep the cells-per-screen range at 10..10 and no cells give one page (0),
 // so the spinners never get a maximum below their minimum.
 CellChartWindow ComputeCellChartWindow(quint16 n, quint16 k, quint16 p, double currentAxisMaximum);
+
+// Every how many bar positions the left axis carries a label, so that each label gets at least
+// labelHeight of the plot's height: a label per bar while they fit, then every second, third...
+// positions is the axis range (maximum - minimum); the axis has a label at both ends.
+int PositionLabelStep(double positions, double plotHeight, double labelHeight);

@@ -59,6 +59,10 @@ std::optional<quint32> DateTimeToSeconds(const DeviceDateTime& time) {
 QString DateTimeRefusalText(const DeviceDateTime& time) {
     if (!MonthValid(time))
         return QStringLiteral("Месяц должен быть от 1 до 12!");
+    return OutOfCounterText();
+}
+
+QString OutOfCounterText() {
     return QStringLiteral("Дата за пределами счетчика времени контроллера!");
 }
 

@@ -26,6 +26,8 @@ std::optional<quint32> DateTimeToSeconds(const DeviceDateTime& time);
 
 // The message for a time DateTimeToSeconds refuses.
 QString DateTimeRefusalText(const DeviceDateTime& time);
+// The message for a time before 2000 or past the end of the 32-bit count.
+QString OutOfCounterText();
 
 // "9:5:0 3-12-2024": hour:minute:second day-month-year, no leading zeros.
 QString ClockText(const DeviceDateTime& time);

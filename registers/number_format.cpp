@@ -146,12 +146,15 @@ ParsedNumber ParseScaled(const QString& text, qint64 factor) {
         if (i < trimmed.size() &&
             (trimmed[i] == QLatin1Char('-') || trimmed[i] == QLatin1Char('+')))
             negativeExponent = trimmed[i++] == QLatin1Char('-');
+        // Four exponent digits reach far beyond any register; the digits after them are not
+        // added up, so a long exponent cannot overflow the sum.
+        constexpr int MaxExponentDigits = 4;
         int written = 0;
         int digitCount = 0;
         for (; isDigit(i); ++i, ++digitCount)
-            written = written * 10 + (trimmed[i].unicode() - '0');
-        // Four exponent digits reach far beyond any register; more would overflow the sum.
-        if (digitCount == 0 || digitCount > 4)
+            if (digitCount < MaxExponentDigits)
+                written = written * 10 + (trimmed[i].unicode() - '0');
+        if (digitCount == 0 || digitCount > MaxExponentDigits)
             return {std::nullopt, NotFloat(text)};
         exponent += negativeExponent ? -written : written;
     }

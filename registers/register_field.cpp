@@ -58,19 +58,28 @@ ValueRange OwnRange(const RegisterField& field) {
     return field.isSigned ? ValueRange{-32768, 32767} : ValueRange{0, 65535};
 }
 
-// Either reading of the register's bits: -10 and 65526 both give 0xFFF6.
-ValueRange BitPatternRange(const RegisterField& field) {
-    if (field.width == RegisterWidth::Bits32)
-        return {std::numeric_limits<qint32>::min(), std::numeric_limits<quint32>::max()};
-    return {-32768, 65535};
+// The values an integer cell takes: the field's own range, and for an unsigned 32-bit register
+// also the signed reading its integer text shows (-1 stands for 0xFFFFFFFF).
+ValueRange IntegerRange(const RegisterField& field) {
+    const ValueRange own = OwnRange(field);
+    if (field.width == RegisterWidth::Bits32 && !field.isSigned)
+        return {std::numeric_limits<qint32>::min(), own.highest};
+    return own;
 }
 
-// A scaled text carries four significant digits, so the largest register value can come back
-// just past the end of the range (65535 shows as 65,54): such a value means the end itself.
-qint64 PullBackRoundedEnd(qint64 value, const ValueRange& own) {
-    if (value > own.highest && value - own.highest <= own.highest / 2000 + 1)
+// An end of the range as the scaled view shows it (four significant digits) and reads it back:
+// 65535 mV shows as 65,54 V, which reads back as 65540.
+qint64 ShownEnd(qint64 end, Scaling scaling) {
+    const qint64 factor = ScalingDenominator(scaling);
+    return ParseScaled(FormatG4(end, factor), factor).value.value_or(end);
+}
+
+// A scaled value past an end of the range, but no further than that end as shown, means the end
+// itself: the shown text of the largest value is written back as that value.
+qint64 PullBackShownEnd(qint64 value, const ValueRange& own, Scaling scaling) {
+    if (value > own.highest && value <= ShownEnd(own.highest, scaling))
         return own.highest;
-    if (value < own.lowest && own.lowest - value <= -(own.lowest / 2000) + 1)
+    if (value < own.lowest && value >= ShownEnd(own.lowest, scaling))
         return own.lowest;
     return value;
 }
@@ -84,9 +93,9 @@ RegisterConversion CellTextToRegister(const QString& text, const RegisterField& 
         scaled ? ParseScaled(text, ScalingDenominator(scaling)) : ParseInteger(text);
     if (!parsed.value)
         return {std::nullopt, parsed.error};
+    const ValueRange accepted = scaled ? OwnRange(field) : IntegerRange(field);
     const qint64 value =
-        scaled ? PullBackRoundedEnd(*parsed.value, OwnRange(field)) : *parsed.value;
-    const ValueRange accepted = BitPatternRange(field);
+        scaled ? PullBackShownEnd(*parsed.value, accepted, scaling) : *parsed.value;
     if (value < accepted.lowest || value > accepted.highest)
         return {std::nullopt, QStringLiteral("'%1': значение вне диапазона регистра!").arg(text)};
     return {quint32(value), {}};

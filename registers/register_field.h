@@ -48,10 +48,12 @@ struct RegisterConversion {
 
 // With the scaled view the text is read in the locale's format, multiplied by the scaling's
 // denominator and truncated toward zero; otherwise (or with no scaling) it is a decimal integer.
-// Either reading of the register's bits is taken (-32768 to 65535 for a 16-bit field,
-// -2147483648 to 4294967295 for a 32-bit one); anything else is refused, never wrapped. A scaled
-// value that rounds just past the end of the field's range (65535 mV shown as 65,54 V) gives
-// that end.
+// Only the register's own range is taken (0 to 65535 unsigned, -32768 to 32767 signed, and the
+// same for 32 bits); anything else is refused, never wrapped. Two allowances keep every shown
+// text writable: an integer cell of an unsigned 32-bit register, which shows the signed reading,
+// also takes -2147483648 to -1; and a scaled value past an end of the range, but no further than
+// that end as shown with four significant digits, is that end (65535 mV shows as 65,54 V, so
+// 65,536 to 65,54 give 65535).
 RegisterConversion CellTextToRegister(const QString& text, const RegisterField& field,
                                       Scaling scaling, bool scaledView = UseScaledUnits);
 

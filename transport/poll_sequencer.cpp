@@ -2,7 +2,8 @@
 
 namespace {
 
-constexpr quint16 StatusEnd = 649; // the status area is read up to register 648
+// The status area is read to its end: the cell status array ends at register 649.
+constexpr quint16 StatusEnd = 650;
 constexpr quint16 JournalStart = 0x7400;
 constexpr quint16 LastFullJournalRun = 0x7F83; // a run of 125 from here still ends in the journal
 constexpr quint32 JournalEnd = 0x8000;
@@ -16,9 +17,10 @@ QString BlockText(const char* what, PollRequest request) {
            QStringLiteral(" Адрес=%1 Кол-во=%2").arg(request.firstRegister).arg(request.count);
 }
 
-// The diagnostic line of a reply that failed its CRC. The reply is looked at as it lies in a
-// zero-filled receive buffer, so bytes it lacks read as zero and are never read past its end.
-QString CrcDetails(QByteArrayView reply) {
+// The diagnostic line of a reply that failed its CRC; waiting is every byte that came, reply the
+// part of it judged. The reply is looked at as it lies in a zero-filled receive buffer, so bytes
+// it lacks read as zero and are never read past its end.
+QString CrcDetails(QByteArrayView reply, qsizetype waiting) {
     const bool exception = ByteAt(reply, 1) & 0x80;
     const int byteCount = exception ? 0 : ByteAt(reply, 2);
     const qsizetype covered = exception ? 3 : ByteAt(reply, 2) + 3;
@@ -27,7 +29,7 @@ QString CrcDetails(QByteArrayView reply) {
     const quint16 computed = ModbusCrc16(QByteArrayView(buffer).first(covered));
     const quint16 received = quint16(ByteAt(buffer, covered) << 8 | ByteAt(buffer, covered + 1));
     return QStringLiteral("rxcnt=%1 ByteRx=%2 crc=%3 crcRx=%4")
-        .arg(reply.size())
+        .arg(waiting)
         .arg(byteCount)
         .arg(computed)
         .arg(received);
@@ -106,7 +108,10 @@ std::optional<PollRequest> PollSequencer::EndCycle() {
     return std::nullopt;
 }
 
-ParsedPollReply ParsePollReply(QByteArrayView reply, PollRequest request, const QDateTime& when) {
+ParsedPollReply ParsePollReply(QByteArrayView received, PollRequest request,
+                               const QDateTime& when) {
+    const QByteArrayView reply =
+        received.first(std::min<qsizetype>(received.size(), MaxFrameBytes));
     ParsedPollReply parsed;
     PollReport& report = parsed.report;
     report.when = when;
@@ -140,7 +145,8 @@ ParsedPollReply ParsePollReply(QByteArrayView reply, PollRequest request, const 
         break;
     default:
         report.verdict = PollVerdict::CrcError;
-        report.memoLines << BlockText("Ошибка CRC ответа!", request) << CrcDetails(reply);
+        report.memoLines << BlockText("Ошибка CRC ответа!", request)
+                         << CrcDetails(reply, received.size());
         report.counter = PollCounter::CrcError;
         report.replyText = QStringLiteral("Ошибка CRC ответа!");
         report.logText = QStringLiteral(" Ошибка CRC ответа");

@@ -139,10 +139,11 @@ struct ParsedPollReply {
     QList<quint16> words;
 };
 
-// Judges the bytes read as the reply to a function-3 request for `request` (at most 255 bytes).
+// Judges the bytes received as the reply to a function-3 request for `request`: the first 255,
+// as many as the receive buffer holds; the diagnostic line of a bad CRC counts them all.
 // Besides the function-3 rule, a reply carrying fewer registers than asked for is refused: it can
 // only be a late answer to another block, and storing it would put foreign words in this place.
-ParsedPollReply ParsePollReply(QByteArrayView reply, PollRequest request, const QDateTime& when);
+ParsedPollReply ParsePollReply(QByteArrayView received, PollRequest request, const QDateTime& when);
 
 // What a reply time-out of `request` reports.
 PollReport NoAnswerReport(PollRequest request, const QDateTime& when);

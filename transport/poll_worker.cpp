@@ -1,29 +1,20 @@
 #include "poll_worker.h"
 
 #include "line_settings.h"
+#include "rule_timer.h"
 
 #include <QDateTime>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
-namespace {
-
-QTimer* SingleShotTimer(QObject* owner) {
-    auto* timer = new QTimer(owner);
-    timer->setSingleShot(true);
-    return timer;
-}
-
-} // namespace
-
 PollWorker::PollWorker(QObject* parent)
-    : QObject(parent), replyTimer_(SingleShotTimer(this)), settleTimer_(SingleShotTimer(this)) {
+    : QObject(parent), replyTimer_(new RuleTimer(this)), settleTimer_(new RuleTimer(this)) {
     replyTimer_->setInterval(ReplyTimeoutMs);
-    connect(replyTimer_, &QTimer::timeout, this, &PollWorker::OnReplyTimeout);
-    connect(settleTimer_, &QTimer::timeout, this, &PollWorker::OnSettled);
+    connect(replyTimer_, &RuleTimer::timeout, this, &PollWorker::OnReplyTimeout);
+    connect(settleTimer_, &RuleTimer::timeout, this, &PollWorker::OnSettled);
 }
 
 bool PollWorker::OpenPollPort(const ConnectionSettings& connection, quint8 address) {
@@ -69,6 +60,7 @@ void PollWorker::ClosePollPort() {
     txPending_ = 0;
     sequencer_ = PollSequencer();
     blocks_.clear();
+    lastFinished_.clear();
     if (!port_)
         return;
     // The port may be the sender of the signal being handled: it goes when control returns.
@@ -76,6 +68,12 @@ void PollWorker::ClosePollPort() {
     port_->close();
     port_->deleteLater();
     port_ = nullptr;
+}
+
+QList<PolledBlock> PollWorker::TakeUnhandedBlocks(quint64 cyclesReceived) {
+    if (cyclesFinished_ > cyclesReceived)
+        return lastFinished_;
+    return std::exchange(blocks_, {});
 }
 
 void PollWorker::SetReadOptions(bool readSettings, bool readJournal) {
@@ -127,9 +125,7 @@ void PollWorker::OnSettled() {
     replyAwaited_ = false;
     rxBytesTotal_ += quint32(received.size());
     const PollBlock& block = sequencer_.Current();
-    ParsedPollReply parsed = ParsePollReply(
-        QByteArrayView(received).first(std::min<qsizetype>(received.size(), MaxFrameBytes)),
-        block.request, QDateTime::currentDateTime());
+    ParsedPollReply parsed = ParsePollReply(received, block.request, QDateTime::currentDateTime());
     if (!parsed.words.isEmpty())
         blocks_.append({block.area, block.index, std::move(parsed.words)});
     Q_EMIT PollReported(parsed.report);
@@ -171,6 +167,11 @@ void PollWorker::OnPortError(QSerialPort::SerialPortError error) {
 void PollWorker::LosePort() {
     if (!port_)
         return;
+    // A cycle cut short ends unanswered, handing over what it has judged.
+    if (!sequencer_.PollIdle()) {
+        sequencer_.TimedOut();
+        FinishCycle(false);
+    }
     ClosePollPort();
     Q_EMIT PortStateText(QStringLiteral("Порт отключен, опрос остановлен"));
     Q_EMIT PortLost();
@@ -182,13 +183,16 @@ void PollWorker::Purge() {
 }
 
 void PollWorker::FinishCycle(bool answered) {
-    Q_EMIT CycleFinished(std::exchange(blocks_, {}), answered);
+    ++cyclesFinished_;
+    lastFinished_ = std::exchange(blocks_, {});
+    Q_EMIT CycleFinished(lastFinished_, answered);
 }
 
 PollController::PollController(QObject* parent) : QObject(parent) {
     // Connected first, so the flags are current when the window's slots run.
     connect(this, &PollController::CycleFinished, this,
             [this](const QList<PolledBlock>&, bool answered) {
+                ++cyclesReceived_;
                 idle_ = true;
                 lastPollNoAnswer_ = !answered;
             });
@@ -228,6 +232,7 @@ bool PollController::OpenPollPort(const ConnectionSettings& connection, quint8 a
 
     idle_ = true;
     lastPollNoAnswer_ = false;
+    cyclesReceived_ = 0;
     bool opened = false;
     PollWorker* worker = worker_;
     const bool readSettings = readSettings_;
@@ -245,28 +250,34 @@ bool PollController::OpenPollPort(const ConnectionSettings& connection, quint8 a
     return opened;
 }
 
-void PollController::ClosePollPort() {
+QList<PolledBlock> PollController::ClosePollPort() {
     ++session_;
-    if (worker_)
-        EndWorker();
+    return worker_ ? EndWorker() : QList<PolledBlock>();
 }
 
-void PollController::EndWorker() {
+QList<PolledBlock> PollController::EndWorker() {
     PollWorker* worker = worker_;
+    // Written on the worker's thread before it ends, read here only once it has ended.
+    auto unhanded = std::make_shared<QList<PolledBlock>>();
     QMetaObject::invokeMethod(
         worker,
-        [worker] {
+        [worker, unhanded, received = cyclesReceived_] {
+            *unhanded = worker->TakeUnhandedBlocks(received);
             worker->ClosePollPort();
             worker->thread()->quit();
         },
         Qt::QueuedConnection);
     // A thread that outlives the wait deletes itself when it ends at last.
     connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
-    if (thread_->wait(StopWaitMs))
+    QList<PolledBlock> blocks;
+    if (thread_->wait(StopWaitMs)) {
         delete thread_;
+        blocks = std::move(*unhanded);
+    }
     thread_ = nullptr;
     worker_ = nullptr;
     idle_ = true;
+    return blocks;
 }
 
 void PollController::SetReadOptions(bool readSettings, bool readJournal) {

@@ -9,11 +9,11 @@
 #include <QString>
 
 class QThread;
-class QTimer;
+class RuleTimer;
 
 // Polls the controller on a thread of its own. It owns the polling port (created and opened on
-// that thread) and drives the block chain of PollSequencer with readyRead and two single-shot
-// timers: the reply time-out and the settle wait that lets the whole reply arrive. Everything it
+// that thread) and drives the block chain of PollSequencer with readyRead and two waits that never
+// end early: the reply time-out and the settle wait that lets the whole reply arrive. Everything it
 // learns leaves through its signals, which cross to the window's thread queued, as copies.
 // Its public functions must run on its own thread; PollController calls them there.
 class PollWorker : public QObject {
@@ -29,8 +29,12 @@ public:
 
     // Opens the port with the connection dialog's settings; on failure says why in panel 0.
     bool OpenPollPort(const ConnectionSettings& connection, quint8 address);
-    // Stops the timers and closes the port; harmless when nothing is open.
+    // Stops the timers and closes the port; harmless when nothing is open. The blocks of a cycle
+    // cut short are dropped: take them first.
     void ClosePollPort();
+    // The blocks judged that the window has not been handed: those of the running cycle, or all of
+    // the last finished cycle when the window has received fewer cycles than have finished.
+    QList<PolledBlock> TakeUnhandedBlocks(quint64 cyclesReceived);
     // The states of "Читать настройки" and "Читать журнал", read at each decision of a cycle.
     void SetReadOptions(bool readSettings, bool readJournal);
     // Starts a cycle at block 1; does nothing while one runs or when the port is closed.
@@ -61,8 +65,8 @@ private:
     void FinishCycle(bool answered);
 
     QSerialPort* port_ = nullptr;
-    QTimer* replyTimer_;
-    QTimer* settleTimer_;
+    RuleTimer* replyTimer_;
+    RuleTimer* settleTimer_;
     quint8 address_ = 0;
     bool readSettings_ = false;
     bool readJournal_ = false;
@@ -71,6 +75,8 @@ private:
     quint32 rxBytesTotal_ = 0;
     PollSequencer sequencer_;
     QList<PolledBlock> blocks_;
+    quint64 cyclesFinished_ = 0;
+    QList<PolledBlock> lastFinished_;
 };
 
 // The window's handle on polling: starts the worker's thread, calls the worker there and relays
@@ -89,8 +95,10 @@ public:
     // the thread are gone again and PortStateText has said why. Resets the received-bytes total.
     bool OpenPollPort(const ConnectionSettings& connection, quint8 address);
     // Stops polling wherever it is: the worker closes the port and its thread ends, waited for
-    // at most StopWaitMs. Harmless when nothing is open.
-    void ClosePollPort();
+    // at most StopWaitMs. Harmless when nothing is open. Returns the blocks judged that no
+    // CycleFinished has handed over (a cycle cut short, or one that ended just before the stop),
+    // so that the image is the same however a cycle ends.
+    QList<PolledBlock> ClosePollPort();
     bool IsOpen() const { return worker_ != nullptr; }
 
     // Kept across sessions; passed to the worker at once and at every opening.
@@ -114,12 +122,14 @@ Q_SIGNALS:
 private:
     template <typename... Args>
     void Relay(void (PollWorker::*signal)(Args...), void (PollController::*relayed)(Args...));
-    // Has the worker close the port and ends its thread, waiting at most StopWaitMs.
-    void EndWorker();
+    // Has the worker close the port and ends its thread, waiting at most StopWaitMs; the blocks
+    // the window was not handed.
+    QList<PolledBlock> EndWorker();
 
     QThread* thread_ = nullptr;
     PollWorker* worker_ = nullptr;
     quint64 session_ = 0;
+    quint64 cyclesReceived_ = 0; // CycleFinished relayed in this session
     bool idle_ = true;
     bool lastPollNoAnswer_ = false;
     bool readSettings_ = false;

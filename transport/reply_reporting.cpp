@@ -42,9 +42,8 @@ std::optional<quint8> RequestAddress() {
     const int address = text.trimmed().toInt(&ok, 10);
     if (ok)
         return quint8(address & 0xFF);
-    CurrentPrompts().Message(NotInteger(text),
-                             QCoreApplication::applicationName(), Prompts::Buttons::Ok,
-                             Prompts::Icon::Error);
+    CurrentPrompts().Message(NotInteger(text), QCoreApplication::applicationName(),
+                             Prompts::Buttons::Ok, Prompts::Icon::Error);
     return std::nullopt;
 }
 
@@ -53,13 +52,9 @@ std::optional<quint8> RequestAddress() {
 // each of those has said why.
 std::optional<quint16> SendRequest(const std::function<QByteArray(quint8)>& build) {
     const std::optional<quint8> address = RequestAddress();
-    if (!address)
+    if (!address || RefusedWhileBusy())
         return std::nullopt;
-    const bool refused = SyncExchangeBusy();
-    const quint16 received = ExchangeSync(LoadSyncTxFrame(build(*address)));
-    if (refused)
-        return std::nullopt;
-    return received;
+    return ExchangeSync(LoadSyncTxFrame(build(*address)));
 }
 
 void Present(const ReplyReport& report, const QDateTime& when) {
@@ -67,8 +62,7 @@ void Present(const ReplyReport& report, const QDateTime& when) {
     if (display && !report.statusText.isEmpty())
         display->ShowReplyStatus(report.statusText);
     if (!report.messageText.isEmpty())
-        CurrentPrompts().Message(report.messageText, report.messageCaption, Prompts::Buttons::Ok,
-                                 report.messageIcon);
+        CurrentPrompts().Message(report.messageText, report.messageCaption);
     if (!display)
         return;
     if (!report.logEvent.isEmpty() && display->LogEnabled())
@@ -124,7 +118,6 @@ ReplyReport WriteReplyReport(const ReplyVerdict& verdict, quint16 start) {
     case ReplyStatus::Correct:
         report.messageText = QStringLiteral("Настройки изменены");
         report.messageCaption = QStringLiteral("Успешная запись");
-        report.messageIcon = Prompts::Icon::Information;
         break;
     case ReplyStatus::UnexpectedFunction:
         report.messageText = QStringLiteral("Что-то пошло не так");

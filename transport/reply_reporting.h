@@ -20,9 +20,8 @@ enum class LinkCount { None, CrcError, NoAnswer };
 // What the operator is told about one reply of a command. An empty text means "nothing there".
 struct ReplyReport {
     QString statusText;  // status-bar panel 1
-    QString messageText; // a message box with one OK button
+    QString messageText; // a message box with one OK button and no icon
     QString messageCaption;
-    Prompts::Icon messageIcon = Prompts::Icon::Error;
     QString memoLine; // a diagnostic memo line
     QString logEvent; // " Нет ответа" or " Ошибка CRC ответа", after the date and time
     LinkCount count = LinkCount::None;

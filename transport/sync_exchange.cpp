@@ -42,12 +42,8 @@ public:
 };
 
 quint16 Exchange(quint16 length, const WaitRule& rule) {
-    if (busy) {
-        CurrentPrompts().Message(
-            QStringLiteral("Идёт другой обмен с контроллером, повторите команду после него"),
-            QStringLiteral("Error"));
+    if (RefusedWhileBusy())
         return 0;
-    }
     const BusyScope busyScope;
     const ConnectionSettings settings = CurrentConnectionSettings();
     const LineSettings line = LineSettingsFor(settings.baudIndex, settings.formatIndex);
@@ -88,6 +84,15 @@ quint16 ExchangeSyncLongWait(quint16 length) {
 
 bool SyncExchangeBusy() {
     return busy;
+}
+
+bool RefusedWhileBusy() {
+    if (!busy)
+        return false;
+    CurrentPrompts().Message(
+        QStringLiteral("Идёт другой обмен с контроллером, повторите команду после него"),
+        QStringLiteral("Error"));
+    return true;
 }
 
 quint16 LoadSyncTxFrame(QByteArrayView frame) {

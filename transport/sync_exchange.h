@@ -30,6 +30,9 @@ quint16 ExchangeSyncLongWait(quint16 length);
 // True while an exchange runs; a second exchange started meanwhile (from the events the long
 // wait processes) is refused with a message and leaves the buffers alone.
 bool SyncExchangeBusy();
+// Shows the refusal and returns true while an exchange runs. A caller that builds its request in
+// SyncTxFrame asks this first, so that a refused exchange leaves the frame still in the buffer.
+bool RefusedWhileBusy();
 
 // Copies a built request into SyncTxFrame and returns its length; a frame longer than the
 // buffer is not copied and gives 0.

@@ -139,7 +139,8 @@ void CommandHandlers::BitBtn_CLEARLOG_Click() {
 }
 
 void CommandHandlers::BitBtn_TIMEREAD_Click() {
-    ShowClockFields(ReadClock(image_));
+    if (const std::optional<ClockFields> fields = ReadClock(image_))
+        ShowClockFields(*fields);
 }
 
 void CommandHandlers::BitBtn_TIMEWIN_Click() {
@@ -172,8 +173,10 @@ void CommandHandlers::ShowClockFields(const ClockFields& fields) {
 }
 
 void CommandHandlers::SpeedButton_PASSWORD_Click() {
-    if (auto* toggle = Find<QAbstractButton>("SpeedButton_PASSWORD_"))
-        ShowLoginState(PasswordToggled(toggle->isChecked(), image_));
+    if (auto* toggle = Find<QAbstractButton>("SpeedButton_PASSWORD_")) {
+        const bool pressed = toggle->isChecked();
+        ShowLoginState(PasswordToggled(pressed, image_).value_or(!pressed));
+    }
 }
 
 void CommandHandlers::BitBtn_PASSWORDNEW_Click() {

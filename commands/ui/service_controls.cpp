@@ -35,11 +35,13 @@ void AddLabelledEdit(QGridLayout* grid, int column, const char* name, const QStr
     AddLabelled(grid, column, caption, Named(new QLineEdit(text), name));
 }
 
-// Items "1" to last, typed text allowed; the field starts showing `shown`.
+// Items "1" to last, typed text allowed but never added to the list; the field starts showing
+// `shown`.
 void AddNumberCombo(QGridLayout* grid, int column, const char* name, const QString& caption,
                     int last, int shown) {
     auto* combo = Named(new QComboBox, name);
     combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
     for (int i = 1; i <= last; ++i)
         combo->addItem(QString::number(i));
     combo->setCurrentIndex(shown - 1);

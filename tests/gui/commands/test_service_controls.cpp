@@ -18,6 +18,7 @@ private Q_SLOTS:
     void groups_and_reminders_data();
     void groups_and_reminders();
     void mode_group_waits_for_a_stopped_run();
+    void typed_day_and_month_are_not_kept_as_items();
 
 private:
     QWidget calibration;
@@ -142,6 +143,17 @@ void TestServiceControls::mode_group_waits_for_a_stopped_run() {
           "CheckBox_SETMODE_BALANCE_", "BitBtn_SETMODE_"})
         QVERIFY2(!calibration.findChild<QWidget*>(QLatin1String(name))->isEnabled(), name);
     QVERIFY(calibration.findChild<QWidget*>(QStringLiteral("BitBtn_SETSOC_"))->isEnabled());
+}
+
+void TestServiceControls::typed_day_and_month_are_not_kept_as_items() {
+    for (const auto& [name, items] : {std::pair{"ComboBox_DAY_", 31}, {"ComboBox_MONTH_", 12}}) {
+        auto* combo = clock.findChild<QComboBox*>(QLatin1String(name));
+        combo->lineEdit()->clear();
+        QTest::keyClicks(combo->lineEdit(), QStringLiteral("45"));
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        QCOMPARE(combo->currentText(), QStringLiteral("45"));
+        QCOMPARE(combo->count(), items);
+    }
 }
 
 QTEST_MAIN(TestServiceControls)

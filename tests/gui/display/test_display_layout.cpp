@@ -114,8 +114,8 @@ private Q_SLOTS:
         DisplayWindow w;
         QTableWidget* cells = w.Table(QStringLiteral("StringGrid_INFOCELL_"));
         QCOMPARE(cells->columnCount(), 17);
-        QCOMPARE(Widths(cells),
-                 FontWidths(cells, {25, 35, 30, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28, 28}));
+        QCOMPARE(Widths(cells), FontWidths(cells, {25, 35, 30, 28, 28, 28, 28, 28, 28, 28, 28, 28,
+                                                   28, 28, 28, 28, 28}));
         QCOMPARE(HeaderTexts(cells),
                  (QStringList{"№", "Напр.", "Темп.", "OV", "UV", "OVA", "UVA", "OT", "UT", "OTA",
                               "FAIL", "Tmax", "Tmin", "Vmax", "Vmin", "BAL", "PCH"}));
@@ -177,8 +177,12 @@ private Q_SLOTS:
         QCOMPARE(bar->orientation(), Qt::Vertical);
         QCOMPARE(bar->value(), 0);
         QCOMPARE(bar->maximum(), 100);
-        // The alarm lamps show but take no input; the status lamps sit in an enabled frame.
+        // The alarm lamps show but take no input; the status lamps sit in an enabled frame. The
+        // alarm captions keep the colours of enabled text.
         QVERIFY(!w.Find<Lamp>(QStringLiteral("Shape_COV_"))->isEnabled());
+        const QPalette alarm = w.Find<QLabel>(QStringLiteral("Shape_COV_Label"))->palette();
+        QCOMPARE(alarm.color(QPalette::Disabled, QPalette::WindowText),
+                 alarm.color(QPalette::Active, QPalette::WindowText));
         QVERIFY(w.Find<Lamp>(QStringLiteral("Shape_RCA_"))->isEnabled());
         QCOMPARE(w.Find<QLabel>(QStringLiteral("Shape_BFAIL_Label"))->text(),
                  QStringLiteral("BFAIL"));
@@ -195,6 +199,9 @@ private Q_SLOTS:
         QCOMPARE(perScreen->toolTip(), QStringLiteral("Кол-во на экране"));
         QCOMPARE(page->value(), 0);
         QCOMPARE(page->toolTip(), QStringLiteral("Прокрутка"));
+        // Usable before the first fill: the ranges of the largest battery.
+        QCOMPARE(perScreen->maximum(), 200);
+        QCOMPARE(page->maximum(), 19);
         QVERIFY(!w.Find<QCheckBox>(QStringLiteral("CheckBox_INFOCELL3D_"))->isChecked());
         const QChart* chart = w.Find<QChartView>(QStringLiteral("Chart_INFOCELL_"))->chart();
         QCOMPARE(chart->series().size(), 2);

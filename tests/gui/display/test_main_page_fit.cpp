@@ -1,11 +1,18 @@
 #include "labeled_edit.h"
 #include "lamp.h"
+#include "main_page.h"
 #include "main_window.h"
+#include "table_state.h"
 
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTest>
@@ -50,7 +57,7 @@ QString Describe(const QWidget* w, const QWidget* page) {
 } // namespace
 
 // The main page at the window's start size: everything shows at once, nothing scrolls and no
-// caption or value is cut.
+// caption or value is cut; the charge bar and the cell chart stay legible.
 class TestMainPageFit : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -113,6 +120,52 @@ private Q_SLOTS:
                                     .arg(value)
                                     .arg(needed)));
         }
+    }
+
+    // The charge bar is one flat colour up to its position, whatever the style would shade.
+    void chargeBarIsFlat() {
+        RegisterImage& image = form_->Image();
+        SetWord16(image.StatusBlock, StatusByMnemonic(u"Absolute_State_of_Charge").field.offset,
+                  50);
+        FillMainPage(image, page_);
+        auto* bar = page_->findChild<QProgressBar*>(QStringLiteral("ProgressBar_SOC_"));
+        const QImage shot = bar->grab().toImage();
+        const int x = shot.width() / 2;
+        const QColor green(0, 128, 0);
+        for (int y = shot.height() / 2 + 2; y < shot.height() - 2; ++y)
+            QCOMPARE(shot.pixelColor(x, y), green);
+        QCOMPARE(shot.pixelColor(x, shot.height() / 4), bar->palette().color(QPalette::Base));
+    }
+
+    // Every left-axis label of the cell chart shows whole, however many bars share the screen.
+    void cellChartLabelsShowWhole_data() {
+        QTest::addColumn<int>("perScreen");
+        for (int k : {10, 15, 30, 100, 200})
+            QTest::newRow(qPrintable(QString::number(k))) << k;
+    }
+    void cellChartLabelsShowWhole() {
+        QFETCH(int, perScreen);
+        form_->PageControlMain()->setCurrentIndex(int(MainPage::Info));
+        QWidget* cells = form_->Page(InfoPage::Cells);
+        form_->findChild<QTabWidget*>(QStringLiteral("PageControl_INFO_"))->setCurrentWidget(cells);
+        RegisterImage& image = form_->Image();
+        SetWord16(image.StatusBlock, StatusByMnemonic(u"Design_Cell_Number").field.offset, 200);
+        form_->FillStateTables();
+        cells->findChild<QSpinBox*>(QStringLiteral("UpDown_INFOCELLPT_"))->setValue(perScreen);
+        auto* view = cells->findChild<QChartView*>(QStringLiteral("Chart_INFOCELL_"));
+        QTest::qWait(50);
+        view->grab(); // lays out and draws the axes
+        int labels = 0;
+        for (QGraphicsItem* item : view->scene()->items()) {
+            const auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+            if (!text || !text->isVisible())
+                continue;
+            ++labels;
+            const QString shown = text->toPlainText();
+            QVERIFY2(!shown.contains(QStringLiteral("...")) && !shown.contains(QChar(0x2026)),
+                     qPrintable(shown));
+        }
+        QVERIFY(labels > 3);
     }
 
 private:

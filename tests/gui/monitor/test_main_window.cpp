@@ -57,7 +57,10 @@ private Q_SLOTS:
     void frame() {
         TForm1 form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Velmora. Версия 2.0"));
-        QCOMPARE(form.size(), QSize(792, 554));
+        // 792 x 554 below the menu bar, and no smaller.
+        const QSize client(792, 554 + form.menuBar()->sizeHint().height());
+        QCOMPARE(form.size(), client);
+        QCOMPARE(form.minimumSize(), client);
         const QStringList controls = {"GroupBox1=Соединение",
                                       "SpeedButton_CONNECT_=Опрос модуля контроллера",
                                       "CheckBox_LOGEN_=Вести лог?",
@@ -100,7 +103,8 @@ private Q_SLOTS:
         QCOMPARE(form.Page(SettingsPage::DateTime)->objectName(),
                  QStringLiteral("TabSheet_TIMEDATE_"));
         // Each page carries its own controls.
-        QVERIFY(form.Page(MainPage::Main)->findChild<QWidget*>(QStringLiteral("LabeledEdit_VOLTDCU_")));
+        QVERIFY(
+            form.Page(MainPage::Main)->findChild<QWidget*>(QStringLiteral("LabeledEdit_VOLTDCU_")));
         QVERIFY(form.Page(SettingsPage::Calibration)
                     ->findChild<QWidget*>(QStringLiteral("BitBtn_CALIBERCURR_")));
     }

@@ -152,6 +152,7 @@ private Q_SLOTS:
         QCOMPARE(prompts.shown[0].text, text);
         QCOMPARE(prompts.shown[0].caption, caption);
         QCOMPARE(prompts.shown[0].buttons, Prompts::Buttons::Ok);
+        QCOMPARE(prompts.shown[0].icon, Prompts::Icon::None);
         QCOMPARE(form->Memo1()->toPlainText(), memo);
         const QStringList log = LogLines();
         QCOMPARE(log.size(), logEvent.isEmpty() ? 0 : 1);
@@ -242,8 +243,12 @@ private Q_SLOTS:
             const std::array<quint16, 1> values{1};
             nested = ShowWriteReply(AlarmSettings, values);
         });
-        QVERIFY(ExchangeSyncLongWait(LoadSyncTxFrame(BuildReadRequest(Address, 0, 1))) > 0);
+        const quint16 length = LoadSyncTxFrame(BuildReadRequest(Address, 0, 1));
+        const auto request = SyncTxFrame;
+        QVERIFY(ExchangeSyncLongWait(length) > 0);
         QVERIFY(!nested.has_value());
+        // The refused command did not build its frame over the one of the exchange under way.
+        QVERIFY(SyncTxFrame == request);
         QCOMPARE(prompts.shown.size(), 1);
         QVERIFY(!prompts.shown[0].text.contains(QStringLiteral("Нет ответа")));
         QCOMPARE(Label("Label13"), QStringLiteral("0"));

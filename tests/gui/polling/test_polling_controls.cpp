@@ -56,6 +56,7 @@ private Q_SLOTS:
     void refusedStartLeavesEverythingStopped_data();
     void refusedStartLeavesEverythingStopped();
     void lockCoversTheListedControls();
+    void firstTickShowsNothing();
     void tickRefreshesTheCheckedTables_data();
     void tickRefreshesTheCheckedTables();
     void logGetsItsHeaderOnlyWhenEmpty();
@@ -64,6 +65,8 @@ private:
     template <class W> W* Find(const QString& name) const { return form->findChild<W*>(name); }
     QPushButton* ConnectButton() const { return Find<QPushButton>("SpeedButton_CONNECT_"); }
     void SetAddress(const QString& text) { Find<QLineEdit>("Edit_ADDRESS_")->setText(text); }
+    // What the worker reports at the end of an answered cycle that read nothing new.
+    void CycleEnded() { Q_EMIT form->Polling()->Controller().CycleFinished({}, true); }
 
     std::unique_ptr<TForm1> form;
     std::unique_ptr<ScriptedPrompts> prompts;
@@ -193,6 +196,18 @@ void TestPollingControls::lockCoversTheListedControls() {
         QVERIFY2(Find<QWidget>(name)->isEnabled(), qPrintable(name));
 }
 
+// The image holds nothing of this start until a cycle has ended: the tick shows nothing, so no
+// field turns to 0 and the charge bar does not turn red.
+void TestPollingControls::firstTickShowsNothing() {
+    form->Image().StatusBlock[8] = 52000;
+    auto* volts = Find<QLineEdit>("LabeledEdit_VOLTDCU_");
+    form->Polling()->Timer_POLLING_Timer();
+    QCOMPARE(volts->text(), QString());
+    CycleEnded();
+    form->Polling()->Timer_POLLING_Timer();
+    QCOMPARE(volts->text(), QStringLiteral("52"));
+}
+
 void TestPollingControls::tickRefreshesTheCheckedTables_data() {
     QTest::addColumn<bool>("readSettings");
     QTest::addColumn<bool>("readJournal");
@@ -204,6 +219,7 @@ void TestPollingControls::tickRefreshesTheCheckedTables_data() {
 
 // Polling stopped, the tick finds no cycle running and the last one answered: it shows the image.
 void TestPollingControls::tickRefreshesTheCheckedTables() {
+    CycleEnded();
     QFETCH(bool, readSettings);
     QFETCH(bool, readJournal);
     Find<QCheckBox>("CheckBox_READSETTINGS_")->setChecked(readSettings);
@@ -238,12 +254,18 @@ void TestPollingControls::logGetsItsHeaderOnlyWhenEmpty() {
         QVERIFY(file.open(QIODevice::Append));
         file.write(header ? "header\n" : "row\n");
     });
+    // Before the first cycle of a start has ended: no line, as with logging off.
+    MonitorLogPath = dir.filePath(QStringLiteral("tick_log.csv"));
+    QFile::remove(MonitorLogPath);
+    Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
+    form->Polling()->Timer_POLLING_Timer();
+    QVERIFY(written.isEmpty());
+    CycleEnded();
     // Off: no line.
+    Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(false);
     form->Polling()->Timer_POLLING_Timer();
     QVERIFY(written.isEmpty());
 
-    MonitorLogPath = dir.filePath(QStringLiteral("tick_log.csv"));
-    QFile::remove(MonitorLogPath);
     Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
     for (int i = 0; i < 3; ++i)
         form->Polling()->Timer_POLLING_Timer();

@@ -215,6 +215,36 @@ private Q_SLOTS:
         QCOMPARE(ports->currentIndex(), 0);
     }
 
+    // Enter is "OK" with its check, wherever the focus is; it never lists the ports again.
+    void enterActsAsOk_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("in the address") << "Edit_ADDRESS_";
+        QTest::newRow("on the port scan") << "BitBtn_PORTSCAN_";
+        QTest::newRow("on Cancel") << "Button_FORM4CANCEL_";
+    }
+    void enterActsAsOk() {
+        QFETCH(QString, focus);
+        ScriptedPrompts prompts;
+        TForm4 form;
+        form.AddPort(QStringLiteral("/tmp/velmora-a"));
+        form.AddPort(QStringLiteral("/tmp/velmora-b"));
+        QComboBox* ports = Combo(form, "ComboBox_PORT_");
+        form.open();
+        auto* target = form.findChild<QWidget*>(focus);
+        Address(form)->setText(QStringLiteral("abc"));
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(prompts.messageTexts(),
+                 QStringList{"Введите адрес десятичным числом от 0 до 255!"});
+        QVERIFY(form.isVisible());
+        QCOMPARE(ports->currentText(), QStringLiteral("/tmp/velmora-b"));
+
+        Address(form)->setText(QStringLiteral("12"));
+        QTest::keyClick(target, Qt::Key_Enter);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(ports->currentText(), QStringLiteral("/tmp/velmora-b"));
+    }
+
     void settingControlsLock() {
         TForm4 form;
         const char* locked[] = {"ComboBox_PORT_", "ComboBox_BAUDRATE_", "ComboBox_FORMAT_",

@@ -41,6 +41,8 @@ private Q_SLOTS:
     void login_logout_and_new_password();
     void password_of_wrong_length_sends_nothing_data();
     void password_of_wrong_length_sends_nothing();
+    void address_that_is_no_number_ends_the_command_data();
+    void address_that_is_no_number_ends_the_command();
     void settings_tables_are_written_and_stored_data();
     void settings_tables_are_written_and_stored();
     void communication_write_sends_an_unknown_code();
@@ -208,6 +210,14 @@ void TestCommandsOnSim::refused_entries_send_nothing_data() {
                                       << ""
                                       << "BitBtn_TIMEWRITE_"
                                       << "'' is not a valid integer value";
+    QTest::newRow("cycle count past 32 bits") << "Edit_SETCYCLE_"
+                                              << "3000000000"
+                                              << "BitBtn_SETCYCLE_"
+                                              << "Введите десятичное число от 1 до 10000000!";
+    QTest::newRow("year 2256") << "LabeledEdit_YEAR_"
+                               << "2256"
+                               << "BitBtn_TIMEWRITE_"
+                               << "Дата за пределами счетчика времени контроллера!";
 }
 
 void TestCommandsOnSim::refused_entries_send_nothing() {
@@ -350,6 +360,33 @@ void TestCommandsOnSim::password_of_wrong_length_sends_nothing() {
     QVERIFY(Frames().isEmpty());
     QVERIFY(!toggle->isChecked());
     QCOMPARE(toggle->text(), QStringLiteral("Войти"));
+}
+
+void TestCommandsOnSim::address_that_is_no_number_ends_the_command_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("loggedIn"); // the toggle's state before the click
+    QTest::newRow("clock read") << "BitBtn_TIMEREAD_" << false;
+    QTest::newRow("login") << "SpeedButton_PASSWORD_" << false;
+    QTest::newRow("logout") << "SpeedButton_PASSWORD_" << true;
+    QTest::newRow("new password") << "BitBtn_PASSWORDNEW_" << true;
+}
+
+// The conversion message once, nothing sent, and nothing on screen changed by the command.
+void TestCommandsOnSim::address_that_is_no_number_ends_the_command() {
+    QFETCH(QString, button);
+    QFETCH(bool, loggedIn);
+    settings.addressText = QStringLiteral("12a");
+    auto* toggle = qobject_cast<QAbstractButton*>(Field("SpeedButton_PASSWORD_"));
+    toggle->setChecked(loggedIn);
+    toggle->setText(loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти"));
+    SetText("LabeledEdit_HOUR_", QStringLiteral("7"));
+    prompts->inputs = {QStringLiteral("1234")};
+    Click(qPrintable(button));
+    QCOMPARE(prompts->messageTexts(), QStringList{"'12a' is not a valid integer value"});
+    QVERIFY(Frames().isEmpty());
+    QCOMPARE(qobject_cast<QLineEdit*>(Field("LabeledEdit_HOUR_"))->text(), QStringLiteral("7"));
+    QCOMPARE(toggle->isChecked(), loggedIn);
+    QCOMPARE(toggle->text(), loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти"));
 }
 
 void TestCommandsOnSim::settings_tables_are_written_and_stored_data() {

@@ -144,7 +144,7 @@ void TestPollingWindow::pollingFillsThePages() {
     QVERIFY(ReceivedTotal(Panel(2)) >= firstTotal + 9 * 105);
 
     // The window shows what the controller holds (its clock, registers 48 and 49, runs on).
-    const QList<quint16> status = sim->registerValues(0, 649);
+    const QList<quint16> status = sim->registerValues(0, 650);
     const MainPageView expected = ComputeMainPage(status);
     QVERIFY(expected.fields.size() > 20);
     for (const PageFieldText& field : expected.fields)

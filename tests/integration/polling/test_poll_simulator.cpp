@@ -28,6 +28,28 @@ QList<quint16> Run(const std::array<quint16, N>& block, quint16 blockStart, quin
 class TestPollSimulator : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The reply time-out never ends early: a reply that leaves 2.8 s after its request is stored.
+    void lateReplyWithinTheTimeOutIsStored() {
+        SimulatedController sim;
+        QString error;
+        QVERIFY2(sim.start(&error), qPrintable(error));
+        PollController polling;
+        QSignalSpy reports(&polling, &PollController::PollReported);
+        QSignalSpy cycles(&polling, &PollController::CycleFinished);
+        polling.SetReadOptions(false, false);
+        QVERIFY(polling.OpenPollPort({sim.portPath(), 4, 0, QStringLiteral("238")}, 238));
+        Fault late;
+        late.kind = FaultKind::Delay;
+        late.delayMs = 2800;
+        sim.injectFault(late, 1);
+        QVERIFY(polling.StartPollCycle());
+        QTRY_COMPARE_WITH_TIMEOUT(cycles.size(), 1, CycleWaitMs);
+        QCOMPARE(cycles[0][1].toBool(), true);
+        QCOMPARE(reports.size(), 6);
+        QCOMPARE(reports[0][0].value<PollReport>().verdict, PollVerdict::Stored);
+        QCOMPARE(cycles[0][0].value<QList<PolledBlock>>().size(), 6);
+    }
+
     void wholeCycleMatchesTheController() {
         SimulatedController sim;
         QString error;
@@ -53,7 +75,7 @@ private Q_SLOTS:
         // Registers 48 and 49 hold the controller's running clock.
         QCOMPARE(Run(image.StatusBlock, 0, 0, 48), sim.registerValues(0, 48));
         QVERIFY(Word32(sim.registerValues(48, 2), 0) - Word32(image.StatusBlock, 48) < 120);
-        QCOMPARE(Run(image.StatusBlock, 0, 50, 599), sim.registerValues(50, 599));
+        QCOMPARE(Run(image.StatusBlock, 0, 50, 600), sim.registerValues(50, 600));
         QCOMPARE(Run(image.CommSettingsBlock, 0x6800, 0x6800, 6), sim.registerValues(0x6800, 6));
         QCOMPARE(Run(image.ChargeSettingsBlock, 0x6C00, 0x6C00, 47),
                  sim.registerValues(0x6C00, 47));

@@ -44,8 +44,8 @@ QByteArray Request(PollRequest request) {
 }
 
 QList<PollRequest> StatusAndSettings() {
-    return {{0, 50},   {50, 125},   {175, 125},   {300, 125},  {425, 125},
-            {550, 99}, {0x6800, 6}, {0x6C00, 47}, {0x7000, 49}};
+    return {{0, 50},    {50, 125},   {175, 125},   {300, 125},  {425, 125},
+            {550, 100}, {0x6800, 6}, {0x6C00, 47}, {0x7000, 49}};
 }
 
 ConnectionSettings Line115200(const QString& port, int formatIndex = 0) {
@@ -98,9 +98,8 @@ private Q_SLOTS:
         image.StatusBlock.fill(0xFFFF);
         image.AlarmSettingsBlock.fill(0xFFFF);
         StorePolledBlocks(cycles[0][0].value<QList<PolledBlock>>(), image);
-        for (int reg = 0; reg < 649; ++reg)
+        for (int reg = 0; reg < 650; ++reg)
             QCOMPARE(image.StatusBlock[reg], reg >= 175 && reg < 300 ? 0xFFFF : DeviceWord(reg));
-        QCOMPARE(image.StatusBlock[649], 0xFFFF);
         for (int k = 0; k < 6; ++k)
             QCOMPARE(image.CommSettingsBlock[k], DeviceWord(0x6800 + k));
         for (int k = 0; k < 47; ++k)
@@ -183,7 +182,8 @@ private Q_SLOTS:
     }
 
     // Stopping while a reply is awaited ends the worker within the bound and releases the port;
-    // nothing of the stopped session arrives afterwards.
+    // the blocks judged so far come back from the stop, and nothing of the stopped session
+    // arrives afterwards.
     void stopWhileAReplyIsAwaited() {
         PtyPeer peer;
         PollController polling;
@@ -191,12 +191,23 @@ private Q_SLOTS:
         QSignalSpy cycles(&polling, &PollController::CycleFinished);
         QVERIFY(polling.OpenPollPort(Line115200(peer.slavePath()), Address));
         QVERIFY(polling.StartPollCycle());
-        QCOMPARE(peer.read(8, RequestWaitMs), Request({0, 50}));
-        QVERIFY(peer.write(Reply({0, 50}).left(20))); // a reply under way
+        const QList<PollRequest> judged = {{0, 50}, {50, 125}};
+        for (const PollRequest& request : judged) {
+            QCOMPARE(peer.read(8, RequestWaitMs), Request(request));
+            QVERIFY(peer.write(Reply(request)));
+        }
+        QCOMPARE(peer.read(8, RequestWaitMs), Request({175, 125}));
+        QVERIFY(peer.write(Reply({175, 125}).left(20))); // a reply under way
         QElapsedTimer stopping;
         stopping.start();
-        polling.ClosePollPort();
+        const QList<PolledBlock> handed = polling.ClosePollPort();
         QVERIFY(stopping.elapsed() < PollController::StopWaitMs);
+        QCOMPARE(handed.size(), judged.size());
+        for (int i = 0; i < judged.size(); ++i) {
+            QCOMPARE(handed[i].index, int(judged[i].firstRegister));
+            QCOMPARE(handed[i].words.size(), int(judged[i].count));
+        }
+        reports.clear();
         QVERIFY(!polling.IsOpen());
         QVERIFY(polling.PollIdle());
         QVERIFY(!polling.StartPollCycle());

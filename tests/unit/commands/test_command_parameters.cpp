@@ -30,6 +30,11 @@ void TestCommandParameters::entries_data() {
     QTest::newRow("letters") << "abc" << false << 0u;
     QTest::newRow("empty") << "" << false << 0u;
     QTest::newRow("decimal comma") << "1,5" << false << 0u;
+    // Signed 32-bit integers only: nothing is sent as another number.
+    QTest::newRow("largest") << "2147483647" << true << 2147483647u;
+    QTest::newRow("smallest") << "-2147483648" << true << 0x80000000u;
+    QTest::newRow("past 32 bits signed") << "3000000000" << false << 0u;
+    QTest::newRow("below 32 bits signed") << "-2147483649" << false << 0u;
 }
 
 void TestCommandParameters::entries() {
@@ -101,8 +106,15 @@ void TestCommandParameters::clock_refusals_data() {
         << QStringList{"12", "x", "y", "1", "1", "2001"} << "'x' is not a valid integer value";
     QTest::newRow("empty year") << QStringList{"12", "0", "0", "1", "1", ""}
                                 << "'' is not a valid integer value";
-    QTest::newRow("beyond the device count") << QStringList{"0", "0", "0", "1", "1", "2255"}
-                                             << "Дата за пределами счетчика времени контроллера!";
+    const QString counter = QStringLiteral("Дата за пределами счетчика времени контроллера!");
+    QTest::newRow("beyond the device count")
+        << QStringList{"0", "0", "0", "1", "1", "2255"} << counter;
+    // The years are counted before the low byte is taken: 2256 is not 2000.
+    QTest::newRow("2256 is not 2000") << QStringList{"0", "0", "0", "1", "1", "2256"} << counter;
+    QTest::newRow("before 2000") << QStringList{"0", "0", "0", "1", "1", "1999"} << counter;
+    QTest::newRow("negative year") << QStringList{"0", "0", "0", "1", "1", "-5"} << counter;
+    QTest::newRow("hour past 32 bits") << QStringList{"3000000000", "0", "0", "1", "1", "2001"}
+                                       << "'3000000000' is not a valid integer value";
 }
 
 void TestCommandParameters::clock_refusals() {

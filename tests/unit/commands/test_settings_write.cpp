@@ -26,18 +26,24 @@ static CellReader Cells(const QHash<int, QString>& texts) {
     return [texts](int row) { return texts.value(row, QStringLiteral("0")); };
 }
 
-static quint16 WordAt(WritableTable table, const RegisterImage& image, int offset) {
+// The block a table writes, bounds-checked.
+static std::span<quint16> BlockOf(WritableTable table, RegisterImage& image) {
     switch (table) {
     case WritableTable::CommSettings:
-        return image.CommSettingsBlock[size_t(offset)];
+        return image.CommSettingsBlock;
     case WritableTable::AlarmSettings:
-        return image.AlarmSettingsBlock[size_t(offset)];
+        return image.AlarmSettingsBlock;
     case WritableTable::ChargeSettings:
-        return image.ChargeSettingsBlock[size_t(offset)];
+        return image.ChargeSettingsBlock;
     case WritableTable::Status:
         break;
     }
-    return image.StatusBlock[size_t(offset)];
+    return image.StatusBlock;
+}
+
+static quint16 WordAt(WritableTable table, RegisterImage& image, int offset) {
+    const std::span<quint16> block = BlockOf(table, image);
+    return offset < int(block.size()) ? block[size_t(offset)] : quint16(0xDEAD);
 }
 
 void TestSettingsWrite::stores_data() {
@@ -116,9 +122,13 @@ void TestSettingsWrite::untouched_registers_go_out_as_last_read() {
     QFETCH(int, count);
     QFETCH(QList<int>, untouched);
     RegisterImage image;
-    for (int offset : untouched)
-        image.StatusBlock[size_t(offset)] = image.ChargeSettingsBlock[size_t(offset)] =
-            image.AlarmSettingsBlock[size_t(offset)] = quint16(0xA500 + offset);
+    // Each offset goes into the block of this table only: offsets 48 and 49 of the status block
+    // lie beyond the end of the 47-word charge block.
+    const std::span<quint16> block = BlockOf(table, image);
+    for (int offset : untouched) {
+        QVERIFY(offset < int(block.size()));
+        block[size_t(offset)] = quint16(0xA500 + offset);
+    }
     QVERIFY(StoreTableCells(table, Cells({}), image, true).complete);
     const TableTransfer transfer = TransferOf(table, image);
     QCOMPARE(int(transfer.start), start);

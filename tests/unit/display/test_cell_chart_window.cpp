@@ -66,6 +66,28 @@ private Q_SLOTS:
         QCOMPARE(second.axisMinimum, 90.0);
         QCOMPARE(second.axisMaximum, 101.0);
     }
+
+    // Labels are thinned so that each keeps its height; the count shown always fits.
+    void labelStep_data() {
+        QTest::addColumn<double>("positions");
+        QTest::addColumn<double>("plotHeight");
+        QTest::addColumn<int>("step");
+        QTest::newRow("11 bars, all labelled") << 11.0 << 300.0 << 1;
+        QTest::newRow("20 bars in 300 px") << 20.0 << 300.0 << 2;
+        QTest::newRow("101 bars") << 101.0 << 300.0 << 6;
+        QTest::newRow("201 bars") << 201.0 << 300.0 << 11;
+        QTest::newRow("room for one label") << 11.0 << 20.0 << 11;
+        QTest::newRow("no plot yet") << 11.0 << 0.0 << 11;
+    }
+    void labelStep() {
+        QFETCH(double, positions);
+        QFETCH(double, plotHeight);
+        constexpr double labelHeight = 15;
+        const int step = PositionLabelStep(positions, plotHeight, labelHeight);
+        QTEST(step, "step");
+        if (plotHeight >= 2 * labelHeight)
+            QVERIFY((int(positions) / step + 1) * labelHeight <= plotHeight);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestCellChartWindow)

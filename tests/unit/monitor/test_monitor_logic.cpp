@@ -37,6 +37,10 @@ private Q_SLOTS:
         QTest::newRow("no errors") << 7u << 0u << 0u << "0";
         QTest::newRow("3 / 1 / 1") << 3u << 1u << 1u << "66,67";
         QTest::newRow("one in eight") << 8u << 1u << 0u << "12,5";
+        // Single precision: the quotient falls just below the half that exact arithmetic rounds up.
+        QTest::newRow("21 in 160") << 160u << 20u << 1u << "13,12";
+        QTest::newRow("89 in 80") << 80u << 89u << 0u << "111,2";
+        QTest::newRow("47 in 160") << 160u << 0u << 47u << "29,37";
         QTest::newRow("five integer digits turn scientific") << 1u << 150u << 0u << "1,5e+04";
         QTest::newRow("counts near the top") << 1u << 0xFFFFFFFFu << 0xFFFFFFFFu << "8,59e+11";
     }

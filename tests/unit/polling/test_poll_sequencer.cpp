@@ -13,7 +13,7 @@ namespace {
 using Requests = QList<PollRequest>;
 
 Requests StatusRequests() {
-    return {{0, 50}, {50, 125}, {175, 125}, {300, 125}, {425, 125}, {550, 99}};
+    return {{0, 50}, {50, 125}, {175, 125}, {300, 125}, {425, 125}, {550, 100}};
 }
 Requests SettingsRequests() {
     return {{0x6800, 6}, {0x6C00, 47}, {0x7000, 49}};
@@ -109,8 +109,9 @@ private Q_SLOTS:
             for (int k = 0; k < block.request.count; ++k)
                 ++areaHits[block.index + k];
         }
-        // Register 649 of the status area and the last alarm setting are not polled.
-        const std::map<PollArea, int> polledWords = {{PollArea::Status, 649},
+        // The whole status area (cell 200's status in register 649 too); the last alarm
+        // setting is not polled.
+        const std::map<PollArea, int> polledWords = {{PollArea::Status, 650},
                                                      {PollArea::CommSettings, 6},
                                                      {PollArea::ChargeSettings, 47},
                                                      {PollArea::AlarmSettings, 49},
@@ -238,6 +239,14 @@ private Q_SLOTS:
             << Frame("EE03FF00000000000000000000", false) << 125 << PollVerdict::CrcError
             << QStringList{" ", "Ошибка CRC ответа! Адрес=0 Кол-во=125",
                            "rxcnt=13 ByteRx=255 crc=12804 crcRx=0"}
+            << crcText << PollCounter::CrcError << true << crcLog << 0;
+        // Only 255 bytes are judged, but the memo counts every byte that was waiting.
+        const QByteArray overlong = QByteArray::fromHex("EE03FA") + QByteArray(297, '\0');
+        QTest::newRow("300 bytes waiting")
+            << overlong << 125 << PollVerdict::CrcError
+            << QStringList{" ", "Ошибка CRC ответа! Адрес=0 Кол-во=125",
+                           QStringLiteral("rxcnt=300 ByteRx=250 crc=%1 crcRx=0")
+                               .arg(ModbusCrc16(QByteArrayView(overlong).first(253)))}
             << crcText << PollCounter::CrcError << true << crcLog << 0;
         QTest::newRow("two bytes") << Frame("EE03", false) << 50 << PollVerdict::CrcError
                                    << QStringList{" ", "Ошибка CRC ответа! Адрес=0 Кол-во=50",

@@ -120,6 +120,8 @@ private Q_SLOTS:
         QTest::newRow("separator only") << C << "." << notFloat.arg(".");
         QTest::newRow("blank inside") << C << "1 5" << notFloat.arg("1 5");
         QTest::newRow("exponent too long") << C << "1e00001" << notFloat.arg("1e00001");
+        // Found by fuzzing under UndefinedBehaviorSanitizer: the digits once overflowed the sum.
+        QTest::newRow("ten-digit exponent") << C << "1e9999999999" << notFloat.arg("1e9999999999");
         QTest::newRow("too large") << C << "1e30" << QStringLiteral("Число '1e30' слишком велико");
     }
     void parseScaledRefuses() {

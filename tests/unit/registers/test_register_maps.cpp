@@ -517,8 +517,23 @@ private Q_SLOTS:
                                  << "-10" << false << 0xFFF6u << "";
         QTest::newRow("integer row in scaled view") << 2 << "COT_Threshold"
                                                     << "-10" << true << 0xFFF6u << "";
-        QTest::newRow("unsigned reading of 16 bits") << 2 << "COT_Threshold"
-                                                     << "65526" << false << 0xFFF6u << "";
+        // Only the register's own range: no value is written as another one.
+        const QString outside = QStringLiteral("'%1': значение вне диапазона регистра!");
+        QTest::newRow("unsigned reading of a signed register")
+            << 2 << "COT_Threshold"
+            << "65526" << false << 0u << outside.arg("65526");
+        QTest::newRow("negative into unsigned") << 1 << "CF_Voltage"
+                                                << "-0,01" << true << 0u << outside.arg("-0,01");
+        QTest::newRow("40 A past a signed 16-bit current")
+            << 1 << "Transition_to_Idle_Current"
+            << "40" << true << 0u << outside.arg("40");
+        QTest::newRow("past a signed 32-bit threshold")
+            << 2 << "OCD_Threshold"
+            << "3000000000" << false << 0u << outside.arg("3000000000");
+        QTest::newRow("32,768 A is the end as shown (32,77)") << 1 << "Transition_to_Idle_Current"
+                                                              << "32,768" << true << 0x7FFFu << "";
+        QTest::newRow("past the end as shown") << 1 << "Transition_to_Idle_Current"
+                                               << "32,771" << true << 0u << outside.arg("32,771");
         QTest::newRow("comma in raw view")
             << 2 << "COV_Threshold"
             << "3,65" << false << 0u << "'3,65' is not a valid integer value";
@@ -580,6 +595,8 @@ private Q_SLOTS:
                                             << "-123,5" << true << 0xFFFE1D94u;
         QTest::newRow("full charge raw") << "Full_Charge_Capacity"
                                          << "-2147483648" << false << 0x80000000u;
+        QTest::newRow("full charge raw, unsigned") << "Full_Charge_Capacity"
+                                                   << "3000000000" << false << 3000000000u;
         QTest::newRow("full charge scientific") << "Full_Charge_Capacity"
                                                 << "2,147E+06" << true << 2147000000u;
         QTest::newRow("cycle count") << "Cycle_Count"
