@@ -2,6 +2,7 @@
 
 #include "address_check.h"
 #include "connection_dialog.h"
+#include "file_names.h"
 #include "journal_page.h"
 #include "main_page.h"
 #include "main_window.h"
@@ -11,7 +12,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -46,10 +46,6 @@ bool LogFileEmpty(const QString& path) {
 }
 
 } // namespace
-
-QString FileNameStamp(const QDateTime& when) {
-    return when.toString(QStringLiteral("yyMMdd_HH-mm-ss"));
-}
 
 PollingCycle::PollingCycle(TForm1& form, RegisterImage& image)
     : QObject(&form), form_(form), image_(image),
@@ -108,9 +104,8 @@ bool PollingCycle::ChooseLogFile() {
     QFileDialog* dialog = form_.OpenDialog1();
     const QFileDialog::FileMode mode = dialog->fileMode();
     dialog->setFileMode(QFileDialog::AnyFile);
-    const QString path =
-        CurrentPrompts().OpenFile(QCoreApplication::applicationDirPath(), LogFileFilter,
-                                  FileNameStamp(clock_()) + QStringLiteral("_log.csv"));
+    const QString path = CurrentPrompts().OpenFile(
+        StartFolder(), LogFileFilter, FileNameStamp(clock_()) + QStringLiteral("_log.csv"));
     dialog->setFileMode(mode);
     if (path.isEmpty())
         return false;

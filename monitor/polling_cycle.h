@@ -12,10 +12,6 @@ class QAbstractButton;
 class TForm1;
 struct RegisterImage;
 
-// The local date and time as "yymmdd_hh-nn-ss", the start of every file name the program
-// proposes.
-QString FileNameStamp(const QDateTime& when);
-
 // Polling as the operator drives it: the connect button starts and stops it, each tick of
 // Timer_POLLING_ shows the cycle that has just ended and starts the next, and the worker's reports
 // reach the status bar, the diagnostic memo, the link counters and the monitoring log.

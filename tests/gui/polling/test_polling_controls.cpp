@@ -1,4 +1,5 @@
 #include "connection_dialog.h"
+#include "file_names.h"
 #include "main_window.h"
 #include "polling_cycle.h"
 #include "reply_reporting.h"

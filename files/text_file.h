@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The program's text files (tables, the log, exports) are single-byte code page 1251, with
+// CR LF after every line, the last included, and no byte-order mark, on every platform.
+
+// The lines encoded, each followed by CR LF. Characters the code page lacks become '?'.
+QByteArray EncodeLines(const QStringList& lines);
+
+// Bytes decoded from code page 1251 and split into lines: a line ends at CR, at LF or at CR LF;
+// a final line break adds no empty line.
+QStringList DecodeLines(const QByteArray& bytes);
+
+// An empty text when the file operation succeeded, otherwise the message to show, which names
+// the file and the reason.
+using FileError = QString;
+
+// Writes the whole file or nothing: the bytes go to a temporary file beside it, which then
+// replaces the file, so a failure (no folder, no permission, a full disk) leaves whatever was
+// there before.
+FileError SaveWholeFile(const QString& path, const QByteArray& bytes);
+
+// Opens the file for appending (creating it), writes the bytes with one write and closes it.
+// A short write is a failure like a failed opening.
+FileError AppendToFile(const QString& path, const QByteArray& bytes);
+
+// The largest file read whole as a table or a list of lines.
+inline constexpr qint64 MaxTextFileBytes = 16 * 1024 * 1024;
+
+struct TextFileRead {
+    QStringList lines;
+    FileError error;
+};
+
+// Reads a text file of at most maxBytes as lines (DecodeLines). A file that cannot be opened,
+// is larger, or holds a zero byte (not text) gives an error and no lines.
+TextFileRead ReadTextFile(const QString& path, qint64 maxBytes = MaxTextFileBytes);

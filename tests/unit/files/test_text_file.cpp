@@ -1,0 +1,76 @@
+#include "file_names.h"
+#include "text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The bytes of the program's text files, and the rules for where and how they are written.
+class TestTextFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void encodeLines() {
+        // Code page 1251, CR LF after every line, the last too, no byte-order mark.
+        QCOMPARE(EncodeLines({QStringLiteral("№,Ед.изм."), QString(), QStringLiteral("a")}),
+                 QByteArray("\xb9,\xc5\xe4.\xe8\xe7\xec.\r\n\r\na\r\n"));
+        QCOMPARE(EncodeLines({}), QByteArray());
+    }
+
+    void decodeLines_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("LF only") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("CR only") << QByteArray("a\rb") << QStringList{"a", "b"};
+        QTest::newRow("no final break") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("empty lines kept")
+            << QByteArray("a\n\n\r\nb\n") << QStringList{"a", "", "", "b"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("code page 1251") << QByteArray("\xb9\r\n") << QStringList{"№"};
+    }
+    void decodeLines() {
+        QFETCH(QByteArray, bytes);
+        QTEST(DecodeLines(bytes), "lines");
+    }
+
+    // A failed save leaves the file as it was; a read refuses what is not a table's text.
+    void saveAndRead() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("t.csv"));
+        QVERIFY(SaveWholeFile(path, "old\r\n").isEmpty());
+        QVERIFY(SaveWholeFile(path, "new\r\n").isEmpty());
+        QCOMPARE(ReadTextFile(path).lines, QStringList{"new"});
+        const QString missing = dir.filePath(QStringLiteral("no/such/folder/t.csv"));
+        const FileError error = SaveWholeFile(missing, "x");
+        QVERIFY(error.contains(QDir::toNativeSeparators(missing)));
+        QVERIFY(!QFile::exists(missing));
+
+        QVERIFY(AppendToFile(path, "more\r\n").isEmpty());
+        QCOMPARE(ReadTextFile(path).lines, (QStringList{"new", "more"}));
+        QVERIFY(!AppendToFile(missing, "x").isEmpty());
+        QVERIFY(!AppendToFile(QString(), "x").isEmpty());
+
+        QVERIFY(SaveWholeFile(path, QByteArray("a\0b", 3)).isEmpty());
+        QVERIFY(ReadTextFile(path).error.contains(QStringLiteral("не текстовый")));
+        QVERIFY(SaveWholeFile(path, QByteArray(101, 'x')).isEmpty());
+        const TextFileRead large = ReadTextFile(path, 100);
+        QVERIFY(large.lines.isEmpty());
+        QVERIFY(!large.error.isEmpty());
+        QVERIFY(!ReadTextFile(missing).error.isEmpty());
+    }
+
+    void names() {
+        QCOMPARE(FileNameStamp(QDateTime(QDate(2015, 12, 4), QTime(16, 41, 0))),
+                 QStringLiteral("151204_16-41-00"));
+        QTemporaryDir dir;
+        QCOMPARE(StartFolder(dir.path(), QStringLiteral("/nonexistent")), dir.path());
+        // A program folder that cannot take files (here: none at all) gives the documents.
+        const QString documents = dir.filePath(QStringLiteral("Documents"));
+        QCOMPARE(StartFolder(dir.filePath(QStringLiteral("gone")), documents), documents);
+        QVERIFY(QFileInfo(documents).isDir());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "test_text_file.moc"
