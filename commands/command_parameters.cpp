@@ -1,6 +1,5 @@
 #include "command_parameters.h"
 
-#include "conversion_report.h"
 #include "device_time.h"
 #include "number_format.h"
 #include "prompts.h"
@@ -37,7 +36,7 @@ QString EntryCaption() {
 std::optional<quint32> CalibrationParameter(const QString& text) {
     const RegisterConversion c = ParameterFromText(text);
     if (!c.value)
-        ReportConversionError(c.error);
+        ReportError(c.error);
     return c.value;
 }
 
@@ -49,7 +48,7 @@ std::optional<quint32> ClockParameter(const ClockTexts& texts) {
     for (size_t i = 0; i < order.size(); ++i) {
         const RegisterConversion c = ParameterFromText(*order[i]);
         if (!c.value) {
-            ReportConversionError(c.error);
+            ReportError(c.error);
             return std::nullopt;
         }
         values[i] = *c.value;

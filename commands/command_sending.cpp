@@ -1,6 +1,5 @@
 #include "command_sending.h"
 
-#include "conversion_report.h"
 #include "page_main.h"
 #include "password.h"
 #include "prompts.h"
@@ -38,7 +37,7 @@ bool SendCommand(CommandCode code, quint32 parameter) {
 TableStore WriteTable(WritableTable table, const CellReader& cells, RegisterImage& image) {
     const TableStore store = StoreTableCells(table, cells, image);
     if (!store.complete) {
-        ReportConversionError(store.error);
+        ReportError(store.error);
         return store;
     }
     const TableTransfer transfer = TransferOf(table, image);

@@ -52,6 +52,17 @@ QString GridCell(const QTableWidget* grid, int row, int column) {
     return item != nullptr ? item->text() : QString();
 }
 
+QList<QStringList> GridTexts(const QTableWidget* grid) {
+    QList<QStringList> rows;
+    for (int r = 0; r < GridRowCount(grid); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grid->columnCount(); ++c)
+            cells.append(GridCell(grid, r, c));
+        rows.append(cells);
+    }
+    return rows;
+}
+
 void SetGridCell(QTableWidget* grid, int row, int column, const QString& text) {
     if (row < 0 || row >= GridRowCount(grid) || column < 0 || column >= grid->columnCount())
         return;

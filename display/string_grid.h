@@ -22,4 +22,6 @@ int GridRowCount(const QTableWidget* grid);
 void SetGridRowCount(QTableWidget* grid, int count);
 
 QString GridCell(const QTableWidget* grid, int row, int column);
+// Every cell's text, row by row from the header on.
+QList<QStringList> GridTexts(const QTableWidget* grid);
 void SetGridCell(QTableWidget* grid, int row, int column, const QString& text);

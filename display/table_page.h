@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QString>
+#include <QWidget>
 
 #include <initializer_list>
 
@@ -14,6 +16,14 @@ struct PageButton {
     const char* name;
     const char* caption;
 };
+
+// Connects the button named `name` under root, if there is one, to a handler of receiver.
+template <class Receiver>
+void ConnectPageButton(QWidget* root, const char* name, Receiver* receiver,
+                       void (Receiver::*handler)()) {
+    if (auto* button = root->findChild<QAbstractButton*>(QLatin1String(name)))
+        QObject::connect(button, &QAbstractButton::clicked, receiver, handler);
+}
 
 // Adds a row of buttons at the end of layout.
 void AddButtonRow(QBoxLayout* layout, std::initializer_list<PageButton> buttons);

@@ -2,9 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -12,12 +16,48 @@ QString FileText(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+// Why a file operation failed, in the program's words where the cause is a common one; code is
+// the system's error number, taken right after the failing call.
+QString Reason(const QFileDevice& file, const QString& path, bool writing, int code) {
+    switch (code) {
+    case ENOSPC:
+    case EFBIG:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("на диске нет места");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("нет прав доступа");
+    default:
+        break;
+    }
+    const QFileInfo info(path);
+    if (writing && !info.absoluteDir().exists())
+        return QStringLiteral("нет такой папки");
+    if (!writing && !info.exists())
+        return QStringLiteral("нет такого файла");
+    return code != 0 ? QString::fromLocal8Bit(std::strerror(code)) : file.errorString();
+}
+
 FileError WriteFailure(const QString& path, const QString& reason) {
     return QStringLiteral("Не удалось записать файл %1: %2").arg(FileText(path), reason);
 }
 
+FileError WriteFailure(const QFileDevice& file, const QString& path) {
+    return WriteFailure(path, Reason(file, path, true, errno));
+}
+
 FileError ReadFailure(const QString& path, const QString& reason) {
     return QStringLiteral("Не удалось прочитать файл %1: %2").arg(FileText(path), reason);
+}
+
+QString TooLargeText(qint64 maxBytes) {
+    constexpr qint64 MiB = 1024 * 1024;
+    if (maxBytes % MiB == 0)
+        return QStringLiteral("файл больше %1 МБ, это не таблица").arg(maxBytes / MiB);
+    return QStringLiteral("файл больше %1 байт, это не таблица").arg(maxBytes);
 }
 
 } // namespace
@@ -52,50 +92,54 @@ QStringList DecodeLines(const QByteArray& bytes) {
 }
 
 FileError SaveWholeFile(const QString& path, const QByteArray& bytes) {
+    errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return WriteFailure(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        return WriteFailure(file, path);
+    // The bytes leave the buffer on the flush, where a full disk shows; a commit after a failed
+    // flush would still put the short file in place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const FileError error = WriteFailure(file, path);
         file.cancelWriting();
-        return WriteFailure(path, reason);
+        return error;
     }
     if (!file.commit())
-        return WriteFailure(path, file.errorString());
+        return WriteFailure(file, path);
     return {};
 }
 
 FileError AppendToFile(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty())
         return WriteFailure(path, QStringLiteral("имя файла не задано"));
+    errno = 0;
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return WriteFailure(path, file.errorString());
-    const qint64 written = file.write(bytes);
-    // The data leaves the buffer only now: a full disk shows here.
-    const bool flushed = file.flush();
-    if (written != bytes.size() || !flushed)
-        return WriteFailure(path, file.errorString());
-    file.close();
+    // Unbuffered: the one write goes to the disk at once, and nothing is left to write at close.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return WriteFailure(file, path);
+    const qint64 before = file.size();
+    if (file.write(bytes) != bytes.size()) {
+        const FileError error = WriteFailure(file, path);
+        // Half a line would run into the next one: the file goes back to its last whole line.
+        file.resize(before);
+        return error;
+    }
     return {};
 }
 
 TextFileRead ReadTextFile(const QString& path, qint64 maxBytes) {
+    errno = 0;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, ReadFailure(path, file.errorString())};
+        return {{}, ReadFailure(path, Reason(file, path, false, errno))};
+    const TextFileRead tooLarge = {{}, ReadFailure(path, TooLargeText(maxBytes))};
     if (file.size() > maxBytes)
-        return {
-            {},
-            ReadFailure(path, QStringLiteral("файл больше %1 МБ").arg(maxBytes / (1024 * 1024)))};
+        return tooLarge;
     // read() of one more byte than allowed catches a file that grows or reports no size.
     const QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return {{}, ReadFailure(path, file.errorString())};
+        return {{}, ReadFailure(path, Reason(file, path, false, errno))};
     if (bytes.size() > maxBytes)
-        return {
-            {},
-            ReadFailure(path, QStringLiteral("файл больше %1 МБ").arg(maxBytes / (1024 * 1024)))};
+        return tooLarge;
     if (bytes.contains('\0'))
         return {{}, ReadFailure(path, QStringLiteral("это не текстовый файл"))};
     return {DecodeLines(bytes), {}};

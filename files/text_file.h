@@ -24,7 +24,7 @@ using FileError = QString;
 FileError SaveWholeFile(const QString& path, const QByteArray& bytes);
 
 // Opens the file for appending (creating it), writes the bytes with one write and closes it.
-// A short write is a failure like a failed opening.
+// A short write is a failure like a failed opening, and what it wrote is taken back.
 FileError AppendToFile(const QString& path, const QByteArray& bytes);
 
 // The largest file read whole as a table or a list of lines.

@@ -13,6 +13,7 @@
 #include "service_controls.h"
 #include "settings_tables.h"
 #include "state_tables.h"
+#include "table_files.h"
 #include "window_position.h"
 
 #include <QCheckBox>
@@ -181,6 +182,10 @@ void TForm1::BuildStatusBar() {
         bar->addWidget(panel, i == 2 ? 1 : 0);
         statusPanels_[i] = panel;
     }
+    // Shown only while the monitoring log takes no lines.
+    logStatus_ = Named<QLabel>("StatusBar1_LogPanel");
+    logStatus_->setStyleSheet(QStringLiteral("color: #C00000"));
+    bar->addPermanentWidget(logStatus_);
     setStatusBar(bar);
 }
 
@@ -214,6 +219,8 @@ void TForm1::BuildTimersAndDialogs() {
     openDialog_->setFileMode(QFileDialog::ExistingFile);
     saveDialog_ = Named<QFileDialog>("SaveDialog1", this);
     saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    // An existing file is replaced without a question, and a name is taken as typed.
+    saveDialog_->setOption(QFileDialog::DontConfirmOverwrite);
 }
 
 void TForm1::BuildPageContents() {
@@ -242,6 +249,7 @@ void TForm1::BuildPageContents() {
 
     commands_ = new CommandHandlers(this, image_);
     commands_->Connect();
+    (new TableFileHandlers(this))->Connect();
 }
 
 void TForm1::FormCreate() {
@@ -340,6 +348,24 @@ void TForm1::ResetLinkStats() {
 
 bool TForm1::LogEnabled() const {
     return logEnabled_->isChecked();
+}
+
+void TForm1::LogLinkError(const QDateTime& when, const QString& event) {
+    if (LogEnabled())
+        AppendMonitorLog(LinkErrorLogLine(when, event));
+}
+
+void TForm1::AppendMonitorLog(const QString& line) {
+    // With no log named the line has nowhere to go.
+    if (MonitorLogPath.isEmpty())
+        return;
+    if (const std::optional<QString> notice =
+            logNotice_.Update(AppendLogLine(MonitorLogPath, line)))
+        logStatus_->setText(*notice);
+}
+
+QString TForm1::LogStatusText() const {
+    return logStatus_->text();
 }
 
 void TForm1::ShowReplyStatus(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link_stats.h"
+#include "monitor_log.h"
 #include "register_image.h"
 #include "reply_reporting.h"
 
@@ -79,7 +80,13 @@ public:
     QFileDialog* OpenDialog1() const { return openDialog_; }
     QFileDialog* SaveDialog1() const { return saveDialog_; }
     // "Вести лог?"
-    bool LogEnabled() const override;
+    bool LogEnabled() const;
+    void LogLinkError(const QDateTime& when, const QString& event) override;
+    // Appends a line to the monitoring log; a line that cannot be written is dropped, and the
+    // status bar says so once until a line is written again.
+    void AppendMonitorLog(const QString& line);
+    // The status bar's text about the log: empty while lines are written.
+    QString LogStatusText() const;
     // Panel 1, the outcome of the last reply.
     void ShowReplyStatus(const QString& text) override;
 
@@ -129,6 +136,8 @@ private:
     QTabWidget* pageControlInfo_ = nullptr;
     QTabWidget* pageControlSettings_ = nullptr;
     std::array<QLabel*, 3> statusPanels_{};
+    QLabel* logStatus_ = nullptr;
+    LogWriteNotice logNotice_;
     QCheckBox* logEnabled_ = nullptr;
     LinkTestPage* linkTestPage_ = nullptr;
     QTimer* pollingTimer_ = nullptr;

@@ -6,6 +6,7 @@
 #include "journal_page.h"
 #include "main_page.h"
 #include "main_window.h"
+#include "monitor_log.h"
 #include "prompts.h"
 #include "register_image.h"
 #include "reply_reporting.h"
@@ -37,12 +38,6 @@ const QString LogFileFilter = QStringLiteral("Comma-Separated Values files (*.cs
 
 template <class Widget> Widget* Control(const QObject* root, const char* name) {
     return root->findChild<Widget*>(QLatin1String(name));
-}
-
-// A file that cannot be opened counts as empty.
-bool LogFileEmpty(const QString& path) {
-    QFile file(path);
-    return !file.open(QIODevice::ReadOnly) || file.size() == 0;
 }
 
 } // namespace
@@ -164,8 +159,10 @@ void PollingCycle::RefreshDisplay() {
 }
 
 void PollingCycle::WriteLogLine() {
-    if (logWriter_)
-        logWriter_(MonitorLogPath, LogFileEmpty(MonitorLogPath));
+    // The header goes into an empty file (its cell columns from this cycle's count); a file that
+    // holds lines already gets the data line.
+    form_.AppendMonitorLog(LogFileEmpty(MonitorLogPath) ? LogHeaderLine(image_.StatusBlock)
+                                                        : LogRowLine(image_.StatusBlock, clock_()));
 }
 
 void PollingCycle::ShowReport(const PollReport& report) {
@@ -189,7 +186,7 @@ void PollingCycle::ShowReport(const PollReport& report) {
     if (report.refreshPercentage)
         form_.RefreshLinkPercent();
     if (!report.logText.isEmpty() && form_.LogEnabled() && LogLinkErrors)
-        AppendLogLine(MonitorLogPath, LinkErrorLogLine(report.when, report.logText));
+        form_.AppendMonitorLog(LinkErrorLogLine(report.when, report.logText));
 }
 
 bool PollingCycle::Checked(const char* name) const {

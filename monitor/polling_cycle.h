@@ -18,10 +18,6 @@ struct RegisterImage;
 class PollingCycle final : public QObject {
     Q_OBJECT
 public:
-    // Writes one line of the monitoring log to path: its header when the file is empty, otherwise
-    // a row of the values just shown.
-    using LogWriter = std::function<void(const QString& path, bool header)>;
-
     PollingCycle(TForm1& form, RegisterImage& image);
 
     void SpeedButton_CONNECT_Click();
@@ -33,8 +29,7 @@ public:
     void ClosePollPort();
 
     PollController& Controller() { return controller_; }
-    void SetLogWriter(LogWriter writer) { logWriter_ = std::move(writer); }
-    // The clock of the proposed log file name.
+    // The clock of the proposed log file name and of the log's lines.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
 private:
@@ -53,7 +48,6 @@ private:
     RegisterImage& image_;
     QAbstractButton* connect_;
     PollController controller_;
-    LogWriter logWriter_;
     // A cycle of the current start has ended, so the image holds what it read.
     bool cycleEnded_ = false;
     std::function<QDateTime()> clock_ = &QDateTime::currentDateTime;

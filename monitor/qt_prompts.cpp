@@ -29,7 +29,9 @@ QString RunFileDialog(QFileDialog* dialog, const QString& directory, const QStri
                       const QString& proposedName) {
     dialog->setDirectory(directory);
     dialog->setNameFilters(QtNameFilters(filter));
-    dialog->selectFile(proposedName);
+    // Without a proposed name the dialog keeps the one it last held.
+    if (!proposedName.isEmpty())
+        dialog->selectFile(proposedName);
     if (dialog->exec() != QDialog::Accepted)
         return {};
     return dialog->selectedFiles().value(0);

@@ -1,7 +1,6 @@
 #include "options_dialog.h"
 
 #include "named_widget.h"
-#include "reply_reporting.h"
 #include "view_options.h"
 
 #include <QButtonGroup>
@@ -74,8 +73,7 @@ TForm3::TForm3(std::function<void()> setupTables, std::function<void()> refillTa
     tabs->addTab(viewPage, QStringLiteral("Вид"));
     tabs->addTab(logPage, QStringLiteral("Лог"));
 
-    const auto [ok, cancel] =
-        LayOutDialog(this, tabs, "Button_FORM3OK_", "Button_FORM3CANCEL_", 1);
+    const auto [ok, cancel] = LayOutDialog(this, tabs, "Button_FORM3OK_", "Button_FORM3CANCEL_", 1);
 
     // The close box (and Escape) only hides the dialog: nothing is committed or restored.
     connect(ok, &QPushButton::clicked, this, &TForm3::Button_FORM3OK_Click);

@@ -2,3 +2,4 @@
 
 bool UseRussianNames = true;
 bool UseScaledUnits = true;
+bool LogLinkErrors = true;

@@ -1,5 +1,7 @@
 #include "prompts.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 class SilentPrompts final : public Prompts {
@@ -17,6 +19,15 @@ Prompts* installedPrompts = &silentPrompts;
 
 } // namespace
 
-Prompts& CurrentPrompts() { return *installedPrompts; }
+Prompts& CurrentPrompts() {
+    return *installedPrompts;
+}
 
-void SetPrompts(Prompts* prompts) { installedPrompts = prompts ? prompts : &silentPrompts; }
+void SetPrompts(Prompts* prompts) {
+    installedPrompts = prompts ? prompts : &silentPrompts;
+}
+
+void ReportError(const QString& message) {
+    CurrentPrompts().Message(message, QCoreApplication::applicationName(), Prompts::Buttons::Ok,
+                             Prompts::Icon::Error);
+}

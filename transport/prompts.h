@@ -15,8 +15,8 @@ public:
 
     virtual ~Prompts() = default;
 
-    virtual Answer Message(const QString& text, const QString& caption, Buttons buttons = Buttons::Ok,
-                           Icon icon = Icon::None) = 0;
+    virtual Answer Message(const QString& text, const QString& caption,
+                           Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
     // The text typed, or nothing when the box was cancelled.
     virtual std::optional<QString> Input(const QString& caption, const QString& prompt,
                                          const QString& initial) = 0;
@@ -31,3 +31,8 @@ public:
 Prompts& CurrentPrompts();
 // Installs prompts (not owned); nullptr restores the silent default.
 void SetPrompts(Prompts* prompts);
+
+// The program's general error report: an error box captioned with the application's name, for
+// a typed value that did not convert or a file that could not be written or read. The operation
+// that failed then stops.
+void ReportError(const QString& message);

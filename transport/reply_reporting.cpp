@@ -5,16 +5,7 @@
 #include "prompts.h"
 #include "sync_exchange.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QLocale>
-#include <QRegularExpression>
-#include <QStringEncoder>
-
 #include <functional>
-
-QString MonitorLogPath;
-bool LogLinkErrors = true;
 
 namespace {
 
@@ -42,8 +33,7 @@ std::optional<quint8> RequestAddress() {
     const int address = text.trimmed().toInt(&ok, 10);
     if (ok)
         return quint8(address & 0xFF);
-    CurrentPrompts().Message(NotInteger(text), QCoreApplication::applicationName(),
-                             Prompts::Buttons::Ok, Prompts::Icon::Error);
+    ReportError(NotInteger(text));
     return std::nullopt;
 }
 
@@ -65,8 +55,8 @@ void Present(const ReplyReport& report, const QDateTime& when) {
         CurrentPrompts().Message(report.messageText, report.messageCaption);
     if (!display)
         return;
-    if (!report.logEvent.isEmpty() && display->LogEnabled())
-        AppendLogLine(MonitorLogPath, LinkErrorLogLine(when, report.logEvent));
+    if (!report.logEvent.isEmpty())
+        display->LogLinkError(when, report.logEvent);
     if (!report.memoLine.isEmpty())
         display->AddDiagnosticLine(report.memoLine);
     if (report.count != LinkCount::None)
@@ -133,32 +123,6 @@ ReplyReport WriteReplyReport(const ReplyVerdict& verdict, quint16 start) {
     }
     report.refreshPercent = true;
     return report;
-}
-
-QString StandardDateTimeText(const QDateTime& when) {
-    const QLocale locale;
-    const QString date = locale.toString(when.date(), QLocale::ShortFormat);
-    if (when.time() == QTime(0, 0))
-        return date;
-    // The long time format of some locales ends in the time zone, which the text leaves out.
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    timeFormat.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*$")));
-    return date + QLatin1Char(' ') + locale.toString(when.time(), timeFormat);
-}
-
-QString LinkErrorLogLine(const QDateTime& when, const QString& event) {
-    return StandardDateTimeText(when) + event + QLatin1Char('\n');
-}
-
-bool AppendLogLine(const QString& path, const QString& line) {
-    if (path.isEmpty())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        return false;
-    QStringEncoder encoder("windows-1251");
-    const QByteArray bytes = encoder.encode(line);
-    return file.write(bytes) == bytes.size();
 }
 
 void SetReplyDisplay(ReplyDisplay* display) {

@@ -9,11 +9,6 @@
 #include <optional>
 #include <span>
 
-// The monitoring log file named when polling was last started with logging on; empty until then.
-extern QString MonitorLogPath;
-// Link errors of the polling path are written into the monitoring log.
-extern bool LogLinkErrors;
-
 // The link counter one reply adds to.
 enum class LinkCount { None, CrcError, NoAnswer };
 
@@ -32,16 +27,6 @@ struct ReplyReport {
 ReplyReport ReadReplyReport(const ReplyVerdict& verdict, quint16 start);
 ReplyReport WriteReplyReport(const ReplyVerdict& verdict, quint16 start);
 
-// The locale's short date, a blank and its long time without the time zone; the time is left out
-// at exactly midnight.
-QString StandardDateTimeText(const QDateTime& when);
-// A link error line of the monitoring log: the date and time, the event, a line feed.
-QString LinkErrorLogLine(const QDateTime& when, const QString& event);
-// Opens the file for appending, writes the line in code page 1251 as a text line (CR LF on
-// Windows) and closes it. False, and the line dropped, when no file is named or it cannot be
-// opened.
-bool AppendLogLine(const QString& path, const QString& line);
-
 // Where the reports of commands appear: the main window, which installs itself. With none
 // installed only message boxes are shown.
 class ReplyDisplay {
@@ -52,8 +37,8 @@ public:
     virtual void AddDiagnosticLine(const QString& line) = 0;
     virtual void CountLinkError(LinkCount count) = 0;
     virtual void RefreshLinkPercent() = 0;
-    // "Вести лог?"
-    virtual bool LogEnabled() const = 0;
+    // A link error of a command, for the monitoring log while "Вести лог?" is checked.
+    virtual void LogLinkError(const QDateTime& when, const QString& event) = 0;
 };
 
 // Installs the display (not owned); nullptr removes it.

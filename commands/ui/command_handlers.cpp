@@ -3,6 +3,7 @@
 #include "command_sending.h"
 #include "main_page.h"
 #include "string_grid.h"
+#include "table_page.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemDelegate>
@@ -45,8 +46,7 @@ QString CommandHandlers::Text(const char* name) const {
 }
 
 void CommandHandlers::ConnectButton(const char* name, void (CommandHandlers::*handler)()) {
-    if (auto* button = Find<QAbstractButton>(name))
-        connect(button, &QAbstractButton::clicked, this, handler);
+    ConnectPageButton(root_, name, this, handler);
 }
 
 void CommandHandlers::Connect() {

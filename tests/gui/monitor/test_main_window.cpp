@@ -61,6 +61,9 @@ private Q_SLOTS:
         const QSize client(792, 554 + form.menuBar()->sizeHint().height());
         QCOMPARE(form.size(), client);
         QCOMPARE(form.minimumSize(), client);
+        // A saved file is replaced without a question and takes its name as typed.
+        QVERIFY(form.SaveDialog1()->testOption(QFileDialog::DontConfirmOverwrite));
+        QVERIFY(form.SaveDialog1()->defaultSuffix().isEmpty());
         const QStringList controls = {"GroupBox1=Соединение",
                                       "SpeedButton_CONNECT_=Опрос модуля контроллера",
                                       "CheckBox_LOGEN_=Вести лог?",

@@ -91,12 +91,20 @@ private Q_SLOTS:
                                   QStringLiteral("240131_14-05-09_log.csv")),
                  QString());
         QCOMPARE(filters, QStringList{"Comma-Separated Values files (*.csv)"});
-        AnswerNextBox([&](QWidget* modal) {
+        // Without a proposed name the open dialog keeps the one it last held.
+        QString shownName;
+        const auto answer = [&](QWidget* modal) {
             QCOMPARE(modal, openDialog);
+            shownName = openDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
             openDialog->reject();
-        });
+        };
+        AnswerNextBox(answer);
+        prompts.OpenFile(QDir::tempPath(), QStringLiteral("Binary|*.bin"),
+                         QStringLiteral("kept.bin"));
+        AnswerNextBox(answer);
         QCOMPARE(prompts.OpenFile(QDir::tempPath(), QStringLiteral("Binary|*.bin"), QString()),
                  QString());
+        QCOMPARE(shownName, QStringLiteral("kept.bin"));
     }
 };
 

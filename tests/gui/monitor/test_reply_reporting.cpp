@@ -66,7 +66,8 @@ class TestReplyReporting : public QObject {
         if (!file.open(QIODevice::ReadOnly))
             return {};
         QStringDecoder decoder("windows-1251");
-        return QString(decoder(file.readAll())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        // Every line ends in CR LF.
+        return QString(decoder(file.readAll())).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     }
 
 private Q_SLOTS:

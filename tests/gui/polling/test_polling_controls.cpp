@@ -1,6 +1,7 @@
 #include "connection_dialog.h"
 #include "file_names.h"
 #include "main_window.h"
+#include "monitor_log.h"
 #include "polling_cycle.h"
 #include "reply_reporting.h"
 #include "scripted_prompts.h"
@@ -9,7 +10,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -61,6 +64,7 @@ private Q_SLOTS:
     void tickRefreshesTheCheckedTables_data();
     void tickRefreshesTheCheckedTables();
     void logGetsItsHeaderOnlyWhenEmpty();
+    void unwritableLogIsToldOnce();
 
 private:
     template <class W> W* Find(const QString& name) const { return form->findChild<W*>(name); }
@@ -247,30 +251,68 @@ void TestPollingControls::tickRefreshesTheCheckedTables() {
     QCOMPARE(GridCell(journal, 1, 1) != journalBefore, readJournal);
 }
 
+// The ticks' log lines in the file: the header into an empty file only, rows after it, error
+// lines between them in time order, every line ending in CR LF; the value view counts from the
+// next line on.
 void TestPollingControls::logGetsItsHeaderOnlyWhenEmpty() {
-    QStringList written;
-    form->Polling()->SetLogWriter([&](const QString& path, bool header) {
-        written << (header ? "header" : "row");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::Append));
-        file.write(header ? "header\n" : "row\n");
-    });
-    // Before the first cycle of a start has ended: no line, as with logging off.
+    RegisterImage& image = form->Image();
+    image.StatusBlock[2] = 4;     // four cells
+    image.StatusBlock[8] = 52100; // 52,1 V
     MonitorLogPath = dir.filePath(QStringLiteral("tick_log.csv"));
     QFile::remove(MonitorLogPath);
+    const auto lines = [] {
+        QFile file(MonitorLogPath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
+    };
+    // Before the first cycle of a start has ended: no line.
     Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
     form->Polling()->Timer_POLLING_Timer();
-    QVERIFY(written.isEmpty());
+    QVERIFY(lines().isEmpty());
     CycleEnded();
     // Off: no line.
     Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(false);
     form->Polling()->Timer_POLLING_Timer();
-    QVERIFY(written.isEmpty());
+    QVERIFY(lines().isEmpty());
 
     Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
-    for (int i = 0; i < 3; ++i)
-        form->Polling()->Timer_POLLING_Timer();
-    QCOMPARE(written, (QStringList{"header", "row", "row"}));
+    form->Polling()->Timer_POLLING_Timer(); // the header
+    form->Polling()->Timer_POLLING_Timer(); // a row
+    Q_EMIT form->Polling()->Controller().PollReported(
+        NoAnswerReport({0, 50}, QDateTime(FixedNow.date(), QTime(14, 5, 10))));
+    UseScaledUnits = false;
+    form->Polling()->Timer_POLLING_Timer(); // a raw row
+    UseScaledUnits = true;
+    const QList<QByteArray> written = lines();
+    QCOMPARE(written.size(), 5); // four lines and what follows the last line break
+    QVERIFY(written[0].startsWith("\xc4\xe0\xf2\xe0-\xc2\xf0\xe5\xec\xff;Design_Capacity;"));
+    QCOMPARE(written[0].count(';'), 48);
+    QVERIFY(written[1].startsWith("31.01.2024 14:05:09;"));
+    QVERIFY(written[1].contains(";52,1;"));
+    QCOMPARE(written[2], QByteArray("31.01.2024 14:05:10 \xcd\xe5\xf2 \xee\xf2\xe2\xe5\xf2\xe0\r"));
+    QVERIFY(written[3].contains(";52100;"));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(written[i].endsWith('\r'));
+    QVERIFY(written[4].isEmpty());
+    QCOMPARE(form->LogStatusText(), QString());
+}
+
+// A log that takes no lines (its folder gone) does not stop the ticks: the status bar says so
+// once, and the next line that can be written is written.
+void TestPollingControls::unwritableLogIsToldOnce() {
+    QTemporaryDir gone;
+    MonitorLogPath = gone.filePath(QStringLiteral("sub/log.csv"));
+    Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
+    CycleEnded();
+    form->Polling()->Timer_POLLING_Timer();
+    const QString told = form->LogStatusText();
+    QVERIFY(told.contains(QDir::toNativeSeparators(MonitorLogPath)));
+    QVERIFY(told.contains(QStringLiteral("нет такой папки")));
+    form->Polling()->Timer_POLLING_Timer();
+    QCOMPARE(form->LogStatusText(), told);
+    QVERIFY(QDir().mkpath(gone.filePath(QStringLiteral("sub"))));
+    form->Polling()->Timer_POLLING_Timer();
+    QCOMPARE(form->LogStatusText(), QString());
+    QVERIFY(QFileInfo(MonitorLogPath).size() > 0);
 }
 
 QTEST_MAIN(TestPollingControls)

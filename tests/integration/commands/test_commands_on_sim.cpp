@@ -9,14 +9,17 @@
 #include "simulated_controller.h"
 #include "state_tables.h"
 #include "string_grid.h"
+#include "table_files.h"
 #include "view_options.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringEncoder>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -47,6 +50,7 @@ private Q_SLOTS:
     void settings_tables_are_written_and_stored();
     void communication_write_sends_an_unknown_code();
     void bad_table_cell_sends_nothing();
+    void short_loaded_table_sends_nothing();
 
 private:
     QWidget* Field(const char* name) const { return window->findChild<QWidget*>(name); }
@@ -97,6 +101,7 @@ void TestCommandsOnSim::init() {
     layout->addWidget(renew);
     SetupTables(window.get());
     (new CommandHandlers(window.get(), image))->Connect();
+    (new TableFileHandlers(window.get()))->Connect();
     sim->clearReceivedFrames();
 }
 
@@ -464,6 +469,25 @@ void TestCommandsOnSim::bad_table_cell_sends_nothing() {
     QCOMPARE(prompts->messageTexts(),
              QStringList{QStringLiteral("'3,65' is not a valid integer value")});
     QCOMPARE(prompts->shown[0].caption, QStringLiteral("Velmora"));
+    QVERIFY(Frames().isEmpty());
+}
+
+// A file of ten lines leaves the alarm table with nine value rows: its write stops at row 10
+// with the conversion message, and nothing reaches the controller.
+void TestCommandsOnSim::short_loaded_table_sends_nothing() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("short_alarm_set.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("N,Name,Value,Unit\r\n");
+    for (int row = 1; row <= 9; ++row)
+        file.write(QByteArray::number(row) + ",x,1,y\r\n");
+    file.close();
+    prompts->files = {path};
+    Click("BitBtn_LOADSETALARM_");
+    QCOMPARE(GridRowCount(Grid("StringGrid_SETALARM_")), 10);
+    Click("BitBtn_WRITESETALARM_");
+    QCOMPARE(prompts->messageTexts(), QStringList{"'' is not a valid floating point value"});
     QVERIFY(Frames().isEmpty());
 }
 

@@ -186,6 +186,16 @@ void TestPollingWindow::timeOutKeepsTheScreenAndLogsTheError() {
     Connect();
     QCOMPARE(MonitorLogPath, logPath);
     WaitForCycles(1);
+    {
+        // The tick after the first completed cycle writes the header alone, with the cell
+        // columns of the 16 cells that cycle read.
+        QFile log(logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray header = log.readLine();
+        QVERIFY(header.startsWith("\xc4\xe0\xf2\xe0-\xc2\xf0\xe5\xec\xff;")); // "Дата-Время;"
+        QCOMPARE(header.count(';'), 1 + 35 + 3 * 16);
+        QVERIFY(header.endsWith(";\r\n"));
+    }
     auto* packVoltage = Find<QLineEdit>("LabeledEdit_VOLTDCU_");
     const QString shown = packVoltage->text();
     QVERIFY(!shown.isEmpty());
@@ -198,7 +208,7 @@ void TestPollingWindow::timeOutKeepsTheScreenAndLogsTheError() {
     QVERIFY(form->Memo1()->toPlainText().contains(QStringLiteral("Нет ответа! Адрес=")));
     QFile log(logPath);
     QVERIFY(log.open(QIODevice::ReadOnly));
-    QVERIFY(log.readAll().endsWith(" \xcd\xe5\xf2 \xee\xf2\xe2\xe5\xf2\xe0\n")); // " Нет ответа"
+    QVERIFY(log.readAll().endsWith(" \xcd\xe5\xf2 \xee\xf2\xe2\xe5\xf2\xe0\r\n")); // " Нет ответа"
     log.close();
 
     // The ticks after a time-out refresh nothing and start every cycle again from block 1.
@@ -241,7 +251,7 @@ void TestPollingWindow::crcErrorIsLoggedWhenAsked() {
     QFile log(logPath);
     QVERIFY(log.open(QIODevice::ReadOnly));
     // " Ошибка CRC ответа" in code page 1251
-    QCOMPARE(log.readAll().contains(" \xce\xf8\xe8\xe1\xea\xe0 CRC \xee\xf2\xe2\xe5\xf2\xe0\n"),
+    QCOMPARE(log.readAll().contains(" \xce\xf8\xe8\xe1\xea\xe0 CRC \xee\xf2\xe2\xe5\xf2\xe0\r\n"),
              logLinkErrors);
 }
 

@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 // The bytes of the program's text files, and the rules for where and how they are written.
 class TestTextFile : public QObject {
     Q_OBJECT
@@ -58,6 +61,27 @@ private Q_SLOTS:
         QVERIFY(large.lines.isEmpty());
         QVERIFY(!large.error.isEmpty());
         QVERIFY(!ReadTextFile(missing).error.isEmpty());
+    }
+
+    // A disk that fills while the file is written (a file-size limit makes the writes fail):
+    // the old file stays whole, no temporary file is left, and the append says so too.
+    void fullDisk() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("t.csv"));
+        QVERIFY(SaveWholeFile(path, "old\r\n").isEmpty());
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        rlimit small = saved;
+        small.rlim_cur = 64;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const FileError saveError = SaveWholeFile(path, QByteArray(1000, 'x'));
+        const FileError appendError = AppendToFile(path, QByteArray(1000, 'y'));
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
+        QVERIFY2(saveError.contains(QDir::toNativeSeparators(path)), qPrintable(saveError));
+        QVERIFY(!appendError.isEmpty());
+        QCOMPARE(ReadTextFile(path).lines, QStringList{"old"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"t.csv"});
     }
 
     void names() {

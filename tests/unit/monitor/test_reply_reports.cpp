@@ -1,7 +1,6 @@
 #include "reply_reporting.h"
 
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(ReplyStatus)
@@ -107,31 +106,6 @@ private Q_SLOTS:
         QCOMPARE(report.count, count);
         QCOMPARE(report.refreshPercent, refresh);
         QVERIFY(report.statusText.isEmpty());
-    }
-
-    void dateTimeText() {
-        const QDate date(2024, 1, 31);
-        const QString shortDate = QLocale().toString(date, QLocale::ShortFormat);
-        // Midnight shows the date alone; any other time follows it without a time zone.
-        QCOMPARE(StandardDateTimeText(QDateTime(date, QTime(0, 0))), shortDate);
-        QCOMPARE(StandardDateTimeText(QDateTime(date, QTime(14, 5, 9))),
-                 shortDate + QStringLiteral(" 14:05:09"));
-        QCOMPARE(LinkErrorLogLine(QDateTime(date, QTime(0, 0, 1)), QStringLiteral(" Нет ответа")),
-                 shortDate + QStringLiteral(" 00:00:01 Нет ответа\n"));
-    }
-
-    void appendLogLine() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("log.csv"));
-        QVERIFY(!AppendLogLine(QString(), QStringLiteral("dropped\n")));
-        QVERIFY(
-            !AppendLogLine(dir.filePath(QStringLiteral("missing/log.csv")), QStringLiteral("x\n")));
-        QVERIFY(AppendLogLine(path, QStringLiteral("a Нет ответа\n")));
-        QVERIFY(AppendLogLine(path, QStringLiteral("b\n")));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        // Code page 1251: one byte per Cyrillic letter.
-        QCOMPARE(file.readAll(), QByteArray("a \xcd\xe5\xf2 \xee\xf2\xe2\xe5\xf2\xe0\nb\n"));
     }
 };
 

@@ -1,0 +1,99 @@
+#include "monitor_log.h"
+
+#include "number_format.h"
+#include "register_image.h"
+#include "status_map.h"
+#include "table_cells.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStringList>
+
+QString MonitorLogPath;
+
+namespace {
+
+// The status values the log writes scaled in the scaled view: entries 1 to 22, but for the
+// leakage current, which stays in milliamperes; every scaled value is G4.
+constexpr int LastScaledEntry = 22;
+constexpr std::u16string_view UnscaledLeakage = u"Pack_Current_Leakage";
+
+QString LogValue(const StatusRegister& row, std::span<const quint16> block, bool scaledUnits) {
+    const bool scaled = scaledUnits && row.row <= LastScaledEntry && row.scaling != Scaling::None &&
+                        row.mnemonic != UnscaledLeakage;
+    if (scaled)
+        return FormatG4(FieldValue(block, row.field), ScalingDenominator(row.scaling));
+    return RawText(block, row.field);
+}
+
+QString Fields(const QStringList& fields) {
+    QString line;
+    for (const QString& field : fields)
+        line += field + QLatin1Char(';');
+    return line;
+}
+
+} // namespace
+
+QString StandardDateTimeText(const QDateTime& when) {
+    const QLocale locale;
+    const QString date = locale.toString(when.date(), QLocale::ShortFormat);
+    if (when.time() == QTime(0, 0))
+        return date;
+    // The long time format of some locales ends in the time zone, which the text leaves out.
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*$")));
+    return date + QLatin1Char(' ') + locale.toString(when.time(), timeFormat);
+}
+
+QString LogHeaderLine(std::span<const quint16> statusBlock) {
+    QStringList fields{QStringLiteral("Дата-Время")};
+    for (const StatusRegister& row : StatusRegisters)
+        fields.append(row.mnemonic.toString());
+    const int cells = ShownCellCount(statusBlock);
+    for (const QString& prefix :
+         {QStringLiteral("Uэл.№"), QStringLiteral("Tэл.№"), QStringLiteral("Статус№")})
+        for (int i = 1; i <= cells; ++i)
+            fields.append(prefix + QString::number(i));
+    return Fields(fields);
+}
+
+QString LogRowLine(std::span<const quint16> statusBlock, const QDateTime& when, bool scaledUnits) {
+    QStringList fields{StandardDateTimeText(when)};
+    for (const StatusRegister& row : StatusRegisters)
+        fields.append(LogValue(row, statusBlock, scaledUnits));
+    const int cells = ShownCellCount(statusBlock);
+    for (int i = 1; i <= cells; ++i) {
+        const quint16 millivolts = CellVoltage(statusBlock, i);
+        fields.append(scaledUnits ? FormatG4(millivolts, 1000) : QString::number(millivolts));
+    }
+    for (int i = 1; i <= cells; ++i)
+        fields.append(QString::number(CellTemperature(statusBlock, i)));
+    for (int i = 1; i <= cells; ++i)
+        fields.append(QString::number(CellStatus(statusBlock, i)));
+    return Fields(fields);
+}
+
+QString LinkErrorLogLine(const QDateTime& when, const QString& event) {
+    return StandardDateTimeText(when) + event;
+}
+
+FileError AppendLogLine(const QString& path, const QString& line) {
+    return AppendToFile(path, EncodeLines({line}));
+}
+
+bool LogFileEmpty(const QString& path) {
+    QFile file(path);
+    return !file.open(QIODevice::ReadOnly) || file.size() == 0;
+}
+
+std::optional<QString> LogWriteNotice::Update(const FileError& error) {
+    const bool failing = !error.isEmpty();
+    if (failing == failing_)
+        return std::nullopt;
+    failing_ = failing;
+    if (!failing)
+        return QString();
+    return QStringLiteral("Лог не записывается, строки пропускаются. %1").arg(error);
+}

@@ -1,0 +1,141 @@
+#include "table_files.h"
+
+#include "file_names.h"
+#include "prompts.h"
+#include "string_grid.h"
+#include "table_file.h"
+#include "table_page.h"
+#include "text_file.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QTableWidget>
+
+namespace {
+
+constexpr TableFileKind Journal = {"StringGrid_LOG_", "_alarm_data.csv", "Журнал аварий"};
+constexpr TableFileKind Status = {"StringGrid_INFOBASE_", "_info_data.csv", "Таблица состояния АБ"};
+constexpr TableFileKind Cells = {"StringGrid_INFOCELL_", "_info_cell.csv",
+                                 "Таблица состояния элементов АБ"};
+constexpr TableFileKind CommSettings = {"StringGrid_SETRS_", "_connection_set.csv",
+                                        "Таблица настроек соединения"};
+constexpr TableFileKind AlarmSettings = {"StringGrid_SETALARM_", "_alarm_set.csv",
+                                         "Таблица настроек аварий"};
+constexpr TableFileKind ChargeSettings = {"StringGrid_SETCHARGE_", "_charge_set.csv",
+                                          "Таблица настроек заряда"};
+
+const QString CsvFilter = QStringLiteral("Comma-Separated Values files (*.csv)|*.csv");
+
+QString LoadFilter(const TableFileKind& kind) {
+    return QString::fromUtf8(kind.filterName) + QStringLiteral("|*") +
+           QString::fromUtf8(kind.suffix) + QLatin1Char('|') + CsvFilter +
+           QStringLiteral("|Все файлы|*.*");
+}
+
+void FillGrid(QTableWidget* grid, const QList<QStringList>& rows) {
+    grid->setUpdatesEnabled(false);
+    SetGridRowCount(grid, int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c)
+            SetGridCell(grid, r, c, rows[r][c]);
+    grid->setUpdatesEnabled(true);
+}
+
+} // namespace
+
+TableFileHandlers::TableFileHandlers(QWidget* root) : QObject(root), root_(root) {}
+
+void TableFileHandlers::ConnectButton(const char* name, void (TableFileHandlers::*handler)()) {
+    ConnectPageButton(root_, name, this, handler);
+}
+
+void TableFileHandlers::Connect() {
+    ConnectButton("BitBtn_SAVELOG_", &TableFileHandlers::BitBtn_SAVELOG_Click);
+    ConnectButton("BitBtn_LOADLOG_", &TableFileHandlers::BitBtn_LOADLOG_Click);
+    ConnectButton("BitBtn_SAVEINFOBASE_", &TableFileHandlers::BitBtn_SAVEINFOBASE_Click);
+    ConnectButton("BitBtn_LOADINFOBASE_", &TableFileHandlers::BitBtn_LOADINFOBASE_Click);
+    ConnectButton("BitBtn_SAVEINFOCELL_", &TableFileHandlers::BitBtn_SAVEINFOCELL_Click);
+    ConnectButton("BitBtn_LOADINFOCELL_", &TableFileHandlers::BitBtn_LOADINFOCELL_Click);
+    ConnectButton("BitBtn_SAVESETRS_", &TableFileHandlers::BitBtn_SAVESETRS_Click);
+    ConnectButton("BitBtn_LOADSETRS_", &TableFileHandlers::BitBtn_LOADSETRS_Click);
+    ConnectButton("BitBtn_SAVESETALARM_", &TableFileHandlers::BitBtn_SAVESETALARM_Click);
+    ConnectButton("BitBtn_LOADSETALARM_", &TableFileHandlers::BitBtn_LOADSETALARM_Click);
+    ConnectButton("BitBtn_SAVESETCHARGE_", &TableFileHandlers::BitBtn_SAVESETCHARGE_Click);
+    ConnectButton("BitBtn_LOADSETCHARGE_", &TableFileHandlers::BitBtn_LOADSETCHARGE_Click);
+}
+
+void TableFileHandlers::BitBtn_SAVELOG_Click() {
+    Save(Journal);
+}
+void TableFileHandlers::BitBtn_LOADLOG_Click() {
+    Load(Journal);
+}
+void TableFileHandlers::BitBtn_SAVEINFOBASE_Click() {
+    Save(Status);
+}
+void TableFileHandlers::BitBtn_LOADINFOBASE_Click() {
+    Load(Status);
+}
+void TableFileHandlers::BitBtn_SAVEINFOCELL_Click() {
+    Save(Cells);
+}
+void TableFileHandlers::BitBtn_LOADINFOCELL_Click() {
+    Load(Cells);
+}
+void TableFileHandlers::BitBtn_SAVESETRS_Click() {
+    Save(CommSettings);
+}
+void TableFileHandlers::BitBtn_LOADSETRS_Click() {
+    Load(CommSettings);
+}
+void TableFileHandlers::BitBtn_SAVESETALARM_Click() {
+    Save(AlarmSettings);
+}
+void TableFileHandlers::BitBtn_LOADSETALARM_Click() {
+    Load(AlarmSettings);
+}
+void TableFileHandlers::BitBtn_SAVESETCHARGE_Click() {
+    Save(ChargeSettings);
+}
+void TableFileHandlers::BitBtn_LOADSETCHARGE_Click() {
+    Load(ChargeSettings);
+}
+
+QTableWidget* TableFileHandlers::Grid(const TableFileKind& kind) const {
+    return root_->findChild<QTableWidget*>(QLatin1String(kind.grid));
+}
+
+void TableFileHandlers::Save(const TableFileKind& kind) {
+    const QTableWidget* grid = Grid(kind);
+    if (!grid)
+        return;
+    const QString path = CurrentPrompts().SaveFile(
+        StartFolder(), CsvFilter, FileNameStamp(clock_()) + QString::fromUtf8(kind.suffix));
+    if (path.isEmpty())
+        return;
+    const FileError error = SaveWholeFile(path, TableFileBytes(GridTexts(grid)));
+    if (!error.isEmpty())
+        ReportError(error);
+}
+
+void TableFileHandlers::Load(const TableFileKind& kind) {
+    QTableWidget* grid = Grid(kind);
+    if (!grid)
+        return;
+    // No name is proposed: the shared dialog shows the one it last held.
+    const QString path = CurrentPrompts().OpenFile(StartFolder(), LoadFilter(kind), QString());
+    if (path.isEmpty())
+        return;
+    const TextFileRead read = ReadTextFile(path);
+    if (!read.error.isEmpty()) {
+        ReportError(read.error);
+        return;
+    }
+    // A table keeps at least its header row, so an empty file leaves it as it is.
+    if (read.lines.isEmpty()) {
+        ReportError(QStringLiteral("Файл %1 пуст, таблица не изменена")
+                        .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    FillGrid(grid, TableFromLines(read.lines, grid->columnCount()));
+}
