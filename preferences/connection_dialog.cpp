@@ -4,6 +4,7 @@
 #include "named_widget.h"
 #include "port_list.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -54,6 +55,11 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
         period_->addItem(QLocale().toString(ms / 1000.0));
     period_->setCurrentIndex(DefaultPeriodIndex);
 
+    // Off by default: with it on, a reply is complete when its last byte has come.
+    fastExchange_ = Named<QCheckBox>("CheckBox_FASTEXCHANGE_", QStringLiteral("Быстрый обмен"));
+    fastExchange_->setToolTip(
+        QStringLiteral("Ответ принимается, как только пришёл его последний байт"));
+
     auto* group = new QGroupBox(QStringLiteral("Настройки связи"));
     auto* grid = new QGridLayout(group);
     grid->addWidget(portScan_, 0, 0);
@@ -70,6 +76,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
         grid->addWidget(control, row, 1);
         ++row;
     }
+    grid->addWidget(fastExchange_, row, 1);
 
     const auto [ok, cancel] = LayOutDialog(this, group, "Button_FORM4OK_", "Button_FORM4CANCEL_");
 
@@ -88,7 +95,7 @@ TForm4::~TForm4() {
 
 ConnectionSettings TForm4::Settings() const {
     return {port_->currentText(), baudRate_->currentIndex(), format_->currentIndex(),
-            address_->text()};
+            address_->text(), fastExchange_->isChecked()};
 }
 
 int TForm4::PollIntervalMs() const {
@@ -106,7 +113,8 @@ void TForm4::AddPort(const QString& port) {
 void TForm4::SetSettingControlsEnabled(bool enabled) {
     for (QWidget* control : {static_cast<QWidget*>(port_), static_cast<QWidget*>(baudRate_),
                              static_cast<QWidget*>(format_), static_cast<QWidget*>(address_),
-                             static_cast<QWidget*>(period_), static_cast<QWidget*>(portScan_)})
+                             static_cast<QWidget*>(period_), static_cast<QWidget*>(fastExchange_),
+                             static_cast<QWidget*>(portScan_)})
         control->setEnabled(enabled);
 }
 

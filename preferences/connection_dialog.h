@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -26,7 +27,7 @@ public:
     // the listed ones, keeps it across "Поиск портов" and selects it.
     void AddPort(const QString& port);
 
-    // Greys or restores the five setting controls and "Поиск портов" while polling runs or a
+    // Greys or restores the setting controls and "Поиск портов" while polling runs or a
     // bootloader command is under way.
     void SetSettingControlsEnabled(bool enabled);
 
@@ -40,5 +41,6 @@ private:
     QComboBox* format_ = nullptr;
     QLineEdit* address_ = nullptr;
     QComboBox* period_ = nullptr;
+    QCheckBox* fastExchange_ = nullptr;
     QPushButton* portScan_ = nullptr;
 };

@@ -11,6 +11,8 @@ struct ConnectionSettings {
     int baudIndex = 0;   // item index of the baud-rate list
     int formatIndex = 0; // item index of the frame-format list
     QString addressText; // the typed controller address, converted at every request
+    // A reply is complete when its last byte arrives, not after the fixed waits.
+    bool fastExchange = false;
 };
 
 ConnectionSettings CurrentConnectionSettings();

@@ -1,5 +1,6 @@
 #include "poll_worker.h"
 
+#include "fast_exchange.h"
 #include "line_settings.h"
 #include "rule_timer.h"
 
@@ -11,17 +12,24 @@
 #include <utility>
 
 PollWorker::PollWorker(QObject* parent)
-    : QObject(parent), replyTimer_(new RuleTimer(this)), settleTimer_(new RuleTimer(this)) {
+    : QObject(parent), replyTimer_(new RuleTimer(this)), settleTimer_(new RuleTimer(this)),
+      silenceTimer_(new RuleTimer(this)), gapTimer_(new RuleTimer(this)) {
     replyTimer_->setInterval(ReplyTimeoutMs);
     connect(replyTimer_, &RuleTimer::timeout, this, &PollWorker::OnReplyTimeout);
     connect(settleTimer_, &RuleTimer::timeout, this, &PollWorker::OnSettled);
+    connect(silenceTimer_, &RuleTimer::timeout, this, &PollWorker::OnFrameSilence);
+    connect(gapTimer_, &RuleTimer::timeout, this, &PollWorker::OnRequestGap);
 }
 
 bool PollWorker::OpenPollPort(const ConnectionSettings& connection, quint8 address) {
     ClosePollPort();
     const LineSettings line = LineSettingsFor(connection.baudIndex, connection.formatIndex);
     address_ = address;
+    fast_ = connection.fastExchange;
+    line_ = line;
+    replyTimer_->setInterval(ReplyTimeoutMs);
     settleTimer_->setInterval(line.settleDelayMs + SettleMarginMs);
+    silenceTimer_->setInterval(FrameSilenceMs(line));
     port_ = new QSerialPort(this);
     port_->setPortName(PortSystemName(connection.portName));
     if (!port_->open(QIODevice::ReadWrite)) {
@@ -56,6 +64,10 @@ bool PollWorker::OpenPollPort(const ConnectionSettings& connection, quint8 addre
 void PollWorker::ClosePollPort() {
     replyTimer_->stop();
     settleTimer_->stop();
+    silenceTimer_->stop();
+    gapTimer_->stop();
+    pending_.clear();
+    nextRequest_.reset();
     replyAwaited_ = false;
     txPending_ = 0;
     sequencer_ = PollSequencer();
@@ -94,7 +106,11 @@ void PollWorker::SendPollRequest(PollRequest request) {
     replyAwaited_ = true;
     // Nothing that came before this request can be its reply.
     Purge();
+    pending_.clear();
     const QByteArray frame = BuildReadRequest(address_, request.firstRegister, request.count);
+    if (fast_)
+        replyTimer_->setInterval(FastReplyTimeoutMs(line_, int(frame.size()),
+                                                    ExpectedReplyLengthFor(frame), ReplyTimeoutMs));
     txPending_ = frame.size();
     if (port_->write(frame) != frame.size()) {
         txPending_ = 0;
@@ -110,7 +126,9 @@ void PollWorker::OnReadyRead() {
         rxBytesTotal_ += quint32(port_->readAll().size());
         return;
     }
-    if (!settleTimer_->isActive()) {
+    if (fast_) {
+        TakeFastBytes();
+    } else if (!settleTimer_->isActive()) {
         replyTimer_->stop();
         settleTimer_->start();
     }
@@ -122,6 +140,33 @@ void PollWorker::OnSettled() {
         replyTimer_->start();
         return;
     }
+    JudgeReply(received);
+}
+
+void PollWorker::TakeFastBytes() {
+    pending_ += port_->readAll();
+    lastByte_.start();
+    replyTimer_->stop();
+    const std::optional<int> length = ExpectedReplyLength(pending_);
+    if ((length && pending_.size() >= *length) || pending_.size() >= MaxFrameBytes) {
+        silenceTimer_->stop();
+        JudgeReply(std::exchange(pending_, {}));
+    } else {
+        silenceTimer_->start();
+    }
+}
+
+void PollWorker::OnFrameSilence() {
+    if (replyAwaited_ && !pending_.isEmpty())
+        JudgeReply(std::exchange(pending_, {}));
+}
+
+void PollWorker::OnRequestGap() {
+    if (nextRequest_)
+        SendPollRequest(*std::exchange(nextRequest_, std::nullopt));
+}
+
+void PollWorker::JudgeReply(const QByteArray& received) {
     replyAwaited_ = false;
     rxBytesTotal_ += quint32(received.size());
     const PollBlock& block = sequencer_.Current();
@@ -130,10 +175,18 @@ void PollWorker::OnSettled() {
         blocks_.append({block.area, block.index, std::move(parsed.words)});
     Q_EMIT PollReported(parsed.report);
     Q_EMIT RxTotalChanged(rxBytesTotal_, RxTotalText(rxBytesTotal_));
-    if (const std::optional<PollRequest> next = sequencer_.ReplyJudged(readSettings_, readJournal_))
-        SendPollRequest(*next);
-    else
+    const std::optional<PollRequest> next = sequencer_.ReplyJudged(readSettings_, readJournal_);
+    if (!next) {
         FinishCycle(true);
+    } else if (!fast_) {
+        SendPollRequest(*next);
+    } else {
+        // The line must stay silent for a frame's gap after the reply's last byte.
+        nextRequest_ = next;
+        const qint64 leftUs = FrameSilenceUs(line_) - lastByte_.nsecsElapsed() / 1000;
+        gapTimer_->setInterval(int(std::max<qint64>(leftUs + 999, 0) / 1000));
+        gapTimer_->start();
+    }
 }
 
 void PollWorker::OnReplyTimeout() {

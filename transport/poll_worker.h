@@ -1,8 +1,10 @@
 #pragma once
 
 #include "connection_settings.h"
+#include "line_settings.h"
 #include "poll_sequencer.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QSerialPort>
@@ -56,6 +58,12 @@ private:
     void SendPollRequest(PollRequest request);
     void OnReadyRead();
     void OnSettled();
+    // The fast exchange: a reply is taken when its announced length has come, or after the frame
+    // silence; the next request follows the frame silence after the reply's last byte.
+    void TakeFastBytes();
+    void OnFrameSilence();
+    void OnRequestGap();
+    void JudgeReply(const QByteArray& received);
     void OnReplyTimeout();
     void OnBytesWritten(qint64 bytes);
     void OnPortError(QSerialPort::SerialPortError error);
@@ -67,6 +75,13 @@ private:
     QSerialPort* port_ = nullptr;
     RuleTimer* replyTimer_;
     RuleTimer* settleTimer_;
+    RuleTimer* silenceTimer_;
+    RuleTimer* gapTimer_;
+    bool fast_ = false;
+    LineSettings line_;
+    QByteArray pending_; // the fast exchange's reply so far
+    QElapsedTimer lastByte_;
+    std::optional<PollRequest> nextRequest_;
     quint8 address_ = 0;
     bool readSettings_ = false;
     bool readJournal_ = false;

@@ -76,6 +76,22 @@ quint16 SerialPort::BytesWaiting() {
     return quint16(std::min<qint64>(port->bytesAvailable(), 0xFFFF));
 }
 
+QByteArray SerialPort::Peek() {
+    if (!port)
+        return {};
+    Fetch();
+    return port->peek(port->bytesAvailable());
+}
+
+bool SerialPort::WaitForBytes(int ms) {
+    if (!port)
+        return false;
+    const bool arrived = port->waitForReadyRead(std::max(ms, 0));
+    if (port->error() == QSerialPort::TimeoutError)
+        port->clearError();
+    return arrived;
+}
+
 quint16 SerialPort::Read(quint8* buffer, quint16 n) {
     if (port)
         Fetch();

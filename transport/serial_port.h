@@ -36,6 +36,10 @@ public:
 
     // Received bytes ready to be read.
     quint16 BytesWaiting();
+    // The received bytes, left to be read.
+    QByteArray Peek();
+    // Waits at most ms for more bytes to arrive; false when none came.
+    bool WaitForBytes(int ms);
     // Reads up to n of the bytes already received; never waits.
     quint16 Read(quint8* buffer, quint16 n);
     // Hands n bytes to the port and waits until the system has taken them.

@@ -1,11 +1,13 @@
 #include "sync_exchange.h"
 
 #include "connection_settings.h"
+#include "fast_exchange.h"
 #include "line_settings.h"
 #include "prompts.h"
 #include "serial_port.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QThread>
 
 #include <algorithm>
@@ -31,6 +33,47 @@ constexpr WaitRule ShortWait{10, 10, false, true};
 // Up to about 50 s for the first byte; the slow command's reply is short and read as it is.
 constexpr WaitRule LongWait{0, 500, true, false};
 
+// The rules' wait: a pause, rounds of looking for the first byte, then the settle wait.
+void WaitByRules(SerialPort& port, const LineSettings& line, const WaitRule& rule) {
+    QThread::msleep(rule.pauseAfterWriteMs);
+    for (int round = 0; round < FirstByteRounds && port.BytesWaiting() == 0; ++round) {
+        if (rule.processEvents)
+            QCoreApplication::processEvents();
+        QThread::msleep(rule.roundMs);
+    }
+    if (rule.settle && port.BytesWaiting() != 0)
+        QThread::msleep(SettleWaitMs(line.bitTimeMs));
+}
+
+// The fast wait: the first byte within the fast time-out (the long wait keeps its own and keeps
+// the window alive), then the reply until its announced length or 3.5 characters of silence.
+// Returns the bytes that make the reply: what follows its announced length belongs to no reply.
+quint16 WaitFast(SerialPort& port, const LineSettings& line, const WaitRule& rule,
+                 QByteArrayView request) {
+    constexpr int PumpMs = 10;
+    const int rulesLimitMs = rule.pauseAfterWriteMs + FirstByteRounds * rule.roundMs;
+    const int firstByteMs = rule.processEvents
+                                ? rulesLimitMs
+                                : FastReplyTimeoutMs(line, int(request.size()),
+                                                     ExpectedReplyLengthFor(request), rulesLimitMs);
+    const QDeadlineTimer deadline(firstByteMs, Qt::PreciseTimer);
+    while (port.BytesWaiting() == 0 && !deadline.hasExpired()) {
+        if (rule.processEvents)
+            QCoreApplication::processEvents();
+        const int left = int(deadline.remainingTime());
+        port.WaitForBytes(rule.processEvents ? std::min(PumpMs, left) : left);
+    }
+    const int silenceMs = FrameSilenceMs(line);
+    while (port.BytesWaiting() != 0) {
+        const std::optional<int> length = ExpectedReplyLength(port.Peek());
+        if (length && port.BytesWaiting() >= *length)
+            return quint16(*length);
+        if (port.BytesWaiting() >= SyncRxFrameBytes || !port.WaitForBytes(silenceMs))
+            break;
+    }
+    return port.BytesWaiting();
+}
+
 bool busy = false;
 
 class BusyScope {
@@ -54,17 +97,17 @@ quint16 Exchange(quint16 length, const WaitRule& rule) {
     if (!port.Open(PortSystemName(settings.portName), line))
         return 0;
     port.PurgeRx();
-    port.Write(SyncTxFrame.data(), std::min<quint16>(length, SyncTxFrameBytes));
-    QThread::msleep(rule.pauseAfterWriteMs);
-    for (int round = 0; round < FirstByteRounds && port.BytesWaiting() == 0; ++round) {
-        if (rule.processEvents)
-            QCoreApplication::processEvents();
-        QThread::msleep(rule.roundMs);
+    const quint16 sent = std::min<quint16>(length, SyncTxFrameBytes);
+    port.Write(SyncTxFrame.data(), sent);
+    quint16 reply = 0;
+    if (settings.fastExchange) {
+        reply = WaitFast(port, line, rule, QByteArrayView(SyncTxFrame.data(), sent));
+    } else {
+        WaitByRules(port, line, rule);
+        reply = port.BytesWaiting();
     }
-    if (rule.settle && port.BytesWaiting() != 0)
-        QThread::msleep(SettleWaitMs(line.bitTimeMs));
     // Bytes beyond the longest reply are dropped with the purge below.
-    SyncRxCount = std::min<quint16>(port.BytesWaiting(), SyncRxFrameBytes);
+    SyncRxCount = std::min<quint16>(reply, SyncRxFrameBytes);
     port.Read(SyncRxFrame.data(), SyncRxCount);
     port.PurgeRx();
     port.PurgeTx();

@@ -72,7 +72,7 @@ public:
         return true;
     }
     // Writes the bytes in pieces of `piece` bytes with a pause between them, as a slow line would.
-    bool writeSlowly(QByteArrayView bytes, int piece, std::chrono::milliseconds pause) const {
+    bool writeSlowly(QByteArrayView bytes, int piece, std::chrono::microseconds pause) const {
         for (qsizetype at = 0; at < bytes.size(); at += piece) {
             if (at > 0)
                 std::this_thread::sleep_for(pause);

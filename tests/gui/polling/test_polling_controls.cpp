@@ -29,14 +29,14 @@ namespace {
 
 // The controls a running poll locks, as the window and its connection dialog hold them today.
 const QStringList LockedControls = {
-    "CheckBox_LOGEN_",       "ComboBox_PORT_",          "ComboBox_BAUDRATE_",
-    "ComboBox_FORMAT_",      "Edit_ADDRESS_",           "ComboBox_FREQ_",
-    "BitBtn_PORTSCAN_",      "BitBtn_WRITEINFOBASE_",   "BitBtn_WRITESETRS_",
-    "BitBtn_WRITESETALARM_", "BitBtn_WRITESETCHARGE_",  "SpeedButton_PASSWORD_",
-    "BitBtn_PASSWORDNEW_",   "BitBtn_CALIBERCURRNULL_", "BitBtn_CALIBERCURR_",
-    "BitBtn_SETSOC_",        "BitBtn_SETFCC_",          "BitBtn_SETCYCLE_",
-    "BitBtn_SETMODE_",       "BitBtn_TIMEREAD_",        "BitBtn_TIMEWRITE_",
-    "BitBtn_CLEARLOG_",
+    "CheckBox_LOGEN_",       "ComboBox_PORT_",         "ComboBox_BAUDRATE_",
+    "ComboBox_FORMAT_",      "Edit_ADDRESS_",          "ComboBox_FREQ_",
+    "BitBtn_PORTSCAN_",      "CheckBox_FASTEXCHANGE_", "BitBtn_WRITEINFOBASE_",
+    "BitBtn_WRITESETRS_",    "BitBtn_WRITESETALARM_",  "BitBtn_WRITESETCHARGE_",
+    "SpeedButton_PASSWORD_", "BitBtn_PASSWORDNEW_",    "BitBtn_CALIBERCURRNULL_",
+    "BitBtn_CALIBERCURR_",   "BitBtn_SETSOC_",         "BitBtn_SETFCC_",
+    "BitBtn_SETCYCLE_",      "BitBtn_SETMODE_",        "BitBtn_TIMEREAD_",
+    "BitBtn_TIMEWRITE_",     "BitBtn_CLEARLOG_",
 };
 
 // Usable while polling runs.

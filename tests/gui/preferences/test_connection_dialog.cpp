@@ -5,6 +5,7 @@
 #include "scripted_prompts.h"
 #include "sync_exchange.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +64,13 @@ private Q_SLOTS:
         QCOMPARE(Combo(form, "ComboBox_FREQ_")->currentText(), QStringLiteral("1"));
         QCOMPARE(Address(form)->text(), QStringLiteral("238"));
         QVERIFY(!Combo(form, "ComboBox_PORT_")->isEditable());
+        // The fast exchange is off until chosen, and every exchange reads it afresh.
+        auto* fast = form.findChild<QCheckBox*>(QStringLiteral("CheckBox_FASTEXCHANGE_"));
+        QCOMPARE(fast->text(), QStringLiteral("Быстрый обмен"));
+        QVERIFY(!fast->isChecked());
+        QVERIFY(!CurrentConnectionSettings().fastExchange);
+        fast->setChecked(true);
+        QVERIFY(CurrentConnectionSettings().fastExchange);
 
         QCOMPARE(Combo(form, "ComboBox_PORT_")->toolTip(), QStringLiteral("Номер порта"));
         QCOMPARE(Combo(form, "ComboBox_BAUDRATE_")->toolTip(), QStringLiteral("Скорость"));
@@ -247,8 +255,9 @@ private Q_SLOTS:
 
     void settingControlsLock() {
         TForm4 form;
-        const char* locked[] = {"ComboBox_PORT_", "ComboBox_BAUDRATE_", "ComboBox_FORMAT_",
-                                "Edit_ADDRESS_",  "ComboBox_FREQ_",     "BitBtn_PORTSCAN_"};
+        const char* locked[] = {"ComboBox_PORT_",        "ComboBox_BAUDRATE_", "ComboBox_FORMAT_",
+                                "Edit_ADDRESS_",         "ComboBox_FREQ_",     "BitBtn_PORTSCAN_",
+                                "CheckBox_FASTEXCHANGE_"};
         form.SetSettingControlsEnabled(false);
         for (const char* name : locked)
             QVERIFY2(!form.findChild<QWidget*>(QLatin1String(name))->isEnabled(), name);

@@ -50,7 +50,14 @@ private Q_SLOTS:
         QCOMPARE(cycles[0][0].value<QList<PolledBlock>>().size(), 6);
     }
 
+    // Both exchange modes give the image the controller holds.
+    void wholeCycleMatchesTheController_data() {
+        QTest::addColumn<bool>("fast");
+        QTest::newRow("fixed waits") << false;
+        QTest::newRow("fast exchange") << true;
+    }
     void wholeCycleMatchesTheController() {
+        QFETCH(bool, fast);
         SimulatedController sim;
         QString error;
         QVERIFY2(sim.start(&error), qPrintable(error));
@@ -59,7 +66,7 @@ private Q_SLOTS:
         QSignalSpy cycles(&polling, &PollController::CycleFinished);
         QSignalSpy lost(&polling, &PollController::PortLost);
         polling.SetReadOptions(true, true);
-        QVERIFY(polling.OpenPollPort({sim.portPath(), 4, 0, QStringLiteral("238")}, 238));
+        QVERIFY(polling.OpenPollPort({sim.portPath(), 4, 0, QStringLiteral("238"), fast}, 238));
         QElapsedTimer cycleTime;
         cycleTime.start();
         QVERIFY(polling.StartPollCycle());

@@ -1,3 +1,4 @@
+#include "fast_exchange.h"
 #include "poll_worker.h"
 #include "pty_peer.h"
 #include "register_image.h"
@@ -179,6 +180,65 @@ private Q_SLOTS:
         }
         QCOMPARE(reports[2][0].value<PollReport>().verdict, PollVerdict::WrongLength);
         QCOMPARE(totals.last()[0].value<quint32>(), sent);
+    }
+
+    // The fast exchange takes each reply at its announced length (whole, in single bytes, or with
+    // bytes after it), judges a short one after the frame silence, and keeps every verdict.
+    void fastExchangeTakesRepliesByLength() {
+        PtyPeer peer;
+        PollController polling;
+        QSignalSpy reports(&polling, &PollController::PollReported);
+        QSignalSpy totals(&polling, &PollController::RxTotalChanged);
+        QSignalSpy cycles(&polling, &PollController::CycleFinished);
+        ConnectionSettings line = Line115200(peer.slavePath());
+        line.fastExchange = true;
+        QVERIFY(polling.OpenPollPort(line, Address));
+        QVERIFY(polling.StartPollCycle());
+        quint32 sent = 0;
+        const QList<PollRequest> requests = StatusAndSettings().first(6);
+        for (int i = 0; i < requests.size(); ++i) {
+            QCOMPARE(peer.read(8, RequestWaitMs), Request(requests[i]));
+            QByteArray reply = Reply(requests[i]);
+            if (i == 1)
+                reply += QByteArray("\x01\x02\x03"); // bytes after a whole reply
+            if (i == 3)
+                reply = reply.first(40); // cut short: ended by the silence
+            if (i == 2)
+                QVERIFY(peer.writeSlowly(reply, 1, std::chrono::microseconds(100)));
+            else
+                QVERIFY(peer.write(reply));
+            sent += quint32(reply.size());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(cycles.size(), 1, SignalWaitMs);
+        QCOMPARE(cycles[0][1].toBool(), true);
+        QList<PollVerdict> verdicts;
+        for (const PollReport& report : Column<PollReport>(reports, 0))
+            verdicts.append(report.verdict);
+        QList<PollVerdict> expected(requests.size(), PollVerdict::Stored);
+        expected[3] = PollVerdict::CrcError;
+        QCOMPARE(verdicts, expected);
+        QCOMPARE(cycles[0][0].value<QList<PolledBlock>>().size(), 5);
+        // The bytes after the second reply are counted when the next request purges them.
+        QTRY_COMPARE_WITH_TIMEOUT(totals.last()[0].value<quint32>(), sent, SignalWaitMs);
+    }
+
+    // With the fast exchange a request nobody answers ends the cycle after the fast time-out.
+    void fastExchangeTimeOut() {
+        PtyPeer peer;
+        PollController polling;
+        QSignalSpy reports(&polling, &PollController::PollReported);
+        QSignalSpy cycles(&polling, &PollController::CycleFinished);
+        ConnectionSettings line = Line115200(peer.slavePath());
+        line.fastExchange = true;
+        QVERIFY(polling.OpenPollPort(line, Address));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(polling.StartPollCycle());
+        QTRY_COMPARE_WITH_TIMEOUT(cycles.size(), 1, SignalWaitMs);
+        qInfo("fast time-out after %lld ms", clock.elapsed());
+        QCOMPARE(cycles[0][1].toBool(), false);
+        QCOMPARE(reports.last()[0].value<PollReport>().verdict, PollVerdict::NoAnswer);
+        QVERIFY(clock.elapsed() >= FastReplyTimeoutMs(LineSettingsFor(4, 0), 8, 105, 3000));
     }
 
     // Stopping while a reply is awaited ends the worker within the bound and releases the port;

@@ -1,4 +1,5 @@
 #include "connection_settings.h"
+#include "fast_exchange.h"
 #include "modbus_frames.h"
 #include "pty_peer.h"
 #include "scripted_prompts.h"
@@ -87,14 +88,27 @@ private Q_SLOTS:
         QTest::addColumn<int>("piece"); // 0: the reply in one piece
         QTest::addColumn<int>("pauseMs");
         QTest::addColumn<int>("expected");
-        QTest::newRow("25 registers") << 4 << ReadReplyFrame(25) << 0 << 0 << 55;
-        QTest::newRow("125 registers at 115200") << 4 << ReadReplyFrame(125) << 0 << 0 << 255;
+        QTest::addColumn<bool>("fast");
+        QTest::newRow("25 registers") << 4 << ReadReplyFrame(25) << 0 << 0 << 55 << false;
+        QTest::newRow("125 registers at 115200")
+            << 4 << ReadReplyFrame(125) << 0 << 0 << 255 << false;
         // The reply still arriving when the first byte is seen is waited for.
         QTest::newRow("125 registers in pieces at 9600")
-            << 0 << ReadReplyFrame(125) << 64 << 10 << 255;
-        QTest::newRow("exception") << 4 << ExceptionFrame(2) << 0 << 0 << 5;
+            << 0 << ReadReplyFrame(125) << 64 << 10 << 255 << false;
+        QTest::newRow("exception") << 4 << ExceptionFrame(2) << 0 << 0 << 5 << false;
         // Only the longest reply fits; the rest is dropped.
-        QTest::newRow("300 bytes of garbage") << 4 << Pattern(300) << 0 << 0 << 255;
+        QTest::newRow("300 bytes of garbage") << 4 << Pattern(300) << 0 << 0 << 255 << false;
+        // The fast exchange: complete by the announced length, or by 3.5 characters of silence.
+        QTest::newRow("fast: 125 registers") << 4 << ReadReplyFrame(125) << 0 << 0 << 255 << true;
+        QTest::newRow("fast: single bytes 1 ms apart at 9600")
+            << 0 << ReadReplyFrame(2) << 1 << 1 << 9 << true;
+        QTest::newRow("fast: exception") << 4 << ExceptionFrame(2) << 0 << 0 << 5 << true;
+        QTest::newRow("fast: short reply ended by silence")
+            << 4 << ReadReplyFrame(25).first(20) << 0 << 0 << 20 << true;
+        QTest::newRow("fast: overlong reply taken at its length")
+            << 4 << ReadReplyFrame(2) + QByteArray("\x01\x02\x03") << 0 << 0 << 9 << true;
+        QTest::newRow("fast: garbage of no known length")
+            << 4 << Pattern(300) << 0 << 0 << 255 << true;
     }
     void replyIsReadWhole() {
         QFETCH(int, baudIndex);
@@ -102,8 +116,10 @@ private Q_SLOTS:
         QFETCH(int, piece);
         QFETCH(int, pauseMs);
         QFETCH(int, expected);
+        QFETCH(bool, fast);
         ScriptedPrompts prompts;
         settings.baudIndex = baudIndex;
+        settings.fastExchange = fast;
         if (piece == 0)
             piece = int(reply.size());
         quint16 count = 0;
@@ -137,6 +153,22 @@ private Q_SLOTS:
         QVERIFY2(clock.elapsed() >= 1000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(request.size(), int(requestLength));
+        QVERIFY(prompts.shown.isEmpty());
+    }
+
+    // The fast exchange gives up after its own time-out, never before it.
+    void fastNoReply() {
+        ScriptedPrompts prompts;
+        settings.fastExchange = true;
+        const int timeoutMs = FastReplyTimeoutMs(LineSettingsFor(4, 0), requestLength, 255, 1010);
+        QElapsedTimer clock;
+        {
+            const auto device = AnswerOnce(peer, requestLength, {}, request);
+            clock.start();
+            QCOMPARE(ExchangeSync(requestLength), quint16(0));
+        }
+        qInfo("fast no-answer wait: %lld ms for a time-out of %d ms", clock.elapsed(), timeoutMs);
+        QVERIFY(clock.elapsed() >= timeoutMs);
         QVERIFY(prompts.shown.isEmpty());
     }
 

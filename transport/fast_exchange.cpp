@@ -1,0 +1,64 @@
+#include "fast_exchange.h"
+
+#include "modbus_frames.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int ExceptionReplyBytes = 5;
+constexpr int WriteReplyBytes = 8;
+constexpr int ReadReplyOverhead = 5; // address, function, byte count, CRC
+constexpr qint64 FastLineSilenceUs = 1750;
+constexpr qint32 FixedSilenceAbove = 19200;
+
+} // namespace
+
+double CharacterTimeUs(const LineSettings& line) {
+    const int bits = 1 + 8 + (line.parity == QSerialPort::NoParity ? 0 : 1) + 1;
+    return bits * 1e6 / std::max(line.baudRate, 1);
+}
+
+qint64 FrameSilenceUs(const LineSettings& line) {
+    const qint64 chars = qint64(std::ceil(3.5 * CharacterTimeUs(line)));
+    return line.baudRate > FixedSilenceAbove ? std::max(chars, FastLineSilenceUs) : chars;
+}
+
+int FrameSilenceMs(const LineSettings& line) {
+    return int((FrameSilenceUs(line) + 999) / 1000);
+}
+
+std::optional<int> ExpectedReplyLength(QByteArrayView received) {
+    if (received.size() < 2)
+        return std::nullopt;
+    const quint8 function = quint8(received[1]);
+    if (function & 0x80)
+        return ExceptionReplyBytes;
+    switch (function) {
+    case FunctionReadHolding:
+        if (received.size() < 3)
+            return std::nullopt;
+        return ReadReplyOverhead + quint8(received[2]);
+    case FunctionWriteMultiple:
+        return WriteReplyBytes;
+    default:
+        return std::nullopt;
+    }
+}
+
+int ExpectedReplyLengthFor(QByteArrayView request) {
+    if (request.size() >= 6 && quint8(request[1]) == FunctionReadHolding) {
+        const int count = quint8(request[4]) << 8 | quint8(request[5]);
+        return std::min(ReadReplyOverhead + 2 * count, MaxFrameBytes);
+    }
+    if (request.size() >= 2 && quint8(request[1]) == FunctionWriteMultiple)
+        return WriteReplyBytes;
+    return MaxFrameBytes;
+}
+
+int FastReplyTimeoutMs(const LineSettings& line, int requestBytes, int replyBytes, int limitMs) {
+    const double wireUs = (requestBytes + replyBytes) * CharacterTimeUs(line);
+    const int timeoutMs = int(std::ceil(2 * wireUs / 1000)) + TurnaroundMarginMs;
+    return std::min(timeoutMs, limitMs);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "line_settings.h"
+
+#include <QByteArrayView>
+#include <QtGlobal>
+
+#include <optional>
+
+// The fast exchange: Modbus itself tells when a reply is complete, so nothing waits the fixed
+// time for the longest reply. A reply is complete when the length its function (and byte count)
+// announces has arrived, or, when that length cannot be told, when the line has been silent for
+// 3.5 characters. Verdicts, texts and counters are the same as with the fixed waits.
+
+// Microseconds one character takes on the line: start, 8 data bits, the parity bit if any, stop.
+double CharacterTimeUs(const LineSettings& line);
+
+// The silence that ends a frame: 3.5 characters, and at least 1750 us above 19200 baud, where a
+// character is too short to time reliably.
+qint64 FrameSilenceUs(const LineSettings& line);
+// The same in whole milliseconds, rounded up, for the timers.
+int FrameSilenceMs(const LineSettings& line);
+
+// The whole length of the reply whose first bytes have arrived: function 3 five bytes plus its
+// byte count, function 16 eight, an exception five. Nothing while too few bytes have come to
+// tell, or for a function whose replies have no length of their own.
+std::optional<int> ExpectedReplyLength(QByteArrayView received);
+
+// The length a well-formed reply to the request will have (a function-3 read of n registers:
+// 5 + 2n), or the longest frame when the request does not tell.
+int ExpectedReplyLengthFor(QByteArrayView request);
+
+// The margin for the controller to turn the line around and start its reply.
+inline constexpr int TurnaroundMarginMs = 200;
+
+// How long a request may go unanswered: twice the wire time of the request and of the expected
+// reply, plus the turnaround margin, in whole milliseconds; never longer than the fixed wait
+// (limitMs) it replaces.
+int FastReplyTimeoutMs(const LineSettings& line, int requestBytes, int replyBytes, int limitMs);
