@@ -4,6 +4,7 @@
 #include "prompts.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -35,6 +36,8 @@ ReplyReport WriteReplyReport(const ReplyVerdict& verdict, quint16 start);
 // The locale's short date, a blank and its long time without the time zone; the time is left out
 // at exactly midnight.
 QString StandardDateTimeText(const QDateTime& when);
+// The locale's long time format without its time zone.
+QString TimeFormatWithoutZone(const QLocale& locale);
 // A link error line of the monitoring log: the date and time, the event, a line feed.
 QString LinkErrorLogLine(const QDateTime& when, const QString& event);
 // Opens the file for appending, writes the line in code page 1251 as a text line (CR LF on

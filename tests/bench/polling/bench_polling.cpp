@@ -1,6 +1,7 @@
 // Figures of the polling road, printed, not judged: the time of one display refresh with 200 cells
 // and a full journal, the longest stall of the window's thread while polling runs every 250 ms,
 // and the time of a 6-block and a 34-block cycle at 115200 baud against the simulated controller.
+// All 17 trend series are active throughout.
 //
 // Run: QT_QPA_PLATFORM=offscreen build/tests/bench/polling/bench_polling
 
@@ -10,6 +11,7 @@
 #include "main_window.h"
 #include "polling_cycle.h"
 #include "simulated_controller.h"
+#include "trend_graph_page.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -199,6 +201,7 @@ int main(int argc, char* argv[]) {
     TForm1 form;
     form.Form4()->AddPort(sim.portPath());
     SelectCombo(form, "ComboBox_BAUDRATE_", QStringLiteral("115200"));
+    form.TrendGraph()->SetActiveRows(TrendRows().set());
     form.show();
     QApplication::processEvents();
 
@@ -208,6 +211,9 @@ int main(int argc, char* argv[]) {
     sim.setAnimated(true);
     BenchStall(form, false, false, 10);
     BenchStall(form, true, true, 25);
+    std::printf("The same with the graph page shown:\n");
+    form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Graph));
+    BenchStall(form, false, false, 10);
 
     std::printf("Cycle time (ms from the first request to the cycle's end):\n");
     BenchCycle(sim.portPath(), false, false, 3);
