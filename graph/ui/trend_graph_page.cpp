@@ -72,7 +72,8 @@ void TrendGraphPage::BuildChart() {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setLocalizeNumbers(true);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // Beside the plot, one title a line: seventeen long names do not fit in one row below it.
+    chart->legend()->setAlignment(Qt::AlignRight);
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setBackgroundRoundness(0);
@@ -80,6 +81,7 @@ void TrendGraphPage::BuildChart() {
     timeAxis_ = new QCategoryAxis;
     timeAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     valueAxis_ = new QValueAxis;
+    valueAxis_->setLabelFormat(QStringLiteral("%.6g"));
     chart->addAxis(timeAxis_, Qt::AlignBottom);
     chart->addAxis(valueAxis_, Qt::AlignLeft);
     plot_ = new TrendPlotItem(chart, timeAxis_, valueAxis_, TrendRowCount);

@@ -21,6 +21,7 @@ public:
     void SetPen(int line, const QPen& pen);
     // The points of one line in axis values, in X order; an empty list draws nothing.
     void SetPoints(int line, QList<QPointF> points);
+    const QList<QPointF>& Points(int line) const { return lines_[std::size_t(line)].points; }
     // The plot area has moved or changed its size.
     void PlotAreaChanged();
 

@@ -6,6 +6,7 @@
 //
 // Run: QT_QPA_PLATFORM=offscreen build/tests/bench/graph/bench_graph
 
+#include "bench_figures.h"
 #include "decimation.h"
 #include "monitor_log_text.h"
 #include "scripted_prompts.h"
@@ -29,15 +30,6 @@
 #include <vector>
 
 namespace {
-
-struct Figures {
-    double median = 0, max = 0;
-};
-
-Figures Summarise(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return {samples[samples.size() / 2], samples.back()};
-}
 
 double ResidentMegabytes() {
     QFile statm(QStringLiteral("/proc/self/statm"));
@@ -95,43 +87,36 @@ public:
         Click("BitBtn_GRAPHCLEAR_"); // the scripted prompt answers Yes
         ShowGraph(false);
         const double before = ResidentMegabytes();
-        std::vector<double> hidden;
-        for (qint64 poll = 0; poll < points - Ticks; ++poll)
-            hidden.push_back(TimeTick(poll, false));
-        std::printf("  store memory                   %8.1f MB (resident grew by %.1f MB)\n",
+        // All but the last ticks with the page hidden, then those with it on screen.
+        qint64 poll = 0;
+        const auto next = [&] { StepPoll(poll++); };
+        const auto tick = [this] { graph_->AddTrendPoints(); };
+        const Figures hidden = TimeCalls(int(points - Ticks), next, tick);
+        std::printf("  store memory %.1f MB (resident grew by %.1f MB)\n",
                     double(graph_->Store().MemoryBytes()) / 1e6, ResidentMegabytes() - before);
-        const Figures h = Summarise(hidden);
-        std::printf("  tick, page hidden              median %8.4f ms  max %8.3f ms\n", h.median,
-                    h.max);
+        Print("tick, page hidden", {hidden.min * 1e3, hidden.median * 1e3, hidden.max * 1e3}, "us");
         ShowGraph(true);
-        std::vector<double> visible;
-        for (qint64 poll = points - Ticks; poll < points; ++poll)
-            visible.push_back(TimeTick(poll, true));
-        const Figures v = Summarise(visible);
-        std::printf("  tick, page visible (%d ticks) median %8.2f ms  max %8.2f ms\n", Ticks,
-                    v.median, v.max);
-        std::vector<double> decimation;
-        const ColumnGrid grid{0, double(points - 1), 770};
-        for (int run = 0; run < 20; ++run) {
-            QElapsedTimer timer;
-            timer.start();
-            for (int i = 0; i < TrendRowCount; ++i)
-                DecimateSeries(graph_->Store().Values(i), grid);
-            decimation.push_back(double(timer.nsecsElapsed()) / 1e6);
-        }
-        const Figures d = Summarise(decimation);
-        std::printf("  of which decimation, 17 series  median %8.2f ms  max %8.2f ms\n", d.median,
-                    d.max);
-        std::vector<double> paints;
-        for (int run = 0; run < 20; ++run) {
-            QElapsedTimer timer;
-            timer.start();
-            graphPage_->findChild<QChartView*>()->viewport()->repaint();
-            paints.push_back(double(timer.nsecsElapsed()) / 1e6);
-        }
-        const Figures p = Summarise(paints);
-        std::printf("  of which one paint              median %8.2f ms  max %8.2f ms\n", p.median,
-                    p.max);
+        // With the events the tick leaves: one paint of the chart.
+        Print("tick, page visible",
+              TimeCalls(Ticks, next,
+                        [&] {
+                            tick();
+                            QApplication::processEvents();
+                        }),
+              "ms");
+        const ColumnGrid grid{0, double(points - 1), PlotColumns()};
+        Print("  of which decimation, 17 series",
+              TimeCalls(
+                  20, [] {},
+                  [&] {
+                      for (int i = 0; i < TrendRowCount; ++i)
+                          DecimateSeries(graph_->Store().Values(i), grid);
+                  }),
+              "ms");
+        Print("  of which one paint",
+              TimeCalls(
+                  20, [] {}, [&] { graphPage_->findChild<QChartView*>()->viewport()->repaint(); }),
+              "ms");
     }
 
     void OpenLog(const QString& path, int cells, qint64 lines) {
@@ -147,7 +132,7 @@ public:
         graphPage_->findChild<QChartView*>()->viewport()->repaint();
         const double seconds = double(timer.nsecsElapsed()) / 1e9;
         std::printf("  %lld lines of %d cells, %.0f MB: %.2f s to open and draw, %.0f MB/s, %.0f "
-                    "lines/s (%lld points per series)\n",
+                    "lines/s (%lld points a series)\n",
                     lines, cells, megabytes, seconds, megabytes / seconds, double(lines) / seconds,
                     graph_->Store().PointCount(0));
         QFile::remove(path);
@@ -163,17 +148,13 @@ private:
         tabs_->setCurrentIndex(shown ? 0 : 1);
         QApplication::processEvents();
     }
-    // One polling tick as the window runs it, with the events it leaves (one paint of the chart
-    // when the page shows).
-    double TimeTick(qint64 poll, bool paint) {
+    // The battery and the clock of one poll.
+    void StepPoll(qint64 poll) {
         StepImage(image_, poll);
         now_ = start_.addMSecs(poll * 250);
-        QElapsedTimer timer;
-        timer.start();
-        graph_->AddTrendPoints();
-        if (paint)
-            QApplication::processEvents();
-        return double(timer.nsecsElapsed()) / 1e6;
+    }
+    int PlotColumns() const {
+        return int(graphPage_->findChild<QChartView*>()->chart()->plotArea().width());
     }
     void WriteLog(const QString& path, int cells, qint64 lines) {
         RegisterImage image;

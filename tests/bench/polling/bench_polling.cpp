@@ -5,6 +5,7 @@
 //
 // Run: QT_QPA_PLATFORM=offscreen build/tests/bench/polling/bench_polling
 
+#include "bench_figures.h"
 #include "connection_dialog.h"
 #include "journal_page.h"
 #include "main_page.h"
@@ -32,34 +33,6 @@ namespace {
 
 constexpr int Cells = 200;
 constexpr int RefreshRuns = 30;
-
-struct Figures {
-    double min = 0, median = 0, max = 0;
-};
-
-Figures Summarise(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return {samples.front(), samples[samples.size() / 2], samples.back()};
-}
-
-void Print(const char* what, const Figures& f, const char* unit) {
-    std::printf("  %-44s min %8.2f  median %8.2f  max %8.2f %s\n", what, f.min, f.median, f.max,
-                unit);
-}
-
-// Milliseconds one call of `work` takes, `runs` times, with `between` run before each call.
-Figures TimeCalls(int runs, const std::function<void()>& between,
-                  const std::function<void()>& work) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        between();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        ms.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    return Summarise(ms);
-}
 
 // Copies every register the cycle reads from the controller into the window's image.
 void CopyController(const SimulatedController& sim, RegisterImage& image) {
