@@ -51,10 +51,11 @@ public:
     void SetActiveRows(TrendRows rows);
     // The clock of the poll labels and the proposed file name.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
-    // The log being read has been taken in (or given up); for tests and the benchmark.
+    // A monitoring log is being read on its thread.
     bool LogReading() const { return logThread_ != nullptr; }
 
 Q_SIGNALS:
+    // The log read has been taken in, refused or cancelled, and its message shown.
     void LogReadFinished();
 
 private:

@@ -146,8 +146,6 @@ private Q_SLOTS:
             QVERIFY(!w.Series(n)->isVisible());
         }
         QCOMPARE(w.Series(18)->name(), QStringLiteral("C18"));
-        QCOMPARE(w.Series(20)->color(), QColor(0xFF, 0x00, 0xFF));
-        QCOMPARE(w.Series(17)->pen().width(), 2);
         QVERIFY(w.Legend().isEmpty());
         const auto* top = w.Find<QSpinBox>("UpDown_GRAPHBOTMAX_");
         const auto* bottom = w.Find<QSpinBox>("UpDown_GRAPHBOTMIN_");

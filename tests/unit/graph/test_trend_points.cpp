@@ -54,25 +54,6 @@ private Q_SLOTS:
         QCOMPARE(TrendValue(*row, b.words), plotted);
     }
 
-    void rowsAndTitles() {
-        const QStringList russian = TrendSeriesTitles(true);
-        const QStringList mnemonics = TrendSeriesTitles(false);
-        QCOMPARE(russian.size(), TrendRowCount);
-        QCOMPARE(russian[0], QStringLiteral("Напряжение АБ"));
-        QCOMPARE(russian[4], QStringLiteral("Максимальное  напряжение элемента АБ"));
-        QCOMPARE(russian[5], QStringLiteral("Минимальное  напряжение элемента АБ"));
-        QCOMPARE(russian[8], QStringLiteral("Минимальная температура  элемента АБ"));
-        QCOMPARE(russian[16], QStringLiteral("Время до полного заряда при среднем токе"));
-        QCOMPARE(mnemonics[0], QStringLiteral("Pack_Voltage_Sum"));
-        QCOMPARE(mnemonics[9], QStringLiteral("Temperature_Ambient"));
-        QCOMPARE(mnemonics[16], QStringLiteral("Average_Time_to_Full"));
-        // Only the last row draws a line two pixels wide.
-        for (int i = 0; i < TrendRowCount; ++i)
-            QCOMPARE(TrendParameters[std::size_t(i)].lineWidth, i == 16 ? 2 : 1);
-        QCOMPARE(TrendParameters[0].colour, 0xFF0000u);
-        QCOMPARE(TrendParameters[16].colour, 0x0000FFu);
-    }
-
     // Series 1 from the first poll, series 2 from the eleventh: the eleventh poll gives series 1
     // its X = 10 and series 2 its X = 0, with the same label.
     void perSeriesNumbering() {
