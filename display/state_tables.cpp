@@ -8,8 +8,6 @@
 #include "table_page.h"
 #include "table_state.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QTableWidget>
 
 namespace {
@@ -22,7 +20,6 @@ const QString kSetRs = QStringLiteral("StringGrid_SETRS_");
 const QString kSetAlarm = QStringLiteral("StringGrid_SETALARM_");
 const QString kSetCharge = QStringLiteral("StringGrid_SETCHARGE_");
 const QString kLog = QStringLiteral("StringGrid_LOG_");
-const QString kTrendChart = QStringLiteral("Chart_GRAPH_");
 
 QStringList Texts(std::initializer_list<const char*> texts) {
     QStringList list;
@@ -77,17 +74,6 @@ void LayoutJournalColumns(QWidget* root) {
         SetGridColumns(table, {25, 140, 300, 100}, Texts({"№", "Дата-Время", "Авария", "Элемент"}));
 }
 
-// The trend graph, when the window has one, names its first 17 series after status rows.
-void TitleTrendSeries(QWidget* root) {
-    auto* view = root->findChild<QChartView*>(kTrendChart);
-    if (view == nullptr)
-        return;
-    const QStringList titles = TrendSeriesTitles();
-    const QList<QAbstractSeries*> series = view->chart()->series();
-    for (int i = 0; i < titles.size() && i < series.size(); ++i)
-        series[i]->setName(titles[i]);
-}
-
 void WriteBitRows(QWidget* root, const QString& name, const QList<BitRowTexts>& rows) {
     auto* table = root->findChild<QTableWidget*>(name);
     if (table == nullptr)
@@ -132,7 +118,6 @@ void SetupTables(QWidget* root) {
     LayoutNamedTable(root, kSetCharge, {25, 300, 100, 64}, settingsHeaders,
                      Mnemonics(ChargeSettingsRegisters));
     LayoutJournalColumns(root);
-    TitleTrendSeries(root);
 }
 
 void FillInfoBase(const RegisterImage& image, QWidget* root) {

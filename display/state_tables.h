@@ -12,7 +12,7 @@ void BuildInfoAlarmPage(QWidget* page);  // StringGrid_INFOALARM_
 void BuildInfoChargePage(QWidget* page); // StringGrid_INFOCHARGE_
 
 // Lays out every table: row counts, column widths, headers, row numbers and names in the current
-// name view, and the trend series titles. It writes no values.
+// name view. It writes no values.
 void SetupTables(QWidget* root);
 
 void FillInfoBase(const RegisterImage& image, QWidget* root);

@@ -36,15 +36,19 @@ QString Fields(const QStringList& fields) {
 
 } // namespace
 
+QString TimeFormatWithoutZone(const QLocale& locale) {
+    // The long time format of some locales ends in the time zone, which the text leaves out.
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*$")));
+    return format;
+}
+
 QString StandardDateTimeText(const QDateTime& when) {
     const QLocale locale;
     const QString date = locale.toString(when.date(), QLocale::ShortFormat);
     if (when.time() == QTime(0, 0))
         return date;
-    // The long time format of some locales ends in the time zone, which the text leaves out.
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    timeFormat.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*$")));
-    return date + QLatin1Char(' ') + locale.toString(when.time(), timeFormat);
+    return date + QLatin1Char(' ') + locale.toString(when.time(), TimeFormatWithoutZone(locale));
 }
 
 QString LogHeaderLine(std::span<const quint16> statusBlock) {

@@ -4,6 +4,7 @@
 #include "view_options.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QtGlobal>
 
@@ -20,6 +21,8 @@ extern QString MonitorLogPath;
 // The locale's short date, a blank and its long time without the time zone; the time is left out
 // at exactly midnight.
 QString StandardDateTimeText(const QDateTime& when);
+// The locale's long time format without its time zone.
+QString TimeFormatWithoutZone(const QLocale& locale);
 
 // Both line builders read the cell count from Design_Cell_Number at each line, capped at the 200
 // cells of the arrays.

@@ -14,6 +14,7 @@
 #include "settings_tables.h"
 #include "state_tables.h"
 #include "table_files.h"
+#include "trend_graph_page.h"
 #include "window_position.h"
 
 #include <QCheckBox>
@@ -105,7 +106,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     BuildTimersAndDialogs();
     BuildPageContents();
 
-    form2_ = new TForm2(this);
     form3_ = new TForm3([this] { SetupTables(); },
                         [this] {
                             FillStateTables();
@@ -247,6 +247,11 @@ void TForm1::BuildPageContents() {
     SetTableFill(TableFill::AlarmSettings, [this] { FillAlarmSettings(image_, this); });
     SetTableFill(TableFill::ChargeSettings, [this] { FillChargeSettings(image_, this); });
 
+    // The series dialog is the first of the three, and the graph page shows it.
+    form2_ = new TForm2(this);
+    trendGraph_ = new TrendGraphPage(Page(MainPage::Graph), image_, *form2_);
+    AddTableSetup([this] { trendGraph_->SetupTables(); });
+
     commands_ = new CommandHandlers(this, image_);
     commands_->Connect();
     (new TableFileHandlers(this))->Connect();
@@ -259,6 +264,7 @@ void TForm1::FormCreate() {
     ResetLinkStats();
     pollingTestTimer_->stop();
     ApplyDiagnosticVisibility();
+    trendGraph_->SetScaleSpinners();
 }
 
 void TForm1::ApplyDiagnosticVisibility() {

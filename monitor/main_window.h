@@ -24,6 +24,7 @@ class QTimer;
 class TForm2;
 class TForm3;
 class TForm4;
+class TrendGraphPage;
 
 // Pages of PageControl_MAIN_, in tab order.
 enum class MainPage { Main, Info, Settings, Journal, Graph, Bootloader, LinkTest };
@@ -96,6 +97,8 @@ public:
     PollingCycle* Polling() const { return polling_; }
 
     TForm2* Form2() const { return form2_; }
+    // The "График" page: its chart, series and points.
+    TrendGraphPage* TrendGraph() const { return trendGraph_; }
     TForm3* Form3() const { return form3_; }
     TForm4* Form4() const { return form4_; }
 
@@ -146,6 +149,7 @@ private:
     QFileDialog* openDialog_ = nullptr;
     QFileDialog* saveDialog_ = nullptr;
     TForm2* form2_ = nullptr;
+    TrendGraphPage* trendGraph_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;
     RegisterImage image_;

@@ -10,6 +10,7 @@
 #include "prompts.h"
 #include "register_image.h"
 #include "reply_reporting.h"
+#include "trend_graph_page.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -150,6 +151,7 @@ void PollingCycle::Timer_POLLING_Timer() {
 void PollingCycle::RefreshDisplay() {
     form_.FillStateTables();
     FillMainPage(image_, form_.Page(MainPage::Main));
+    form_.TrendGraph()->AddTrendPoints();
     if (Checked("CheckBox_READSETTINGS_"))
         form_.FillSettingsTables();
     if (Checked("CheckBox_READLOG_"))

@@ -40,11 +40,3 @@ QList<BitRowTexts> AlarmTableRows(std::span<const quint16> statusBlock) {
 QList<BitRowTexts> ChargeTableRows(std::span<const quint16> statusBlock) {
     return BitRows(statusBlock, ChargeBits, u"Charge_Alert", u"Charge_Status");
 }
-
-QStringList TrendSeriesTitles(bool russianNames) {
-    QStringList titles;
-    for (const StatusRegister& r : StatusRegisters)
-        if (r.row == 5 || r.row == 6 || (r.row >= 8 && r.row <= 22))
-            titles.append(DisplayName(r, russianNames));
-    return titles;
-}

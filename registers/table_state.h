@@ -21,6 +21,3 @@ struct BitRowTexts {
 QList<BitRowTexts> AlarmTableRows(std::span<const quint16> statusBlock);
 // Charge_Alert and Charge_Status bits 0 to 7.
 QList<BitRowTexts> ChargeTableRows(std::span<const quint16> statusBlock);
-
-// Titles of trend series 1 to 17: the names of status rows 5, 6 and 8 to 22 in the name view.
-QStringList TrendSeriesTitles(bool russianNames = UseRussianNames);

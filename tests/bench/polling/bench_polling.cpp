@@ -1,15 +1,18 @@
 // Figures of the polling road, printed, not judged: the time of one display refresh with 200 cells
 // and a full journal, the longest stall of the window's thread while polling runs every 250 ms,
 // and the time of a 6-block and a 34-block cycle at 115200 baud against the simulated controller.
+// All 17 trend series are active throughout.
 //
 // Run: QT_QPA_PLATFORM=offscreen build/tests/bench/polling/bench_polling
 
+#include "bench_figures.h"
 #include "connection_dialog.h"
 #include "journal_page.h"
 #include "main_page.h"
 #include "main_window.h"
 #include "polling_cycle.h"
 #include "simulated_controller.h"
+#include "trend_graph_page.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,34 +33,6 @@ namespace {
 
 constexpr int Cells = 200;
 constexpr int RefreshRuns = 30;
-
-struct Figures {
-    double min = 0, median = 0, max = 0;
-};
-
-Figures Summarise(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return {samples.front(), samples[samples.size() / 2], samples.back()};
-}
-
-void Print(const char* what, const Figures& f, const char* unit) {
-    std::printf("  %-44s min %8.2f  median %8.2f  max %8.2f %s\n", what, f.min, f.median, f.max,
-                unit);
-}
-
-// Milliseconds one call of `work` takes, `runs` times, with `between` run before each call.
-Figures TimeCalls(int runs, const std::function<void()>& between,
-                  const std::function<void()>& work) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        between();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        ms.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    return Summarise(ms);
-}
 
 // Copies every register the cycle reads from the controller into the window's image.
 void CopyController(const SimulatedController& sim, RegisterImage& image) {
@@ -199,6 +174,7 @@ int main(int argc, char* argv[]) {
     TForm1 form;
     form.Form4()->AddPort(sim.portPath());
     SelectCombo(form, "ComboBox_BAUDRATE_", QStringLiteral("115200"));
+    form.TrendGraph()->SetActiveRows(TrendRows().set());
     form.show();
     QApplication::processEvents();
 
@@ -208,6 +184,9 @@ int main(int argc, char* argv[]) {
     sim.setAnimated(true);
     BenchStall(form, false, false, 10);
     BenchStall(form, true, true, 25);
+    std::printf("The same with the graph page shown:\n");
+    form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Graph));
+    BenchStall(form, false, false, 10);
 
     std::printf("Cycle time (ms from the first request to the cycle's end):\n");
     BenchCycle(sim.portPath(), false, false, 3);

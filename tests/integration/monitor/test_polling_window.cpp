@@ -8,6 +8,7 @@
 #include "simulated_controller.h"
 #include "string_grid.h"
 #include "table_cells.h"
+#include "trend_graph_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -129,6 +130,7 @@ void TestPollingWindow::WaitForCycles(int more) {
 
 void TestPollingWindow::pollingFillsThePages() {
     Find<QCheckBox>("CheckBox_READSETTINGS_")->setChecked(true);
+    form->TrendGraph()->SetActiveRows(TrendRows().set(0));
     Connect();
     QVERIFY(!Find<QWidget>("BitBtn_WRITESETRS_")->isEnabled());
     QVERIFY(!Find<QWidget>("ComboBox_PORT_")->isEnabled());
@@ -158,6 +160,9 @@ void TestPollingWindow::pollingFillsThePages() {
     QCOMPARE(QList<quint16>(image.CommSettingsBlock.begin(), image.CommSettingsBlock.end()),
              sim->registerValues(0x6800, 6));
     QVERIFY(!GridCell(Find<QTableWidget>("StringGrid_SETRS_"), 1, 2).isEmpty());
+    // Each shown cycle gives the active trend series a point, and no other series one.
+    QVERIFY(form->TrendGraph()->Store().PointCount(0) >= 2);
+    QCOMPARE(form->TrendGraph()->Store().PointCount(1), 0);
 
     // Diagnostic lines and counters of the replies.
     QVERIFY(

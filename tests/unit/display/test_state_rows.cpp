@@ -78,17 +78,6 @@ private Q_SLOTS:
         QCOMPARE(rows[7], (BitRowTexts{"1", "1"}));
         QCOMPARE(rows[1], (BitRowTexts{"0", "0"}));
     }
-
-    void trendTitles() {
-        const QStringList russian = TrendSeriesTitles(true);
-        const QStringList mnemonics = TrendSeriesTitles(false);
-        QCOMPARE(russian.size(), 17);
-        QCOMPARE(mnemonics.first(), QStringLiteral("Pack_Voltage_Sum"));
-        QCOMPARE(mnemonics[1], QStringLiteral("Pack_Current"));
-        QCOMPARE(mnemonics[2], QStringLiteral("Pack_Current_Average"));
-        QCOMPARE(mnemonics.last(), QStringLiteral("Average_Time_to_Full"));
-        QCOMPARE(russian.first(), QStringLiteral("Напряжение АБ"));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestStateRows)

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "table_state.h"
+
+#include <QStringList>
+#include <QStringView>
+#include <QtGlobal>
+
+#include <array>
+#include <bitset>
+#include <span>
+
+// How a trend row turns its register value into the plotted number.
+enum class TrendFormula {
+    Thousandths,     // value x 0.001
+    AsIs,            // the value itself
+    TenthsTruncated, // value / 10, integer division truncating toward zero
+    MinutesToHours,  // value / 60, floating
+};
+
+// One plotted status parameter. Row n (index n - 1) is bound to series n of the chart; its names
+// and register come from the status row of the same mnemonic.
+struct TrendParameter {
+    QStringView mnemonic;
+    TrendFormula formula = TrendFormula::AsIs;
+    QStringView unit;
+    quint32 colour = 0; // 0xRRGGBB
+    int lineWidth = 1;  // pixels
+
+    const StatusRegister& Status() const { return StatusByMnemonic(mnemonic); }
+};
+
+inline constexpr int TrendRowCount = 17;
+extern const std::array<TrendParameter, TrendRowCount> TrendParameters;
+
+// Which of the 17 rows take a point (bit i is row i + 1).
+using TrendRows = std::bitset<TrendRowCount>;
+
+// The row's plotted value from the status block.
+double TrendValue(const TrendParameter& parameter, std::span<const quint16> statusBlock);
+
+// The titles of series 1 to 17: Russian names or mnemonics, as the name view says.
+QStringList TrendSeriesTitles(bool russianNames = UseRussianNames);

@@ -1,0 +1,56 @@
+#include "series_dialog.h"
+
+#include "named_widget.h"
+
+#include <QListWidget>
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowTitle(QStringLiteral("Добавить график"));
+    setMinimumSize(300, 300);
+    setMaximumSize(395, 400);
+
+    checkList_ = Named<QListWidget>("CheckListBox_FORM2_");
+    for (int i = 0; i < TrendRowCount; ++i) {
+        auto* item = new QListWidgetItem(checkList_);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    const auto [ok, cancel] =
+        LayOutDialog(this, checkList_, "Button_FORM2OK_", "Button_FORM2CANCEL_", 1);
+    connect(ok, &QPushButton::clicked, this, &TForm2::Button_FORM2OK_Click);
+    connect(cancel, &QPushButton::clicked, this, &TForm2::Button_FORM2CANCEL_Click);
+}
+
+void TForm2::SetMarks(TrendRows marks) {
+    shownMarks_ = marks;
+    for (int i = 0; i < TrendRowCount; ++i)
+        checkList_->item(i)->setCheckState(marks[std::size_t(i)] ? Qt::Checked : Qt::Unchecked);
+}
+
+TrendRows TForm2::Marks() const {
+    TrendRows marks;
+    for (int i = 0; i < TrendRowCount; ++i)
+        marks[std::size_t(i)] = checkList_->item(i)->checkState() == Qt::Checked;
+    return marks;
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    Form2Create();
+    QDialog::showEvent(event);
+}
+
+void TForm2::Form2Create() {
+    const QStringList titles = TrendSeriesTitles();
+    for (int i = 0; i < TrendRowCount; ++i)
+        checkList_->item(i)->setText(titles[i]);
+}
+
+void TForm2::Button_FORM2OK_Click() {
+    accept();
+}
+
+void TForm2::Button_FORM2CANCEL_Click() {
+    SetMarks(shownMarks_);
+    reject();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+// The figures every benchmark prints: the least, the median and the most of its samples.
+struct Figures {
+    double min = 0, median = 0, max = 0;
+};
+
+inline Figures Summarise(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    return {samples.front(), samples[samples.size() / 2], samples.back()};
+}
+
+inline void Print(const char* what, const Figures& f, const char* unit) {
+    std::printf("  %-44s min %8.2f  median %8.2f  max %8.2f %s\n", what, f.min, f.median, f.max,
+                unit);
+}
+
+// Milliseconds one call of `work` takes, `runs` times, with `between` run before each call.
+inline Figures TimeCalls(int runs, const std::function<void()>& between,
+                         const std::function<void()>& work) {
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        between();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        ms.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return Summarise(ms);
+}
