@@ -62,6 +62,8 @@ void BenchRefresh(TForm1& form, SimulatedController& sim) {
     std::printf("Refresh of the display, %d cells, 768 journal records (ms per call):\n", Cells);
     SetReadOptions(form, true, true);
     RegisterImage& image = form.Image();
+    // A cycle of this start has ended, so each tick shows the image (the first one shows nothing).
+    Q_EMIT form.Polling()->Controller().CycleFinished({}, true);
     // Each call sees new values, as a live battery gives them.
     const auto nextImage = [&] {
         sim.stepBattery();
