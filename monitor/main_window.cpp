@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "bootloader_handlers.h"
+#include "bootloader_page.h"
 #include "cell_page.h"
 #include "command_handlers.h"
 #include "connection_dialog.h"
@@ -242,6 +244,10 @@ void TForm1::BuildPageContents() {
 
     commands_ = new CommandHandlers(this, image_);
     commands_->Connect();
+
+    BuildBootloaderPage(Page(MainPage::Bootloader));
+    bootloader_ = new BootloaderHandlers(this, DiagnosticMode);
+    bootloader_->Connect();
 }
 
 void TForm1::FormCreate() {

@@ -17,6 +17,20 @@ Prompts* installedPrompts = &silentPrompts;
 
 } // namespace
 
-Prompts& CurrentPrompts() { return *installedPrompts; }
+Prompts& CurrentPrompts() {
+    return *installedPrompts;
+}
 
-void SetPrompts(Prompts* prompts) { installedPrompts = prompts ? prompts : &silentPrompts; }
+void SetPrompts(Prompts* prompts) {
+    installedPrompts = prompts ? prompts : &silentPrompts;
+}
+
+bool ConfirmIntegerText(const QString& text, int low, int high, const RangeMessages& messages) {
+    const RangeCheck check = CheckIntegerText(text, low, high);
+    if (check == RangeCheck::Valid)
+        return true;
+    CurrentPrompts().Message(check == RangeCheck::NotNumber ? messages.notNumber
+                                                            : messages.outOfRange,
+                             QStringLiteral("Ошибка!"), Prompts::Buttons::Ok, Prompts::Icon::Error);
+    return false;
+}

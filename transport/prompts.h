@@ -1,5 +1,7 @@
 #pragma once
 
+#include "number_format.h"
+
 #include <QString>
 
 #include <optional>
@@ -15,8 +17,8 @@ public:
 
     virtual ~Prompts() = default;
 
-    virtual Answer Message(const QString& text, const QString& caption, Buttons buttons = Buttons::Ok,
-                           Icon icon = Icon::None) = 0;
+    virtual Answer Message(const QString& text, const QString& caption,
+                           Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
     // The text typed, or nothing when the box was cancelled.
     virtual std::optional<QString> Input(const QString& caption, const QString& prompt,
                                          const QString& initial) = 0;
@@ -31,3 +33,12 @@ public:
 Prompts& CurrentPrompts();
 // Installs prompts (not owned); nullptr restores the silent default.
 void SetPrompts(Prompts* prompts);
+
+// The two refusals of a typed whole number that must lie in a range.
+struct RangeMessages {
+    QString notNumber;
+    QString outOfRange;
+};
+// True when the text is a decimal integer from low to high; otherwise shows the refusal for the
+// way it failed in an error box captioned "Ошибка!".
+bool ConfirmIntegerText(const QString& text, int low, int high, const RangeMessages& messages);
