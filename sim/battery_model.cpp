@@ -322,7 +322,6 @@ quint16 BatteryModel::cellFlags(int cell, const RegisterSpace& regs) const {
 void BatteryModel::publish(RegisterSpace& regs) const {
     regs.setDword(Status::DesignCapacity, DesignCapacity);
     regs.setWord(Status::DesignCellNumber, quint16(cellCount_));
-    regs.setDword(Status::FirmwareVersion, InitialFirmwareVersion);
 
     bool balancing = false;
     quint32 packVoltage = 0;

@@ -24,6 +24,8 @@ ControllerModel::ControllerModel(quint8 address, int cellCount, bool animate,
     BatteryModel::WriteDefaultSettings(regs_, cellCount, address);
     JournalRing::Clear(regs_);
     battery_.publish(regs_);
+    // The application reports the version of the program in flash.
+    regs_.setDword(Status::FirmwareVersion, boot_.programVersion());
     refreshClock();
 }
 
