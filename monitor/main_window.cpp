@@ -267,6 +267,10 @@ void TForm1::ApplyDiagnosticVisibility() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (bootloader_->RefuseClose()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }

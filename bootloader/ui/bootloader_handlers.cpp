@@ -142,6 +142,12 @@ void BootloaderHandlers::RadioButton_READBOOTREG_Click() {
     ShowPreset("RadioButton_READBOOTREG_", BootRegistersPreset());
 }
 
+bool BootloaderHandlers::RefuseClose() {
+    if (bootloaderLocked)
+        AddLine(QStringLiteral("Идёт обновление ПО: закройте программу после его окончания."));
+    return bootloaderLocked;
+}
+
 void BootloaderHandlers::AddLine(const QString& line) {
     if (auto* memo = Find<QPlainTextEdit>("Memo2"))
         memo->appendPlainText(line);

@@ -24,6 +24,9 @@ public:
 
     // Connects every control of the page present under the root now.
     void Connect();
+    // While a bootloader command runs the window must not close (the controller would be left
+    // half programmed): true then, after saying so in the update log.
+    bool RefuseClose();
     // How long an automatic update waits for the restarted application.
     void SetApplicationWait(const ApplicationWait& wait) { applicationWait_ = wait; }
 

@@ -69,7 +69,9 @@ QGroupBox* FunctionsGroup() {
     progress->setRange(0, 100);
     progress->setValue(0);
     layout->addWidget(progress);
-    layout->addWidget(Named<QLabel>("Label_BOOTLOADERPROGRESS_"));
+    auto* packets = Named<QLabel>("Label_BOOTLOADERPROGRESS_");
+    packets->setWordWrap(true);
+    layout->addWidget(packets);
     AddButton(layout, "BitBtn_BOOTLOADER30_", QStringLiteral("Инициализация загрузчика"));
     AddButton(layout, "BitBtn_BOOTLOADER21_", QStringLiteral("Программрование"));
     AddButton(layout, "BitBtn_BOOTLOADER31_", QStringLiteral("Перезапуск"));

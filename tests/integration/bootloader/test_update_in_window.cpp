@@ -107,6 +107,7 @@ void TestUpdateInWindow::automaticUpdateFromStartToRestart() {
         qsizetype framesBefore = 0;
         qsizetype framesAfter = 0;
         QStringList refusals;
+        bool stillShown = false;
     } seen;
     QTimer::singleShot(1000, form.get(), [&] {
         seen.checked = true;
@@ -124,7 +125,11 @@ void TestUpdateInWindow::automaticUpdateFromStartToRestart() {
         form->findChild<CommandHandlers*>()->BitBtn_TIMEREAD_Click();
         seen.framesAfter = sim->receivedFrames().size();
         seen.refusals = prompts->messageTexts();
+        // Nor does the window close under the update.
+        form->close();
+        seen.stillShown = form->isVisible();
     });
+    form->show();
     QElapsedTimer clock;
     clock.start();
     Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->click();
@@ -163,6 +168,9 @@ void TestUpdateInWindow::automaticUpdateFromStartToRestart() {
     QVERIFY(seen.busyCursor);
     QCOMPARE(seen.framesAfter, seen.framesBefore);
     QCOMPARE(seen.refusals.size(), 1);
+    QVERIFY(seen.stillShown);
+    QVERIFY(lines.contains(
+        QStringLiteral("Идёт обновление ПО: закройте программу после его окончания.")));
     // Everything is usable again.
     for (const char* name :
          {"SpeedButton_CONNECT_", "BitBtn_BOOTLOADERAUTO_", "BitBtn_SETSOC_", "ComboBox_PORT_"})
