@@ -13,9 +13,6 @@
 // the value cells are converted row by row into the block of the register image, and the whole
 // block is sent in one write. Registers no row feeds go out as last read.
 
-// Registers 0 to 49, the status values before the per-cell arrays.
-inline constexpr quint16 StatusValueCount = CellVoltageOffset;
-
 enum class WritableTable { CommSettings, AlarmSettings, ChargeSettings, Status };
 
 // The value cell (column 2) of a table row; rows count from 1 below the header.

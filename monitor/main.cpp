@@ -29,9 +29,7 @@ int main(int argc, char* argv[]) {
     // still get their replies.
     std::unique_ptr<SimulatedController> demo;
     if (parser.isSet(demoOption)) {
-        SimulatedController::Options options;
-        options.animate = true;
-        demo = std::make_unique<SimulatedController>(options);
+        demo = std::make_unique<SimulatedController>(DemoControllerOptions());
         QString error;
         if (!demo->start(&error)) {
             std::fprintf(stderr, "velmora: the simulated controller did not start: %s\n",

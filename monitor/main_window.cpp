@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "bootloader_handlers.h"
+#include "bootloader_page.h"
 #include "cell_page.h"
 #include "command_handlers.h"
 #include "connection_dialog.h"
@@ -255,6 +257,10 @@ void TForm1::BuildPageContents() {
     commands_ = new CommandHandlers(this, image_);
     commands_->Connect();
     (new TableFileHandlers(this))->Connect();
+
+    BuildBootloaderPage(Page(MainPage::Bootloader));
+    bootloader_ = new BootloaderHandlers(this, DiagnosticMode);
+    bootloader_->Connect();
 }
 
 void TForm1::FormCreate() {
@@ -275,6 +281,10 @@ void TForm1::ApplyDiagnosticVisibility() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (bootloader_->RefuseClose()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class BootloaderHandlers;
 class CommandHandlers;
 class LinkTestPage;
 class PollingCycle;
@@ -91,6 +92,9 @@ public:
     // Panel 1, the outcome of the last reply.
     void ShowReplyStatus(const QString& text) override;
 
+    // The "Обновление" page's handlers.
+    BootloaderHandlers* Bootloader() const { return bootloader_; }
+
     // The copy of the controller's registers every page shows and every command fills.
     RegisterImage& Image() { return image_; }
     // The connect button, the polling tick and the polling reports.
@@ -154,6 +158,7 @@ private:
     TForm4* form4_ = nullptr;
     RegisterImage image_;
     CommandHandlers* commands_ = nullptr;
+    BootloaderHandlers* bootloader_ = nullptr;
     PollingCycle* polling_ = nullptr;
     std::vector<std::function<void()>> tableSetups_;
     std::array<std::function<void()>, 7> tableFills_;

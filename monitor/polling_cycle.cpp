@@ -2,6 +2,7 @@
 
 #include "address_check.h"
 #include "connection_dialog.h"
+#include "exchange_lock.h"
 #include "file_names.h"
 #include "journal_page.h"
 #include "main_page.h"
@@ -20,20 +21,6 @@
 #include <QTimer>
 
 namespace {
-
-// The main window's controls locked while polling runs, in the order they are locked; the
-// connection dialog's six controls follow the log check box.
-constexpr const char* LockedWindowControls[] = {
-    "BitBtn_WRITEINFOBASE_",    "BitBtn_WRITESETRS_",       "BitBtn_WRITESETALARM_",
-    "BitBtn_WRITESETCHARGE_",   "BitBtn_BOOTLOADERAUTO_",   "BitBtn_BOOTLOADER30_",
-    "BitBtn_BOOTLOADER03_",     "BitBtn_BOOTLOADER20_",     "BitBtn_BOOTLOADER21_",
-    "BitBtn_BOOTLOADER31_",     "Edit_READREGADDRESS_",     "Edit_READREGNUMBER_",
-    "RadioButton_READVERSION_", "RadioButton_READBOOTREG_", "SpeedButton_PASSWORD_",
-    "BitBtn_PASSWORDNEW_",      "BitBtn_CALIBERCURRNULL_",  "BitBtn_CALIBERCURR_",
-    "BitBtn_SETSOC_",           "BitBtn_SETFCC_",           "BitBtn_SETCYCLE_",
-    "BitBtn_SETMODE_",          "BitBtn_TIMEREAD_",         "BitBtn_TIMEWRITE_",
-    "BitBtn_CLEARLOG_",
-};
 
 const QString LogFileFilter = QStringLiteral("Comma-Separated Values files (*.csv)|*.csv");
 
@@ -131,11 +118,7 @@ void PollingCycle::ClosePollPort() {
 }
 
 void PollingCycle::SetPollingControlsEnabled(bool enabled) {
-    Control<QWidget>(&form_, "CheckBox_LOGEN_")->setEnabled(enabled);
-    form_.Form4()->SetSettingControlsEnabled(enabled);
-    for (const char* name : LockedWindowControls)
-        if (auto* control = Control<QWidget>(&form_, name))
-            control->setEnabled(enabled);
+    SetExchangeControlsEnabled(&form_, enabled);
 }
 
 void PollingCycle::Timer_POLLING_Timer() {

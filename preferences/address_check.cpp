@@ -2,27 +2,18 @@
 
 #include "prompts.h"
 
+namespace {
+
+constexpr int HighestAddress = 255;
+
+} // namespace
+
 AddressCheck CheckAddressText(const QString& text) {
-    bool ok = false;
-    const int address = text.trimmed().toInt(&ok, 10);
-    if (!ok)
-        return AddressCheck::NotNumber;
-    return address < 0 || address > 255 ? AddressCheck::OutOfRange : AddressCheck::Valid;
+    return CheckIntegerText(text, 0, HighestAddress);
 }
 
 bool ConfirmAddressText(const QString& text) {
-    QString refusal;
-    switch (CheckAddressText(text)) {
-    case AddressCheck::Valid:
-        return true;
-    case AddressCheck::NotNumber:
-        refusal = QStringLiteral("Введите адрес десятичным числом от 0 до 255!");
-        break;
-    case AddressCheck::OutOfRange:
-        refusal = QStringLiteral("Адрес должен быть в диапазоне от 0 до 255!");
-        break;
-    }
-    CurrentPrompts().Message(refusal, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
-                             Prompts::Icon::Error);
-    return false;
+    return ConfirmIntegerText(text, 0, HighestAddress,
+                              {QStringLiteral("Введите адрес десятичным числом от 0 до 255!"),
+                               QStringLiteral("Адрес должен быть в диапазоне от 0 до 255!")});
 }

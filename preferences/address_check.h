@@ -1,10 +1,12 @@
 #pragma once
 
+#include "number_format.h"
+
 #include <QString>
 
 // The controller address as typed in the connection dialog: a decimal integer that fits the
 // request's address byte.
-enum class AddressCheck { Valid, NotNumber, OutOfRange };
+using AddressCheck = RangeCheck;
 
 AddressCheck CheckAddressText(const QString& text);
 

@@ -116,6 +116,14 @@ ParsedNumber ParseInteger(const QString& text) {
     return {value, {}};
 }
 
+RangeCheck CheckIntegerText(const QString& text, int low, int high) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    if (!ok)
+        return RangeCheck::NotNumber;
+    return value < low || value > high ? RangeCheck::OutOfRange : RangeCheck::Valid;
+}
+
 ParsedNumber ParseScaled(const QString& text, qint64 factor) {
     Q_ASSERT(factor > 0);
     const QString trimmed = text.trimmed();

@@ -35,6 +35,11 @@ ParsedNumber ParseInteger(const QString& text);
 // The message for a text that is not a decimal integer, as every integer entry reports it.
 QString NotInteger(const QString& text);
 
+// A typed whole number that must lie in a range, as the address fields check theirs: a decimal
+// integer (blanks around it ignored) from low to high.
+enum class RangeCheck { Valid, NotNumber, OutOfRange };
+RangeCheck CheckIntegerText(const QString& text, int low, int high);
+
 // A number in the form FormatG writes (locale decimal separator, optional exponent), multiplied
 // by factor and truncated toward zero. The product is formed exactly on the decimal text, so
 // "4,35" x 1000 gives 4350, never 4349. factor must be positive.

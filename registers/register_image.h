@@ -26,6 +26,8 @@ inline constexpr int MaxCells = 200;
 inline constexpr int CellVoltageOffset = 50;
 inline constexpr int CellTemperatureOffset = 250;
 inline constexpr int CellStatusOffset = 450;
+// Registers 0 to 49, the status values before the per-cell arrays.
+inline constexpr quint16 StatusValueCount = CellVoltageOffset;
 
 struct RegisterImage {
     std::array<quint16, StatusBlockWords> StatusBlock{};

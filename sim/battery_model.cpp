@@ -19,8 +19,7 @@ constexpr qint32 DischargeSwing = 10000;    // mA
 constexpr qint32 DischargePulse = -105000;  // mA, a short load peak now and then
 constexpr int DischargePulseEvery = 45;     // steps
 constexpr int FloatSteps = 20;
-constexpr int DischargedPercent = 20; // discharge ends here and charging starts
-constexpr quint32 FirmwareVersion = 1205;
+constexpr int DischargedPercent = 20;      // discharge ends here and charging starts
 constexpr quint32 DesignCapacity = 100000; // mAh
 constexpr quint16 NotApplicableMinutes = 0xFFFF;
 
@@ -323,7 +322,6 @@ quint16 BatteryModel::cellFlags(int cell, const RegisterSpace& regs) const {
 void BatteryModel::publish(RegisterSpace& regs) const {
     regs.setDword(Status::DesignCapacity, DesignCapacity);
     regs.setWord(Status::DesignCellNumber, quint16(cellCount_));
-    regs.setDword(Status::FirmwareVersion, FirmwareVersion);
 
     bool balancing = false;
     quint32 packVoltage = 0;

@@ -1,6 +1,7 @@
 #include "controller_model.h"
 
 #include "journal_ring.h"
+#include "modbus_slave.h"
 #include "register_map.h"
 
 using namespace SimMap;
@@ -16,12 +17,29 @@ bool Covers(quint16 first, int count, quint16 address) {
 
 } // namespace
 
-ControllerModel::ControllerModel(quint8 address, int cellCount, bool animate)
-    : battery_(cellCount), clock_(DeviceClock::FromLocalTime()), animate_(animate) {
+ControllerModel::ControllerModel(quint8 address, int cellCount, bool animate,
+                                 const BootloaderModel::Timing& bootTiming)
+    : battery_(cellCount), boot_(bootTiming, InitialFirmwareVersion),
+      clock_(DeviceClock::FromLocalTime()), animate_(animate) {
     BatteryModel::WriteDefaultSettings(regs_, cellCount, address);
     JournalRing::Clear(regs_);
     battery_.publish(regs_);
+    // The application reports the version of the program in flash.
+    regs_.setDword(Status::FirmwareVersion, boot_.programVersion());
     refreshClock();
+}
+
+bool ControllerModel::inBootloader(qint64 nowMs) {
+    // The application started from the new image reports that image's version.
+    if (boot_.restartDue(nowMs))
+        regs_.setDword(Status::FirmwareVersion, boot_.programVersion());
+    return boot_.running();
+}
+
+SimReply ControllerModel::answer(QByteArrayView request, qint64 nowMs) {
+    if (inBootloader(nowMs) || quint8(request[1]) == Boot::Init)
+        return boot_.answer(request, nowMs);
+    return {ModbusSlave::Answer(request, *this)};
 }
 
 void ControllerModel::refreshClock() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "battery_model.h"
+#include "bootloader_model.h"
 #include "device_clock.h"
 #include "register_space.h"
 
@@ -10,11 +11,19 @@
 #include <span>
 
 // Everything the controller holds, without any I/O or locking: the registers, the battery behind
-// them, the clock, the password and the command mailbox. Reads and writes return a Modbus
-// exception code, 0 when they succeed.
+// them, the clock, the password, the command mailbox and the bootloader. Reads and writes return a
+// Modbus exception code, 0 when they succeed.
 class ControllerModel {
 public:
-    ControllerModel(quint8 address, int cellCount, bool animate);
+    ControllerModel(quint8 address, int cellCount, bool animate,
+                    const BootloaderModel::Timing& bootTiming = {});
+
+    // The reply to a request for this controller with a good CRC: the bootloader's while it runs
+    // (and to 0x30 always), the application's otherwise.
+    SimReply answer(QByteArrayView request, qint64 nowMs);
+    // Whether the bootloader runs; an application restart that has come due happens first.
+    bool inBootloader(qint64 nowMs);
+    BootloaderModel& bootloader() { return boot_; }
 
     quint8 readRegisters(quint16 first, int count, QList<quint16>* values);
     quint8 writeRegisters(quint16 first, std::span<const quint16> values);
@@ -37,6 +46,7 @@ private:
 
     RegisterSpace regs_;
     BatteryModel battery_;
+    BootloaderModel boot_;
     DeviceClock clock_;
     QByteArray password_ = "0000";
     bool animate_;

@@ -1,5 +1,15 @@
 #include "fault_plan.h"
 
+#include "modbus_frames.h"
+
+namespace {
+
+// Address, function, a byte, the status, CRC.
+constexpr int StatusReplyBytes = 6;
+constexpr int StatusByte = 3;
+
+} // namespace
+
 QByteArray ApplyFault(const Fault& fault, QByteArray reply) {
     const QByteArray& bytes = fault.bytes.isEmpty() ? DefaultFaultBytes : fault.bytes;
     switch (fault.kind) {
@@ -12,6 +22,13 @@ QByteArray ApplyFault(const Fault& fault, QByteArray reply) {
         return reply + bytes;
     case FaultKind::Garbage:
         return bytes;
+    case FaultKind::StatusZero:
+        if (reply.size() == StatusReplyBytes) {
+            reply[StatusByte] = 0;
+            reply.chop(2);
+            AppendCrc(reply);
+        }
+        return reply;
     case FaultKind::Exception:
     case FaultKind::Delay:
         return reply;

@@ -2,6 +2,7 @@
 
 #include "controller_model.h"
 #include "modbus_frames.h"
+#include "register_map.h"
 
 #include <vector>
 
@@ -12,6 +13,9 @@ constexpr quint8 IllegalDataValue = 3;
 constexpr int ReadRequestLength = 8;
 constexpr int WriteHeaderLength = 7; // address, function, first, count, byte count
 constexpr int CrcLength = 2;
+constexpr int MinimumFrameBytes = 4;     // address, function, CRC
+constexpr int BootShortRequestBytes = 5; // address, function, one byte, CRC
+constexpr int BootWriteHeaderLength = 7; // address, function, flash address, data length
 
 quint8 Byte(QByteArrayView bytes, qsizetype i) {
     return quint8(bytes[i]);
@@ -28,24 +32,6 @@ void AppendWord(QByteArray& frame, quint16 word) {
 QByteArray Finished(QByteArray frame) {
     AppendCrc(frame);
     return frame;
-}
-
-QByteArray AnswerRead(QByteArrayView request, ControllerModel& model) {
-    const quint8 address = Byte(request, 0);
-    const quint16 first = Word(request, 2);
-    const quint16 count = Word(request, 4);
-    if (request.size() != ReadRequestLength || count == 0 || count > MaxReadRegisters)
-        return ModbusSlave::ExceptionReply(address, FunctionReadHolding, IllegalDataValue);
-    QList<quint16> values;
-    if (const quint8 code = model.readRegisters(first, count, &values))
-        return ModbusSlave::ExceptionReply(address, FunctionReadHolding, code);
-    QByteArray reply;
-    reply.append(char(address));
-    reply.append(char(FunctionReadHolding));
-    reply.append(char(2 * count));
-    for (quint16 value : values)
-        AppendWord(reply, value);
-    return Finished(reply);
 }
 
 QByteArray AnswerWrite(QByteArrayView request, ControllerModel& model) {
@@ -68,6 +54,24 @@ QByteArray AnswerWrite(QByteArrayView request, ControllerModel& model) {
 
 namespace ModbusSlave {
 
+QByteArray AnswerRead(QByteArrayView request, const RegisterReader& read) {
+    const quint8 address = Byte(request, 0);
+    const quint16 first = Word(request, 2);
+    const quint16 count = Word(request, 4);
+    if (request.size() != ReadRequestLength || count == 0 || count > MaxReadRegisters)
+        return ExceptionReply(address, FunctionReadHolding, IllegalDataValue);
+    QList<quint16> values;
+    if (const quint8 code = read(first, count, &values))
+        return ExceptionReply(address, FunctionReadHolding, code);
+    QByteArray reply;
+    reply.append(char(address));
+    reply.append(char(FunctionReadHolding));
+    reply.append(char(2 * count));
+    for (quint16 value : values)
+        AppendWord(reply, value);
+    return Finished(reply);
+}
+
 int ExpectedRequestLength(QByteArrayView bytes) {
     if (bytes.size() < 2)
         return 0;
@@ -78,6 +82,14 @@ int ExpectedRequestLength(QByteArrayView bytes) {
         return bytes.size() < WriteHeaderLength
                    ? 0
                    : WriteHeaderLength + Byte(bytes, WriteHeaderLength - 1) + CrcLength;
+    case SimMap::Boot::Init:
+    case SimMap::Boot::Erase:
+    case SimMap::Boot::Finish:
+        return BootShortRequestBytes;
+    case SimMap::Boot::Write:
+        return bytes.size() < BootWriteHeaderLength
+                   ? 0
+                   : BootWriteHeaderLength + Byte(bytes, BootWriteHeaderLength - 1) + CrcLength;
     default:
         return LengthUnknown;
     }
@@ -97,10 +109,31 @@ QByteArray Answer(QByteArrayView request, ControllerModel& model) {
     if (function == FunctionReadHolding || function == FunctionWriteMultiple) {
         if (request.size() < ReadRequestLength + (function == FunctionWriteMultiple ? 1 : 0))
             return ExceptionReply(Byte(request, 0), function, IllegalDataValue);
-        return function == FunctionReadHolding ? AnswerRead(request, model)
-                                               : AnswerWrite(request, model);
+        if (function == FunctionWriteMultiple)
+            return AnswerWrite(request, model);
+        return AnswerRead(request, [&](quint16 first, int count, QList<quint16>* values) {
+            return model.readRegisters(first, count, values);
+        });
     }
     return ExceptionReply(Byte(request, 0), function, IllegalFunction);
+}
+
+SimReply Respond(QByteArrayView frame, quint8 address, ControllerModel& model, FaultPlan& faults,
+                 qint64 nowMs) {
+    if (frame.size() < MinimumFrameBytes || !HasValidCrc(frame) || Byte(frame, 0) != address)
+        return {};
+    const quint8 function = Byte(frame, 1);
+    const Fault* fault = faults.next(function);
+    if (fault && fault->kind == FaultKind::NoReply)
+        return {};
+    if (fault && fault->kind == FaultKind::Exception)
+        return {ExceptionReply(address, function, fault->exceptionCode), fault->delayMs};
+    SimReply reply = model.answer(frame, nowMs);
+    if (fault) {
+        reply.bytes = ApplyFault(*fault, reply.bytes);
+        reply.delayMs += fault->delayMs;
+    }
+    return reply;
 }
 
 } // namespace ModbusSlave

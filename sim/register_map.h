@@ -62,6 +62,9 @@ inline constexpr quint16 CellTemperatures = CellTemperatureOffset;
 inline constexpr quint16 CellStatuses = CellStatusOffset;
 } // namespace Status
 
+// The application's version at start, 1.205; each accepted firmware update adds one.
+inline constexpr quint32 InitialFirmwareVersion = 1205;
+
 inline constexpr quint16 LoginBit = 1u << 5; // Battery_Mode: a password login is in force
 
 namespace CellBit {
@@ -181,5 +184,26 @@ inline constexpr quint16 SetFullChargeCapacity = 8;
 inline constexpr quint16 SetCycleCount = 9;
 inline constexpr quint16 SetMode = 10;
 } // namespace CommandCode
+
+// The bootloader: its private function codes, its two register blocks and its flash.
+namespace Boot {
+inline constexpr quint8 Init = 0x30;
+inline constexpr quint8 Erase = 0x20;
+inline constexpr quint8 Write = 0x21;
+inline constexpr quint8 Finish = 0x31;
+inline constexpr quint8 InitMark = 0x01;
+inline constexpr quint8 SpecialCode = 0x01;
+inline constexpr quint8 StatusDone = 0x01;
+inline constexpr quint8 ProgramArea = 0;
+inline constexpr quint8 SettingsArea = 1;
+inline constexpr int MaxPacketBytes = 240;
+inline constexpr BlockSpan Registers{0, 11};
+inline constexpr BlockSpan ProgramData{4248, 18};
+inline constexpr quint16 FlashFreeRegister = 9;
+inline constexpr quint16 AppIntegrityRegister = 10;
+inline constexpr quint32 FlashBase = 0x08002000;
+inline constexpr quint16 FlashSizeKb = 256;
+inline constexpr quint16 FlashFreeKb = 248; // what the 8 kB bootloader leaves
+} // namespace Boot
 
 } // namespace SimMap

@@ -20,7 +20,6 @@
 namespace {
 
 constexpr int ReadChunk = 4096;
-constexpr int MinimumFrameBytes = 4; // address, function, CRC
 // The log keeps the latest frames only, so that a simulator left running does not grow for ever.
 constexpr int LoggedFramesKept = 10000;
 
@@ -46,8 +45,15 @@ bool SetFlags(int fd) {
 
 } // namespace
 
+SimulatedControllerOptions DemoControllerOptions() {
+    SimulatedControllerOptions options;
+    options.animate = true;
+    return options;
+}
+
 SimulatedController::SimulatedController(const Options& options)
-    : options_(options), model_(options.address, options.cellCount, options.animate) {}
+    : options_(options),
+      model_(options.address, options.cellCount, options.animate, options.bootTiming) {}
 
 SimulatedController::~SimulatedController() {
     stop();
@@ -214,31 +220,19 @@ void SimulatedController::takeFrames(QByteArray& pending, bool silence) {
 }
 
 void SimulatedController::answer(const QByteArray& frame) {
-    QByteArray reply;
+    SimReply reply;
     {
         std::lock_guard lock(mutex_);
         if (received_.size() == LoggedFramesKept)
             received_.removeFirst();
         received_.append(frame);
-        if (frame.size() < MinimumFrameBytes || !HasValidCrc(frame) ||
-            quint8(frame[0]) != options_.address)
+        reply = ModbusSlave::Respond(frame, options_.address, model_, faults_, NowMs());
+        if (reply.delayMs > 0) {
+            delayed_.append({NowMs() + reply.delayMs, reply.bytes});
             return;
-        const Fault* fault = faults_.next();
-        if (fault && fault->kind == FaultKind::NoReply)
-            return;
-        reply = fault && fault->kind == FaultKind::Exception
-                    ? ModbusSlave::ExceptionReply(quint8(frame[0]), quint8(frame[1]),
-                                                  fault->exceptionCode)
-                    : ModbusSlave::Answer(frame, model_);
-        if (fault) {
-            reply = ApplyFault(*fault, reply);
-            if (fault->delayMs > 0) {
-                delayed_.append({NowMs() + fault->delayMs, reply});
-                return;
-            }
         }
     }
-    send(reply);
+    send(reply.bytes);
 }
 
 // Nobody may be reading the terminal: what does not fit its buffer is dropped, as on a line.
@@ -291,6 +285,26 @@ bool SimulatedController::setRegister(quint16 address, quint16 value) {
 bool SimulatedController::setRegisters(quint16 first, std::span<const quint16> values) {
     std::lock_guard lock(mutex_);
     return model_.setRegisters(first, values);
+}
+
+bool SimulatedController::inBootloader() const {
+    std::lock_guard lock(mutex_);
+    return model_.inBootloader(NowMs());
+}
+
+void SimulatedController::enterBootloader() {
+    std::lock_guard lock(mutex_);
+    model_.bootloader().enter();
+}
+
+void SimulatedController::setFlashFree(quint16 kilobytes) {
+    std::lock_guard lock(mutex_);
+    model_.bootloader().setFlashFree(kilobytes);
+}
+
+QByteArray SimulatedController::programmedImage() const {
+    std::lock_guard lock(mutex_);
+    return model_.bootloader().programmed();
 }
 
 void SimulatedController::stepBattery(int steps) {

@@ -21,7 +21,13 @@ struct SimulatedControllerOptions {
     bool animate = false;
     QString linkPath;   // a symbolic link to the port, made at start and removed at stop
     int frameGapMs = 5; // the silence that ends a frame whose length cannot be told earlier
+    // The bootloader's erase reply and its restart into the application take this long.
+    BootloaderModel::Timing bootTiming = {};
 };
+
+// The controller velmora --demo starts: it animates the battery and updates its firmware at the
+// pace of a real one.
+SimulatedControllerOptions DemoControllerOptions();
 
 // The controller on a pseudo-terminal: it answers Modbus RTU on its own thread, so that a caller
 // that blocks while waiting for a reply (the synchronous exchange) still gets one. start() and
@@ -60,6 +66,13 @@ public:
     QList<quint16> registerValues(quint16 first, int count) const;
     bool setRegister(quint16 address, quint16 value);
     bool setRegisters(quint16 first, std::span<const quint16> values);
+
+    // The bootloader, for tests: whether it runs, starting it as 0x30 does, its free flash (the
+    // FLASH_FREE register, kilobytes) and the bytes programmed since its last erase.
+    bool inBootloader() const;
+    void enterBootloader();
+    void setFlashFree(quint16 kilobytes);
+    QByteArray programmedImage() const;
 
     // The battery model and the journal, for tests.
     void stepBattery(int steps = 1);

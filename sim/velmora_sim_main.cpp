@@ -1,10 +1,13 @@
 // velmora-sim: the simulated controller on a pseudo-terminal, for work without hardware.
-// Prints the terminal's path on standard output and answers until SIGINT or SIGTERM.
+// Prints the terminal's path on standard output and answers until SIGINT or SIGTERM. With
+// --write-image it writes a firmware image the simulated bootloader accepts, and ends.
 
+#include "register_map.h"
 #include "simulated_controller.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 
 #include <csignal>
 #include <cstdio>
@@ -28,6 +31,18 @@ bool NumberOption(const QCommandLineParser& parser, const QString& name, int low
                                 .arg(high)
                                 .arg(parser.value(name))));
     return false;
+}
+
+// Writes a demo image of `kilobytes`; the exit code.
+int WriteImage(const QString& path, int kilobytes) {
+    QFile file(path);
+    const QByteArray image = DemoImage(kilobytes * 1024);
+    if (file.open(QIODevice::WriteOnly) && file.write(image) == image.size() && file.flush())
+        return 0;
+    std::fprintf(
+        stderr, "%s\n",
+        qPrintable(QStringLiteral("Не удалось записать %1: %2").arg(path, file.errorString())));
+    return 1;
 }
 
 } // namespace
@@ -54,8 +69,22 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("link"), QStringLiteral("Символьная ссылка на псевдотерминал."),
          QStringLiteral("PATH")},
         {QStringLiteral("static"), QStringLiteral("Не менять значения от цикла к циклу.")},
+        {QStringLiteral("write-image"),
+         QStringLiteral("Записать файл прошивки, который примет загрузчик, и выйти."),
+         QStringLiteral("PATH")},
+        {QStringLiteral("image-kb"),
+         QStringLiteral("Размер файла прошивки в килобайтах (1..248), по умолчанию 32."),
+         QStringLiteral("N")},
     });
     parser.process(app);
+
+    if (parser.isSet(QStringLiteral("write-image"))) {
+        int kilobytes = 32;
+        if (!NumberOption(parser, QStringLiteral("image-kb"), 1, SimMap::Boot::FlashFreeKb,
+                          &kilobytes))
+            return 2;
+        return WriteImage(parser.value(QStringLiteral("write-image")), kilobytes);
+    }
 
     SimulatedController::Options options;
     options.animate = !parser.isSet(QStringLiteral("static"));

@@ -31,3 +31,13 @@ void ReportError(const QString& message) {
     CurrentPrompts().Message(message, QCoreApplication::applicationName(), Prompts::Buttons::Ok,
                              Prompts::Icon::Error);
 }
+
+bool ConfirmIntegerText(const QString& text, int low, int high, const RangeMessages& messages) {
+    const RangeCheck check = CheckIntegerText(text, low, high);
+    if (check == RangeCheck::Valid)
+        return true;
+    CurrentPrompts().Message(check == RangeCheck::NotNumber ? messages.notNumber
+                                                            : messages.outOfRange,
+                             QStringLiteral("Ошибка!"), Prompts::Buttons::Ok, Prompts::Icon::Error);
+    return false;
+}

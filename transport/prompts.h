@@ -1,5 +1,7 @@
 #pragma once
 
+#include "number_format.h"
+
 #include <QString>
 
 #include <optional>
@@ -36,3 +38,12 @@ void SetPrompts(Prompts* prompts);
 // a typed value that did not convert or a file that could not be written or read. The operation
 // that failed then stops.
 void ReportError(const QString& message);
+
+// The two refusals of a typed whole number that must lie in a range.
+struct RangeMessages {
+    QString notNumber;
+    QString outOfRange;
+};
+// True when the text is a decimal integer from low to high; otherwise shows the refusal for the
+// way it failed in an error box captioned "Ошибка!".
+bool ConfirmIntegerText(const QString& text, int low, int high, const RangeMessages& messages);

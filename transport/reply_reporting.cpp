@@ -26,17 +26,6 @@ void AddLinkError(ReplyReport& report, const QString& text, LinkCount count, qui
     report.count = count;
 }
 
-// The address byte of a request: the low 8 bits of the typed address.
-std::optional<quint8> RequestAddress() {
-    const QString text = CurrentConnectionSettings().addressText;
-    bool ok = false;
-    const int address = text.trimmed().toInt(&ok, 10);
-    if (ok)
-        return quint8(address & 0xFF);
-    ReportError(NotInteger(text));
-    return std::nullopt;
-}
-
 // Sends the request built for the typed address and returns the count received. Nothing, and no
 // reply to report, when the address does not convert or another exchange is still under way;
 // each of those has said why.
@@ -66,6 +55,16 @@ void Present(const ReplyReport& report, const QDateTime& when) {
 }
 
 } // namespace
+
+std::optional<quint8> RequestAddress() {
+    const QString text = CurrentConnectionSettings().addressText;
+    bool ok = false;
+    const int address = text.trimmed().toInt(&ok, 10);
+    if (ok)
+        return quint8(address & 0xFF);
+    ReportError(NotInteger(text));
+    return std::nullopt;
+}
 
 ReplyReport ReadReplyReport(const ReplyVerdict& verdict, quint16 start) {
     ReplyReport report;

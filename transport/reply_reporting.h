@@ -44,6 +44,10 @@ public:
 // Installs the display (not owned); nullptr removes it.
 void SetReplyDisplay(ReplyDisplay* display);
 
+// The address byte of a request: the low 8 bits of the address typed in the connection dialog.
+// Nothing, after the conversion error was shown, when the text is not a whole number.
+std::optional<quint8> RequestAddress();
+
 // Reads `count` registers from register `start` in one synchronous exchange and stores a correct
 // reply's words into target from `index` on (words that would fall outside target are dropped).
 // Nothing is sent, and nothing is returned, when the address typed in the connection dialog is

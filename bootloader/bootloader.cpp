@@ -1,0 +1,215 @@
+#include "bootloader.h"
+
+#include "boot_registers.h"
+#include "modbus_frames.h"
+#include "prompts.h"
+#include "register_image.h"
+#include "table_state.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace {
+
+constexpr int PacketAttempts = 3;
+
+// The view's controls are locked for one command and unlocked on every way out of it.
+class ControlsLock {
+public:
+    explicit ControlsLock(BootView& view) : view_(view) { view_.SetControlsEnabled(false); }
+    ~ControlsLock() { view_.SetControlsEnabled(true); }
+    ControlsLock(const ControlsLock&) = delete;
+    ControlsLock& operator=(const ControlsLock&) = delete;
+
+private:
+    BootView& view_;
+};
+
+QString Numbered(const char* text, quint32 number) {
+    return QString::fromUtf8(text) + QString::number(number);
+}
+
+} // namespace
+
+Bootloader::Bootloader(BootExchange exchange, BootView& view, quint8 address, bool diagnostic)
+    : exchange_(std::move(exchange)), view_(view), address_(address), diagnostic_(diagnostic) {}
+
+Bootloader::Exchanged Bootloader::Exchange(const QByteArray& request, quint8 command,
+                                           BootWait wait) {
+    FrameFields fields{FrameHexText(request), {}, FrameDollarText(request)};
+    view_.ShowFrameFields(fields);
+    Exchanged done;
+    done.reply = exchange_(request, wait);
+    done.judged = JudgeBootReply(done.reply, command);
+    fields.reply = FrameHexText(done.reply);
+    view_.ShowFrameFields(fields);
+    return done;
+}
+
+void Bootloader::ReportException(quint8 code) {
+    const QString text = ExceptionText(code);
+    Log(text);
+    CurrentPrompts().Message(text, QStringLiteral("Ответ с ошибкой"));
+}
+
+void Bootloader::ReportUnexpected() {
+    CurrentPrompts().Message(QStringLiteral("Неверный ответ"), QStringLiteral("Ошибка"));
+}
+
+std::optional<QByteArray>
+Bootloader::Run(const QByteArray& request, quint8 command, BootWait wait,
+                const std::function<void(const BootReply&)>& beforeException) {
+    view_.ShowFrameFields({});
+    const Exchanged done = Exchange(request, command, wait);
+    switch (done.judged.verdict) {
+    case BootVerdict::Expected:
+        return done.reply;
+    case BootVerdict::NoAnswer:
+    case BootVerdict::CrcError:
+        Log(done.judged.verdict == BootVerdict::NoAnswer ? QStringLiteral("Нет ответа")
+                                                         : QStringLiteral("Ошибка CRC ответа"));
+        // The erase and the finish also show what the receive buffer holds.
+        if (command == BootEraseCode || command == BootFinishCode)
+            view_.ShowFrameFields(
+                {FrameHexText(request), FrameHexText(done.reply), ReceiveBufferText(done.reply)});
+        return std::nullopt;
+    case BootVerdict::Exception:
+        if (beforeException)
+            beforeException(done.judged);
+        ReportException(done.judged.exceptionCode);
+        return std::nullopt;
+    case BootVerdict::Unexpected:
+        ReportUnexpected();
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool Bootloader::BootInit() {
+    const ControlsLock lock(view_);
+    if (!Run(BootInitRequest(address_), BootInitCode, BootWait::Normal, {}))
+        return false;
+    Log(QStringLiteral("Команда принята!"));
+    return true;
+}
+
+bool Bootloader::BootReadRegisters(quint16 start, quint16 count) {
+    const ControlsLock lock(view_);
+    const std::optional<QByteArray> reply =
+        Run(BootReadRequest(address_, start, count), BootReadCode, BootWait::Normal, {});
+    if (!reply)
+        return false;
+    if (start == BootRegistersStart) {
+        BootloaderRegisters = DecodeBootRegisters(*reply);
+        if (diagnostic_)
+            for (const QString& line : BootRegisterLines(BootloaderRegisters))
+                Log(line);
+    } else if (start == ProgramDataStart) {
+        for (const QString& line : ProgramDataLines(*reply))
+            Log(line);
+    }
+    return true;
+}
+
+bool Bootloader::BootErase(quint8 area) {
+    const ControlsLock lock(view_);
+    Log(QStringLiteral("Очистка флэш-памяти микроконтроллера..."));
+    const std::optional<QByteArray> reply =
+        Run(BootEraseRequest(address_, area), BootEraseCode, BootWait::Long, {});
+    if (!reply)
+        return false;
+    const bool erased = ReplyByte(*reply, 3) == BootStatusDone;
+    Log(erased ? QStringLiteral("Флэш память стерта!") : QStringLiteral("Ошибка при стирании"));
+    return erased;
+}
+
+bool Bootloader::BootFinish() {
+    const ControlsLock lock(view_);
+    const auto beforeException = [this](const BootReply& judged) {
+        if (judged.exceptionCode == 3)
+            Log(QStringLiteral("Программа записана с ошибками!"));
+        else if (judged.exceptionCode == 2)
+            Log(QStringLiteral("Недопустимый спецкод!"));
+    };
+    const std::optional<QByteArray> reply =
+        Run(BootFinishRequest(address_), BootFinishCode, BootWait::Normal, beforeException);
+    if (!reply)
+        return false;
+    const bool written = ReplyByte(*reply, 3) == BootStatusDone;
+    Log(written ? QStringLiteral("Программа успешно записана!")
+                : QStringLiteral("Ошибочный спецкод!"));
+    return written;
+}
+
+bool Bootloader::BootWriteImage(QByteArrayView image) {
+    const ControlsLock lock(view_);
+    const quint32 fullPackets = FullPackets(image.size());
+    view_.ShowFrameFields({});
+    QElapsedTimer clock;
+    clock.start();
+    int attemptsLeft = PacketAttempts;
+    bool resend = false;
+    QByteArray frame;
+    for (quint32 n = 0; n <= fullPackets;) {
+        // Keeps the window painted; the lock keeps the operator from starting anything.
+        QCoreApplication::processEvents();
+        if (attemptsLeft == 0)
+            return false;
+        const BootPacket packet = PacketAt(image.size(), n);
+        // A packet tried again goes out exactly as it went the first time.
+        if (!resend)
+            frame = BootWriteRequest(address_, packet.flashAddress,
+                                     image.sliced(packet.offset, packet.length));
+        const Exchanged done = Exchange(frame, BootWriteCode, BootWait::Normal);
+        Log(QStringLiteral(" "));
+        switch (done.judged.verdict) {
+        case BootVerdict::Expected:
+            view_.ShowProgress(ProgressAfter(n, fullPackets, clock.elapsed()));
+            Log(Numbered("Принят пакет №", n));
+            if (diagnostic_) {
+                Log(Numbered("Записано байт:", ReplyByte(done.reply, 2)));
+                Log(QStringLiteral("Адрес: 0x") + HexText(packet.flashAddress, 8));
+            }
+            attemptsLeft = PacketAttempts;
+            resend = false;
+            ++n;
+            break;
+        case BootVerdict::Exception:
+            ReportException(done.judged.exceptionCode);
+            Log(Numbered("Ошибка принятия пакета №", n));
+            return false;
+        case BootVerdict::Unexpected:
+            ReportUnexpected();
+            return false;
+        case BootVerdict::NoAnswer:
+        case BootVerdict::CrcError:
+            Log(Numbered(done.judged.verdict == BootVerdict::NoAnswer
+                             ? "Нет ответа на пакет №"
+                             : "Ошибка CRC ответа на пакет №",
+                         n));
+            resend = true;
+            --attemptsLeft;
+            break;
+        }
+    }
+    return true;
+}
+
+std::optional<quint32> Bootloader::ReadApplicationVersion(int waitMs, int pauseMs) {
+    const ControlsLock lock(view_);
+    const QByteArray request = BuildReadRequest(address_, StatusBlockStart, StatusValueCount);
+    const int version = StatusByMnemonic(u"Firmware_Version").field.offset;
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const ReadReply reply =
+            JudgeReadReply(exchange_(request, BootWait::Normal), StatusValueCount);
+        if (reply.verdict.status == ReplyStatus::Correct && reply.words.size() == StatusValueCount)
+            return Word32(reply.words, version);
+        if (clock.elapsed() >= waitMs)
+            return std::nullopt;
+        QCoreApplication::processEvents();
+        QThread::msleep(pauseMs);
+    }
+}

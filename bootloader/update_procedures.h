@@ -1,0 +1,54 @@
+#pragma once
+
+#include "bootloader.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The firmware update as the operator runs it: choosing the image, the two automatic procedures
+// and the manual programming, built from the bootloader's commands. Message boxes and the file
+// dialog go through CurrentPrompts().
+
+// Asks for the image file (filter "Binary files (*.bin)", the program's start folder) and reads it
+// whole: the checksum and every packet come from this one copy. Nothing when the dialog is
+// cancelled or the file cannot be read (which is shown); otherwise logs its size.
+std::optional<QByteArray> OpenImage(BootView& view);
+
+// The image's checksum is 0; otherwise logs "Контрольная сумма файла не верна!" and the
+// checksum. An empty image is refused the same way.
+bool ImageConsistent(Bootloader& boot, QByteArrayView image);
+
+enum class UpdateStart {
+    FromApplication, // the controller runs its application: the bootloader is started first
+    FromBootloader,  // the controller already runs its bootloader
+};
+
+// How long the restarted application is given to answer after an accepted finish.
+struct ApplicationWait {
+    int waitMs = 10000;
+    int pauseMs = 250;
+};
+
+// Checks the image, (starts the bootloader,) reads its registers, checks the free flash, erases
+// the program area, programs, finishes, and after an accepted finish reads the new firmware
+// version from the restarted application. Every step has its fixed attempts; the first step that
+// fails ends the update with its line.
+void AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStart start,
+                     const ApplicationWait& wait = {});
+
+// Programs a consistent image, without starting, erasing or finishing.
+void ProgramImage(Bootloader& boot, QByteArrayView image);
+
+// The register read fields: a decimal integer from 0 to 65534, or nothing after the refusal was
+// shown (the count is refused in the address's words too).
+std::optional<quint16> RegisterFieldValue(const QString& text);
+
+// The presets of the two radio buttons: the program data block and the bootloader's registers.
+struct RegisterReadPreset {
+    QString start;
+    QString count;
+};
+RegisterReadPreset ProgramDataPreset();
+RegisterReadPreset BootRegistersPreset();

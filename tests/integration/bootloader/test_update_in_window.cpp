@@ -1,0 +1,220 @@
+#include "boot_frames.h"
+#include "bootloader_model.h"
+#include "command_handlers.h"
+#include "connection_dialog.h"
+#include "main_window.h"
+#include "modbus_frames.h"
+#include "scripted_prompts.h"
+#include "simulated_controller.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+// Firmware updates run from the real main window over a pseudo-terminal against the simulated
+// controller at 115200 baud: the frames that reach it, the log, and what the window lets the
+// operator do meanwhile.
+
+namespace {
+
+constexpr quint8 Address = 238;
+
+} // namespace
+
+class TestUpdateInWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void automaticUpdateFromStartToRestart();
+    void packetUnansweredTwiceOnTheLine();
+    void cancelledDialogSendsNothing();
+    void addressThatIsNoNumberEndsTheCommand();
+
+private:
+    template <class W> W* Find(const char* name) const {
+        return form->findChild<W*>(QLatin1String(name));
+    }
+    QStringList MemoLines() const {
+        return Find<QPlainTextEdit>("Memo2")->toPlainText().split(QLatin1Char('\n'));
+    }
+    // The image written as a file the open dialog will choose.
+    QString ImageFile(const QByteArray& image);
+
+    QTemporaryDir dir;
+    std::unique_ptr<SimulatedController> sim;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<TForm1> form;
+};
+
+void TestUpdateInWindow::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QVERIFY(dir.isValid());
+}
+
+void TestUpdateInWindow::init() {
+    // The demo's controller, with the erase longer than a normal wait and a quick restart.
+    SimulatedControllerOptions options = DemoControllerOptions();
+    options.bootTiming = {1500, 300};
+    sim = std::make_unique<SimulatedController>(options);
+    QString error;
+    QVERIFY2(sim->start(&error), qPrintable(error));
+    prompts = std::make_unique<ScriptedPrompts>();
+    form = std::make_unique<TForm1>();
+    form->Form4()->AddPort(sim->portPath());
+    auto* baud = Find<QComboBox>("ComboBox_BAUDRATE_");
+    baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
+}
+
+void TestUpdateInWindow::cleanup() {
+    form.reset();
+    prompts.reset();
+    sim.reset();
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+QString TestUpdateInWindow::ImageFile(const QByteArray& image) {
+    const QString path = dir.filePath(QStringLiteral("firmware.bin"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size())
+        return {};
+    return path;
+}
+
+void TestUpdateInWindow::automaticUpdateFromStartToRestart() {
+    const QByteArray image = DemoImage(1000);
+    prompts->files = {ImageFile(image)};
+    sim->clearReceivedFrames();
+
+    // Half way through the erase's long wait the window is alive but locked.
+    struct DuringErase {
+        bool checked = false;
+        QStringList enabled;
+        bool busyCursor = false;
+        qsizetype framesBefore = 0;
+        qsizetype framesAfter = 0;
+        QStringList refusals;
+        bool stillShown = false;
+    } seen;
+    QTimer::singleShot(1000, form.get(), [&] {
+        seen.checked = true;
+        for (const char* name :
+             {"SpeedButton_CONNECT_", "CheckBox_LOGEN_", "ComboBox_PORT_", "Edit_ADDRESS_",
+              "BitBtn_WRITESETRS_", "BitBtn_BOOTLOADERAUTO_", "BitBtn_BOOTLOADER30_",
+              "Edit_READREGADDRESS_", "BitBtn_SETSOC_", "BitBtn_TIMEREAD_", "SpeedButton_PASSWORD_",
+              "BitBtn_PASSWORDNEW_", "BitBtn_CLEARLOG_"})
+            if (Find<QWidget>(name)->isEnabled())
+                seen.enabled << name;
+        seen.busyCursor = QApplication::overrideCursor() &&
+                          QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        // A command that got through anyway is refused by the exchange itself.
+        seen.framesBefore = sim->receivedFrames().size();
+        form->findChild<CommandHandlers*>()->BitBtn_TIMEREAD_Click();
+        seen.framesAfter = sim->receivedFrames().size();
+        seen.refusals = prompts->messageTexts();
+        // Nor does the window close under the update.
+        form->close();
+        seen.stillShown = form->isVisible();
+    });
+    form->show();
+    QElapsedTimer clock;
+    clock.start();
+    Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->click();
+    const qint64 elapsed = clock.elapsed();
+
+    QList<QByteArray> expected = {BootInitRequest(Address), BootReadRequest(Address, 0, 11),
+                                  BootEraseRequest(Address, 0)};
+    for (int n = 0; n <= 4; ++n)
+        expected.append(BootWriteRequest(Address, 0x08002000 + 240 * n, image.mid(240 * n, 240)));
+    expected << BootFinishRequest(Address);
+    const QList<QByteArray> frames = sim->receivedFrames();
+    QCOMPARE(frames.mid(0, expected.size()), expected);
+    // Then reads of the status values until the restarted application answers.
+    QVERIFY(frames.size() > expected.size());
+    for (const QByteArray& frame : frames.mid(expected.size()))
+        QCOMPARE(frame, BuildReadRequest(Address, 0, 50));
+    QCOMPARE(sim->programmedImage(), image);
+    QVERIFY(!sim->inBootloader());
+
+    const QStringList lines = MemoLines();
+    QCOMPARE(lines.mid(0, 4),
+             (QStringList{" ", "Размер файла: 1000 байт.", " ", "---Старт обновления ПО.---"}));
+    QCOMPARE(lines.mid(lines.size() - 3),
+             (QStringList{"Программа успешно записана!", "---Обновление ПО завершено!---",
+                          "Версия ПО контроллера после перезапуска: 1.206"}));
+    QCOMPARE(Find<QProgressBar>("ProgressBar_BOOTLOADER_")->value(), 100);
+    QCOMPARE(Find<QLabel>("Label_BOOTLOADERPROGRESS_")->text(),
+             QStringLiteral("Передано пакетов: 5 из 5, осталось 0:00"));
+    QCOMPARE(prompts->shown.first().kind, QStringLiteral("open"));
+    QCOMPARE(prompts->shown.first().text, QStringLiteral("Binary files (*.bin)|*.bin"));
+
+    // The erase reply came after the normal wait would have given up.
+    QVERIFY2(elapsed >= 1500, qPrintable(QString::number(elapsed)));
+    QVERIFY(seen.checked);
+    QCOMPARE(seen.enabled, QStringList());
+    QVERIFY(seen.busyCursor);
+    QCOMPARE(seen.framesAfter, seen.framesBefore);
+    QCOMPARE(seen.refusals.size(), 1);
+    QVERIFY(seen.stillShown);
+    QVERIFY(lines.contains(
+        QStringLiteral("Идёт обновление ПО: закройте программу после его окончания.")));
+    // Everything is usable again.
+    for (const char* name :
+         {"SpeedButton_CONNECT_", "BitBtn_BOOTLOADERAUTO_", "BitBtn_SETSOC_", "ComboBox_PORT_"})
+        QVERIFY2(Find<QWidget>(name)->isEnabled(), name);
+}
+
+// The controller misses packet 1 twice: the same frame goes out three times on the line.
+void TestUpdateInWindow::packetUnansweredTwiceOnTheLine() {
+    sim->enterBootloader();
+    const QByteArray image = DemoImage(500);
+    prompts->files = {ImageFile(image)};
+    sim->injectFault({.kind = FaultKind::NoReply, .function = 0x21, .after = 1}, 2);
+    sim->clearReceivedFrames();
+    Find<QPushButton>("BitBtn_BOOTLOADERAUTOBOOT_")->click();
+    const QByteArray packet1 = BootWriteRequest(Address, 0x080020F0, image.mid(240, 240));
+    const QList<QByteArray> frames = sim->receivedFrames();
+    QCOMPARE(frames.count(packet1), 3);
+    QCOMPARE(frames.count(BootInitRequest(Address)), 0);
+    const QStringList lines = MemoLines();
+    QCOMPARE(lines.count(QStringLiteral("Нет ответа на пакет №1")), 2);
+    QVERIFY(lines.contains(QStringLiteral("Принят пакет №2")));
+    QCOMPARE(sim->programmedImage(), image);
+}
+
+void TestUpdateInWindow::cancelledDialogSendsNothing() {
+    for (const char* button :
+         {"BitBtn_BOOTLOADERAUTO_", "BitBtn_BOOTLOADERAUTOBOOT_", "BitBtn_BOOTLOADER21_"})
+        Find<QPushButton>(button)->click();
+    QCOMPARE(prompts->shown.size(), 3);
+    QCOMPARE(Find<QPlainTextEdit>("Memo2")->toPlainText(), QString());
+    QVERIFY(sim->receivedFrames().isEmpty());
+}
+
+void TestUpdateInWindow::addressThatIsNoNumberEndsTheCommand() {
+    Find<QLineEdit>("Edit_ADDRESS_")->setText(QStringLiteral("12a"));
+    prompts->files = {ImageFile(DemoImage(100))};
+    for (const char* button : {"BitBtn_BOOTLOADERAUTO_", "BitBtn_BOOTLOADER30_"})
+        Find<QPushButton>(button)->click();
+    QCOMPARE(prompts->messageTexts(),
+             QStringList(2, QStringLiteral("'12a' is not a valid integer value")));
+    QCOMPARE(Find<QPlainTextEdit>("Memo2")->toPlainText(), QString());
+    QVERIFY(sim->receivedFrames().isEmpty());
+    QVERIFY(Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->isEnabled());
+}
+
+QTEST_MAIN(TestUpdateInWindow)
+#include "test_update_in_window.moc"
