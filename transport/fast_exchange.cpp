@@ -13,6 +13,23 @@ constexpr int ReadReplyOverhead = 5; // address, function, byte count, CRC
 constexpr qint64 FastLineSilenceUs = 1750;
 constexpr qint32 FixedSilenceAbove = 19200;
 
+// The bootloader's private functions and the length of their replies: the initialisation and a
+// packet echo five bytes, the erase and the finish carry a status in six.
+struct FixedReply {
+    quint8 function;
+    int bytes;
+};
+constexpr FixedReply BootloaderReplies[] = {{0x30, 5}, {0x20, 6}, {0x21, 5}, {0x31, 6}};
+
+std::optional<int> FixedReplyLength(quint8 function) {
+    if (function == FunctionWriteMultiple)
+        return WriteReplyBytes;
+    for (const FixedReply& reply : BootloaderReplies)
+        if (reply.function == function)
+            return reply.bytes;
+    return std::nullopt;
+}
+
 } // namespace
 
 double CharacterTimeUs(const LineSettings& line) {
@@ -35,16 +52,11 @@ std::optional<int> ExpectedReplyLength(QByteArrayView received) {
     const quint8 function = quint8(received[1]);
     if (function & 0x80)
         return ExceptionReplyBytes;
-    switch (function) {
-    case FunctionReadHolding:
-        if (received.size() < 3)
-            return std::nullopt;
-        return ReadReplyOverhead + quint8(received[2]);
-    case FunctionWriteMultiple:
-        return WriteReplyBytes;
-    default:
+    if (function != FunctionReadHolding)
+        return FixedReplyLength(function);
+    if (received.size() < 3)
         return std::nullopt;
-    }
+    return ReadReplyOverhead + quint8(received[2]);
 }
 
 int ExpectedReplyLengthFor(QByteArrayView request) {
@@ -52,8 +64,8 @@ int ExpectedReplyLengthFor(QByteArrayView request) {
         const int count = quint8(request[4]) << 8 | quint8(request[5]);
         return std::min(ReadReplyOverhead + 2 * count, MaxFrameBytes);
     }
-    if (request.size() >= 2 && quint8(request[1]) == FunctionWriteMultiple)
-        return WriteReplyBytes;
+    if (request.size() >= 2)
+        return FixedReplyLength(quint8(request[1])).value_or(MaxFrameBytes);
     return MaxFrameBytes;
 }
 

@@ -22,8 +22,8 @@ qint64 FrameSilenceUs(const LineSettings& line);
 int FrameSilenceMs(const LineSettings& line);
 
 // The whole length of the reply whose first bytes have arrived: function 3 five bytes plus its
-// byte count, function 16 eight, an exception five. Nothing while too few bytes have come to
-// tell, or for a function whose replies have no length of their own.
+// byte count, function 16 eight, an exception five, the bootloader's 0x30 and 0x21 five and its
+// 0x20 and 0x31 six. Nothing while too few bytes have come to tell, or for any other function.
 std::optional<int> ExpectedReplyLength(QByteArrayView received);
 
 // The length a well-formed reply to the request will have (a function-3 read of n registers:

@@ -17,6 +17,10 @@ private Q_SLOTS:
         QTest::newRow("write echo") << QByteArray::fromHex("EE10") << 8;
         QTest::newRow("exception to a read") << QByteArray::fromHex("EE83") << 5;
         QTest::newRow("exception to anything") << QByteArray::fromHex("01FF") << 5;
+        QTest::newRow("bootloader init") << QByteArray::fromHex("EE30") << 5;
+        QTest::newRow("bootloader erase") << QByteArray::fromHex("EE20") << 6;
+        QTest::newRow("bootloader packet") << QByteArray::fromHex("EE21") << 5;
+        QTest::newRow("bootloader finish") << QByteArray::fromHex("EE31") << 6;
         QTest::newRow("unknown function") << QByteArray::fromHex("EE07") << -1;
     }
     void replyLength() {
@@ -31,7 +35,8 @@ private Q_SLOTS:
         QCOMPARE(ExpectedReplyLengthFor(BuildReadRequest(238, 0, 2000)), 255);
         const std::array<quint16, 3> words{1, 2, 3};
         QCOMPARE(ExpectedReplyLengthFor(BuildWriteRequest(238, 45, words)), 8);
-        QCOMPARE(ExpectedReplyLengthFor(QByteArray::fromHex("EE30")), 255);
+        QCOMPARE(ExpectedReplyLengthFor(QByteArray::fromHex("EE2108000000")), 5);
+        QCOMPARE(ExpectedReplyLengthFor(QByteArray::fromHex("EE07")), 255);
     }
 
     void timing_data() {
