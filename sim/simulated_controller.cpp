@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -26,6 +27,11 @@ constexpr int LoggedFramesKept = 10000;
 qint64 NowMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+qint64 NowUs() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 QString SystemError() {
@@ -129,7 +135,7 @@ void SimulatedController::stop() {
         QFile::remove(linkPath_);
     linkPath_.clear();
     portPath_.clear();
-    delayed_.clear();
+    outgoing_.clear();
 }
 
 bool SimulatedController::isRunning() const {
@@ -148,53 +154,39 @@ QString SimulatedController::linkPath() const {
 
 void SimulatedController::run() {
     QByteArray pending;
-    qint64 lastByteMs = 0;
+    qint64 lastByteUs = 0;
+    const qint64 frameGapUs = qint64(options_.frameGapMs) * 1000;
     for (;;) {
-        qint64 now = NowMs();
-        int timeout = -1;
-        const auto waitUntil = [&](qint64 due) {
-            const int wait = int(std::clamp<qint64>(due - now, 0, 60000));
-            timeout = timeout < 0 ? wait : qMin(timeout, wait);
-        };
+        qint64 now = NowUs();
+        qint64 wakeUs = -1;
+        const auto wakeAt = [&](qint64 due) { wakeUs = wakeUs < 0 ? due : std::min(wakeUs, due); };
         if (!pending.isEmpty())
-            waitUntil(lastByteMs + options_.frameGapMs);
-        {
-            std::lock_guard lock(mutex_);
-            for (const DelayedReply& reply : delayed_)
-                waitUntil(reply.dueMs);
+            wakeAt(lastByteUs + frameGapUs);
+        if (const qint64 next = sendDue(now); next >= 0)
+            wakeAt(next);
+        timespec timeout{};
+        if (wakeUs >= 0) {
+            const qint64 waitUs = std::clamp<qint64>(wakeUs - now, 0, 60'000'000);
+            timeout.tv_sec = time_t(waitUs / 1'000'000);
+            timeout.tv_nsec = long(waitUs % 1'000'000) * 1000;
         }
         pollfd fds[2] = {{masterFd_, POLLIN, 0}, {wakeFds_[0], POLLIN, 0}};
-        if (::poll(fds, 2, timeout) < 0 && errno != EINTR)
+        if (::ppoll(fds, 2, wakeUs >= 0 ? &timeout : nullptr, nullptr) < 0 && errno != EINTR)
             break;
         if (fds[1].revents)
             break;
-        now = NowMs();
+        now = NowUs();
         if (fds[0].revents & POLLIN) {
             char chunk[ReadChunk];
             const ssize_t n = ::read(masterFd_, chunk, sizeof chunk);
             if (n > 0) {
                 pending.append(chunk, n);
-                lastByteMs = now;
+                lastByteUs = now;
                 takeFrames(pending, false);
             }
         }
-        if (!pending.isEmpty() && now - lastByteMs >= options_.frameGapMs)
+        if (!pending.isEmpty() && now - lastByteUs >= frameGapUs)
             takeFrames(pending, true);
-
-        QList<QByteArray> due;
-        {
-            std::lock_guard lock(mutex_);
-            for (auto it = delayed_.begin(); it != delayed_.end();) {
-                if (it->dueMs <= now) {
-                    due.append(it->bytes);
-                    it = delayed_.erase(it);
-                } else {
-                    ++it;
-                }
-            }
-        }
-        for (const QByteArray& bytes : due)
-            send(bytes);
     }
     running_ = false;
 }
@@ -227,12 +219,54 @@ void SimulatedController::answer(const QByteArray& frame) {
             received_.removeFirst();
         received_.append(frame);
         reply = ModbusSlave::Respond(frame, options_.address, model_, faults_, NowMs());
-        if (reply.delayMs > 0) {
-            delayed_.append({NowMs() + reply.delayMs, reply.bytes});
+        const bool paced = options_.pacedBaudRate > 0;
+        if (reply.delayMs > 0 || (paced && !reply.bytes.isEmpty())) {
+            // The pseudo-terminal hands over a request at once; on a line its last byte comes a
+            // request's line time after its first, and only then does the controller turn round.
+            const qint64 lineUs =
+                paced ? qint64(std::ceil(frame.size() * characterUs())) + options_.turnaroundUs : 0;
+            outgoing_.append({NowUs() + qint64(reply.delayMs) * 1000 + lineUs, reply.bytes});
             return;
         }
     }
     send(reply.bytes);
+}
+
+double SimulatedController::characterUs() const {
+    return options_.pacedBaudRate > 0 ? options_.bitsPerCharacter * 1e6 / options_.pacedBaudRate
+                                      : 0.0;
+}
+
+qint64 SimulatedController::sendDue(qint64 nowUs) {
+    QByteArray due;
+    qint64 next = -1;
+    {
+        std::lock_guard lock(mutex_);
+        const double charUs = characterUs();
+        // Replies leave one after the other, the next one not before the last byte of this one.
+        while (!outgoing_.isEmpty()) {
+            OutgoingReply& reply = outgoing_.first();
+            const qint64 size = reply.bytes.size();
+            // A byte has left when its last bit has: byte k at start + (k + 1) characters.
+            const qint64 arrived =
+                charUs > 0 ? std::min<qint64>(size, qint64((nowUs - reply.startUs) / charUs))
+                           : (nowUs >= reply.startUs ? size : 0);
+            if (arrived > reply.sent) {
+                due += reply.bytes.mid(reply.sent, arrived - reply.sent);
+                reply.sent = arrived;
+            }
+            if (reply.sent < size) {
+                next = reply.startUs + qint64(std::ceil((reply.sent + 1) * charUs));
+                break;
+            }
+            const qint64 endUs = reply.startUs + qint64(std::ceil(size * charUs));
+            outgoing_.removeFirst();
+            if (!outgoing_.isEmpty())
+                outgoing_.first().startUs = std::max(outgoing_.first().startUs, endUs);
+        }
+    }
+    send(due);
+    return next;
 }
 
 // Nobody may be reading the terminal: what does not fit its buffer is dropped, as on a line.

@@ -23,6 +23,13 @@ struct SimulatedControllerOptions {
     int frameGapMs = 5; // the silence that ends a frame whose length cannot be told earlier
     // The bootloader's erase reply and its restart into the application take this long.
     BootloaderModel::Timing bootTiming = {};
+    // Paced: a request counts as received a request's line time after it came, each reply starts
+    // turnaroundUs after that and its bytes leave one character time apart at this baud rate
+    // (start, data, parity and stop bits), as on a real line, so that what is timed is line
+    // time, not the speed of the pseudo-terminal. 0: unpaced.
+    int pacedBaudRate = 0;
+    int bitsPerCharacter = 10;
+    int turnaroundUs = 2000;
 };
 
 // The controller velmora --demo starts: it animates the battery and updates its firmware at the
@@ -93,11 +100,16 @@ private:
     mutable ControllerModel model_;
     FaultPlan faults_;
     QList<QByteArray> received_;
-    struct DelayedReply {
-        qint64 dueMs;
+    // A reply on its way: its first byte is due at startUs, the next ones a character apart.
+    struct OutgoingReply {
+        qint64 startUs;
         QByteArray bytes;
+        qint64 sent = 0;
     };
-    QList<DelayedReply> delayed_;
+    QList<OutgoingReply> outgoing_;
+    // Sends what is due of the outgoing replies; the time the next byte is due, or -1.
+    qint64 sendDue(qint64 nowUs);
+    double characterUs() const;
 
     int masterFd_ = -1;
     int slaveFd_ = -1;

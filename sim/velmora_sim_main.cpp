@@ -69,6 +69,13 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("link"), QStringLiteral("Символьная ссылка на псевдотерминал."),
          QStringLiteral("PATH")},
         {QStringLiteral("static"), QStringLiteral("Не менять значения от цикла к циклу.")},
+        {QStringLiteral("paced"),
+         QStringLiteral("Отдавать ответы со скоростью линии (бод: 9600..115200), как настоящий "
+                        "контроллер."),
+         QStringLiteral("BAUD")},
+        {QStringLiteral("turnaround"),
+         QStringLiteral("Задержка перед ответом в мс при --paced (0..1000), по умолчанию 2."),
+         QStringLiteral("MS")},
         {QStringLiteral("write-image"),
          QStringLiteral("Записать файл прошивки, который примет загрузчик, и выйти."),
          QStringLiteral("PATH")},
@@ -94,6 +101,11 @@ int main(int argc, char* argv[]) {
         !NumberOption(parser, QStringLiteral("cells"), 1, 200, &options.cellCount))
         return 2;
     options.address = quint8(address);
+    int turnaroundMs = options.turnaroundUs / 1000;
+    if (!NumberOption(parser, QStringLiteral("paced"), 9600, 115200, &options.pacedBaudRate) ||
+        !NumberOption(parser, QStringLiteral("turnaround"), 0, 1000, &turnaroundMs))
+        return 2;
+    options.turnaroundUs = turnaroundMs * 1000;
 
     SimulatedController controller(options);
     QString error;

@@ -46,6 +46,10 @@ int FrameSilenceMs(const LineSettings& line) {
     return int((FrameSilenceUs(line) + 999) / 1000);
 }
 
+int ReplySilenceMs(const LineSettings& line) {
+    return std::max(FrameSilenceMs(line), ReplySilenceFloorMs);
+}
+
 std::optional<int> ExpectedReplyLength(QByteArrayView received) {
     if (received.size() < 2)
         return std::nullopt;

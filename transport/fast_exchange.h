@@ -21,6 +21,13 @@ qint64 FrameSilenceUs(const LineSettings& line);
 // The same in whole milliseconds, rounded up, for the timers.
 int FrameSilenceMs(const LineSettings& line);
 
+// The silence, as the program sees it, that ends a reply still short of its length: the frame
+// silence, but at least ReplySilenceFloorMs. The bytes of a steady reply reach the program in
+// chunks (a USB adapter's latency timer holds them up to 16 ms, the terminal layer of the kernel
+// a few ms), so a pause of 3.5 characters between chunks is no pause on the line.
+inline constexpr int ReplySilenceFloorMs = 20;
+int ReplySilenceMs(const LineSettings& line);
+
 // The whole length of the reply whose first bytes have arrived: function 3 five bytes plus its
 // byte count, function 16 eight, an exception five, the bootloader's 0x30 and 0x21 five and its
 // 0x20 and 0x31 six. Nothing while too few bytes have come to tell, or for any other function.

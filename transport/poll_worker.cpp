@@ -29,7 +29,7 @@ bool PollWorker::OpenPollPort(const ConnectionSettings& connection, quint8 addre
     line_ = line;
     replyTimer_->setInterval(ReplyTimeoutMs);
     settleTimer_->setInterval(line.settleDelayMs + SettleMarginMs);
-    silenceTimer_->setInterval(FrameSilenceMs(line));
+    silenceTimer_->setInterval(ReplySilenceMs(line));
     port_ = new QSerialPort(this);
     port_->setPortName(PortSystemName(connection.portName));
     if (!port_->open(QIODevice::ReadWrite)) {
@@ -157,8 +157,13 @@ void PollWorker::TakeFastBytes() {
 }
 
 void PollWorker::OnFrameSilence() {
-    if (replyAwaited_ && !pending_.isEmpty())
-        JudgeReply(std::exchange(pending_, {}));
+    if (!replyAwaited_ || pending_.isEmpty())
+        return;
+    // The timer can win the race against the port's notice of bytes already there: those bytes
+    // are no silence. Looking at the port takes them (through OnReadyRead) and waits anew.
+    if (port_->waitForReadyRead(0))
+        return;
+    JudgeReply(std::exchange(pending_, {}));
 }
 
 void PollWorker::OnRequestGap() {

@@ -63,7 +63,7 @@ quint16 WaitFast(SerialPort& port, const LineSettings& line, const WaitRule& rul
         const int left = int(deadline.remainingTime());
         port.WaitForBytes(rule.processEvents ? std::min(PumpMs, left) : left);
     }
-    const int silenceMs = FrameSilenceMs(line);
+    const int silenceMs = ReplySilenceMs(line);
     while (port.BytesWaiting() != 0) {
         const std::optional<int> length = ExpectedReplyLength(port.Peek());
         if (length && port.BytesWaiting() >= *length)

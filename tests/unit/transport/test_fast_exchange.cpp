@@ -56,6 +56,8 @@ private Q_SLOTS:
         QFETCH(int, formatIndex);
         const LineSettings line = LineSettingsFor(baudIndex, formatIndex);
         QTEST(FrameSilenceUs(line), "silenceUs");
+        // A short reply ends after a silence the adapter's delivery cannot fake.
+        QCOMPARE(ReplySilenceMs(line), ReplySilenceFloorMs);
         QTEST(FastReplyTimeoutMs(line, 8, 105, 3000), "timeoutMs");
         // Never longer than the fixed wait it replaces.
         QCOMPARE(FastReplyTimeoutMs(line, 8, 105, 100), 100);
