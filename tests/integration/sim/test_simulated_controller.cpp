@@ -59,6 +59,23 @@ private Q_SLOTS:
         sim.reset();
     }
 
+    // Paced, a reply takes at least the line time of its request, the turnaround and its own
+    // bytes.
+    void pacedRepliesTakeLineTime() {
+        SimulatedControllerOptions options;
+        options.pacedBaudRate = 9600;
+        SimulatedController paced(options);
+        QVERIFY(paced.start());
+        PtyClient client(paced.portPath());
+        QElapsedTimer clock;
+        clock.start();
+        const QByteArray reply = client.exchange(Read(0, 50), 105);
+        const qint64 elapsedUs = clock.nsecsElapsed() / 1000;
+        QCOMPARE(reply.size(), 105);
+        QVERIFY(HasValidCrc(reply));
+        QVERIFY(elapsedUs >= qint64((8 + 105) * 10 * 1e6 / 9600) + options.turnaroundUs);
+    }
+
     void readsWhatIsSet() {
         const std::vector<quint16> values{1, 0xFFFF, 0x1234, 0};
         QVERIFY(sim->setRegisters(40, values));
