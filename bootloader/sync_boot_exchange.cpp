@@ -7,6 +7,7 @@ QByteArray SyncBootExchange(QByteArrayView request, BootWait wait) {
     if (RefusedWhileBusy())
         return {};
     const quint16 length = LoadSyncTxFrame(request);
+    const SyncTrafficSource source(TrafficSource::Bootloader);
     if (wait == BootWait::Long)
         ExchangeSyncLongWait(length);
     else

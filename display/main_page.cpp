@@ -233,6 +233,13 @@ void FillMainPage(const RegisterImage& image, QWidget* page) {
         ShowLoginState(button, view.loggedIn);
 }
 
+void ShowMainPageStale(QWidget* page, bool stale) {
+    for (LabeledEdit* edit : page->findChildren<LabeledEdit*>())
+        edit->setEnabled(!stale);
+    if (auto* bar = page->findChild<QProgressBar*>(QStringLiteral("ProgressBar_SOC_")))
+        bar->setEnabled(!stale);
+}
+
 void ShowLoginState(QAbstractButton* toggle, bool loggedIn) {
     toggle->setCheckable(true);
     toggle->setChecked(loggedIn);

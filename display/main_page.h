@@ -11,6 +11,10 @@ void BuildMainPage(QWidget* page);
 // it is found by its objectName in page's window and skipped when the page stands alone.
 void FillMainPage(const RegisterImage& image, QWidget* page);
 
+// Greys the page's values (stale: the controller has not answered for a while) or shows them
+// normally again.
+void ShowMainPageStale(QWidget* page, bool stale);
+
 // Shows the controller's login state on the password toggle: pressed with "Выйти" when logged
 // in, released with "Войти" otherwise. The main page fill and the password commands share it.
 void ShowLoginState(QAbstractButton* toggle, bool loggedIn);

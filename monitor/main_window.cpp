@@ -15,7 +15,10 @@
 #include "service_controls.h"
 #include "settings_tables.h"
 #include "state_tables.h"
+#include "line_settings.h"
+#include "sync_exchange.h"
 #include "table_files.h"
+#include "traffic_window.h"
 #include "trend_graph_page.h"
 #include "window_position.h"
 
@@ -116,11 +119,18 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
                         this);
     form4_ = new TForm4(this);
     polling_ = new PollingCycle(*this, image_);
+    // Every frame of polling, of commands and of the bootloader reaches the traffic monitor.
+    monitor_ = new TFormMonitor(this);
+    monitor_->SetPortSource([this] { return PortSystemName(form4_->Settings().portName); });
+    connect(&polling_->Controller(), &PollController::TrafficRecorded, monitor_,
+            &TFormMonitor::Append);
+    SetSyncTrafficSink([this](const TrafficFrame& frame) { monitor_->Append({frame}); });
     FormCreate();
     SetReplyDisplay(this);
 }
 
 TForm1::~TForm1() {
+    SetSyncTrafficSink({});
     SetReplyDisplay(nullptr);
 }
 
@@ -204,6 +214,9 @@ void TForm1::BuildMenu() {
     QAction* connection =
         link->addAction(QStringLiteral("Параметры связи"), this, &TForm1::N4Click);
     connection->setObjectName(QStringLiteral("N4"));
+    QAction* traffic =
+        link->addAction(QStringLiteral("Монитор обмена"), this, &TForm1::N7Click);
+    traffic->setObjectName(QStringLiteral("N7"));
     setMenuBar(menu);
 }
 
@@ -417,6 +430,11 @@ void TForm1::RunFills(TableFill first, TableFill last) {
 
 void TForm1::N2Click() {
     close();
+}
+
+void TForm1::N7Click() {
+    monitor_->show();
+    monitor_->raise();
 }
 
 void TForm1::N4Click() {

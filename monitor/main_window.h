@@ -25,6 +25,7 @@ class QTimer;
 class TForm2;
 class TForm3;
 class TForm4;
+class TFormMonitor;
 class TrendGraphPage;
 
 // Pages of PageControl_MAIN_, in tab order.
@@ -105,6 +106,8 @@ public:
     TrendGraphPage* TrendGraph() const { return trendGraph_; }
     TForm3* Form3() const { return form3_; }
     TForm4* Form4() const { return form4_; }
+    // "Монитор обмена", non-modal, created with the window.
+    TFormMonitor* FormMonitor() const { return monitor_; }
 
     // The table layouts and fills of the pages register here while their page is built, before
     // FormCreate runs the setups for the first time.
@@ -137,6 +140,7 @@ private:
     void RunFills(TableFill first, TableFill last);
     void N2Click();
     void N4Click();
+    void N7Click();
     void N6Click();
 
     QTabWidget* pageControlMain_ = nullptr;
@@ -156,6 +160,7 @@ private:
     TrendGraphPage* trendGraph_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;
+    TFormMonitor* monitor_ = nullptr;
     RegisterImage image_;
     CommandHandlers* commands_ = nullptr;
     BootloaderHandlers* bootloader_ = nullptr;

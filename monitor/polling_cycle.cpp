@@ -5,6 +5,7 @@
 #include "exchange_lock.h"
 #include "file_names.h"
 #include "journal_page.h"
+#include "line_settings.h"
 #include "main_page.h"
 #include "main_window.h"
 #include "monitor_log.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace {
@@ -32,7 +34,10 @@ template <class Widget> Widget* Control(const QObject* root, const char* name) {
 
 PollingCycle::PollingCycle(TForm1& form, RegisterImage& image)
     : QObject(&form), form_(form), image_(image),
-      connect_(Control<QAbstractButton>(&form, "SpeedButton_CONNECT_")) {
+      connect_(Control<QAbstractButton>(&form, "SpeedButton_CONNECT_")),
+      reconnectTimer_(new QTimer(this)) {
+    reconnectTimer_->setInterval(ReconnectCheckMs);
+    connect(reconnectTimer_, &QTimer::timeout, this, &PollingCycle::TryReconnect);
     // clicked, not toggled: the handler runs for the operator's press, with the new state.
     connect(connect_, &QAbstractButton::clicked, this, &PollingCycle::SpeedButton_CONNECT_Click);
     connect(form_.PollingTimer(), &QTimer::timeout, this, &PollingCycle::Timer_POLLING_Timer);
@@ -42,17 +47,16 @@ PollingCycle::PollingCycle(TForm1& form, RegisterImage& image)
                 &PollingCycle::UpdateReadOptions);
     UpdateReadOptions();
 
-    connect(&controller_, &PollController::PortStateText, this,
-            [this](const QString& text) { form_.SetStatusPanel(0, text); });
+    connect(&controller_, &PollController::PortStateText, this, [this](const QString& text) {
+        // While the values are stale panel 0 keeps saying since when nothing has answered.
+        if (!(stale_ && text == QStringLiteral("Передача прошла успешно")))
+            form_.SetStatusPanel(0, text);
+    });
     connect(&controller_, &PollController::PollReported, this, &PollingCycle::ShowReport);
     connect(&controller_, &PollController::RxTotalChanged, this,
             [this](quint32, const QString& text) { form_.SetStatusPanel(2, text); });
-    connect(&controller_, &PollController::CycleFinished, this,
-            [this](const QList<PolledBlock>& blocks) {
-                StorePolledBlocks(blocks, image_);
-                cycleEnded_ = true;
-            });
-    connect(&controller_, &PollController::PortLost, this, &PollingCycle::StopPolling);
+    connect(&controller_, &PollController::CycleFinished, this, &PollingCycle::OnCycleFinished);
+    connect(&controller_, &PollController::PortLost, this, &PollingCycle::OnPortLost);
 }
 
 void PollingCycle::SpeedButton_CONNECT_Click() {
@@ -71,15 +75,73 @@ bool PollingCycle::StartPolling() {
         return false;
     if (form_.LogEnabled() && !ChooseLogFile())
         return false;
-    if (!controller_.OpenPollPort(settings, quint8(settings.addressText.trimmed().toInt())))
+    settings_ = settings;
+    if (!RunPolling())
+        return false;
+    SetPollingControlsEnabled(false);
+    return true;
+}
+
+bool PollingCycle::RunPolling() {
+    if (!controller_.OpenPollPort(settings_, quint8(settings_.addressText.trimmed().toInt())))
         return false;
     // The image holds nothing of this start yet: the first tick shows and writes nothing.
     cycleEnded_ = false;
     form_.PollingTimer()->setInterval(form_.Form4()->PollIntervalMs());
     form_.PollingTimer()->start();
     form_.IndicateTimer()->start();
-    SetPollingControlsEnabled(false);
     return true;
+}
+
+void PollingCycle::OnCycleFinished(const QList<PolledBlock>& blocks, bool answered) {
+    StorePolledBlocks(blocks, image_);
+    cycleEnded_ = true;
+    if (answered) {
+        unanswered_ = 0;
+        if (stale_)
+            ShowStale(false);
+        return;
+    }
+    if (unanswered_++ == 0)
+        silentSince_ = clock_();
+    if (unanswered_ >= StaleAfterCycles && !stale_)
+        ShowStale(true);
+}
+
+void PollingCycle::ShowStale(bool stale) {
+    stale_ = stale;
+    ShowMainPageStale(form_.Page(MainPage::Main), stale);
+    if (stale)
+        form_.SetStatusPanel(0, QStringLiteral("Нет ответа с ") + StandardDateTimeText(silentSince_));
+}
+
+bool PollingCycle::WaitingForPort() const {
+    return reconnectTimer_->isActive();
+}
+
+void PollingCycle::OnPortLost() {
+    if (!settings_.reconnect) {
+        StopPolling();
+        return;
+    }
+    // The button stays down and the controls locked: a click on it ends the waiting.
+    ClosePollPort();
+    LogPortEvent(QStringLiteral(" Порт отключен"));
+    form_.SetStatusPanel(0, QStringLiteral("Порт отключен, ожидание переподключения"));
+    reconnectTimer_->start();
+}
+
+void PollingCycle::TryReconnect() {
+    if (!QFileInfo::exists(PortSystemName(settings_.portName)) || !RunPolling())
+        return;
+    reconnectTimer_->stop();
+    LogPortEvent(QStringLiteral(" Порт снова подключен"));
+    form_.SetStatusPanel(0, QStringLiteral("Порт снова подключен, опрос продолжается"));
+}
+
+void PollingCycle::LogPortEvent(const QString& event) {
+    if (form_.LogEnabled())
+        form_.AppendMonitorLog(LinkErrorLogLine(clock_(), event));
 }
 
 bool PollingCycle::ChooseLogFile() {
@@ -105,7 +167,11 @@ bool PollingCycle::ChooseLogFile() {
 }
 
 void PollingCycle::StopPolling() {
+    reconnectTimer_->stop();
     ClosePollPort();
+    unanswered_ = 0;
+    if (stale_)
+        ShowStale(false);
     connect_->setChecked(false);
     SetPollingControlsEnabled(true);
 }

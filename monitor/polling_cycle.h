@@ -3,6 +3,7 @@
 #include "poll_worker.h"
 
 #include <QDateTime>
+#include <QTimer>
 #include <QObject>
 #include <QString>
 
@@ -32,8 +33,23 @@ public:
     // The clock of the proposed log file name and of the log's lines.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
+    // After this many cycles in a row without an answer the main page's values are stale.
+    static constexpr int StaleAfterCycles = 3;
+    // How often a port that went away is looked for while waiting for it to come back.
+    static constexpr int ReconnectCheckMs = 1000;
+    // True while polling waits for its port to come back.
+    bool WaitingForPort() const;
+
 private:
     bool StartPolling();
+    // Opens the port with the settings and runs the ticks; false when the port did not open.
+    bool RunPolling();
+    void OnCycleFinished(const QList<PolledBlock>& blocks, bool answered);
+    void ShowStale(bool stale);
+    void OnPortLost();
+    void TryReconnect();
+    // A line of the monitoring log about the port, when logging.
+    void LogPortEvent(const QString& event);
     // Back to the stopped state: port closed, button up, timers off, controls unlocked.
     void StopPolling();
     // Asks for the monitoring log file and creates it; false when polling must not start.
@@ -50,5 +66,10 @@ private:
     PollController controller_;
     // A cycle of the current start has ended, so the image holds what it read.
     bool cycleEnded_ = false;
+    ConnectionSettings settings_; // of the running start
+    int unanswered_ = 0;          // cycles in a row without an answer
+    QDateTime silentSince_;
+    bool stale_ = false;
+    QTimer* reconnectTimer_;
     std::function<QDateTime()> clock_ = &QDateTime::currentDateTime;
 };

@@ -59,6 +59,12 @@ Prompts::Answer QtPrompts::Message(const QString& text, const QString& caption, 
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+void QtPrompts::Explained(const QString& text, const QString& caption, const QString& details) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, Parent());
+    box.setInformativeText(details);
+    box.exec();
+}
+
 std::optional<QString> QtPrompts::Input(const QString& caption, const QString& prompt,
                                         const QString& initial) {
     bool ok = false;

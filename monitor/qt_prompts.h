@@ -16,6 +16,7 @@ public:
 
     Answer Message(const QString& text, const QString& caption, Buttons buttons,
                    Icon icon) override;
+    void Explained(const QString& text, const QString& caption, const QString& details) override;
     std::optional<QString> Input(const QString& caption, const QString& prompt,
                                  const QString& initial) override;
     QString OpenFile(const QString& directory, const QString& filter,

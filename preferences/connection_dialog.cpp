@@ -60,6 +60,10 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     fastExchange_->setToolTip(
         QStringLiteral("Ответ принимается, как только пришёл его последний байт"));
 
+    // Off by default: with it on, polling survives an adapter that is unplugged and comes back.
+    reconnect_ = Named<QCheckBox>("CheckBox_RECONNECT_",
+                                  QStringLiteral("Переподключаться автоматически"));
+
     auto* group = new QGroupBox(QStringLiteral("Настройки связи"));
     auto* grid = new QGridLayout(group);
     grid->addWidget(portScan_, 0, 0);
@@ -76,7 +80,8 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
         grid->addWidget(control, row, 1);
         ++row;
     }
-    grid->addWidget(fastExchange_, row, 1);
+    grid->addWidget(fastExchange_, row++, 1);
+    grid->addWidget(reconnect_, row, 1);
 
     const auto [ok, cancel] = LayOutDialog(this, group, "Button_FORM4OK_", "Button_FORM4CANCEL_");
 
@@ -94,8 +99,14 @@ TForm4::~TForm4() {
 }
 
 ConnectionSettings TForm4::Settings() const {
-    return {port_->currentText(), baudRate_->currentIndex(), format_->currentIndex(),
-            address_->text(), fastExchange_->isChecked()};
+    // An item shows the adapter and opens by its stable name, held as the item's data.
+    const QVariant openName = port_->currentData();
+    return {openName.isValid() ? openName.toString() : port_->currentText(),
+            baudRate_->currentIndex(),
+            format_->currentIndex(),
+            address_->text(),
+            fastExchange_->isChecked(),
+            reconnect_->isChecked()};
 }
 
 int TForm4::PollIntervalMs() const {
@@ -107,20 +118,22 @@ void TForm4::AddPort(const QString& port) {
     if (!extraPorts_.contains(port))
         extraPorts_.append(port);
     ListPorts();
-    port_->setCurrentIndex(port_->findText(port));
+    port_->setCurrentIndex(port_->findData(port));
 }
 
 void TForm4::SetSettingControlsEnabled(bool enabled) {
     for (QWidget* control : {static_cast<QWidget*>(port_), static_cast<QWidget*>(baudRate_),
                              static_cast<QWidget*>(format_), static_cast<QWidget*>(address_),
                              static_cast<QWidget*>(period_), static_cast<QWidget*>(fastExchange_),
+                             static_cast<QWidget*>(reconnect_),
                              static_cast<QWidget*>(portScan_)})
         control->setEnabled(enabled);
 }
 
 void TForm4::ListPorts() {
     port_->clear();
-    port_->addItems(ListSerialPorts(extraPorts_));
+    for (const PortEntry& entry : ListSerialPortEntries(extraPorts_))
+        port_->addItem(entry.label, entry.openName);
     port_->setCurrentIndex(port_->count() > 0 ? 0 : -1);
 }
 

@@ -42,5 +42,6 @@ private:
     QLineEdit* address_ = nullptr;
     QComboBox* period_ = nullptr;
     QCheckBox* fastExchange_ = nullptr;
+    QCheckBox* reconnect_ = nullptr;
     QPushButton* portScan_ = nullptr;
 };

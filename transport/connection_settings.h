@@ -13,6 +13,8 @@ struct ConnectionSettings {
     QString addressText; // the typed controller address, converted at every request
     // A reply is complete when its last byte arrives, not after the fixed waits.
     bool fastExchange = false;
+    // Polling waits for a port that went away to come back, and goes on with it.
+    bool reconnect = false;
 };
 
 ConnectionSettings CurrentConnectionSettings();

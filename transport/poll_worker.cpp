@@ -108,6 +108,8 @@ void PollWorker::SendPollRequest(PollRequest request) {
     Purge();
     pending_.clear();
     const QByteArray frame = BuildReadRequest(address_, request.firstRegister, request.count);
+    request_ = frame;
+    Record(SentFrame(TrafficSource::Polling, frame));
     if (fast_)
         replyTimer_->setInterval(FastReplyTimeoutMs(line_, int(frame.size()),
                                                     ExpectedReplyLengthFor(frame), ReplyTimeoutMs));
@@ -122,8 +124,8 @@ void PollWorker::SendPollRequest(PollRequest request) {
 
 void PollWorker::OnReadyRead() {
     if (!replyAwaited_) {
-        // Nothing was asked for: the bytes are counted and dropped at once.
-        rxBytesTotal_ += quint32(port_->readAll().size());
+        // Nothing was asked for: the bytes are counted, shown and dropped at once.
+        Purge();
         return;
     }
     if (fast_) {
@@ -173,6 +175,7 @@ void PollWorker::OnRequestGap() {
 
 void PollWorker::JudgeReply(const QByteArray& received) {
     replyAwaited_ = false;
+    Record(ReceivedFrame(TrafficSource::Polling, request_, received));
     rxBytesTotal_ += quint32(received.size());
     const PollBlock& block = sequencer_.Current();
     ParsedPollReply parsed = ParsePollReply(received, block.request, QDateTime::currentDateTime());
@@ -197,6 +200,7 @@ void PollWorker::JudgeReply(const QByteArray& received) {
 void PollWorker::OnReplyTimeout() {
     replyAwaited_ = false;
     Purge();
+    Record(ReceivedFrame(TrafficSource::Polling, request_, {}));
     Q_EMIT PollReported(NoAnswerReport(sequencer_.Current().request, QDateTime::currentDateTime()));
     sequencer_.TimedOut();
     FinishCycle(false);
@@ -236,11 +240,29 @@ void PollWorker::LosePort() {
 }
 
 void PollWorker::Purge() {
-    rxBytesTotal_ += quint32(port_->readAll().size());
+    const QByteArray stray = port_->readAll();
+    rxBytesTotal_ += quint32(stray.size());
+    // Bytes no request asked for (a late reply, noise) are shown, judged without a request.
+    if (!stray.isEmpty())
+        Record(ReceivedFrame(TrafficSource::Polling, {}, stray));
     port_->clear(QSerialPort::AllDirections);
 }
 
+void PollWorker::Record(TrafficFrame frame) {
+    // A batch is small enough to cost the window nothing, large enough to cost polling nothing.
+    constexpr qsizetype BatchFrames = 64;
+    traffic_.append(std::move(frame));
+    if (traffic_.size() >= BatchFrames)
+        FlushTraffic();
+}
+
+void PollWorker::FlushTraffic() {
+    if (!traffic_.isEmpty())
+        Q_EMIT TrafficRecorded(std::exchange(traffic_, {}));
+}
+
 void PollWorker::FinishCycle(bool answered) {
+    FlushTraffic();
     ++cyclesFinished_;
     lastFinished_ = std::exchange(blocks_, {});
     Q_EMIT CycleFinished(lastFinished_, answered);
@@ -286,6 +308,7 @@ bool PollController::OpenPollPort(const ConnectionSettings& connection, quint8 a
     Relay(&PollWorker::RxTotalChanged, &PollController::RxTotalChanged);
     Relay(&PollWorker::CycleFinished, &PollController::CycleFinished);
     Relay(&PollWorker::PortLost, &PollController::PortLost);
+    Relay(&PollWorker::TrafficRecorded, &PollController::TrafficRecorded);
     thread_->start();
 
     idle_ = true;

@@ -3,6 +3,7 @@
 #include "connection_settings.h"
 #include "line_settings.h"
 #include "poll_sequencer.h"
+#include "traffic_frame.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -53,6 +54,9 @@ Q_SIGNALS:
     void CycleFinished(const QList<PolledBlock>& blocks, bool answered);
     // The port went away while polling (an adapter unplugged): the port is closed already.
     void PortLost();
+    // The frames on the line since the last batch, for the traffic monitor: sent at the end of
+    // each cycle, or sooner when many have gathered.
+    void TrafficRecorded(const QList<TrafficFrame>& frames);
 
 private:
     void SendPollRequest(PollRequest request);
@@ -71,6 +75,8 @@ private:
     // Takes whatever has arrived off the port (counted as received) and empties both directions.
     void Purge();
     void FinishCycle(bool answered);
+    void Record(TrafficFrame frame);
+    void FlushTraffic();
 
     QSerialPort* port_ = nullptr;
     RuleTimer* replyTimer_;
@@ -82,6 +88,8 @@ private:
     QByteArray pending_; // the fast exchange's reply so far
     QElapsedTimer lastByte_;
     std::optional<PollRequest> nextRequest_;
+    QByteArray request_; // the request last sent
+    QList<TrafficFrame> traffic_;
     quint8 address_ = 0;
     bool readSettings_ = false;
     bool readJournal_ = false;
@@ -131,6 +139,7 @@ Q_SIGNALS:
     void PollReported(const PollReport& report);
     void RxTotalChanged(quint32 rxBytesTotal, const QString& text);
     void CycleFinished(const QList<PolledBlock>& blocks, bool answered);
+    void TrafficRecorded(const QList<TrafficFrame>& frames);
     // Polling has ended by itself: the port is closed and the worker's thread is gone.
     void PortLost();
 

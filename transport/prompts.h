@@ -19,6 +19,11 @@ public:
 
     virtual Answer Message(const QString& text, const QString& caption,
                            Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
+    // A message with one OK button and an explanation under its text; where there is no room
+    // for one, the explanation follows the text.
+    virtual void Explained(const QString& text, const QString& caption, const QString& details) {
+        Message(details.isEmpty() ? text : text + QStringLiteral("\n") + details, caption);
+    }
     // The text typed, or nothing when the box was cancelled.
     virtual std::optional<QString> Input(const QString& caption, const QString& prompt,
                                          const QString& initial) = 0;

@@ -1,5 +1,6 @@
 #include "serial_port.h"
 
+#include "port_list.h"
 #include "prompts.h"
 
 #include <QDeadlineTimer>
@@ -22,8 +23,10 @@ bool SerialPort::Open(const QString& systemName, const LineSettings& line) {
     port = std::make_unique<QSerialPort>();
     port->setPortName(systemName);
     if (!port->open(QIODevice::ReadWrite)) {
+        const QSerialPort::SerialPortError error = port->error();
         port.reset();
-        Fail("Ошибка открытия порта");
+        CurrentPrompts().Explained(QStringLiteral("Ошибка открытия порта"), ErrorCaption,
+                                   OpenFailureDetails(error, systemName));
         return false;
     }
     if (!port->clear(QSerialPort::AllDirections)) {

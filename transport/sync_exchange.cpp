@@ -75,6 +75,13 @@ quint16 WaitFast(SerialPort& port, const LineSettings& line, const WaitRule& rul
 }
 
 bool busy = false;
+std::function<void(const TrafficFrame&)> trafficSink;
+TrafficSource trafficSource = TrafficSource::Command;
+
+void Show(const TrafficFrame& frame) {
+    if (trafficSink)
+        trafficSink(frame);
+}
 
 class BusyScope {
 public:
@@ -98,10 +105,12 @@ quint16 Exchange(quint16 length, const WaitRule& rule) {
         return 0;
     port.PurgeRx();
     const quint16 sent = std::min<quint16>(length, SyncTxFrameBytes);
+    const QByteArrayView request(SyncTxFrame.data(), sent);
     port.Write(SyncTxFrame.data(), sent);
+    Show(SentFrame(trafficSource, request));
     quint16 reply = 0;
     if (settings.fastExchange) {
-        reply = WaitFast(port, line, rule, QByteArrayView(SyncTxFrame.data(), sent));
+        reply = WaitFast(port, line, rule, request);
     } else {
         WaitByRules(port, line, rule);
         reply = port.BytesWaiting();
@@ -109,6 +118,7 @@ quint16 Exchange(quint16 length, const WaitRule& rule) {
     // Bytes beyond the longest reply are dropped with the purge below.
     SyncRxCount = std::min<quint16>(reply, SyncRxFrameBytes);
     port.Read(SyncRxFrame.data(), SyncRxCount);
+    Show(ReceivedFrame(trafficSource, request, SyncReply()));
     port.PurgeRx();
     port.PurgeTx();
     port.Close();
@@ -153,4 +163,16 @@ int SettleWaitMs(float bitTimeMs) {
     // Single precision throughout, truncated: 0.1042 ms gives 276 ms, not 277.
     const float waitMs = bitTimeMs * 2560.0f + 10.0f;
     return int(waitMs);
+}
+
+void SetSyncTrafficSink(std::function<void(const TrafficFrame&)> sink) {
+    trafficSink = std::move(sink);
+}
+
+SyncTrafficSource::SyncTrafficSource(TrafficSource source) : previous_(trafficSource) {
+    trafficSource = source;
+}
+
+SyncTrafficSource::~SyncTrafficSource() {
+    trafficSource = previous_;
 }

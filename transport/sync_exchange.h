@@ -1,9 +1,12 @@
 #pragma once
 
+#include "traffic_frame.h"
+
 #include <QByteArrayView>
 #include <QtGlobal>
 
 #include <array>
+#include <functional>
 
 // One request and its reply on the user-interface thread, for commands started by hand. The
 // caller fills SyncTxFrame, calls ExchangeSync or ExchangeSyncLongWait, then judges SyncRxFrame.
@@ -43,3 +46,19 @@ QByteArrayView SyncReply();
 // Wait after the first reply byte for the longest reply to finish arriving: 2560 bit times
 // (256 ten-bit characters) plus 10 ms, in whole milliseconds.
 int SettleWaitMs(float bitTimeMs);
+
+// Where the exchange's frames go for the traffic monitor (the window installs it; nothing by
+// default). Called on the exchange's thread, once for the request and once for the reply.
+void SetSyncTrafficSink(std::function<void(const TrafficFrame&)> sink);
+
+// The source the exchanges started while it lives are shown with; commands otherwise.
+class SyncTrafficSource {
+public:
+    explicit SyncTrafficSource(TrafficSource source);
+    ~SyncTrafficSource();
+    SyncTrafficSource(const SyncTrafficSource&) = delete;
+    SyncTrafficSource& operator=(const SyncTrafficSource&) = delete;
+
+private:
+    TrafficSource previous_;
+};

@@ -13,9 +13,10 @@ public:
         QString kind; // "message", "input", "open", "save"
         QString text; // message text, input prompt, or file filter
         QString caption; // message caption, input caption, or dialog directory
-        QString extra; // proposed file name or initial input text
+        QString extra = {}; // proposed file name or initial input text
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
+        QString details = {}; // the explanation under a message
     };
 
     ScriptedPrompts() { SetPrompts(this); }
@@ -32,6 +33,11 @@ public:
         shown.append({QStringLiteral("message"), text, caption, QString(), icon, buttons});
         return answers.isEmpty() ? (buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok)
                                  : answers.takeFirst();
+    }
+    void Explained(const QString& text, const QString& caption, const QString& details) override {
+        Shown s{QStringLiteral("message"), text, caption};
+        s.details = details;
+        shown.append(s);
     }
     std::optional<QString> Input(const QString& caption, const QString& prompt,
                                  const QString& initial) override {

@@ -61,10 +61,12 @@ double PollRulesMs(const QList<QByteArray>& requests, const LineSettings& line) 
     return ms;
 }
 
-// The synchronous rules: 10 ms, rounds of 10 ms until the first byte, the settle wait.
+// The synchronous rules: 10 ms, then rounds of 10 ms while no byte has come, then the settle
+// wait.
 double SyncRulesMs(const QByteArray& request, const LineSettings& line) {
     const double firstByte = (request.size() + 1) * CharMs(line) + TurnaroundUs / 1000.0;
-    return 10 + std::ceil(firstByte / 10) * 10 + SettleWaitMs(line.bitTimeMs);
+    const double rounds = firstByte <= 10 ? 0 : std::ceil((firstByte - 10) / 10);
+    return 10 + rounds * 10 + SettleWaitMs(line.bitTimeMs);
 }
 
 void Row(const char* what, double measuredMs, double wireMs, double rulesMs) {

@@ -136,7 +136,7 @@ private Q_SLOTS:
                              item->text());
         }
         QCOMPARE(items, (QStringList{"Файл", "  N6=Настройки", "  N2=Выход", "Связь",
-                                     "  N4=Параметры связи"}));
+                                     "  N4=Параметры связи", "  N7=Монитор обмена"}));
 
         for (const char* name : {"Timer_POLLING_", "Timer_POLLINGTEST_", "Timer_INDICATE_"})
             QVERIFY2(!Child<QTimer>(&form, name)->isActive(), name);

@@ -198,6 +198,8 @@ private Q_SLOTS:
         QCOMPARE(prompts.shown.size(), 1);
         QCOMPARE(prompts.shown[0].text, QStringLiteral("Ошибка открытия порта"));
         QCOMPARE(prompts.shown[0].caption, QStringLiteral("Error"));
+        // The box says why under its text.
+        QVERIFY(prompts.shown[0].details.contains(QStringLiteral("адаптер отключен")));
 
         settings.portName = peer.slavePath();
         const QByteArray reply = ReadReplyFrame(1);
