@@ -46,8 +46,8 @@ bool Matches(const TrafficFrame& frame, TrafficFilter filter) {
 }
 
 QStringList TrafficColumnTitles() {
-    return {QStringLiteral("Время"),   QStringLiteral("Источник"), QStringLiteral("Направление"),
-            QStringLiteral("Байты"),   QStringLiteral("Разбор"),   QStringLiteral("Результат")};
+    return {QStringLiteral("Время"), QStringLiteral("Источник"), QStringLiteral("Направление"),
+            QStringLiteral("Байты"), QStringLiteral("Разбор"),   QStringLiteral("Результат")};
 }
 
 QStringList TrafficRowTexts(const TrafficFrame& frame) {

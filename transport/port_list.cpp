@@ -23,9 +23,8 @@ QList<PortEntry> ListSerialPortEntries(const QStringList& extraPorts) {
         ports.append({stable.isEmpty() ? info.portName() : stable, label});
     }
     for (const QString& extra : extraPorts) {
-        const bool listed = std::any_of(ports.begin(), ports.end(), [&](const PortEntry& p) {
-            return p.openName == extra;
-        });
+        const bool listed = std::any_of(ports.begin(), ports.end(),
+                                        [&](const PortEntry& p) { return p.openName == extra; });
         if (!extra.isEmpty() && !listed)
             ports.append({extra, extra});
     }
@@ -51,13 +50,13 @@ QString StablePortName(const QString& device, const QString& byIdFolder) {
 }
 
 std::optional<int> UsbLatencyTimerMs(const QString& port, const QString& sysRoot) {
-    const QString device = QFileInfo(port.startsWith(QLatin1Char('/')) ? port
-                                                                       : QStringLiteral("/dev/") + port)
-                               .canonicalFilePath();
+    const QString device =
+        QFileInfo(port.startsWith(QLatin1Char('/')) ? port : QStringLiteral("/dev/") + port)
+            .canonicalFilePath();
     if (device.isEmpty())
         return std::nullopt;
-    QFile timer(sysRoot + QStringLiteral("/bus/usb-serial/devices/") + QFileInfo(device).fileName() +
-                QStringLiteral("/latency_timer"));
+    QFile timer(sysRoot + QStringLiteral("/bus/usb-serial/devices/") +
+                QFileInfo(device).fileName() + QStringLiteral("/latency_timer"));
     if (!timer.open(QIODevice::ReadOnly))
         return std::nullopt;
     bool ok = false;

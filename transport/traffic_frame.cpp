@@ -37,8 +37,9 @@ QString FunctionText(QByteArrayView frame, QByteArrayView request) {
         const QString name = code < int(ExceptionNames.size())
                                  ? QString::fromUtf8(ExceptionNames[code]).trimmed()
                                  : QString();
-        return QStringLiteral("исключение %1%2").arg(code).arg(name.isEmpty() ? QString()
-                                                                            : ": " + name);
+        return QStringLiteral("исключение %1%2")
+            .arg(code)
+            .arg(name.isEmpty() ? QString() : ": " + name);
     }
     if (const char* boot = BootName(function))
         return QStringLiteral("загрузчик: ") + QString::fromUtf8(boot);
@@ -53,35 +54,43 @@ QString FunctionText(QByteArrayView frame, QByteArrayView request) {
             return QStringLiteral("запись ") + RegisterRange(Word(asked, 2), Word(asked, 4));
         return QStringLiteral("запись");
     default:
-        return QStringLiteral("функция 0x%1").arg(function, 2, 16, QLatin1Char('0')).toUpper();
+        return QStringLiteral("функция 0x%1")
+            .arg(QString::number(function, 16).rightJustified(2, QLatin1Char('0')).toUpper());
     }
 }
 
 } // namespace
 
 TrafficFrame SentFrame(TrafficSource source, QByteArrayView request) {
-    return {QDateTime::currentMSecsSinceEpoch(), TrafficDirection::Sent, source,
-            request.toByteArray(), {}, TrafficVerdict::None};
+    return {QDateTime::currentMSecsSinceEpoch(),
+            TrafficDirection::Sent,
+            source,
+            request.toByteArray(),
+            {},
+            TrafficVerdict::None};
 }
 
 TrafficFrame ReceivedFrame(TrafficSource source, QByteArrayView request, QByteArrayView reply) {
-    return {QDateTime::currentMSecsSinceEpoch(), TrafficDirection::Received, source,
-            reply.toByteArray(), request.toByteArray(), JudgeTraffic(request, reply)};
+    return {QDateTime::currentMSecsSinceEpoch(),
+            TrafficDirection::Received,
+            source,
+            reply.toByteArray(),
+            request.toByteArray(),
+            JudgeTraffic(request, reply)};
 }
 
 TrafficVerdict JudgeTraffic(QByteArrayView request, QByteArrayView reply) {
     if (reply.isEmpty())
         return TrafficVerdict::NoAnswer;
     const quint8 function = reply.size() > 1 ? quint8(reply[1]) : 0;
-    if (request.size() >= 6 && quint8(request[1]) == FunctionReadHolding &&
-        !(function & 0x80)) {
+    if (request.size() >= 6 && quint8(request[1]) == FunctionReadHolding && !(function & 0x80)) {
         const ReadReply judged = JudgeReadReply(reply, Word(request, 4));
         switch (judged.verdict.status) {
         case ReplyStatus::TooLong:
             return TrafficVerdict::TooLong;
         case ReplyStatus::Correct:
             return judged.words.size() == Word(request, 4) ? TrafficVerdict::Correct
-                                                            : TrafficVerdict::WrongLength;
+                                                           : TrafficVerdict::WrongLength;
         default:
             return TrafficVerdict::CrcError;
         }

@@ -66,10 +66,8 @@ template <class W> W* Named(W* widget, const char* name) {
 }
 
 const QList<std::pair<const char*, TrafficFilter>> Filters = {
-    {"Все кадры", TrafficFilter::All},
-    {"Только ошибки", TrafficFilter::ErrorsOnly},
-    {"Функция 3 (чтение)", TrafficFilter::Read},
-    {"Функция 16 (запись)", TrafficFilter::Write},
+    {"Все кадры", TrafficFilter::All},           {"Только ошибки", TrafficFilter::ErrorsOnly},
+    {"Функция 3 (чтение)", TrafficFilter::Read}, {"Функция 16 (запись)", TrafficFilter::Write},
     {"Загрузчик", TrafficFilter::Bootloader},
 };
 
@@ -79,8 +77,8 @@ TFormMonitor::TFormMonitor(QWidget* parent)
     : QWidget(parent, Qt::Window), model_(new TrafficModel(this)),
       view_(Named(new QTableView, "TableView_TRAFFIC_")),
       pause_(Named(new QCheckBox(QStringLiteral("Пауза")), "CheckBox_TRAFFICPAUSE_")),
-      autoscroll_(Named(new QCheckBox(QStringLiteral("Автопрокрутка")),
-                        "CheckBox_TRAFFICAUTOSCROLL_")),
+      autoscroll_(
+          Named(new QCheckBox(QStringLiteral("Автопрокрутка")), "CheckBox_TRAFFICAUTOSCROLL_")),
       filter_(Named(new QComboBox, "ComboBox_TRAFFICFILTER_")),
       dropped_(Named(new QLabel, "Label_TRAFFICDROPPED_")),
       latency_(Named(new QLabel, "Label_TRAFFICLATENCY_")) {
@@ -103,8 +101,8 @@ TFormMonitor::TFormMonitor(QWidget* parent)
     auto* copy = Named(new QPushButton(QStringLiteral("Копировать")), "BitBtn_TRAFFICCOPY_");
     auto* save = Named(new QPushButton(QStringLiteral("Экспорт в CSV")), "BitBtn_TRAFFICEXPORT_");
     auto* controls = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{pause_, autoscroll_, filter_, clear, copy,
-                                                      save})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{pause_, autoscroll_, filter_, clear, copy, save})
         controls->addWidget(w);
     controls->addStretch();
     controls->addWidget(dropped_);

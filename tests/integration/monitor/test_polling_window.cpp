@@ -8,6 +8,7 @@
 #include "simulated_controller.h"
 #include "string_grid.h"
 #include "table_cells.h"
+#include "traffic_window.h"
 #include "trend_graph_page.h"
 
 #include <QCheckBox>
@@ -59,6 +60,9 @@ private Q_SLOTS:
     void stopDuringACycleReleasesThePort();
     void unplugStopsPolling();
     void closingTheWindowReleasesThePort();
+    void monitorShowsPollingAndCommands();
+    void valuesGoStaleAndComeBack();
+    void reconnectsWhenThePortReturns();
 
 private:
     template <class W> W* Find(const char* name) const {
@@ -306,6 +310,100 @@ void TestPollingWindow::closingTheWindowReleasesThePort() {
     form->close();
     QVERIFY(!form->Polling()->Controller().IsOpen());
     QVERIFY(!form->PollingTimer()->isActive());
+}
+
+// The traffic monitor gets every frame of a polling cycle and of a command, with what they carry
+// and how they were judged.
+void TestPollingWindow::monitorShowsPollingAndCommands() {
+    TFormMonitor* monitor = form->FormMonitor();
+    monitor->show();
+    Connect();
+    WaitForCycles(1);
+    ConnectButton()->click(); // stop
+    const QList<TrafficFrame> polled = monitor->ShownFrames();
+    QVERIFY(polled.size() >= 12);
+    QCOMPARE(polled[0].source, TrafficSource::Polling);
+    QCOMPARE(polled[0].direction, TrafficDirection::Sent);
+    QCOMPARE(DecodeFrame(polled[0]), QStringLiteral("адрес 238, чтение 0..49 (50)"));
+    QCOMPARE(polled[1].direction, TrafficDirection::Received);
+    QCOMPARE(polled[1].verdict, TrafficVerdict::Correct);
+    QCOMPARE(DecodeFrame(polled[11]), QStringLiteral("адрес 238, чтение 550..649 (100)"));
+
+    // A command the controller refuses: its frames follow, judged as an exception.
+    Fault refused;
+    refused.kind = FaultKind::Exception;
+    refused.exceptionCode = 3;
+    sim->injectFault(refused);
+    Find<QPushButton>("BitBtn_CLEARLOG_")->click();
+    const QList<TrafficFrame> all = monitor->ShownFrames();
+    QCOMPARE(all.last().source, TrafficSource::Command);
+    QCOMPARE(all.last().verdict, TrafficVerdict::Exception);
+    QCOMPARE(DecodeFrame(all.last()),
+             QStringLiteral("адрес 238, исключение 3: Недопустимое значение регистра"));
+    QCOMPARE(DecodeFrame(all[all.size() - 2]), QStringLiteral("адрес 238, запись 45..47 (3)"));
+    // Only the errors: the refused command's reply.
+    Find<QComboBox>("ComboBox_TRAFFICFILTER_")->setCurrentIndex(1);
+    const QList<TrafficFrame> errors = monitor->ShownFrames();
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(errors[0].verdict, TrafficVerdict::Exception);
+}
+
+// Three cycles in a row without an answer grey the main page and say since when; the next good
+// cycle shows the values normally again.
+void TestPollingWindow::valuesGoStaleAndComeBack() {
+    Find<QCheckBox>("CheckBox_FASTEXCHANGE_")->setChecked(true); // time-outs of ~0.2 s
+    Connect();
+    WaitForCycles(1);
+    auto* volts = Find<QLineEdit>("LabeledEdit_VOLTDCU_");
+    QVERIFY(volts->isEnabled());
+    sim->injectFault({FaultKind::NoReply}, PersistentFault);
+    QTRY_VERIFY_WITH_TIMEOUT(!volts->isEnabled(), CycleWaitMs);
+    QVERIFY(Panel(0).startsWith(QStringLiteral("Нет ответа с ")));
+    sim->clearFaults();
+    QTRY_VERIFY_WITH_TIMEOUT(volts->isEnabled(), CycleWaitMs);
+}
+
+// With the option on, a port that goes away is waited for; when it comes back under the same
+// name polling goes on with the same log, and both events are in it.
+void TestPollingWindow::reconnectsWhenThePortReturns() {
+    const QString link = dir.filePath(QStringLiteral("velmora-link"));
+    SimulatedControllerOptions options;
+    options.linkPath = link;
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    form->Form4()->AddPort(link);
+    Find<QCheckBox>("CheckBox_RECONNECT_")->setChecked(true);
+    const QString logPath = dir.filePath(QStringLiteral("reconnect_log.csv"));
+    QFile::remove(logPath);
+    prompts->files = {logPath};
+    Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
+    Connect();
+    WaitForCycles(1);
+
+    sim->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(Panel(0), QStringLiteral("Порт отключен, ожидание переподключения"),
+                              CycleWaitMs);
+    QVERIFY(ConnectButton()->isChecked());
+    QVERIFY(form->Polling()->WaitingForPort());
+    QVERIFY(!Find<QWidget>("BitBtn_CLEARLOG_")->isEnabled());
+
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    QTRY_VERIFY_WITH_TIMEOUT(!form->Polling()->WaitingForPort(), CycleWaitMs);
+    const int before = int(cycles->size());
+    QTRY_VERIFY_WITH_TIMEOUT(cycles->size() > before + 1, CycleWaitMs);
+    QFile log(logPath);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray text = log.readAll();
+    // " Порт отключен" and " Порт снова подключен" in code page 1251
+    QVERIFY(text.contains(" \xcf\xee\xf0\xf2 \xee\xf2\xea\xeb\xfe\xf7\xe5\xed\r\n"));
+    QVERIFY(text.contains(
+        " \xcf\xee\xf0\xf2 \xf1\xed\xee\xe2\xe0 \xef\xee\xe4\xea\xeb\xfe\xf7\xe5\xed\r\n"));
+
+    // A stop click ends polling, or the waiting.
+    ConnectButton()->click();
+    QVERIFY(!form->Polling()->Controller().IsOpen());
+    QVERIFY(!form->Polling()->WaitingForPort());
 }
 
 QTEST_MAIN(TestPollingWindow)
