@@ -84,13 +84,22 @@ TFormMonitor::TFormMonitor(QWidget* parent)
       latency_(Named(new QLabel, "Label_TRAFFICLATENCY_")) {
     setObjectName(QStringLiteral("TFormMonitor"));
     setWindowTitle(QStringLiteral("Монитор обмена"));
-    resize(900, 500);
+    resize(1000, 500);
     view_->setModel(model_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setWordWrap(false);
     view_->verticalHeader()->setVisible(false);
     view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     view_->horizontalHeader()->setStretchLastSection(true);
+    // Each column as wide as its title or a typical text; the bytes get what is left over.
+    const QString samples[] = {QStringLiteral("00:00:00.000"), QStringLiteral("загрузчик"),
+                               QString(), QStringLiteral("EE 03 00 00 00 32 D2 80 EE 03 00"),
+                               QStringLiteral("адрес 238, чтение 550..649 (100)")};
+    const QStringList titles = TrafficColumnTitles();
+    for (int column = 0; column < int(std::size(samples)); ++column)
+        view_->setColumnWidth(column, std::max(fontMetrics().horizontalAdvance(samples[column]),
+                                               fontMetrics().horizontalAdvance(titles[column])) +
+                                          16);
     for (const auto& [caption, filter] : Filters)
         filter_->addItem(QString::fromUtf8(caption), int(filter));
     autoscroll_->setChecked(true);

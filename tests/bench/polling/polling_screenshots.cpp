@@ -1,5 +1,5 @@
-// Pictures of the window while it polls the simulated controller, for the README: the main page
-// and the cell page after a few cycles. A manual step, not a test.
+// Pictures of the window while it polls the simulated controller, for the README: the main page,
+// the cell page and the traffic monitor after a few cycles. A manual step, not a test.
 //
 // Run: QT_QPA_PLATFORM=offscreen build/tests/bench/polling/polling_screenshots docs
 
@@ -7,6 +7,7 @@
 #include "main_window.h"
 #include "polling_cycle.h"
 #include "simulated_controller.h"
+#include "traffic_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,9 +21,9 @@
 
 namespace {
 
-bool Save(TForm1& form, const QString& path) {
+bool Save(QWidget& window, const QString& path) {
     QApplication::processEvents();
-    const bool saved = form.grab().save(path, "PNG", 9);
+    const bool saved = window.grab().save(path, "PNG", 9);
     std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
     return saved;
 }
@@ -48,6 +49,7 @@ int main(int argc, char* argv[]) {
 
     TForm1 form;
     form.Form4()->AddPort(sim.portPath());
+    form.FormMonitor()->show();
     auto* baud = form.findChild<QComboBox*>(QStringLiteral("ComboBox_BAUDRATE_"));
     baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
     form.resize(1000, 700);
@@ -70,6 +72,7 @@ int main(int argc, char* argv[]) {
     form.findChild<QTabWidget*>(QStringLiteral("PageControl_INFO_"))
         ->setCurrentWidget(form.Page(InfoPage::Cells));
     saved = Save(form, out.filePath(QStringLiteral("cell_page.png"))) && saved;
+    saved = Save(*form.FormMonitor(), out.filePath(QStringLiteral("traffic_monitor.png"))) && saved;
     connect->click();
     return saved ? 0 : 1;
 }
