@@ -18,9 +18,10 @@ bool Covers(quint16 first, int count, quint16 address) {
 } // namespace
 
 ControllerModel::ControllerModel(quint8 address, int cellCount, bool animate,
-                                 const BootloaderModel::Timing& bootTiming)
+                                 const BootloaderModel::Timing& bootTiming,
+                                 const ModelClock& clock)
     : battery_(cellCount), boot_(bootTiming, InitialFirmwareVersion),
-      clock_(DeviceClock::FromLocalTime()), animate_(animate) {
+      clock_(clock.localSeconds(), clock.monotonicMs), animate_(animate) {
     BatteryModel::WriteDefaultSettings(regs_, cellCount, address);
     JournalRing::Clear(regs_);
     battery_.publish(regs_);

@@ -16,7 +16,8 @@
 class ControllerModel {
 public:
     ControllerModel(quint8 address, int cellCount, bool animate,
-                    const BootloaderModel::Timing& bootTiming = {});
+                    const BootloaderModel::Timing& bootTiming = {},
+                    const ModelClock& clock = ModelClock::System());
 
     // The reply to a request for this controller with a good CRC: the bootloader's while it runs
     // (and to 0x30 always), the application's otherwise.

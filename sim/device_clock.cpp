@@ -2,17 +2,28 @@
 
 #include <QDateTime>
 
-DeviceClock::DeviceClock(quint32 seconds) {
+#include <chrono>
+
+ModelClock ModelClock::System() {
+    return {&DeviceClock::FromLocalTime, [] {
+                using namespace std::chrono;
+                return qint64(
+                    duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+            }};
+}
+
+DeviceClock::DeviceClock(quint32 seconds, std::function<qint64()> monotonicMs)
+    : monotonicMs_(std::move(monotonicMs)) {
     set(seconds);
 }
 
 quint32 DeviceClock::now() const {
-    return base_ + quint32(sinceSet_.elapsed() / 1000);
+    return base_ + quint32((monotonicMs_() - setAtMs_) / 1000);
 }
 
 void DeviceClock::set(quint32 seconds) {
     base_ = seconds;
-    sinceSet_.start();
+    setAtMs_ = monotonicMs_();
 }
 
 quint32 DeviceClock::FromLocalTime() {

@@ -1,12 +1,22 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QtGlobal>
 
-// The controller's real-time clock: seconds since 2000-01-01 00:00:00 that advance with real time.
+#include <functional>
+
+// Where the simulated controller's time comes from: the computer's by default; tests and fuzz
+// targets give fixed sources, so that the model does not read the wall clock.
+struct ModelClock {
+    std::function<quint32()> localSeconds; // the local time as device seconds
+    std::function<qint64()> monotonicMs;   // a clock that only moves forward
+    static ModelClock System();
+};
+
+// The controller's real-time clock: seconds since 2000-01-01 00:00:00 that advance with the
+// model's monotonic clock.
 class DeviceClock {
 public:
-    explicit DeviceClock(quint32 seconds);
+    DeviceClock(quint32 seconds, std::function<qint64()> monotonicMs);
 
     quint32 now() const;
     void set(quint32 seconds);
@@ -16,6 +26,7 @@ public:
     static quint32 FromLocalTime();
 
 private:
-    quint32 base_;
-    QElapsedTimer sinceSet_;
+    std::function<qint64()> monotonicMs_;
+    quint32 base_ = 0;
+    qint64 setAtMs_ = 0;
 };

@@ -95,6 +95,25 @@ int ExpectedRequestLength(QByteArrayView bytes) {
     }
 }
 
+QList<QByteArray> TakeRequestFrames(QByteArray& pending, bool silence) {
+    QList<QByteArray> frames;
+    while (!pending.isEmpty()) {
+        const int expected = ExpectedRequestLength(pending);
+        if (expected > 0 && pending.size() >= expected &&
+            HasValidCrc(QByteArrayView(pending).first(expected))) {
+            frames.append(pending.left(expected));
+            pending.remove(0, expected);
+            continue;
+        }
+        if (silence) {
+            frames.append(pending);
+            pending.clear();
+        }
+        break;
+    }
+    return frames;
+}
+
 QByteArray ExceptionReply(quint8 address, quint8 function, quint8 code) {
     QByteArray reply;
     reply.append(char(address));

@@ -23,6 +23,10 @@ inline constexpr int LengthUnknown = -1;
 // few have arrived to tell, LengthUnknown for a function whose frame only a silence can end.
 int ExpectedRequestLength(QByteArrayView bytes);
 
+// Takes the requests off the front of the bytes received: one whose length its header tells as
+// soon as it is complete and its CRC holds; after a silence, whatever is left, whole.
+QList<QByteArray> TakeRequestFrames(QByteArray& pending, bool silence);
+
 QByteArray ExceptionReply(quint8 address, quint8 function, quint8 code);
 
 // Reads `count` registers from `first` into values; returns an exception code, 0 on success.

@@ -191,24 +191,9 @@ void SimulatedController::run() {
     running_ = false;
 }
 
-// A request whose length its header tells is taken as soon as it is complete and its CRC holds;
-// anything else waits for the silence after it and is taken whole.
 void SimulatedController::takeFrames(QByteArray& pending, bool silence) {
-    while (!pending.isEmpty()) {
-        const int expected = ModbusSlave::ExpectedRequestLength(pending);
-        if (expected > 0 && pending.size() >= expected &&
-            HasValidCrc(QByteArrayView(pending).first(expected))) {
-            const QByteArray frame = pending.left(expected);
-            pending.remove(0, expected);
-            answer(frame);
-            continue;
-        }
-        if (silence) {
-            answer(pending);
-            pending.clear();
-        }
-        return;
-    }
+    for (const QByteArray& frame : ModbusSlave::TakeRequestFrames(pending, silence))
+        answer(frame);
 }
 
 void SimulatedController::answer(const QByteArray& frame) {
@@ -220,6 +205,10 @@ void SimulatedController::answer(const QByteArray& frame) {
         received_.append(frame);
         reply = ModbusSlave::Respond(frame, options_.address, model_, faults_, NowMs());
         const bool paced = options_.pacedBaudRate > 0;
+        // A new request makes the controller drop the replies it has not begun to send: on a
+        // half-duplex line it answers the request it heard last.
+        if (paced)
+            outgoing_.removeIf([](const OutgoingReply& r) { return r.sent == 0; });
         if (reply.delayMs > 0 || (paced && !reply.bytes.isEmpty())) {
             // The pseudo-terminal hands over a request at once; on a line its last byte comes a
             // request's line time after its first, and only then does the controller turn round.

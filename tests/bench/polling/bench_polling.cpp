@@ -10,6 +10,7 @@
 #include "journal_page.h"
 #include "main_page.h"
 #include "main_window.h"
+#include "traffic_window.h"
 #include "polling_cycle.h"
 #include "simulated_controller.h"
 #include "trend_graph_page.h"
@@ -189,6 +190,10 @@ int main(int argc, char* argv[]) {
     std::printf("The same with the graph page shown:\n");
     form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Graph));
     BenchStall(form, false, false, 10);
+    std::printf("The same with the traffic monitor open:\n");
+    form.FormMonitor()->show();
+    BenchStall(form, true, true, 25);
+    form.FormMonitor()->hide();
 
     std::printf("Cycle time (ms from the first request to the cycle's end):\n");
     BenchCycle(sim.portPath(), false, false, 3);
