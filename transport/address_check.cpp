@@ -10,18 +10,22 @@ AddressCheck CheckAddressText(const QString& text) {
     return address < 0 || address > 255 ? AddressCheck::OutOfRange : AddressCheck::Valid;
 }
 
-bool ConfirmAddressText(const QString& text) {
-    QString refusal;
+QString AddressRefusal(const QString& text) {
     switch (CheckAddressText(text)) {
     case AddressCheck::Valid:
-        return true;
+        break;
     case AddressCheck::NotNumber:
-        refusal = QStringLiteral("Введите адрес десятичным числом от 0 до 255!");
-        break;
+        return QStringLiteral("Введите адрес десятичным числом от 0 до 255!");
     case AddressCheck::OutOfRange:
-        refusal = QStringLiteral("Адрес должен быть в диапазоне от 0 до 255!");
-        break;
+        return QStringLiteral("Адрес должен быть в диапазоне от 0 до 255!");
     }
+    return {};
+}
+
+bool ConfirmAddressText(const QString& text) {
+    const QString refusal = AddressRefusal(text);
+    if (refusal.isEmpty())
+        return true;
     CurrentPrompts().Message(refusal, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
                              Prompts::Icon::Error);
     return false;
