@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -39,8 +40,9 @@ Prompts::Answer ConsolePrompts::Message(const QString& text, const QString& capt
         std::fflush(stderr);
         char line[256];
         inputClosed_ = std::fgets(line, sizeof line, stdin) == nullptr;
-        if (inputClosed_)
-            std::fputs("\n", stderr);
+        // An answer from a pipe has no echo of its own to end the question's line.
+        if (inputClosed_ || !::isatty(::fileno(stdin)))
+            PrintError(inputClosed_ ? QString() : QString::fromUtf8(line).trimmed());
         return !inputClosed_ && IsYes(QString::fromUtf8(line)) ? Answer::Yes : Answer::No;
     }
     const bool named = !caption.isEmpty() && caption != QCoreApplication::applicationName();

@@ -95,10 +95,6 @@ int Refuse(const QString& message, const QString& usage = QString()) {
 
 } // namespace
 
-std::span<const Subcommand> Subcommands() {
-    return Table;
-}
-
 QString HelpText() {
     QStringList lines = {
         QStringLiteral("velmora-cli: контроллер АБ из командной строки (Modbus RTU по "

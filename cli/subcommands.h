@@ -4,8 +4,6 @@
 
 #include <QStringList>
 
-#include <span>
-
 // The subcommands of velmora-cli. Each is one row of the table: its words, its usage, the
 // options it takes and its handler; a new subcommand is a new row and its handler.
 struct Subcommand {
@@ -17,8 +15,6 @@ struct Subcommand {
     int minArguments, maxArguments;
     int (*run)(const CliCall& call, const QStringList& arguments);
 };
-
-std::span<const Subcommand> Subcommands();
 
 // The text of --help: every subcommand, every option and the exit codes.
 QString HelpText();

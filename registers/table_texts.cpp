@@ -2,6 +2,15 @@
 
 #include "status_map.h"
 
+namespace {
+
+// Number, name, value and unit of one row of a status or settings table.
+QStringList TableRowCells(int row, const RowTexts& texts) {
+    return {QString::number(row), texts.name, texts.value, texts.unit};
+}
+
+} // namespace
+
 QStringList TextList(std::initializer_list<const char*> texts) {
     QStringList list;
     for (const char* t : texts)
@@ -49,10 +58,6 @@ QStringList SettingsTableHeader(SettingsTable table) {
 
 QStringList JournalTableHeader() {
     return TextList({"№", "Дата-Время", "Авария", "Элемент"});
-}
-
-QStringList TableRowCells(int row, const RowTexts& texts) {
-    return {QString::number(row), texts.name, texts.value, texts.unit};
 }
 
 QStringList JournalRowCells(const JournalRow& row) {

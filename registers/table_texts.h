@@ -27,8 +27,7 @@ QStringList StatusTableHeader();
 QStringList SettingsTableHeader(SettingsTable table);
 QStringList JournalTableHeader();
 
-// Number, name, value and unit of one table row.
-QStringList TableRowCells(int row, const RowTexts& texts);
+// Number, date-time, event text and cell of one journal row.
 QStringList JournalRowCells(const JournalRow& row);
 
 // Whole tables as filled from the register blocks: the status table (registers 0 to 49), a
