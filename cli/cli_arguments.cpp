@@ -9,7 +9,7 @@
 namespace {
 
 // clang-format off
-constexpr std::array<OptionSpec, 19> Options = {{
+constexpr std::array<CliOptionInfo, 19> Options = {{
     {"port", "ПОРТ", "последовательный порт: имя (ttyUSB0) или полный путь (/dev/serial/by-id/...)"},
     {"baud", "N", "скорость: 9600, 19200, 38400, 57600 или 115200 (по умолчанию 115200)"},
     {"format", "F", "формат кадра: 8N1, 8E1 или 8O1 (по умолчанию 8N1)"},
@@ -32,16 +32,16 @@ constexpr std::array<OptionSpec, 19> Options = {{
 }};
 // clang-format on
 
-const OptionSpec* FindOption(const QString& name) {
-    for (const OptionSpec& spec : Options)
-        if (name == QLatin1String(spec.name))
-            return &spec;
+const CliOptionInfo* FindOption(const QString& name) {
+    for (const CliOptionInfo& option : Options)
+        if (name == QLatin1String(option.name))
+            return &option;
     return nullptr;
 }
 
 } // namespace
 
-std::span<const OptionSpec> CliOptions() {
+std::span<const CliOptionInfo> CliOptions() {
     return Options;
 }
 
@@ -64,12 +64,12 @@ CliCall ParseArguments(const QStringList& arguments) {
         }
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-        const OptionSpec* spec = FindOption(name);
-        if (spec == nullptr) {
+        const CliOptionInfo* option = FindOption(name);
+        if (option == nullptr) {
             call.error = QStringLiteral("Неизвестный параметр --%1").arg(name);
         } else if (call.options.contains(name)) {
             call.error = QStringLiteral("Параметр --%1 задан дважды").arg(name);
-        } else if (spec->valueName == nullptr) {
+        } else if (option->valueName == nullptr) {
             if (equals >= 0)
                 call.error = QStringLiteral("Параметр --%1 не принимает значения").arg(name);
             call.options.insert(name, QString());
@@ -79,7 +79,7 @@ CliCall ParseArguments(const QStringList& arguments) {
             call.options.insert(name, arguments[++i]);
         } else {
             call.error = QStringLiteral("Параметру --%1 нужно значение %2")
-                             .arg(name, QString::fromUtf8(spec->valueName));
+                             .arg(name, QString::fromUtf8(option->valueName));
         }
     }
     return call;

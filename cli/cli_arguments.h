@@ -10,14 +10,14 @@
 // The command line of velmora-cli: words (the subcommand and its arguments) and options
 // ("--name value", "--name=value" or a flag "--name") in any order; "--" ends the options.
 
-struct OptionSpec {
+struct CliOptionInfo {
     const char* name;      // without the dashes
     const char* valueName; // nullptr for a flag
     const char* help;
 };
 
 // Every option the tool knows; each subcommand accepts some of them.
-std::span<const OptionSpec> CliOptions();
+std::span<const CliOptionInfo> CliOptions();
 
 struct CliCall {
     QStringList words;

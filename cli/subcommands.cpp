@@ -105,7 +105,7 @@ QString HelpText() {
         lines.append(QStringLiteral("      ") + Utf8(s.summary));
     }
     lines += {QString(), QStringLiteral("Параметры:")};
-    for (const OptionSpec& o : CliOptions()) {
+    for (const CliOptionInfo& o : CliOptions()) {
         QString name = QStringLiteral("--") + Utf8(o.name);
         if (o.valueName != nullptr)
             name += QLatin1Char(' ') + Utf8(o.valueName);
