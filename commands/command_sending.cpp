@@ -29,9 +29,9 @@ std::optional<quint32> AskPassword(const QString& prompt) {
 
 } // namespace
 
-bool SendCommand(CommandCode code, quint32 parameter) {
+std::optional<ReplyVerdict> SendCommand(CommandCode code, quint32 parameter) {
     const CommandBlock block = MakeCommandBlock(code, parameter);
-    return ShowWriteReply(CommandRegister, block.words).has_value();
+    return ShowWriteReply(CommandRegister, block.words);
 }
 
 TableStore WriteTable(WritableTable table, const CellReader& cells, RegisterImage& image) {
@@ -45,11 +45,15 @@ TableStore WriteTable(WritableTable table, const CellReader& cells, RegisterImag
     return store;
 }
 
+ClockFields StatusClock(const RegisterImage& image) {
+    const int clock = StatusByMnemonic(u"RTC_Time_Value").field.offset;
+    return ClockFieldsFromSeconds(Word32(image.StatusBlock, clock));
+}
+
 std::optional<ClockFields> ReadClock(RegisterImage& image) {
     if (!ReadStatusValues(image))
         return std::nullopt;
-    const int clock = StatusByMnemonic(u"RTC_Time_Value").field.offset;
-    return ClockFieldsFromSeconds(Word32(image.StatusBlock, clock));
+    return StatusClock(image);
 }
 
 std::optional<bool> PasswordToggled(bool pressed, RegisterImage& image) {
@@ -58,9 +62,9 @@ std::optional<bool> PasswordToggled(bool pressed, RegisterImage& image) {
         const std::optional<quint32> password = AskPassword(QStringLiteral("Введите пароль:"));
         if (!password)
             return false;
-        sent = SendCommand(CommandCode::Login, *password);
+        sent = SendCommand(CommandCode::Login, *password).has_value();
     } else {
-        sent = SendCommand(CommandCode::Logout, 0);
+        sent = SendCommand(CommandCode::Logout, 0).has_value();
     }
     // The read-back could not be sent either, and would say so a second time.
     if (!sent)
@@ -71,7 +75,7 @@ std::optional<bool> PasswordToggled(bool pressed, RegisterImage& image) {
 
 bool SendNewPassword() {
     const std::optional<quint32> password = AskPassword(QStringLiteral("Введите новый пароль:"));
-    return password && SendCommand(CommandCode::NewPassword, *password);
+    return password && SendCommand(CommandCode::NewPassword, *password).has_value();
 }
 
 bool LoginInForce(const RegisterImage& image) {

@@ -2,20 +2,27 @@
 
 #include "command_block.h"
 #include "command_parameters.h"
+#include "modbus_frames.h"
 #include "register_image.h"
 #include "settings_write.h"
+
+#include <optional>
 
 // The exchanges of the write-back and the service commands. Each sends its requests once through
 // the reply reporting, which tells the operator the outcome; none retries.
 
-// Registers 45 to 47: the code, then the parameter low word first. False when nothing was sent
-// (an address that is not a number, another exchange under way), which has been reported.
-bool SendCommand(CommandCode code, quint32 parameter);
+// Registers 45 to 47: the code, then the parameter low word first. The verdict on the reply, or
+// nothing when nothing was sent (an address that is not a number, another exchange under way),
+// which has been reported.
+std::optional<ReplyVerdict> SendCommand(CommandCode code, quint32 parameter);
 
 // Stores the table's cells into the image and, when every row converted, sends the block in one
 // write; a cell that does not convert is reported and nothing is sent. The remarks of the coded
 // rows come back for the table's column 3.
 TableStore WriteTable(WritableTable table, const CellReader& cells, RegisterImage& image);
+
+// The controller's clock as the status block holds it.
+ClockFields StatusClock(const RegisterImage& image);
 
 // Reads registers 0 to 49 into the status block and decodes the controller's clock. After a
 // failed read the clock is the one the status block already held; nothing when the read could

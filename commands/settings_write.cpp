@@ -3,6 +3,7 @@
 #include "number_format.h"
 #include "settings_map.h"
 #include "status_map.h"
+#include "table_texts.h"
 
 #include <array>
 
@@ -22,25 +23,28 @@ constexpr std::array<int, 5> WritableStatusRows = {18, 19, 23, 24, 25};
 // The alarm block is transferred as 49 registers, as it is read.
 constexpr size_t AlarmTransferWords = 49;
 
-template <size_t N> QList<WritableRow> SettingsRows(const std::array<SettingsRegister, N>& map) {
-    QList<WritableRow> rows;
-    for (const SettingsRegister& r : map)
-        rows.append({r.row, r.field, r.scaling, r.decode});
-    return rows;
-}
-
-QList<WritableRow> RowsOf(WritableTable table) {
+// The settings table a write-back takes its rows from; nothing for the status table.
+std::optional<SettingsTable> SettingsTableOf(WritableTable table) {
     switch (table) {
     case WritableTable::CommSettings:
-        return SettingsRows(CommSettingsRegisters);
+        return SettingsTable::Comm;
     case WritableTable::AlarmSettings:
-        return SettingsRows(AlarmSettingsRegisters);
+        return SettingsTable::Alarm;
     case WritableTable::ChargeSettings:
-        return SettingsRows(ChargeSettingsRegisters);
+        return SettingsTable::Charge;
     case WritableTable::Status:
         break;
     }
+    return std::nullopt;
+}
+
+QList<WritableRow> RowsOf(WritableTable table) {
     QList<WritableRow> rows;
+    if (const std::optional<SettingsTable> settings = SettingsTableOf(table)) {
+        for (const SettingsRegister& r : SettingsTableRegisters(*settings))
+            rows.append({r.row, r.field, r.scaling, r.decode});
+        return rows;
+    }
     for (int row : WritableStatusRows) {
         const StatusRegister& r = StatusRegisters[size_t(row - 1)];
         rows.append({r.row, r.field, r.scaling, SettingsDecode::None});
@@ -49,27 +53,24 @@ QList<WritableRow> RowsOf(WritableTable table) {
 }
 
 std::span<quint16> BlockOf(WritableTable table, RegisterImage& image) {
-    switch (table) {
-    case WritableTable::CommSettings:
-        return image.CommSettingsBlock;
-    case WritableTable::AlarmSettings:
-        return image.AlarmSettingsBlock;
-    case WritableTable::ChargeSettings:
-        return image.ChargeSettingsBlock;
-    case WritableTable::Status:
-        break;
-    }
-    return image.StatusBlock;
+    const std::optional<SettingsTable> settings = SettingsTableOf(table);
+    return settings ? SettingsTableBlock(*settings, image) : std::span<quint16>(image.StatusBlock);
+}
+
+QString CodeRangeMessage(SettingsDecode decode) {
+    return decode == SettingsDecode::Baudrate ? QStringLiteral("Значение должно быть от 0 до 4!")
+                                              : QStringLiteral("Значение должно быть от 0 до 2!");
+}
+
+// The decode text of a code; empty for a code the list does not have.
+QString DecodeText(SettingsDecode decode, qint64 code) {
+    return decode == SettingsDecode::Baudrate ? BaudrateDecodeText(code) : FormatDecodeText(code);
 }
 
 // The decode text of a coded value, or the range message when the code has none.
 QString CodeRemark(SettingsDecode decode, qint64 code) {
-    const bool baud = decode == SettingsDecode::Baudrate;
-    const QString text = baud ? BaudrateDecodeText(code) : FormatDecodeText(code);
-    if (!text.isEmpty())
-        return text;
-    return baud ? QStringLiteral("Значение должно быть от 0 до 4!")
-                : QStringLiteral("Значение должно быть от 0 до 2!");
+    const QString text = DecodeText(decode, code);
+    return text.isEmpty() ? CodeRangeMessage(decode) : text;
 }
 
 // Rows 1 and 4 of the communication table are range-checked while typed. Row 4 accepts 0
@@ -80,6 +81,10 @@ struct EditRange {
 };
 constexpr EditRange AddressRange = {1, 247, "Значение должно быть от 1 до 247!"};
 constexpr EditRange ModeRange = {0, 10000, "Значение должно быть от 1 до 10000!"};
+
+bool Inside(const EditRange& range, qint64 value) {
+    return value >= range.lowest && value <= range.highest;
+}
 
 } // namespace
 
@@ -130,8 +135,27 @@ QList<Remark> CommSettingsEditRemarks(const CellReader& cells) {
             continue;
         }
         const EditRange& range = r.row == 1 ? AddressRange : ModeRange;
-        const bool inside = *n.value >= range.lowest && *n.value <= range.highest;
-        remarks.append({r.row, inside ? QStringLiteral(" ") : QString::fromUtf8(range.message)});
+        remarks.append({r.row, Inside(range, *n.value) ? QStringLiteral(" ")
+                                                       : QString::fromUtf8(range.message)});
     }
     return remarks;
+}
+
+std::optional<Remark> CommSettingsLinkError(std::span<const quint16> commBlock) {
+    for (const SettingsRegister& r : CommSettingsRegisters) {
+        const quint16 value = Word16(commBlock, r.field.offset);
+        if (r.decode != SettingsDecode::None && DecodeText(r.decode, value).isEmpty())
+            return Remark{r.row, CodeRangeMessage(r.decode)};
+        if (r.row == 1 && !Inside(AddressRange, value))
+            return Remark{r.row, QString::fromUtf8(AddressRange.message)};
+    }
+    return std::nullopt;
+}
+
+WritableTable WritableOf(SettingsTable table) {
+    for (WritableTable writable :
+         {WritableTable::CommSettings, WritableTable::AlarmSettings, WritableTable::ChargeSettings})
+        if (SettingsTableOf(writable) == table)
+            return writable;
+    return WritableTable::Status;
 }

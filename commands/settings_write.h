@@ -1,12 +1,14 @@
 #pragma once
 
 #include "register_image.h"
+#include "table_texts.h"
 #include "view_options.h"
 
 #include <QList>
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <span>
 
 // Writing a settings table (or the writable rows of the status table) back to the controller:
@@ -14,6 +16,9 @@
 // block is sent in one write. Registers no row feeds go out as last read.
 
 enum class WritableTable { CommSettings, AlarmSettings, ChargeSettings, Status };
+
+// The write-back of a settings table.
+WritableTable WritableOf(SettingsTable table);
 
 // The value cell (column 2) of a table row; rows count from 1 below the header.
 using CellReader = std::function<QString(int row)>;
@@ -48,3 +53,8 @@ TableTransfer TransferOf(WritableTable table, const RegisterImage& image);
 // The remarks of rows 1 to 4 of the communication table after an edit; a row whose value is
 // not a whole number keeps its remark and is left out.
 QList<Remark> CommSettingsEditRemarks(const CellReader& cells);
+
+// The row and range message of the first of the address, baud-rate code and format code in a
+// stored communication block that the controller's link could not work with; nothing when all
+// three can.
+std::optional<Remark> CommSettingsLinkError(std::span<const quint16> commBlock);

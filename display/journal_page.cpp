@@ -4,6 +4,7 @@
 #include "register_image.h"
 #include "string_grid.h"
 #include "table_page.h"
+#include "table_texts.h"
 
 #include <QTableWidget>
 
@@ -32,11 +33,9 @@ void FillJournal(const RegisterImage& image, QWidget* root) {
     table->setUpdatesEnabled(false);
     SetGridRowCount(table, int(rows->size()) + 1);
     for (int i = 0; i < rows->size(); ++i) {
-        const JournalRow& row = rows->at(i);
-        SetGridCell(table, i + 1, 0, QString::number(row.number));
-        SetGridCell(table, i + 1, 1, row.dateTime);
-        SetGridCell(table, i + 1, 2, row.event);
-        SetGridCell(table, i + 1, 3, row.cell);
+        const QStringList cells = JournalRowCells(rows->at(i));
+        for (int c = 0; c < cells.size(); ++c)
+            SetGridCell(table, i + 1, c, cells[c]);
     }
     table->setUpdatesEnabled(true);
 }

@@ -7,6 +7,7 @@
 #include "table_cells.h"
 #include "table_page.h"
 #include "table_state.h"
+#include "table_texts.h"
 
 #include <QTableWidget>
 
@@ -16,17 +17,19 @@ const QString kInfoBase = QStringLiteral("StringGrid_INFOBASE_");
 const QString kInfoCell = QStringLiteral("StringGrid_INFOCELL_");
 const QString kInfoAlarm = QStringLiteral("StringGrid_INFOALARM_");
 const QString kInfoCharge = QStringLiteral("StringGrid_INFOCHARGE_");
-const QString kSetRs = QStringLiteral("StringGrid_SETRS_");
-const QString kSetAlarm = QStringLiteral("StringGrid_SETALARM_");
-const QString kSetCharge = QStringLiteral("StringGrid_SETCHARGE_");
-const QString kLog = QStringLiteral("StringGrid_LOG_");
 
-QStringList Texts(std::initializer_list<const char*> texts) {
-    QStringList list;
-    for (const char* t : texts)
-        list.append(QString::fromUtf8(t));
-    return list;
-}
+// The settings tables with their column widths.
+struct SettingsGrid {
+    const char* name;
+    SettingsTable table;
+    QList<int> widths;
+};
+const SettingsGrid kSettingsGrids[] = {
+    {"StringGrid_SETRS_", SettingsTable::Comm, {25, 200, 100, 300}},
+    {"StringGrid_SETALARM_", SettingsTable::Alarm, {25, 300, 100, 64}},
+    {"StringGrid_SETCHARGE_", SettingsTable::Charge, {25, 300, 100, 64}},
+};
+const QString kLog = QStringLiteral("StringGrid_LOG_");
 
 // Row count, widths and headers, then the row numbers and the names of column 1.
 void LayoutNamedTable(QWidget* root, const QString& name, const QList<int>& widths,
@@ -49,9 +52,9 @@ template <class Rows> QStringList Names(const Rows& rows) {
     return names;
 }
 
-template <class Rows> QStringList Mnemonics(const Rows& rows) {
+QStringList Mnemonics(std::span<const SettingsRegister> rows) {
     QStringList names;
-    for (const auto& r : rows)
+    for (const SettingsRegister& r : rows)
         names.append(r.mnemonic.toString());
     return names;
 }
@@ -61,7 +64,7 @@ void LayoutCellHeader(QWidget* root) {
     if (table == nullptr)
         return;
     QList<int> widths = {25, 35, 30};
-    QStringList headers = Texts({"№", "Напр.", "Темп."});
+    QStringList headers = TextList({"№", "Напр.", "Темп."});
     for (const CellStatusBit& b : CellStatusBits) {
         widths.append(28);
         headers.append(b.header.toString());
@@ -71,7 +74,7 @@ void LayoutCellHeader(QWidget* root) {
 
 void LayoutJournalColumns(QWidget* root) {
     if (auto* table = root->findChild<QTableWidget*>(kLog))
-        SetGridColumns(table, {25, 140, 300, 100}, Texts({"№", "Дата-Время", "Авария", "Элемент"}));
+        SetGridColumns(table, {25, 140, 300, 100}, JournalTableHeader());
 }
 
 void WriteBitRows(QWidget* root, const QString& name, const QList<BitRowTexts>& rows) {
@@ -102,21 +105,17 @@ void BuildInfoChargePage(QWidget* page) {
 }
 
 void SetupTables(QWidget* root) {
-    const QStringList settingsHeaders = Texts({"№", "Тип", "Значение", "Ед.изм."});
-    LayoutNamedTable(root, kInfoBase, {25, 300, 120, 120},
-                     Texts({"№", "Регистр", "Значение", "Ед.изм."}), Names(StatusRegisters));
+    LayoutNamedTable(root, kInfoBase, {25, 300, 120, 120}, StatusTableHeader(),
+                     Names(StatusRegisters));
     LayoutCellHeader(root);
     LayoutNamedTable(root, kInfoAlarm, {25, 300, 100, 100},
-                     Texts({"№", "Тип", "Предупреждение", "Авария"}), Names(SafetyBits));
+                     TextList({"№", "Тип", "Предупреждение", "Авария"}), Names(SafetyBits));
     LayoutNamedTable(root, kInfoCharge, {25, 200, 100, 100},
-                     Texts({"№", "Тип", "Предупреждение", "Режим"}), Names(ChargeBits));
-    LayoutNamedTable(root, kSetRs, {25, 200, 100, 300},
-                     Texts({"№", "Регистр", "Значение", "Расшифровка"}),
-                     Mnemonics(CommSettingsRegisters));
-    LayoutNamedTable(root, kSetAlarm, {25, 300, 100, 64}, settingsHeaders,
-                     Mnemonics(AlarmSettingsRegisters));
-    LayoutNamedTable(root, kSetCharge, {25, 300, 100, 64}, settingsHeaders,
-                     Mnemonics(ChargeSettingsRegisters));
+                     TextList({"№", "Тип", "Предупреждение", "Режим"}), Names(ChargeBits));
+    for (const SettingsGrid& grid : kSettingsGrids)
+        LayoutNamedTable(root, QString::fromLatin1(grid.name), grid.widths,
+                         SettingsTableHeader(grid.table),
+                         Mnemonics(SettingsTableRegisters(grid.table)));
     LayoutJournalColumns(root);
 }
 

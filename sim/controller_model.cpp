@@ -15,6 +15,18 @@ bool Covers(quint16 first, int count, quint16 address) {
     return address >= first && address < first + count;
 }
 
+// The controller keeps the settings it cannot work with: a cell count beyond its 200 cells (or
+// none) is acknowledged like any write but not taken.
+void KeepUnworkableSettings(RegisterSpace& regs, quint16 first, int count,
+                            const QList<quint16>& before) {
+    const quint16 cells = ChargeSettingsBlock.start + ChargeSettings::DesignCellNumber;
+    if (!Covers(first, count, cells))
+        return;
+    const quint16 value = regs.word(cells);
+    if (value < 1 || value > MaxCells)
+        regs.setWord(cells, before[cells - first]);
+}
+
 } // namespace
 
 ControllerModel::ControllerModel(quint8 address, int cellCount, bool animate,
@@ -70,6 +82,7 @@ quint8 ControllerModel::writeRegisters(quint16 first, std::span<const quint16> v
         return IllegalDataAddress;
     const QList<quint16> before = regs_.read(first, count);
     regs_.write(first, values);
+    KeepUnworkableSettings(regs_, first, count, before);
     followClockRegisters(first, count);
     if (!Covers(first, count, Status::Command))
         return 0;

@@ -97,6 +97,9 @@ private Q_SLOTS:
         std::vector<quint16> values;
         for (int k = 0; k < count; ++k)
             values.push_back(quint16(0xA000 + k));
+        // The cell count is one the controller takes: it keeps a count beyond its 200 cells.
+        if (first == 0x6C00)
+            values[40] = 24;
         const QByteArray request = Write(first, values);
         QCOMPARE(line->exchange(request, 8), WithCrc(request.left(6)));
         QCOMPARE(sim->registerValues(first, count), QList<quint16>(values.begin(), values.end()));
@@ -109,6 +112,23 @@ private Q_SLOTS:
         const QByteArray reply = line->exchange(Read(0x7400, 125), 255);
         QCOMPARE(reply.size(), 255);
         QCOMPARE(JudgeReadReply(reply, 125).verdict.status, ReplyStatus::Correct);
+    }
+
+    void cellCountIsTakenOnlyWhenWorkable_data() {
+        QTest::addColumn<quint16>("written");
+        QTest::addColumn<quint16>("kept");
+        QTest::newRow("one cell") << quint16(1) << quint16(1);
+        QTest::newRow("200 cells") << quint16(200) << quint16(200);
+        QTest::newRow("no cells") << quint16(0) << quint16(16);
+        QTest::newRow("201 cells") << quint16(201) << quint16(16);
+    }
+    void cellCountIsTakenOnlyWhenWorkable() {
+        QFETCH(quint16, written);
+        QFETCH(quint16, kept);
+        // Acknowledged like any write, together with its neighbour, which is taken.
+        const QByteArray request = Write(0x6C00 + 40, {written, 77});
+        QCOMPARE(line->exchange(request, 8), WithCrc(request.left(6)));
+        QCOMPARE(sim->registerValues(0x6C00 + 40, 2), (QList<quint16>{kept, 77}));
     }
 
     void exceptions_data() {

@@ -9,6 +9,8 @@
 using AddressCheck = RangeCheck;
 
 AddressCheck CheckAddressText(const QString& text);
+// Why the text is refused as an address; empty when it is valid.
+QString AddressRefusal(const QString& text);
 
 // Checks the text and, when it is refused, shows why in an error box; true when it is valid.
 // The connection dialog's "OK" and the start of polling share this check and its messages.

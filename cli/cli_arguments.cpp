@@ -1,0 +1,112 @@
+#include "cli_arguments.h"
+
+#include "number_format.h"
+
+#include <QLocale>
+
+#include <array>
+
+namespace {
+
+// clang-format off
+constexpr std::array<CliOptionInfo, 19> Options = {{
+    {"port", "ПОРТ", "последовательный порт: имя (ttyUSB0) или полный путь (/dev/serial/by-id/...)"},
+    {"baud", "N", "скорость: 9600, 19200, 38400, 57600 или 115200 (по умолчанию 115200)"},
+    {"format", "F", "формат кадра: 8N1, 8E1 или 8O1 (по умолчанию 8N1)"},
+    {"address", "N", "адрес контроллера Modbus от 0 до 255 (по умолчанию 238)"},
+    {"fast", nullptr, "быстрый обмен: ответ принят, как только пришёл его последний байт"},
+    {"locale", "ИМЯ", "числа и даты в локали C или заданной (ru_RU); по умолчанию локаль пользователя"},
+    {"raw", nullptr, "значения из регистров Modbus вместо приведённых единиц"},
+    {"mnemonics", nullptr, "мнемоимена регистров вместо русских наименований"},
+    {"csv", nullptr, "вывод строками CSV, как в файле таблицы"},
+    {"json", nullptr, "вывод в JSON"},
+    {"save", "ФАЙЛ", "сохранить таблицу в файл, как кнопка «Сохранить в файл»"},
+    {"table", "T", "таблица настроек: rs (связь), alarm (аварии) или charge (заряд)"},
+    {"yes", nullptr, "записать в контроллер без вопроса"},
+    {"period", "С", "период опроса в секундах, от 0.25 до 600 (по умолчанию 1)"},
+    {"count", "N", "записать N строк и завершить работу (по умолчанию до Ctrl+C)"},
+    {"log", "ФАЙЛ", "файл лога мониторинга; без него строки лога выводятся на экран"},
+    {"from-bootloader", nullptr, "контроллер уже находится в загрузчике"},
+    {"help", nullptr, "эта справка"},
+    {"version", nullptr, "версия программы"},
+}};
+// clang-format on
+
+const CliOptionInfo* FindOption(const QString& name) {
+    for (const CliOptionInfo& option : Options)
+        if (name == QLatin1String(option.name))
+            return &option;
+    return nullptr;
+}
+
+} // namespace
+
+std::span<const CliOptionInfo> CliOptions() {
+    return Options;
+}
+
+CliCall ParseArguments(const QStringList& arguments) {
+    CliCall call;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size() && call.error.isEmpty(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
+            // A lone "-h" is the usual spelling of the help; "-200" stays a word (a current).
+            if (!optionsEnded && argument == QLatin1String("-h"))
+                call.options.insert(QStringLiteral("help"), QString());
+            else
+                call.words.append(argument);
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
+        const CliOptionInfo* option = FindOption(name);
+        if (option == nullptr) {
+            call.error = QStringLiteral("Неизвестный параметр --%1").arg(name);
+        } else if (call.options.contains(name)) {
+            call.error = QStringLiteral("Параметр --%1 задан дважды").arg(name);
+        } else if (option->valueName == nullptr) {
+            if (equals >= 0)
+                call.error = QStringLiteral("Параметр --%1 не принимает значения").arg(name);
+            call.options.insert(name, QString());
+        } else if (equals >= 0) {
+            call.options.insert(name, argument.mid(equals + 1));
+        } else if (i + 1 < arguments.size()) {
+            call.options.insert(name, arguments[++i]);
+        } else {
+            call.error = QStringLiteral("Параметру --%1 нужно значение %2")
+                             .arg(name, QString::fromUtf8(option->valueName));
+        }
+    }
+    return call;
+}
+
+std::optional<qint64> IntegerValue(const QString& option, const QString& text, qint64 low,
+                                   qint64 high, QString* error) {
+    const ParsedNumber n = ParseInteger(text);
+    if (n.value && *n.value >= low && *n.value <= high)
+        return n.value;
+    *error = QStringLiteral("--%1: нужно целое число от %2 до %3, задано \"%4\"")
+                 .arg(option)
+                 .arg(low)
+                 .arg(high)
+                 .arg(text);
+    return std::nullopt;
+}
+
+std::optional<double> SecondsValue(const QString& option, const QString& text, double low,
+                                   double high, QString* error) {
+    bool ok = false;
+    double seconds = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok)
+        seconds = QLocale().toDouble(text.trimmed(), &ok);
+    if (ok && seconds >= low && seconds <= high)
+        return seconds;
+    *error = QStringLiteral("--%1: нужно число секунд от %2 до %3, задано \"%4\"")
+                 .arg(option, QLocale().toString(low), QLocale().toString(high), text);
+    return std::nullopt;
+}

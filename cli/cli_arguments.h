@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <span>
+
+// The command line of velmora-cli: words (the subcommand and its arguments) and options
+// ("--name value", "--name=value" or a flag "--name") in any order; "--" ends the options.
+
+struct CliOptionInfo {
+    const char* name;      // without the dashes
+    const char* valueName; // nullptr for a flag
+    const char* help;
+};
+
+// Every option the tool knows; each subcommand accepts some of them.
+std::span<const CliOptionInfo> CliOptions();
+
+struct CliCall {
+    QStringList words;
+    QHash<QString, QString> options; // the value, empty for a flag
+    QString error;                   // set when the line cannot be taken
+
+    bool has(const char* name) const { return options.contains(QLatin1String(name)); }
+    QString value(const char* name) const { return options.value(QLatin1String(name)); }
+};
+
+CliCall ParseArguments(const QStringList& arguments);
+
+// A whole number within [low, high], written in decimal; otherwise the message in `error`.
+std::optional<qint64> IntegerValue(const QString& option, const QString& text, qint64 low,
+                                   qint64 high, QString* error);
+// A number of seconds with a decimal point or the locale's separator, within [low, high].
+std::optional<double> SecondsValue(const QString& option, const QString& text, double low,
+                                   double high, QString* error);

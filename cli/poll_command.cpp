@@ -1,0 +1,149 @@
+// poll: the polling cycle of the window without its window, writing the monitoring log.
+
+#include "console.h"
+#include "handlers.h"
+#include "monitor_log.h"
+#include "poll_worker.h"
+#include "register_image.h"
+#include "stop_signals.h"
+#include "table_output.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct PollPlan {
+    int periodMs = 1000;
+    qint64 lines = 0; // data lines to write; 0 polls until stopped
+    QString logPath;  // empty: the lines go to standard output
+};
+
+// One run of polling. Each tick starts a cycle unless one still runs; each cycle that got its
+// replies gives a data line at once (the header before the first one into an empty file), each
+// link error an error line. Stopped by the line count, SIGINT or SIGTERM, or a vanished port.
+class PollRun {
+public:
+    explicit PollRun(const PollPlan& plan) : plan_(plan) {}
+
+    int Run(const ConnectionSettings& connection) {
+        QObject::connect(&controller_, &PollController::PortStateText, &context_,
+                         [this](const QString& text) { portText_ = text; });
+        QObject::connect(&controller_, &PollController::CycleFinished, &context_,
+                         [this](const QList<PolledBlock>& blocks, bool answered) {
+                             CycleEnded(blocks, answered);
+                         });
+        QObject::connect(&controller_, &PollController::PollReported, &context_,
+                         [this](const PollReport& report) { Reported(report); });
+        QObject::connect(&controller_, &PollController::PortLost, &context_, [this] {
+            PrintError(portText_);
+            Finish(ExitNoAnswer);
+        });
+        QObject::connect(&stop_, &StopSignals::Stopped, &context_, [this] { Finish(ExitDone); });
+        QObject::connect(&timer_, &QTimer::timeout, &context_, [this] {
+            if (controller_.PollIdle())
+                controller_.StartPollCycle();
+        });
+        if (!controller_.OpenPollPort(connection,
+                                      quint8(connection.addressText.trimmed().toInt()))) {
+            PrintError(portText_);
+            return ExitNoAnswer;
+        }
+        controller_.StartPollCycle();
+        timer_.start(plan_.periodMs);
+        return QCoreApplication::exec();
+    }
+
+private:
+    void CycleEnded(const QList<PolledBlock>& blocks, bool answered) {
+        StorePolledBlocks(blocks, image_);
+        if (!answered || finished_)
+            return;
+        const bool header = plan_.logPath.isEmpty() ? written_ == 0 : LogFileEmpty(plan_.logPath);
+        if (header)
+            Write(LogHeaderLine(image_.StatusBlock));
+        Write(LogRowLine(image_.StatusBlock, QDateTime::currentDateTime()));
+        if (++written_ == plan_.lines)
+            Finish(ExitDone);
+    }
+
+    void Reported(const PollReport& report) {
+        if (report.verdict == PollVerdict::Exception)
+            PrintError(report.replyText);
+        if (report.logText.isEmpty())
+            return;
+        const QString line = LinkErrorLogLine(report.when, report.logText);
+        PrintError(line);
+        if (!plan_.logPath.isEmpty() && LogLinkErrors)
+            Write(line);
+    }
+
+    void Write(const QString& line) {
+        if (plan_.logPath.isEmpty()) {
+            PrintOut(line);
+            return;
+        }
+        const FileError error = AppendLogLine(plan_.logPath, line);
+        linesLost_ = linesLost_ || !error.isEmpty();
+        if (const std::optional<QString> notice = notice_.Update(error))
+            PrintError(notice->isEmpty() ? QStringLiteral("Лог снова записывается") : *notice);
+    }
+
+    void Finish(int code) {
+        if (finished_)
+            return;
+        finished_ = true;
+        timer_.stop();
+        StorePolledBlocks(controller_.ClosePollPort(), image_);
+        QCoreApplication::exit(code == ExitDone && linesLost_ ? ExitFileError : code);
+    }
+
+    const PollPlan plan_;
+    QObject context_;
+    PollController controller_;
+    StopSignals stop_;
+    QTimer timer_;
+    RegisterImage image_;
+    LogWriteNotice notice_;
+    QString portText_;
+    qint64 written_ = 0;
+    bool linesLost_ = false;
+    bool finished_ = false;
+};
+
+} // namespace
+
+int RunPoll(const CliCall& call, const QStringList&) {
+    PollPlan plan;
+    QString error;
+    if (call.has("period")) {
+        const std::optional<double> seconds =
+            SecondsValue(QStringLiteral("period"), call.value("period"), 0.25, 600, &error);
+        if (!seconds) {
+            PrintError(error);
+            return ExitUsage;
+        }
+        plan.periodMs = int(std::lround(*seconds * 1000));
+    }
+    if (call.has("count")) {
+        const std::optional<qint64> lines =
+            IntegerValue(QStringLiteral("count"), call.value("count"), 1,
+                         std::numeric_limits<int>::max(), &error);
+        if (!lines) {
+            PrintError(error);
+            return ExitUsage;
+        }
+        plan.lines = *lines;
+    }
+    plan.logPath = call.value("log");
+    if (call.has("log") && !(error = FileTargetError(plan.logPath)).isEmpty()) {
+        PrintError(error);
+        return ExitFileError;
+    }
+    UseScaledUnits = !call.has("raw");
+    PollRun run(plan);
+    return run.Run(CurrentConnectionSettings());
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "register_image.h"
+#include "settings_write.h"
+#include "table_texts.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// A settings table file as the window saves it, read back for a write to the controller. It is
+// taken only whole: the rows of exactly one settings table in their order, the units of one view
+// and every value convertible, so that nothing is sent from a file that could only be written in
+// part.
+
+struct SettingsFile {
+    SettingsTable table = SettingsTable::Comm;
+    bool scaledUnits = false; // the view its values are written in, told by the unit column
+    QList<QStringList> cells; // header row first
+};
+
+struct SettingsFileRead {
+    std::optional<SettingsFile> file;
+    QString error; // why the lines are refused, naming the line
+};
+
+SettingsFileRead ParseSettingsFile(const QStringList& lines);
+
+// Stores the file's values into the table's block of the image; the rest stays as it is.
+void StoreSettingsFile(const SettingsFile& file, RegisterImage& image);
+
+// A row whose register differs between two states of the block.
+struct SettingsChange {
+    const SettingsRegister* row = nullptr;
+    qint64 before = 0;
+    qint64 after = 0;
+};
+
+// The rows the table's write sends whose values differ from `before` to `after`.
+QList<SettingsChange> ChangedRows(SettingsTable table, const RegisterImage& before,
+                                  const RegisterImage& after);
+// The rows the table's write does not send (DIN_Time beyond the 49 alarm registers).
+QList<const SettingsRegister*> UnsentRows(SettingsTable table);

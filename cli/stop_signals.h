@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// SIGINT and SIGTERM, while an object lives, become its Stopped signal on the event loop's
+// thread, so that a long run ends cleanly: the port closed and no log line cut short.
+class StopSignals final : public QObject {
+    Q_OBJECT
+public:
+    explicit StopSignals(QObject* parent = nullptr);
+    ~StopSignals() override;
+
+Q_SIGNALS:
+    void Stopped();
+
+private:
+    QSocketNotifier* notifier_ = nullptr;
+};

@@ -1,0 +1,89 @@
+#include "table_texts.h"
+
+#include "status_map.h"
+
+namespace {
+
+// Number, name, value and unit of one row of a status or settings table.
+QStringList TableRowCells(int row, const RowTexts& texts) {
+    return {QString::number(row), texts.name, texts.value, texts.unit};
+}
+
+} // namespace
+
+QStringList TextList(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* t : texts)
+        list.append(QString::fromUtf8(t));
+    return list;
+}
+
+std::span<const SettingsRegister> SettingsTableRegisters(SettingsTable table) {
+    switch (table) {
+    case SettingsTable::Comm:
+        return CommSettingsRegisters;
+    case SettingsTable::Alarm:
+        return AlarmSettingsRegisters;
+    case SettingsTable::Charge:
+        break;
+    }
+    return ChargeSettingsRegisters;
+}
+
+std::span<quint16> SettingsTableBlock(SettingsTable table, RegisterImage& image) {
+    switch (table) {
+    case SettingsTable::Comm:
+        return image.CommSettingsBlock;
+    case SettingsTable::Alarm:
+        return image.AlarmSettingsBlock;
+    case SettingsTable::Charge:
+        break;
+    }
+    return image.ChargeSettingsBlock;
+}
+
+std::span<const quint16> SettingsTableBlock(SettingsTable table, const RegisterImage& image) {
+    return SettingsTableBlock(table, const_cast<RegisterImage&>(image));
+}
+
+QStringList StatusTableHeader() {
+    return TextList({"№", "Регистр", "Значение", "Ед.изм."});
+}
+
+QStringList SettingsTableHeader(SettingsTable table) {
+    if (table == SettingsTable::Comm)
+        return TextList({"№", "Регистр", "Значение", "Расшифровка"});
+    return TextList({"№", "Тип", "Значение", "Ед.изм."});
+}
+
+QStringList JournalTableHeader() {
+    return TextList({"№", "Дата-Время", "Авария", "Элемент"});
+}
+
+QStringList JournalRowCells(const JournalRow& row) {
+    return {QString::number(row.number), row.dateTime, row.event, row.cell};
+}
+
+QList<QStringList> StatusTableCells(std::span<const quint16> statusBlock, bool russianNames,
+                                    bool scaledUnits) {
+    QList<QStringList> cells{StatusTableHeader()};
+    for (const StatusRegister& row : StatusRegisters)
+        cells.append(
+            TableRowCells(row.row, StatusRowTexts(row, statusBlock, russianNames, scaledUnits)));
+    return cells;
+}
+
+QList<QStringList> SettingsTableCells(SettingsTable table, std::span<const quint16> block,
+                                      bool scaledUnits) {
+    QList<QStringList> cells{SettingsTableHeader(table)};
+    for (const SettingsRegister& row : SettingsTableRegisters(table))
+        cells.append(TableRowCells(row.row, SettingsRowTexts(row, block, scaledUnits)));
+    return cells;
+}
+
+QList<QStringList> JournalTableCells(const QList<JournalRow>& rows) {
+    QList<QStringList> cells{JournalTableHeader()};
+    for (const JournalRow& row : rows)
+        cells.append(JournalRowCells(row));
+    return cells;
+}

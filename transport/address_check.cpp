@@ -1,0 +1,34 @@
+#include "address_check.h"
+
+#include "prompts.h"
+
+namespace {
+
+constexpr int HighestAddress = 255;
+
+const RangeMessages AddressMessages = {
+    QStringLiteral("Введите адрес десятичным числом от 0 до 255!"),
+    QStringLiteral("Адрес должен быть в диапазоне от 0 до 255!"),
+};
+
+} // namespace
+
+AddressCheck CheckAddressText(const QString& text) {
+    return CheckIntegerText(text, 0, HighestAddress);
+}
+
+QString AddressRefusal(const QString& text) {
+    switch (CheckAddressText(text)) {
+    case AddressCheck::Valid:
+        break;
+    case AddressCheck::NotNumber:
+        return AddressMessages.notNumber;
+    case AddressCheck::OutOfRange:
+        return AddressMessages.outOfRange;
+    }
+    return {};
+}
+
+bool ConfirmAddressText(const QString& text) {
+    return ConfirmIntegerText(text, 0, HighestAddress, AddressMessages);
+}
