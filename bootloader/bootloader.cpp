@@ -48,6 +48,7 @@ Bootloader::Exchanged Bootloader::Exchange(const QByteArray& request, quint8 com
 }
 
 void Bootloader::ReportException(quint8 code) {
+    refused_ = true;
     const QString text = ExceptionText(code);
     Log(text);
     CurrentPrompts().Message(text, QStringLiteral("Ответ с ошибкой"));

@@ -49,6 +49,8 @@ public:
 
     // Each returns true on success; a failure has been logged (and boxed where it says so).
     bool BootInit();
+    // Whether the controller has refused a command with an exception reply.
+    bool Refused() const { return refused_; }
     // From register 0 the reply fills BootloaderRegisters; from 4248 the program data is logged.
     bool BootReadRegisters(quint16 start, quint16 count);
     bool BootErase(quint8 area);
@@ -75,6 +77,7 @@ private:
                                   const std::function<void(const BootReply&)>& beforeException);
     Exchanged Exchange(const QByteArray& request, quint8 command, BootWait wait);
     void ReportException(quint8 code);
+    bool refused_ = false;
     void ReportUnexpected();
 
     BootExchange exchange_;

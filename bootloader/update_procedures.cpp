@@ -90,25 +90,26 @@ bool ImageConsistent(Bootloader& boot, QByteArrayView image) {
     return false;
 }
 
-void AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStart start,
-                     const ApplicationWait& wait) {
+UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStart start,
+                              const ApplicationWait& wait) {
     // A damaged image never reaches the erase.
     if (!ImageConsistent(boot, image))
-        return;
+        return UpdateOutcome::BadImage;
     boot.Log(Blank);
     boot.Log(QStringLiteral("---Старт обновления ПО.---"));
     boot.View().ShowProgress({});
     if (!ProgramController(boot, image, start))
-        return;
+        return UpdateOutcome::Failed;
     // The finish tells its outcome in its own lines; the update ends either way.
     const bool finished = boot.BootFinish();
     boot.Log(QStringLiteral("---Обновление ПО завершено!---"));
     if (!finished)
-        return;
+        return UpdateOutcome::Failed;
     const std::optional<quint32> version = boot.ReadApplicationVersion(wait.waitMs, wait.pauseMs);
     boot.Log(version ? QStringLiteral("Версия ПО контроллера после перезапуска: ") +
                            FirmwareVersionText(*version)
                      : QStringLiteral("Контроллер не ответил после перезапуска."));
+    return UpdateOutcome::Done;
 }
 
 void ProgramImage(Bootloader& boot, QByteArrayView image) {

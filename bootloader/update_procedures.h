@@ -31,12 +31,18 @@ struct ApplicationWait {
     int pauseMs = 250;
 };
 
+enum class UpdateOutcome {
+    BadImage, // refused before any frame
+    Failed,   // a step failed, or the finish was not accepted
+    Done,     // the finish was accepted
+};
+
 // Checks the image, (starts the bootloader,) reads its registers, checks the free flash, erases
 // the program area, programs, finishes, and after an accepted finish reads the new firmware
 // version from the restarted application. Every step has its fixed attempts; the first step that
 // fails ends the update with its line.
-void AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStart start,
-                     const ApplicationWait& wait = {});
+UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStart start,
+                              const ApplicationWait& wait = {});
 
 // Programs a consistent image, without starting, erasing or finishing.
 void ProgramImage(Bootloader& boot, QByteArrayView image);

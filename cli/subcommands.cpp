@@ -39,9 +39,9 @@ constexpr std::array<Subcommand, 14> Table = {{
     {"poll", "[--period С] [--count N] [--log ФАЙЛ] [--raw]",
      "опрос с записью лога мониторинга, до Ctrl+C или N строк", true, "period count log raw", 0, 0,
      RunPoll},
-    // Not in this build: it takes any of its future forms so that each gets the notice.
-    {"flash", "ОБРАЗ [--from-bootloader]", "обновление прошивки из файла образа *.bin", false,
-     "from-bootloader port baud format address fast", 0, 1, RunFlash},
+    {"flash", "ОБРАЗ [--from-bootloader]",
+     "автоматическое обновление прошивки из файла образа *.bin", true, "from-bootloader", 1, 1,
+     RunFlash},
 }};
 // clang-format on
 

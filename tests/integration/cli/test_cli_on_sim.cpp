@@ -1,3 +1,4 @@
+#include "bootloader_model.h"
 #include "cli_process.h"
 #include "command_block.h"
 #include "modbus_frames.h"
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void clock_is_read();
     void settings_load_asks_writes_and_checks();
     void poll_log_opens_in_the_graph();
+    void flash_updates_the_firmware();
 
 private:
     CliResult Cli(QStringList arguments, const QByteArray& input = {}) const {
@@ -53,6 +55,8 @@ private:
     }
     // The writes the controller received (function 16).
     QList<QByteArray> Writes() const;
+    // An image whose checksum does not hold.
+    static QString BadImage();
 
     std::unique_ptr<SimulatedController> sim;
     QTemporaryDir dir;
@@ -107,9 +111,40 @@ void TestCliOnSim::outcomes_data() {
         << "Параметр --yes не относится к команде journal" << false;
     QTest::newRow("no such date") << QStringList{"command", "clock", "30.02.2024", "10:00:00"}
                                   << none << 2 << "Нет такой даты или времени" << false;
-    QTest::newRow("firmware update")
-        << QStringList{"flash", "image.bin"} << none << 2
-        << "Обновление прошивки в этой сборке velmora-cli недоступно" << false;
+    QTest::newRow("image missing") << QStringList{"flash", "/nonexistent/image.bin"} << none << 4
+                                   << "/nonexistent/image.bin" << false;
+    // A damaged image never reaches the controller.
+    QTest::newRow("image damaged") << QStringList{"flash", BadImage()} << none << 2 << "" << false;
+}
+
+QString TestCliOnSim::BadImage() {
+    static QTemporaryDir images;
+    const QString path = images.filePath(QStringLiteral("damaged.bin"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QByteArray(100, 'x'));
+    return path;
+}
+
+// The automatic update from the application to the restart, on the simulated bootloader.
+void TestCliOnSim::flash_updates_the_firmware() {
+    SimulatedControllerOptions options;
+    options.bootTiming = {100, 100};
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    const QByteArray image = DemoImage(2000);
+    const QString path = dir.filePath(QStringLiteral("image.bin"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(image);
+    file.close();
+    const CliResult result = Cli({"flash", path});
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains(QStringLiteral("---Обновление ПО завершено!---")),
+             qPrintable(result.out));
+    QVERIFY(result.out.contains(QStringLiteral("Версия ПО контроллера после перезапуска")));
+    QVERIFY(result.err.contains(QStringLiteral("Передано пакетов")));
+    QCOMPARE(sim->programmedImage(), image);
 }
 
 void TestCliOnSim::outcomes() {
