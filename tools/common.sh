@@ -5,9 +5,12 @@ BUILD="$ROOT/build"
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev
           qt6-qpa-plugins libmodbus-dev)
 
+# Installs the packages named, or PACKAGES when none are.
 install_packages() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${PACKAGES[@]}")
     local missing=()
-    for p in "${PACKAGES[@]}"; do
+    for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0

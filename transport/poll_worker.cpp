@@ -5,6 +5,7 @@
 #include "rule_timer.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QThread>
 
 #include <algorithm>
@@ -31,7 +32,9 @@ bool PollWorker::OpenPollPort(const ConnectionSettings& connection, quint8 addre
     settleTimer_->setInterval(line.settleDelayMs + SettleMarginMs);
     silenceTimer_->setInterval(ReplySilenceMs(line));
     port_ = new QSerialPort(this);
-    port_->setPortName(PortSystemName(connection.portName));
+    systemName_ = PortSystemName(connection.portName);
+    readFailures_ = 0;
+    port_->setPortName(systemName_);
     if (!port_->open(QIODevice::ReadWrite)) {
         ClosePollPort();
         Q_EMIT PortStateText(QStringLiteral("Не удалось открыть порт"));
@@ -175,6 +178,7 @@ void PollWorker::OnRequestGap() {
 
 void PollWorker::JudgeReply(const QByteArray& received) {
     replyAwaited_ = false;
+    readFailures_ = 0;
     Record(ReceivedFrame(TrafficSource::Polling, request_, received));
     rxBytesTotal_ += quint32(received.size());
     const PollBlock& block = sequencer_.Current();
@@ -216,10 +220,12 @@ void PollWorker::OnBytesWritten(qint64 bytes) {
 
 void PollWorker::OnPortError(QSerialPort::SerialPortError error) {
     // A vanished device shows as a resource error, or as reads that fail again and again (a
-    // terminal that was hung up). Either is raised from inside any port call (a purge, a
-    // write): the port goes once that call and its caller have returned.
+    // terminal that was hung up). One failed read alone can be a race: the input was purged
+    // after the port had said it was readable. Either is raised from inside any port call (a
+    // purge, a write): the port goes once that call and its caller have returned.
     if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
-        QMetaObject::invokeMethod(this, &PollWorker::LosePort, Qt::QueuedConnection);
+        if (++readFailures_ >= LostAfterReadFailures || !QFileInfo::exists(systemName_))
+            QMetaObject::invokeMethod(this, &PollWorker::LosePort, Qt::QueuedConnection);
     } else if (error == QSerialPort::WriteError && txPending_ > 0) {
         txPending_ = 0;
         Q_EMIT PortStateText(QStringLiteral("Ошибка передачи"));

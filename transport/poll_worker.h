@@ -89,6 +89,10 @@ private:
     QElapsedTimer lastByte_;
     std::optional<PollRequest> nextRequest_;
     QByteArray request_; // the request last sent
+    QString systemName_;
+    // Failed reads since the last reply: a few in a row mean the device has gone.
+    static constexpr int LostAfterReadFailures = 3;
+    int readFailures_ = 0;
     QList<TrafficFrame> traffic_;
     quint8 address_ = 0;
     bool readSettings_ = false;

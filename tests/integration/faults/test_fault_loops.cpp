@@ -43,7 +43,7 @@ QByteArray Reply(quint16 first, quint16 count) {
 class UnreliableDevice {
 public:
     explicit UnreliableDevice(const PtyPeer& peer)
-        : thread_([this, &peer](std::stop_token stop) { Run(peer, stop); }) {}
+        : thread_([&peer](std::stop_token stop) { Run(peer, stop); }) {}
 
 private:
     static void Run(const PtyPeer& peer, const std::stop_token& stop) {

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The sanitizer stage: builds everything with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer into build-fuzz/, runs the unit and integration tests under them,
+# then runs every fuzz target for FUZZ_SECONDS (15) on its seed corpus. Any crash, leak or
+# sanitizer report fails the run. One target for hours:
+#   build-fuzz/tests/fuzz/fuzz_replies -max_total_time=14400 /tmp/new tests/fuzz/corpus/fuzz_replies
+source "$(dirname "$0")/common.sh"
+install_packages
+install_packages clang libclang-rt-14-dev
+FUZZ_BUILD="$ROOT/build-fuzz"
+CC=clang CXX=clang++ cmake -S "$ROOT" -B "$FUZZ_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVELMORA_FUZZ=ON
+cmake --build "$FUZZ_BUILD" -j 2
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions="$ROOT/tests/fuzz/lsan.supp"
+ctest --test-dir "$FUZZ_BUILD" -L 'unit|integration' --output-on-failure -j 2
+for target in "$FUZZ_BUILD"/tests/fuzz/fuzz_*; do
+    [ -f "$target" ] && [ -x "$target" ] || continue
+    name=$(basename "$target")
+    found=$(mktemp -d)
+    echo "== $name"
+    "$target" -max_total_time="${FUZZ_SECONDS:-15}" -print_final_stats=1 -artifact_prefix="$found/" \
+        "$found" "$ROOT/tests/fuzz/corpus/$name" 2>&1 | grep -E '^(stat::number_of_executed_units|==|SUMMARY|Done)' || true
+    # A crash leaves its input behind.
+    if ls "$found"/crash-* "$found"/leak-* "$found"/timeout-* >/dev/null 2>&1; then
+        echo "$name found a fault: $(ls "$found"/crash-* "$found"/leak-* "$found"/timeout-* 2>/dev/null)"
+        exit 1
+    fi
+    rm -rf "$found"
+done
