@@ -13,8 +13,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -26,7 +28,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 // The real main window polling the simulated controller through the real worker: what reaches the
 // pages, the status bar and the log, and how polling ends.
@@ -63,6 +67,7 @@ private Q_SLOTS:
     void monitorShowsPollingAndCommands();
     void valuesGoStaleAndComeBack();
     void reconnectsWhenThePortReturns();
+    void fullDiskKeepsPollingAndTables();
 
 private:
     template <class W> W* Find(const char* name) const {
@@ -404,6 +409,54 @@ void TestPollingWindow::reconnectsWhenThePortReturns() {
     ConnectButton()->click();
     QVERIFY(!form->Polling()->Controller().IsOpen());
     QVERIFY(!form->Polling()->WaitingForPort());
+}
+
+// A disk that fills up (a file-size limit) while polling logs: the lines that do not fit are
+// dropped and said once, polling goes on, a table saved meanwhile fails whole and leaves the old
+// file, and the log takes lines again once there is room.
+void TestPollingWindow::fullDiskKeepsPollingAndTables() {
+    const QString logPath = dir.filePath(QStringLiteral("full_log.csv"));
+    const QString tablePath = dir.filePath(QStringLiteral("full_info_data.csv"));
+    QFile::remove(logPath);
+    QFile table(tablePath);
+    QVERIFY(table.open(QIODevice::WriteOnly));
+    table.write("old\r\n");
+    table.close();
+    prompts->files = {logPath};
+    Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
+    Connect();
+    WaitForCycles(1);
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    rlimit full = saved;
+    full.rlim_cur = rlim_t(QFileInfo(logPath).size() + 10);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+    WaitForCycles(2);
+    const QString told = form->LogStatusText();
+    prompts->files = {tablePath};
+    Find<QPushButton>("BitBtn_SAVEINFOBASE_")->click();
+    const QStringList messages = prompts->messageTexts();
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
+
+    QVERIFY2(told.contains(QStringLiteral("на диске нет места")), qPrintable(told));
+    QVERIFY(ConnectButton()->isChecked());
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages[0].contains(QStringLiteral("на диске нет места")));
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    QCOMPARE(table.readAll(), QByteArray("old\r\n"));
+    table.close();
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("full_*")}, QDir::Files),
+             (QStringList{"full_info_data.csv", "full_log.csv"}));
+    // Room again: the next line is written and the notice goes.
+    QTRY_COMPARE_WITH_TIMEOUT(form->LogStatusText(), QString(), CycleWaitMs);
+    QFile log(logPath);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    // Whole lines only: every line ends in CR LF.
+    const QByteArray bytes = log.readAll();
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count("\r\n"), bytes.count('\n'));
 }
 
 QTEST_MAIN(TestPollingWindow)
