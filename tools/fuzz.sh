@@ -19,13 +19,19 @@ for target in "$FUZZ_BUILD"/tests/fuzz/fuzz_*; do
     [ -f "$target" ] && [ -x "$target" ] || continue
     name=$(basename "$target")
     found=$(mktemp -d)
+    output=$(mktemp)
     echo "== $name"
+    status=0
     "$target" -max_total_time="${FUZZ_SECONDS:-15}" -print_final_stats=1 -artifact_prefix="$found/" \
-        "$found" "$ROOT/tests/fuzz/corpus/$name" 2>&1 | grep -E '^(stat::number_of_executed_units|==|SUMMARY|Done)' || true
-    # A crash leaves its input behind.
-    if ls "$found"/crash-* "$found"/leak-* "$found"/timeout-* >/dev/null 2>&1; then
-        echo "$name found a fault: $(ls "$found"/crash-* "$found"/leak-* "$found"/timeout-* 2>/dev/null)"
+        "$found" "$ROOT/tests/fuzz/corpus/$name" >"$output" 2>&1 || status=$?
+    grep -E '^(stat::number_of_executed_units|==|SUMMARY|Done)' "$output" || true
+    # A crash, leak, time-out or running out of memory leaves its input behind; a target that
+    # could not run at all leaves only its status.
+    artifacts=$(ls "$found"/crash-* "$found"/leak-* "$found"/timeout-* "$found"/oom-* 2>/dev/null || true)
+    if [ "$status" -ne 0 ] || [ -n "$artifacts" ]; then
+        tail -n 40 "$output"
+        echo "$name found a fault (exit status $status): $artifacts"
         exit 1
     fi
-    rm -rf "$found"
+    rm -rf "$found" "$output"
 done

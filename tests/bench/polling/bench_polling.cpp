@@ -10,10 +10,11 @@
 #include "journal_page.h"
 #include "main_page.h"
 #include "main_window.h"
-#include "traffic_window.h"
 #include "polling_cycle.h"
 #include "simulated_controller.h"
+#include "traffic_window.h"
 #include "trend_graph_page.h"
+#include "window_on_sim.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,11 +48,6 @@ void CopyController(const SimulatedController& sim, RegisterImage& image) {
     copy(image.ChargeSettingsBlock, ChargeSettingsBlockStart);
     copy(image.AlarmSettingsBlock, AlarmSettingsBlockStart);
     copy(image.JournalBlock, JournalBlockStart);
-}
-
-void SelectCombo(TForm1& form, const char* name, const QString& text) {
-    auto* combo = form.findChild<QComboBox*>(QLatin1String(name));
-    combo->setCurrentIndex(combo->findText(text));
 }
 
 void SetReadOptions(TForm1& form, bool settings, bool journal) {
@@ -175,8 +171,7 @@ int main(int argc, char* argv[]) {
     sim.preloadJournal(1000); // wrapped: all 768 records hold an event
 
     TForm1 form;
-    form.Form4()->AddPort(sim.portPath());
-    SelectCombo(form, "ComboBox_BAUDRATE_", QStringLiteral("115200"));
+    ConnectDialogTo(form, sim.portPath());
     form.TrendGraph()->SetActiveRows(TrendRows().set());
     form.show();
     QApplication::processEvents();

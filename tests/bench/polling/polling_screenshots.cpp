@@ -8,9 +8,9 @@
 #include "polling_cycle.h"
 #include "simulated_controller.h"
 #include "traffic_window.h"
+#include "window_on_sim.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -48,10 +48,8 @@ int main(int argc, char* argv[]) {
     sim.preloadJournal(40);
 
     TForm1 form;
-    form.Form4()->AddPort(sim.portPath());
+    ConnectDialogTo(form, sim.portPath());
     form.FormMonitor()->show();
-    auto* baud = form.findChild<QComboBox*>(QStringLiteral("ComboBox_BAUDRATE_"));
-    baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
     form.resize(1000, 700);
     form.show();
 

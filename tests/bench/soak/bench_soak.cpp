@@ -11,6 +11,7 @@
 #include "scripted_prompts.h"
 #include "simulated_controller.h"
 #include "trend_graph_page.h"
+#include "window_on_sim.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -63,8 +64,7 @@ int main(int argc, char* argv[]) {
     ScriptedPrompts prompts;
     prompts.files = {logPath};
     TForm1 form;
-    form.Form4()->AddPort(sim.portPath());
-    Select(form, "ComboBox_BAUDRATE_", 4);
+    ConnectDialogTo(form, sim.portPath());
     Select(form, "ComboBox_FREQ_", 0); // 250 ms
     form.findChild<QCheckBox*>(QStringLiteral("CheckBox_FASTEXCHANGE_"))->setChecked(true);
     form.findChild<QCheckBox*>(QStringLiteral("CheckBox_READLOG_"))->setChecked(true);
@@ -93,7 +93,14 @@ int main(int argc, char* argv[]) {
                      [&] { longest = std::max(longest, sinceLast.restart()); });
     sinceLast.start();
     probe.start();
+    // The memory every five minutes: a leak keeps growing, a bounded store levels off.
+    QList<double> samples;
+    QTimer sampler;
+    sampler.setInterval(5 * 60 * 1000);
+    QObject::connect(&sampler, &QTimer::timeout, [&] { samples.append(ResidentMb()); });
+    sampler.start();
     QTest::qWait(int(minutes * 60 * 1000));
+    sampler.stop();
     probe.stop();
     connect->click();
     const double endMb = ResidentMb();
@@ -106,7 +113,12 @@ int main(int argc, char* argv[]) {
     std::printf("soak of %.1f min, 200 cells, journal, log, 17 series, 250 ms, fast exchange\n",
                 minutes);
     std::printf("  memory at the start %8.1f MB, at the end %8.1f MB\n", startMb, endMb);
+    std::printf("  memory every 5 min ");
+    for (const double mb : samples)
+        std::printf(" %.1f", mb);
+    std::printf(" MB\n");
     std::printf("  longest window-thread stall %lld ms (probe every 5 ms)\n", longest);
+    // The first answered cycle writes the header alone, each later one a data line.
     std::printf("  cycles answered %d, log lines %lld (the header and data lines)\n", answered,
                 dataLines);
     return 0;

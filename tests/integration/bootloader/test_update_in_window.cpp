@@ -6,9 +6,9 @@
 #include "modbus_frames.h"
 #include "scripted_prompts.h"
 #include "simulated_controller.h"
+#include "window_on_sim.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -74,9 +74,7 @@ void TestUpdateInWindow::init() {
     QVERIFY2(sim->start(&error), qPrintable(error));
     prompts = std::make_unique<ScriptedPrompts>();
     form = std::make_unique<TForm1>();
-    form->Form4()->AddPort(sim->portPath());
-    auto* baud = Find<QComboBox>("ComboBox_BAUDRATE_");
-    baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
+    ConnectDialogTo(*form, sim->portPath());
 }
 
 void TestUpdateInWindow::cleanup() {

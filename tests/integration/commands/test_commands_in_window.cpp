@@ -4,8 +4,8 @@
 #include "scripted_prompts.h"
 #include "simulated_controller.h"
 #include "string_grid.h"
+#include "window_on_sim.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -38,9 +38,7 @@ void TestCommandsInWindow::init() {
     QVERIFY2(sim->start(&error), qPrintable(error));
     prompts = std::make_unique<ScriptedPrompts>();
     form = std::make_unique<TForm1>();
-    form->Form4()->AddPort(sim->portPath());
-    auto* baud = Find<QComboBox>("ComboBox_BAUDRATE_");
-    baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
+    ConnectDialogTo(*form, sim->portPath());
 }
 
 void TestCommandsInWindow::cleanup() {

@@ -10,6 +10,7 @@
 #include "table_cells.h"
 #include "traffic_window.h"
 #include "trend_graph_page.h"
+#include "window_on_sim.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,9 +103,7 @@ void TestPollingWindow::init() {
     // Memo lines and link counters are part of what is checked.
     DiagnosticMode = true;
     form = std::make_unique<TForm1>();
-    form->Form4()->AddPort(sim->portPath());
-    auto* baud = Find<QComboBox>("ComboBox_BAUDRATE_");
-    baud->setCurrentIndex(baud->findText(QStringLiteral("115200")));
+    ConnectDialogTo(*form, sim->portPath());
     auto* period = Find<QComboBox>("ComboBox_FREQ_");
     period->setCurrentIndex(period->findText(QStringLiteral("0,25")));
     cycles = std::make_unique<QSignalSpy>(&form->Polling()->Controller(),

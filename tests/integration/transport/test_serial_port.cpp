@@ -31,6 +31,7 @@ private Q_SLOTS:
         QCOMPARE(prompts.shown.size(), 1);
         QCOMPARE(prompts.shown[0].text, QStringLiteral("Ошибка открытия порта"));
         QCOMPARE(prompts.shown[0].caption, QStringLiteral("Error"));
+        QVERIFY(prompts.shown[0].details.contains(QStringLiteral("адаптер отключен")));
 
         PtyPeer peer;
         QVERIFY(peer.isOpen());
@@ -64,6 +65,8 @@ private Q_SLOTS:
         QVERIFY(first.Open(peer.slavePath(), LineSettingsFor(4, 0)));
         QVERIFY(!second.Open(peer.slavePath(), LineSettingsFor(4, 0)));
         QCOMPARE(prompts.messageTexts(), QStringList{QStringLiteral("Ошибка открытия порта")});
+        QVERIFY2(prompts.shown[0].details.contains(QStringLiteral("занят другой программой")),
+                 qPrintable(prompts.shown[0].details));
     }
 
     void outputQueueTakesAtMost2047Bytes() {
