@@ -2,8 +2,8 @@
 # The sanitizer stage: builds everything with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-fuzz/, runs the unit and integration tests under them,
 # then runs every fuzz target for FUZZ_SECONDS (15) on its seed corpus. Any crash, leak or
-# sanitizer report fails the run. One target for hours:
-#   build-fuzz/tests/fuzz/fuzz_replies -max_total_time=14400 /tmp/new tests/fuzz/corpus/fuzz_replies
+# sanitizer report, or a target that does not run, fails the stage. The README ("Fuzzing and
+# sanitizers") says how to run one for hours.
 source "$(dirname "$0")/common.sh"
 install_packages
 install_packages clang libclang-rt-14-dev

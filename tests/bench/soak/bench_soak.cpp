@@ -106,10 +106,10 @@ int main(int argc, char* argv[]) {
     const double endMb = ResidentMb();
 
     QFile log(logPath);
-    qint64 dataLines = 0;
+    qint64 logLines = 0;
     if (log.open(QIODevice::ReadOnly))
         while (!log.atEnd())
-            dataLines += log.readLine().count(';') > 36 ? 1 : 0;
+            logLines += log.readLine().count(';') > 36 ? 1 : 0;
     std::printf("soak of %.1f min, 200 cells, journal, log, 17 series, 250 ms, fast exchange\n",
                 minutes);
     std::printf("  memory at the start %8.1f MB, at the end %8.1f MB\n", startMb, endMb);
@@ -120,6 +120,6 @@ int main(int argc, char* argv[]) {
     std::printf("  longest window-thread stall %lld ms (probe every 5 ms)\n", longest);
     // The first answered cycle writes the header alone, each later one a data line.
     std::printf("  cycles answered %d, log lines %lld (the header and data lines)\n", answered,
-                dataLines);
+                logLines);
     return 0;
 }

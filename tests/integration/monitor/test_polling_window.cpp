@@ -1,5 +1,6 @@
 #include "connection_dialog.h"
 #include "diagnostic_mode.h"
+#include "file_size_limit.h"
 #include "main_window.h"
 #include "page_main.h"
 #include "polling_cycle.h"
@@ -29,9 +30,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 // The real main window polling the simulated controller through the real worker: what reaches the
 // pages, the status bar and the log, and how polling ends.
@@ -426,18 +425,14 @@ void TestPollingWindow::fullDiskKeepsPollingAndTables() {
     Connect();
     WaitForCycles(1);
 
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    rlimit full = saved;
-    full.rlim_cur = rlim_t(QFileInfo(logPath).size() + 10);
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+    FileSizeLimit full(QFileInfo(logPath).size() + 10);
+    QVERIFY(full.IsSet());
     WaitForCycles(2);
     const QString told = form->LogStatusText();
     prompts->files = {tablePath};
     Find<QPushButton>("BitBtn_SAVEINFOBASE_")->click();
     const QStringList messages = prompts->messageTexts();
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
+    QVERIFY(full.Lift());
 
     QVERIFY2(told.contains(QStringLiteral("на диске нет места")), qPrintable(told));
     QVERIFY(ConnectButton()->isChecked());

@@ -1,13 +1,11 @@
 #include "file_names.h"
+#include "file_size_limit.h"
 #include "text_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 // The bytes of the program's text files, and the rules for where and how they are written.
 class TestTextFile : public QObject {
@@ -69,15 +67,11 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("t.csv"));
         QVERIFY(SaveWholeFile(path, "old\r\n").isEmpty());
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-        rlimit small = saved;
-        small.rlim_cur = 64;
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        FileSizeLimit full(64);
+        QVERIFY(full.IsSet());
         const FileError saveError = SaveWholeFile(path, QByteArray(1000, 'x'));
         const FileError appendError = AppendToFile(path, QByteArray(1000, 'y'));
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
+        QVERIFY(full.Lift());
         QVERIFY2(saveError.contains(QDir::toNativeSeparators(path)), qPrintable(saveError));
         QVERIFY(!appendError.isEmpty());
         QCOMPARE(ReadTextFile(path).lines, QStringList{"old"});
