@@ -17,11 +17,14 @@
 // separator).
 //
 // The view of a data line is told by its own fields, since the option can change in the middle
-// of a log: a field with a decimal fraction or an exponent, or a value beyond what the scaled
-// view can write for its register (a cell voltage of 3312 cannot be 3312 V), says scaled or raw.
-// A line whose fields fit both views (all of them small integers, such as a line of zeros) is
-// taken in the view of the line before it, the scaled view at the start of a file; its values
-// are then off by the scaling when the view changed just there.
+// of a log: the first of the values the two views write differently (the scaled status values,
+// then the cell voltages) that fits one view only decides. A decimal fraction or an exponent is
+// never raw; more than four significant digits, or a value beyond what the scaled view can write
+// for its register (a cell voltage of 3312 cannot be 3312 V), is never scaled. A line whose
+// fields fit both views (all of them small integers, such as a line of zeros) is taken in the
+// view of the line before it, the scaled view at the start of a file; its values are then off
+// by the scaling when the view changed just there. A field met while deciding that fits neither
+// view makes the line unread; any other field that does not fit the line's view has no value.
 
 // Shared with the thread that reads: how far it has got, and the operator's cancel.
 struct MonitorLogProgress {
