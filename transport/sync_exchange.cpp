@@ -30,24 +30,44 @@ struct WaitRule {
 
 // Up to about 1 s for the first byte, then the settle wait.
 constexpr WaitRule ShortWait{10, 10, false, true};
-// Up to about 50 s for the first byte; the slow command's reply is short and read as it is.
+// Up to about 50 s for the first byte; the slow command's short reply is read once complete.
 constexpr WaitRule LongWait{0, 500, true, false};
 
-// The rules' wait: a pause, rounds of looking for the first byte, then the settle wait.
-void WaitByRules(SerialPort& port, const LineSettings& line, const WaitRule& rule) {
+// Waits for the reply that has begun to be complete: the length its first bytes announce has
+// come, or no byte has come for silenceMs. Returns the bytes that make the reply: what follows
+// its announced length belongs to no reply.
+quint16 AwaitWholeReply(SerialPort& port, int silenceMs) {
+    while (port.BytesWaiting() != 0) {
+        const std::optional<int> length = ExpectedReplyLength(port.Peek());
+        if (length && port.BytesWaiting() >= *length)
+            return quint16(*length);
+        if (port.BytesWaiting() >= SyncRxFrameBytes || !port.WaitForBytes(silenceMs))
+            break;
+    }
+    return port.BytesWaiting();
+}
+
+// The rules' wait: a pause, rounds of looking for the first byte, then the settle wait. The long
+// wait looks only every half second, so its reply may be caught half-way: it is read when its
+// length has come or after the settle wait past its last byte. Returns the bytes to read.
+quint16 WaitByRules(SerialPort& port, const LineSettings& line, const WaitRule& rule) {
     QThread::msleep(rule.pauseAfterWriteMs);
     for (int round = 0; round < FirstByteRounds && port.BytesWaiting() == 0; ++round) {
         if (rule.processEvents)
             QCoreApplication::processEvents();
         QThread::msleep(rule.roundMs);
     }
-    if (rule.settle && port.BytesWaiting() != 0)
+    if (port.BytesWaiting() == 0)
+        return 0;
+    if (rule.settle)
         QThread::msleep(SettleWaitMs(line.bitTimeMs));
+    else
+        AwaitWholeReply(port, SettleWaitMs(line.bitTimeMs));
+    return port.BytesWaiting();
 }
 
 // The fast wait: the first byte within the fast time-out (the long wait keeps its own and keeps
 // the window alive), then the reply until its announced length or 3.5 characters of silence.
-// Returns the bytes that make the reply: what follows its announced length belongs to no reply.
 quint16 WaitFast(SerialPort& port, const LineSettings& line, const WaitRule& rule,
                  QByteArrayView request) {
     constexpr int PumpMs = 10;
@@ -63,15 +83,7 @@ quint16 WaitFast(SerialPort& port, const LineSettings& line, const WaitRule& rul
         const int left = int(deadline.remainingTime());
         port.WaitForBytes(rule.processEvents ? std::min(PumpMs, left) : left);
     }
-    const int silenceMs = ReplySilenceMs(line);
-    while (port.BytesWaiting() != 0) {
-        const std::optional<int> length = ExpectedReplyLength(port.Peek());
-        if (length && port.BytesWaiting() >= *length)
-            return quint16(*length);
-        if (port.BytesWaiting() >= SyncRxFrameBytes || !port.WaitForBytes(silenceMs))
-            break;
-    }
-    return port.BytesWaiting();
+    return AwaitWholeReply(port, ReplySilenceMs(line));
 }
 
 bool busy = false;
@@ -112,8 +124,7 @@ quint16 Exchange(quint16 length, const WaitRule& rule) {
     if (settings.fastExchange) {
         reply = WaitFast(port, line, rule, request);
     } else {
-        WaitByRules(port, line, rule);
-        reply = port.BytesWaiting();
+        reply = WaitByRules(port, line, rule);
     }
     // Bytes beyond the longest reply are dropped with the purge below.
     SyncRxCount = std::min<quint16>(reply, SyncRxFrameBytes);

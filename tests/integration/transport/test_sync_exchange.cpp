@@ -211,6 +211,21 @@ private Q_SLOTS:
         QCOMPARE(prompts.shown.size(), 1);
     }
 
+    // The long wait looks for its reply every half second; a reply caught while still arriving
+    // at 9600 baud (half of an erase reply in, the rest 100 ms later) is read once complete.
+    void longWaitReadsAReplyCaughtHalfWay() {
+        ScriptedPrompts prompts;
+        settings.baudIndex = 0;
+        const QByteArray reply = QByteArray::fromHex("ee200001f506");
+        quint16 count = 0;
+        {
+            const auto device = AnswerOnce(peer, requestLength, {reply, 450ms, 3, 100ms}, request);
+            count = ExchangeSyncLongWait(requestLength);
+        }
+        QCOMPARE(count, quint16(reply.size()));
+        QCOMPARE(SyncReply().toByteArray(), reply);
+    }
+
     // The long wait keeps the window alive; an exchange started from one of its events is
     // refused and does not disturb the reply the long wait then receives.
     void longWaitRefusesASecondExchange() {
