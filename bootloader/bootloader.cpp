@@ -30,18 +30,29 @@ QString Numbered(const char* text, quint32 number) {
     return QString::fromUtf8(text) + QString::number(number);
 }
 
+// The line of a packet attempt that brought no reply to the packet, without its number.
+const char* PacketFailureText(BootVerdict verdict) {
+    switch (verdict) {
+    case BootVerdict::NoAnswer:
+        return "Нет ответа на пакет №";
+    case BootVerdict::Stray:
+        return "Ответ на другой запрос вместо пакета №";
+    default:
+        return "Ошибка CRC ответа на пакет №";
+    }
+}
+
 } // namespace
 
 Bootloader::Bootloader(BootExchange exchange, BootView& view, quint8 address, bool diagnostic)
     : exchange_(std::move(exchange)), view_(view), address_(address), diagnostic_(diagnostic) {}
 
-Bootloader::Exchanged Bootloader::Exchange(const QByteArray& request, quint8 command,
-                                           BootWait wait) {
+Bootloader::Exchanged Bootloader::Exchange(const QByteArray& request, BootWait wait) {
     FrameFields fields{FrameHexText(request), {}, FrameDollarText(request)};
     view_.ShowFrameFields(fields);
     Exchanged done;
     done.reply = exchange_(request, wait);
-    done.judged = JudgeBootReply(done.reply, command);
+    done.judged = JudgeBootReplyTo(request, done.reply);
     fields.reply = FrameHexText(done.reply);
     view_.ShowFrameFields(fields);
     return done;
@@ -62,7 +73,7 @@ std::optional<QByteArray>
 Bootloader::Run(const QByteArray& request, quint8 command, BootWait wait,
                 const std::function<void(const BootReply&)>& beforeException) {
     view_.ShowFrameFields({});
-    const Exchanged done = Exchange(request, command, wait);
+    const Exchanged done = Exchange(request, wait);
     switch (done.judged.verdict) {
     case BootVerdict::Expected:
         return done.reply;
@@ -81,6 +92,7 @@ Bootloader::Run(const QByteArray& request, quint8 command, BootWait wait,
         ReportException(done.judged.exceptionCode);
         return std::nullopt;
     case BootVerdict::Unexpected:
+    case BootVerdict::Stray: // only a packet's reply names its request
         ReportUnexpected();
         return std::nullopt;
     }
@@ -162,11 +174,26 @@ bool Bootloader::BootWriteImage(QByteArrayView image) {
         if (!resend)
             frame = BootWriteRequest(address_, packet.flashAddress,
                                      image.sliced(packet.offset, packet.length));
-        const Exchanged done = Exchange(frame, BootWriteCode, BootWait::Normal);
+        Exchanged done = Exchange(frame, BootWait::Normal);
         Log(QStringLiteral(" "));
+        const bool answered = done.judged.verdict == BootVerdict::Expected ||
+                              done.judged.verdict == BootVerdict::Exception ||
+                              done.judged.verdict == BootVerdict::Unexpected;
+        bool late = false;
+        if (!answered) {
+            // A reply still on its way answers this packet: were the packet sent again first,
+            // its second reply would be taken for the next packet's.
+            Exchanged again = Exchange(frame, BootWait::Again);
+            late = again.judged.verdict == BootVerdict::Expected ||
+                   again.judged.verdict == BootVerdict::Exception;
+            if (late)
+                done = std::move(again);
+        }
         switch (done.judged.verdict) {
         case BootVerdict::Expected:
             view_.ShowProgress(ProgressAfter(n, fullPackets, clock.elapsed()));
+            if (late)
+                Log(Numbered("Ответ пришёл с опозданием на пакет №", n));
             Log(Numbered("Принят пакет №", n));
             if (diagnostic_) {
                 Log(Numbered("Записано байт:", ReplyByte(done.reply, 2)));
@@ -185,10 +212,8 @@ bool Bootloader::BootWriteImage(QByteArrayView image) {
             return false;
         case BootVerdict::NoAnswer:
         case BootVerdict::CrcError:
-            Log(Numbered(done.judged.verdict == BootVerdict::NoAnswer
-                             ? "Нет ответа на пакет №"
-                             : "Ошибка CRC ответа на пакет №",
-                         n));
+        case BootVerdict::Stray:
+            Log(Numbered(PacketFailureText(done.judged.verdict), n));
             resend = true;
             --attemptsLeft;
             break;

@@ -15,10 +15,11 @@
 // (CurrentPrompts) for the message boxes of exception and unexpected replies.
 
 // The erase is answered only after seconds: its exchange waits long and keeps the window alive.
-enum class BootWait { Normal, Long };
+// Again sends nothing: it waits as Normal does for a reply to the request that went out last.
+enum class BootWait { Normal, Long, Again };
 
-// Sends the request and returns the reply as it came, empty when nothing came (or the request
-// could not be sent).
+// Sends the request (Again: only names it) and returns the reply as it came, empty when nothing
+// came (or the request could not be sent).
 using BootExchange = std::function<QByteArray(QByteArrayView request, BootWait wait)>;
 
 // The request, reply and "$" form of the last frame, for the page's frame fields.
@@ -75,7 +76,7 @@ private:
     // and boxes of the failures every command shares. Only an expected reply is left to the caller.
     std::optional<QByteArray> Run(const QByteArray& request, quint8 command, BootWait wait,
                                   const std::function<void(const BootReply&)>& beforeException);
-    Exchanged Exchange(const QByteArray& request, quint8 command, BootWait wait);
+    Exchanged Exchange(const QByteArray& request, BootWait wait);
     void ReportException(quint8 code);
     bool refused_ = false;
     void ReportUnexpected();

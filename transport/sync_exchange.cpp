@@ -26,12 +26,15 @@ struct WaitRule {
     int roundMs;           // one round of the first-byte wait
     bool processEvents;    // keep the window alive in each round
     bool settle;           // wait for the longest reply to finish once it has begun
+    bool send = true;      // false: the request went out with the last exchange
 };
 
 // Up to about 1 s for the first byte, then the settle wait.
 constexpr WaitRule ShortWait{10, 10, false, true};
 // Up to about 50 s for the first byte; the slow command's short reply is read once complete.
 constexpr WaitRule LongWait{0, 500, true, false};
+// The short wait once more, for a reply still on its way, without sending anything.
+constexpr WaitRule LateWait{10, 10, false, true, false};
 
 // Waits for the reply that has begun to be complete: the length its first bytes announce has
 // come, or no byte has come for silenceMs. Returns the bytes that make the reply: what follows
@@ -66,13 +69,14 @@ quint16 WaitByRules(SerialPort& port, const LineSettings& line, const WaitRule& 
     return port.BytesWaiting();
 }
 
-// The fast wait: the first byte within the fast time-out (the long wait keeps its own and keeps
-// the window alive), then the reply until its announced length or 3.5 characters of silence.
+// The fast wait: the first byte within the fast time-out (the long wait and a flash write keep
+// the fixed one, the long wait keeping the window alive), then the reply until its announced
+// length or 3.5 characters of silence.
 quint16 WaitFast(SerialPort& port, const LineSettings& line, const WaitRule& rule,
                  QByteArrayView request) {
     constexpr int PumpMs = 10;
     const int rulesLimitMs = rule.pauseAfterWriteMs + FirstByteRounds * rule.roundMs;
-    const int firstByteMs = rule.processEvents
+    const int firstByteMs = rule.processEvents || AnsweredAfterFlashWrite(request)
                                 ? rulesLimitMs
                                 : FastReplyTimeoutMs(line, int(request.size()),
                                                      ExpectedReplyLengthFor(request), rulesLimitMs);
@@ -118,8 +122,10 @@ quint16 Exchange(quint16 length, const WaitRule& rule) {
     port.PurgeRx();
     const quint16 sent = std::min<quint16>(length, SyncTxFrameBytes);
     const QByteArrayView request(SyncTxFrame.data(), sent);
-    port.Write(SyncTxFrame.data(), sent);
-    Show(SentFrame(trafficSource, request));
+    if (rule.send) {
+        port.Write(SyncTxFrame.data(), sent);
+        Show(SentFrame(trafficSource, request));
+    }
     quint16 reply = 0;
     if (settings.fastExchange) {
         reply = WaitFast(port, line, rule, request);
@@ -144,6 +150,10 @@ quint16 ExchangeSync(quint16 length) {
 
 quint16 ExchangeSyncLongWait(quint16 length) {
     return Exchange(length, LongWait);
+}
+
+quint16 AwaitSyncReply(quint16 length) {
+    return Exchange(length, LateWait);
 }
 
 bool SyncExchangeBusy() {

@@ -9,6 +9,7 @@
 #include "window_on_sim.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -41,6 +42,8 @@ private Q_SLOTS:
 
     void automaticUpdateFromStartToRestart();
     void packetUnansweredTwiceOnTheLine();
+    void slowFlashWriteNeedsNoResend_data();
+    void slowFlashWriteNeedsNoResend();
     void cancelledDialogSendsNothing();
     void addressThatIsNoNumberEndsTheCommand();
 
@@ -190,6 +193,38 @@ void TestUpdateInWindow::packetUnansweredTwiceOnTheLine() {
     const QStringList lines = MemoLines();
     QCOMPARE(lines.count(QStringLiteral("Нет ответа на пакет №1")), 2);
     QVERIFY(lines.contains(QStringLiteral("Принят пакет №2")));
+    QCOMPARE(sim->programmedImage(), image);
+}
+
+// A bootloader that takes 300 ms to write each packet, longer than the fast exchange gives a
+// reply on the line: every packet still goes out once.
+void TestUpdateInWindow::slowFlashWriteNeedsNoResend_data() {
+    QTest::addColumn<bool>("fast");
+    QTest::newRow("fixed waits") << false;
+    QTest::newRow("fast exchange") << true;
+}
+
+void TestUpdateInWindow::slowFlashWriteNeedsNoResend() {
+    QFETCH(bool, fast);
+    SimulatedControllerOptions options;
+    options.bootTiming = {100, 100, 300};
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    ConnectDialogTo(*form, sim->portPath());
+    form->findChild<QCheckBox*>(QStringLiteral("CheckBox_FASTEXCHANGE_"))->setChecked(fast);
+    sim->enterBootloader();
+    const QByteArray image = DemoImage(1000);
+    prompts->files = {ImageFile(image)};
+    Find<QPushButton>("BitBtn_BOOTLOADERAUTOBOOT_")->click();
+    QList<QByteArray> packets;
+    for (const QByteArray& frame : sim->receivedFrames())
+        if (quint8(frame[1]) == BootWriteCode)
+            packets.append(frame);
+    QCOMPARE(packets.size(), 5);
+    QCOMPARE(QSet<QByteArray>(packets.begin(), packets.end()).size(), 5);
+    const QStringList lines = MemoLines();
+    QVERIFY2(lines.contains(QStringLiteral("Принят пакет №4")), qPrintable(lines.join('\n')));
+    QVERIFY(lines.filter(QStringLiteral("на пакет №")).isEmpty());
     QCOMPARE(sim->programmedImage(), image);
 }
 

@@ -190,6 +190,20 @@ private Q_SLOTS:
         QVERIFY(prompts.shown.isEmpty());
     }
 
+    // The wait once more, for a reply still on its way, sends nothing and reads that reply.
+    void awaitedReplyComesAfterTheWait() {
+        ScriptedPrompts prompts;
+        const QByteArray reply = ReadReplyFrame(2);
+        {
+            const auto device = AnswerOnce(peer, requestLength, {reply, 1300ms}, request);
+            QCOMPARE(ExchangeSync(requestLength), quint16(0));
+            QCOMPARE(AwaitSyncReply(requestLength), quint16(reply.size()));
+        }
+        QCOMPARE(SyncReply().toByteArray(), reply);
+        QVERIFY(peer.read(1, 100).isEmpty());
+        QVERIFY(prompts.shown.isEmpty());
+    }
+
     void missingPortIsReportedAndTheNextExchangeWorks() {
         ScriptedPrompts prompts;
         settings.portName = QStringLiteral("/dev/velmora-no-such-port");

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void packetLoop();
     void packetRetries_data();
     void packetRetries();
+    void slowBootloaderRepliesArePairedWithTheirPackets();
     void packetDiagnosticLines();
     void automaticUpdate();
     void automaticUpdateFromTheBootloader();
@@ -85,11 +86,21 @@ private:
     Bootloader Boot(bool diagnostic = false) {
         return Bootloader(
             [this](QByteArrayView request, BootWait wait) {
-                frames.append(request.toByteArray());
-                waits.append(wait);
-                // Every exchange takes a second of the controller's time: a restart comes due.
+                if (wait != BootWait::Again) {
+                    frames.append(request.toByteArray());
+                    waits.append(wait);
+                    const SimReply reply =
+                        ModbusSlave::Respond(request, Address, *model, faults, now);
+                    if (!reply.bytes.isEmpty())
+                        onTheLine.append({now + reply.delayMs, reply.bytes});
+                }
+                // Every exchange takes a second of the controller's time: a restart comes due,
+                // and a reply held back longer arrives in a later exchange, behind the earlier.
                 now += 1000;
-                return ModbusSlave::Respond(request, Address, *model, faults, now).bytes;
+                QByteArray arrived;
+                while (!onTheLine.isEmpty() && onTheLine.first().first < now)
+                    arrived += onTheLine.takeFirst().second;
+                return arrived;
             },
             view, Address, diagnostic);
     }
@@ -106,6 +117,7 @@ private:
     std::unique_ptr<ControllerModel> model;
     FaultPlan faults;
     qint64 now = 0;
+    QList<std::pair<qint64, QByteArray>> onTheLine; // replies on their way, with their arrival
     QList<QByteArray> frames;
     QList<BootWait> waits;
     RecordingView view;
@@ -115,6 +127,7 @@ private:
 void TestBootProcedures::init() {
     model = std::make_unique<ControllerModel>(Address, 4, false, BootloaderModel::Timing{0, 500});
     faults.clear();
+    onTheLine.clear();
     frames.clear();
     waits.clear();
     view = RecordingView();
@@ -293,6 +306,12 @@ void TestBootProcedures::packetRetries_data() {
     Fault crc = silent;
     crc.kind = FaultKind::BadCrc;
     QTest::newRow("bad CRC twice") << crc << 2 << true << "Ошибка CRC ответа на пакет №1";
+    // A well-formed reply that echoes 16 bytes answers no packet of 240.
+    QByteArray otherPacket = QByteArray::fromHex("EE2110");
+    AppendCrc(otherPacket);
+    QTest::newRow("reply naming another packet")
+        << Fault{.kind = FaultKind::Garbage, .bytes = otherPacket, .function = 0x21, .after = 1}
+        << 1 << true << "Ответ на другой запрос вместо пакета №1";
     Fault refused = silent;
     refused.kind = FaultKind::Exception;
     refused.exceptionCode = 4;
@@ -327,6 +346,29 @@ void TestBootProcedures::packetRetries() {
     }
     QCOMPARE(TakeFrames(), expected);
     QCOMPARE(view.lines, lines);
+}
+
+// A bootloader slower than the wait: each reply comes while the loop waits once more, and is
+// taken for its own packet; no packet goes out twice, so no reply is left to pair with the next.
+void TestBootProcedures::slowBootloaderRepliesArePairedWithTheirPackets() {
+    Fail({.kind = FaultKind::Delay, .delayMs = 1500, .function = 0x21}, PersistentFault);
+    const QByteArray image = DemoImage(500);
+    Bootloader boot = Boot();
+    QCOMPARE(AutomaticUpdate(boot, image, UpdateStart::FromApplication, {0, 0}),
+             UpdateOutcome::Done);
+    QStringList packetLines;
+    for (int n = 0; n <= 2; ++n)
+        packetLines << " " << QStringLiteral("Ответ пришёл с опозданием на пакет №%1").arg(n)
+                    << QStringLiteral("Принят пакет №%1").arg(n);
+    QCOMPARE(view.lines.mid(8, 9), packetLines);
+    QCOMPARE(view.lines.last(), QStringLiteral("Версия ПО контроллера после перезапуска: 1.206"));
+    QList<QByteArray> packets;
+    for (const QByteArray& frame : TakeFrames())
+        if (quint8(frame[1]) == BootWriteCode)
+            packets.append(frame);
+    QCOMPARE(packets, (QList<QByteArray>{BootWriteRequest(Address, 0x08002000, image.left(240)),
+                                         BootWriteRequest(Address, 0x080020F0, image.mid(240, 240)),
+                                         BootWriteRequest(Address, 0x080021E0, image.mid(480))}));
 }
 
 void TestBootProcedures::packetDiagnosticLines() {
