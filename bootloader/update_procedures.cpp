@@ -5,9 +5,8 @@
 #include "image_crc.h"
 #include "prompts.h"
 #include "status_map.h"
+#include "text_file.h"
 
-#include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -62,23 +61,24 @@ bool ProgramController(Bootloader& boot, QByteArrayView image, UpdateStart start
 
 } // namespace
 
-std::optional<QByteArray> OpenImage(BootView& view) {
-    const QString path = CurrentPrompts().OpenFile(
-        StartFolder(), QStringLiteral("Binary files (*.bin)|*.bin"), QString());
-    if (path.isEmpty())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        CurrentPrompts().Message(
-            QStringLiteral("Не удалось открыть файл ") + QDir::toNativeSeparators(path),
-            QStringLiteral("Ошибка!"), Prompts::Buttons::Ok, Prompts::Icon::Error);
+QString ChooseImage() {
+    return CurrentPrompts().OpenFile(StartFolder(), QStringLiteral("Binary files (*.bin)|*.bin"),
+                                     QString());
+}
+
+std::optional<QByteArray> LoadImage(BootView& view, const QString& path) {
+    const WholeFileRead read = ReadWholeFile(
+        path, LargestImageBytes,
+        QStringLiteral("файл больше 65535 кбайт, столько флэш-памяти у загрузчика не бывает"));
+    if (!read.error.isEmpty()) {
+        CurrentPrompts().Message(read.error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+                                 Prompts::Icon::Error);
         return std::nullopt;
     }
-    const QByteArray image = file.readAll();
     view.AddLine(Blank);
-    view.AddLine(QStringLiteral("Размер файла: ") + QString::number(image.size()) +
+    view.AddLine(QStringLiteral("Размер файла: ") + QString::number(read.bytes.size()) +
                  QStringLiteral(" байт."));
-    return image;
+    return read.bytes;
 }
 
 bool ImageConsistent(Bootloader& boot, QByteArrayView image) {
@@ -90,10 +90,36 @@ bool ImageConsistent(Bootloader& boot, QByteArrayView image) {
     return false;
 }
 
-UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStart start,
-                              const ApplicationWait& wait) {
-    // A damaged image never reaches the erase.
+bool ImageAcceptable(Bootloader& boot, QByteArrayView image, UnalignedImage unaligned) {
+    // Four bytes are the checksum word alone: 0xFFFFFFFF checks, and would erase the program.
+    if (image.size() <= 4) {
+        boot.Log(QStringLiteral("Файл слишком мал для образа прошивки: %1 байт.").arg(image.size()));
+        return false;
+    }
     if (!ImageConsistent(boot, image))
+        return false;
+    if (image.size() % 4 == 0)
+        return true;
+    const QString note =
+        QStringLiteral("Необычная длина файла: %1 байт, не кратна 4 (так бывает у обрезанного "
+                       "образа).")
+            .arg(image.size());
+    boot.Log(note);
+    const bool go = unaligned == UnalignedImage::Proceed ||
+                    (unaligned == UnalignedImage::Ask &&
+                     CurrentPrompts().Message(note + QStringLiteral("\nПродолжить обновление?"),
+                                              QStringLiteral("Подтверждение"),
+                                              Prompts::Buttons::YesNo, Prompts::Icon::Question) ==
+                         Prompts::Answer::Yes);
+    if (!go)
+        boot.Log(QStringLiteral("Обновление не начато."));
+    return go;
+}
+
+UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStart start,
+                              const ApplicationWait& wait, UnalignedImage unaligned) {
+    // A damaged image never reaches the erase.
+    if (!ImageAcceptable(boot, image, unaligned))
         return UpdateOutcome::BadImage;
     boot.Log(Blank);
     boot.Log(QStringLiteral("---Старт обновления ПО.---"));
@@ -113,7 +139,7 @@ UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStar
 }
 
 void ProgramImage(Bootloader& boot, QByteArrayView image) {
-    if (!ImageConsistent(boot, image))
+    if (!ImageAcceptable(boot, image, UnalignedImage::Ask))
         return;
     boot.Log(boot.BootWriteImage(image) ? QStringLiteral("---Завершено!---")
                                         : QStringLiteral("Ошибки связи, попытки исчерпаны."));

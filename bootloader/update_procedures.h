@@ -11,14 +11,32 @@
 // and the manual programming, built from the bootloader's commands. Message boxes and the file
 // dialog go through CurrentPrompts().
 
-// Asks for the image file (filter "Binary files (*.bin)", the program's start folder) and reads it
-// whole: the checksum and every packet come from this one copy. Nothing when the dialog is
-// cancelled or the file cannot be read (which is shown); otherwise logs its size.
-std::optional<QByteArray> OpenImage(BootView& view);
+// The largest image: the largest free flash the bootloader can report (FLASH_FREE, 65535 KiB).
+inline constexpr qint64 LargestImageBytes = qint64(0xFFFF) * 1024;
+
+// Asks for the image file (filter "Binary files (*.bin)", the program's start folder); empty when
+// the dialog was cancelled.
+QString ChooseImage();
+// Reads the image whole: the checksum and every packet come from this one copy. Anything but a
+// regular file of at most LargestImageBytes is refused before it is read. Nothing when the file
+// cannot be taken (which is shown); otherwise logs its size.
+std::optional<QByteArray> LoadImage(BootView& view, const QString& path);
 
 // The image's checksum is 0; otherwise logs "Контрольная сумма файла не верна!" and the
-// checksum. An empty image is refused the same way.
+// checksum.
 bool ImageConsistent(Bootloader& boot, QByteArrayView image);
+
+// What becomes of a consistent image whose length is not a multiple of 4: its last word was
+// completed by the checksum rule, so an image cut short passes it once in 256 cases.
+enum class UnalignedImage {
+    Ask,     // the operator is asked (Yes/No) before the first frame
+    Proceed, // the operator said so beforehand
+    Refuse,
+};
+
+// The checks before the first frame: more than the checksum word, the checksum, and a length
+// that is a multiple of 4 or else allowed. A refusal is logged.
+bool ImageAcceptable(Bootloader& boot, QByteArrayView image, UnalignedImage unaligned);
 
 enum class UpdateStart {
     FromApplication, // the controller runs its application: the bootloader is started first
@@ -42,9 +60,10 @@ enum class UpdateOutcome {
 // version from the restarted application. Every step has its fixed attempts; the first step that
 // fails ends the update with its line.
 UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStart start,
-                              const ApplicationWait& wait = {});
+                              const ApplicationWait& wait = {},
+                              UnalignedImage unaligned = UnalignedImage::Ask);
 
-// Programs a consistent image, without starting, erasing or finishing.
+// Programs an acceptable image, without starting, erasing or finishing.
 void ProgramImage(Bootloader& boot, QByteArrayView image);
 
 // The register read fields: a decimal integer from 0 to 65534, or nothing after the refusal was

@@ -9,9 +9,6 @@
 #include "sync_boot_exchange.h"
 #include "update_procedures.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <cstdio>
 
 namespace {
@@ -40,21 +37,16 @@ private:
 } // namespace
 
 int RunFlash(const CliCall& call, const QStringList& arguments) {
-    // The image is read once: its checksum and every packet come from this copy.
-    const QString path = arguments.value(0);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        PrintError(QStringLiteral("Не удалось открыть файл %1: %2")
-                       .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return ExitFileError;
-    }
-    const QByteArray image = file.readAll();
     ConsoleBootView view;
+    const std::optional<QByteArray> image = LoadImage(view, arguments.value(0));
+    if (!image)
+        return ExitFileError;
     Bootloader boot(SyncBootExchange, view, quint8(CurrentConnectionSettings().addressText.toInt()),
                     false);
     const UpdateOutcome outcome = AutomaticUpdate(
-        boot, image,
-        call.has("from-bootloader") ? UpdateStart::FromBootloader : UpdateStart::FromApplication);
+        boot, *image,
+        call.has("from-bootloader") ? UpdateStart::FromBootloader : UpdateStart::FromApplication,
+        {}, call.has("allow-unaligned") ? UnalignedImage::Proceed : UnalignedImage::Refuse);
     view.EndProgress();
     switch (outcome) {
     case UpdateOutcome::BadImage:

@@ -45,6 +45,7 @@ private Q_SLOTS:
     void slowFlashWriteNeedsNoResend_data();
     void slowFlashWriteNeedsNoResend();
     void cancelledDialogSendsNothing();
+    void newUpdateClearsTheLog();
     void addressThatIsNoNumberEndsTheCommand();
 
 private:
@@ -234,6 +235,19 @@ void TestUpdateInWindow::cancelledDialogSendsNothing() {
         Find<QPushButton>(button)->click();
     QCOMPARE(prompts->shown.size(), 3);
     QCOMPARE(Find<QPlainTextEdit>("Memo2")->toPlainText(), QString());
+    QVERIFY(sim->receivedFrames().isEmpty());
+}
+
+// The log of an update tells that update only; a cancelled dialog leaves the last one's.
+void TestUpdateInWindow::newUpdateClearsTheLog() {
+    auto* memo = Find<QPlainTextEdit>("Memo2");
+    memo->setPlainText(QStringLiteral("Принят пакет №4"));
+    Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->click();
+    QCOMPARE(memo->toPlainText(), QStringLiteral("Принят пакет №4"));
+    prompts->files = {ImageFile(QByteArray(100, 'x'))};
+    Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->click();
+    QCOMPARE(MemoLines().mid(0, 3), (QStringList{" ", "Размер файла: 100 байт.",
+                                                 "Контрольная сумма файла не верна!"}));
     QVERIFY(sim->receivedFrames().isEmpty());
 }
 

@@ -9,9 +9,13 @@
 #include "scripted_prompts.h"
 #include "update_procedures.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 // The bootloader's commands and the update procedures against the simulated controller's own
 // model, answered in-process: every frame the controller is sent, every line the operator reads.
@@ -75,6 +79,10 @@ private Q_SLOTS:
     void freeMemory();
     void damagedImagesAreRefused_data();
     void damagedImagesAreRefused();
+    void unalignedImages_data();
+    void unalignedImages();
+    void imageFiles_data();
+    void imageFiles();
     void finishUnanswered();
     void applicationSilentAfterRestart();
     void manualProgramming_data();
@@ -479,28 +487,129 @@ void TestBootProcedures::freeMemory() {
 
 void TestBootProcedures::damagedImagesAreRefused_data() {
     QTest::addColumn<QByteArray>("image");
-    QTest::addColumn<QString>("checksum");
+    QTest::addColumn<QStringList>("lines");
     QByteArray damaged = DemoImage(1000);
     damaged[500] = char(damaged[500] ^ 1);
     QTest::newRow("one bit changed")
-        << damaged << "STM32 CRC32: " + HexText(ImageCrc32(damaged), 8);
-    QTest::newRow("empty") << QByteArray() << "STM32 CRC32: FFFFFFFF";
+        << damaged
+        << QStringList{"Контрольная сумма файла не верна!",
+                       "STM32 CRC32: " + HexText(ImageCrc32(damaged), 8)};
+    QTest::newRow("empty") << QByteArray()
+                           << QStringList{"Файл слишком мал для образа прошивки: 0 байт."};
+    // The checksum word alone: FFFFFFFF checks, and would have the program erased.
+    QTest::newRow("four bytes that check")
+        << QByteArray(4, char(0xFF))
+        << QStringList{"Файл слишком мал для образа прошивки: 4 байт."};
 }
 
 void TestBootProcedures::damagedImagesAreRefused() {
     QFETCH(QByteArray, image);
-    QFETCH(QString, checksum);
+    QFETCH(QStringList, lines);
     for (UpdateStart start : {UpdateStart::FromApplication, UpdateStart::FromBootloader}) {
         view.lines.clear();
         Bootloader boot = Boot();
-        AutomaticUpdate(boot, image, start);
-        QCOMPARE(view.lines, (QStringList{"Контрольная сумма файла не верна!", checksum}));
+        QCOMPARE(AutomaticUpdate(boot, image, start), UpdateOutcome::BadImage);
+        QCOMPARE(view.lines, lines);
     }
     view.lines.clear();
     Bootloader boot = Boot();
     ProgramImage(boot, image);
-    QCOMPARE(view.lines, (QStringList{"Контрольная сумма файла не верна!", checksum}));
+    QCOMPARE(view.lines, lines);
     QVERIFY(frames.isEmpty());
+}
+
+// A 480-byte image cut to 479 whose checksum still holds (the missing byte read as zero).
+static QByteArray CutImageThatChecks() {
+    for (int seed = 0;; ++seed) {
+        QByteArray content = DemoImage(480).left(476);
+        content[0] = char(seed);
+        const quint32 crc = ImageCrc32(content);
+        if (crc >> 24 == 0)
+            return content + QByteArray::fromRawData(reinterpret_cast<const char*>(&crc), 3);
+    }
+}
+
+// An image whose length is not a multiple of 4 goes out only when the operator allows it, and
+// is asked about before the first frame.
+void TestBootProcedures::unalignedImages_data() {
+    QTest::addColumn<int>("unaligned");
+    QTest::addColumn<int>("answer"); // to the question, when there is one
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("sent");
+    const int ask = int(UnalignedImage::Ask);
+    QTest::newRow("asked, yes") << ask << int(Prompts::Answer::Yes) << true << true;
+    QTest::newRow("asked, no") << ask << int(Prompts::Answer::No) << true << false;
+    QTest::newRow("allowed beforehand") << int(UnalignedImage::Proceed) << 0 << false << true;
+    QTest::newRow("refused") << int(UnalignedImage::Refuse) << 0 << false << false;
+}
+
+void TestBootProcedures::unalignedImages() {
+    QFETCH(int, unaligned);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, sent);
+    const QByteArray image = CutImageThatChecks();
+    QCOMPARE(image.size(), 479);
+    QCOMPARE(ImageCrc32(image), 0u);
+    prompts->answers = {Prompts::Answer(answer)};
+    Bootloader boot = Boot();
+    const UpdateOutcome outcome =
+        AutomaticUpdate(boot, image, UpdateStart::FromApplication, {0, 0}, UnalignedImage(unaligned));
+    const QString note =
+        QStringLiteral("Необычная длина файла: 479 байт, не кратна 4 (так бывает у обрезанного "
+                       "образа).");
+    QCOMPARE(view.lines.first(), note);
+    QCOMPARE(!prompts->shown.isEmpty() && prompts->shown[0].buttons == Prompts::Buttons::YesNo,
+             asked);
+    if (asked)
+        QCOMPARE(prompts->shown[0].text, note + "\nПродолжить обновление?");
+    QCOMPARE(outcome == UpdateOutcome::BadImage, !sent);
+    QCOMPARE(frames.isEmpty(), !sent);
+    if (!sent)
+        QCOMPARE(view.lines, (QStringList{note, "Обновление не начато."}));
+}
+
+// The file is refused before it is read when it is no regular file or is larger than any flash.
+void TestBootProcedures::imageFiles_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("reason"); // empty: read
+    static QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.bin"));
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    // Sparse files: nothing is written.
+    const auto sized = [&](const char* name, qint64 bytes) {
+        const QString path = dir.filePath(QLatin1String(name));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.resize(bytes);
+        return path;
+    };
+    const QString large = sized("large.bin", LargestImageBytes + 1);
+    const QString largest = sized("largest.bin", LargestImageBytes);
+    QTest::newRow("device") << "/dev/zero" << "это не обычный файл";
+    QTest::newRow("pipe") << fifo << "это не обычный файл";
+    QTest::newRow("folder") << dir.path() << "это не обычный файл";
+    QTest::newRow("larger than 65535 KiB")
+        << large << "файл больше 65535 кбайт, столько флэш-памяти у загрузчика не бывает";
+    QTest::newRow("65535 KiB") << largest << "";
+    QTest::newRow("missing") << dir.filePath(QStringLiteral("none.bin")) << "нет такого файла";
+}
+
+void TestBootProcedures::imageFiles() {
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+    const std::optional<QByteArray> image = LoadImage(view, path);
+    QCOMPARE(image.has_value(), reason.isEmpty());
+    if (image) {
+        QCOMPARE(image->size(), LargestImageBytes);
+        QCOMPARE(view.lines, (QStringList{" ", "Размер файла: 67107840 байт."}));
+        return;
+    }
+    QVERIFY(view.lines.isEmpty());
+    QCOMPARE(prompts->messageTexts(),
+             QStringList{QStringLiteral("Не удалось прочитать файл %1: %2")
+                             .arg(QDir::toNativeSeparators(path), reason)});
+    QCOMPARE(prompts->shown[0].caption, QStringLiteral("Ошибка!"));
 }
 
 void TestBootProcedures::finishUnanswered() {
