@@ -13,6 +13,9 @@
 namespace {
 
 constexpr int PacketAttempts = 3;
+// The first cell's voltage: a status register past the bootloader's own, so that only the
+// application answers its read.
+constexpr quint16 ApplicationProbeStart = StatusBlockStart + CellVoltageOffset;
 
 // The view's controls are locked for one command and unlocked on every way out of it.
 class ControlsLock {
@@ -58,8 +61,15 @@ Bootloader::Exchanged Bootloader::Exchange(const QByteArray& request, BootWait w
     return done;
 }
 
+bool Bootloader::Stopping() {
+    if (!view_.StopRequested())
+        return false;
+    lastEnd_ = CommandEnd::Stopped;
+    return true;
+}
+
 void Bootloader::ReportException(quint8 code) {
-    refused_ = true;
+    lastEnd_ = CommandEnd::Refused;
     const QString text = ExceptionText(code);
     Log(text);
     CurrentPrompts().Message(text, QStringLiteral("Ответ с ошибкой"));
@@ -73,9 +83,11 @@ std::optional<QByteArray>
 Bootloader::Run(const QByteArray& request, quint8 command, BootWait wait,
                 const std::function<void(const BootReply&)>& beforeException) {
     view_.ShowFrameFields({});
+    lastEnd_ = CommandEnd::Failed;
     const Exchanged done = Exchange(request, wait);
     switch (done.judged.verdict) {
     case BootVerdict::Expected:
+        lastEnd_ = CommandEnd::Done;
         return done.reply;
     case BootVerdict::NoAnswer:
     case BootVerdict::CrcError:
@@ -134,6 +146,8 @@ bool Bootloader::BootErase(quint8 area) {
         return false;
     const bool erased = ReplyByte(*reply, 3) == BootStatusDone;
     Log(erased ? QStringLiteral("Флэш память стерта!") : QStringLiteral("Ошибка при стирании"));
+    if (!erased)
+        lastEnd_ = CommandEnd::Refused;
     return erased;
 }
 
@@ -152,6 +166,8 @@ bool Bootloader::BootFinish() {
     const bool written = ReplyByte(*reply, 3) == BootStatusDone;
     Log(written ? QStringLiteral("Программа успешно записана!")
                 : QStringLiteral("Ошибочный спецкод!"));
+    if (!written)
+        lastEnd_ = CommandEnd::Refused;
     return written;
 }
 
@@ -164,10 +180,11 @@ bool Bootloader::BootWriteImage(QByteArrayView image) {
     int attemptsLeft = PacketAttempts;
     bool resend = false;
     QByteArray frame;
+    lastEnd_ = CommandEnd::Failed;
     for (quint32 n = 0; n <= fullPackets;) {
         // Keeps the window painted; the lock keeps the operator from starting anything.
         QCoreApplication::processEvents();
-        if (attemptsLeft == 0)
+        if (attemptsLeft == 0 || Stopping())
             return false;
         const BootPacket packet = PacketAt(image.size(), n);
         // A packet tried again goes out exactly as it went the first time.
@@ -219,23 +236,34 @@ bool Bootloader::BootWriteImage(QByteArrayView image) {
             break;
         }
     }
+    lastEnd_ = CommandEnd::Done;
     return true;
 }
 
-std::optional<quint32> Bootloader::ReadApplicationVersion(int waitMs, int pauseMs) {
+RestartCheck Bootloader::CheckRestart(int waitMs, int pauseMs) {
     const ControlsLock lock(view_);
-    const QByteArray request = BuildReadRequest(address_, StatusBlockStart, StatusValueCount);
+    const auto read = [this](quint16 start, quint16 count) {
+        return JudgeReadReply(exchange_(BuildReadRequest(address_, start, count), BootWait::Normal),
+                              count);
+    };
     const int version = StatusByMnemonic(u"Firmware_Version").field.offset;
+    bool answered = false;
     QElapsedTimer clock;
     clock.start();
     for (;;) {
-        const ReadReply reply =
-            JudgeReadReply(exchange_(request, BootWait::Normal), StatusValueCount);
-        if (reply.verdict.status == ReplyStatus::Correct && reply.words.size() == StatusValueCount)
-            return Word32(reply.words, version);
-        if (clock.elapsed() >= waitMs)
-            return std::nullopt;
+        const ReadReply probe = read(ApplicationProbeStart, 1);
+        if (probe.verdict.status == ReplyStatus::Correct && probe.words.size() == 1) {
+            const ReadReply status = read(StatusBlockStart, StatusValueCount);
+            if (status.verdict.status == ReplyStatus::Correct &&
+                status.words.size() == StatusValueCount)
+                return {RestartCheck::Answered::Application, Word32(status.words, version)};
+        }
+        answered = answered || (probe.verdict.status != ReplyStatus::NoAnswer &&
+                                probe.verdict.status != ReplyStatus::CrcError);
+        if (clock.elapsed() >= waitMs || Stopping())
+            break;
         QCoreApplication::processEvents();
         QThread::msleep(pauseMs);
     }
+    return {answered ? RestartCheck::Answered::Bootloader : RestartCheck::Answered::Nobody};
 }

@@ -26,17 +26,11 @@ std::optional<QByteArray> LoadImage(BootView& view, const QString& path);
 // checksum.
 bool ImageConsistent(Bootloader& boot, QByteArrayView image);
 
-// What becomes of a consistent image whose length is not a multiple of 4: its last word was
-// completed by the checksum rule, so an image cut short passes it once in 256 cases.
-enum class UnalignedImage {
-    Ask,     // the operator is asked (Yes/No) before the first frame
-    Proceed, // the operator said so beforehand
-    Refuse,
-};
-
 // The checks before the first frame: more than the checksum word, the checksum, and a length
-// that is a multiple of 4 or else allowed. A refusal is logged.
-bool ImageAcceptable(Bootloader& boot, QByteArrayView image, UnalignedImage unaligned);
+// that is a multiple of 4, or else the operator's Yes to the question (CurrentPrompts): the last
+// word of such an image is completed by the checksum rule, so an image cut short passes the
+// checksum once in 256 cases. A refusal is logged.
+bool ImageAcceptable(Bootloader& boot, QByteArrayView image);
 
 enum class UpdateStart {
     FromApplication, // the controller runs its application: the bootloader is started first
@@ -51,17 +45,19 @@ struct ApplicationWait {
 
 enum class UpdateOutcome {
     BadImage, // refused before any frame
-    Failed,   // a step failed, or the finish was not accepted
-    Done,     // the finish was accepted
+    Refused,  // the controller refused the step that ended the update, or has too little flash
+    Failed,   // a step got no reply it could take, the operator stopped the update, or the
+              // restarted application did not answer
+    Done,     // the finish was accepted and the restarted application told its version
 };
 
 // Checks the image, (starts the bootloader,) reads its registers, checks the free flash, erases
 // the program area, programs, finishes, and after an accepted finish reads the new firmware
 // version from the restarted application. Every step has its fixed attempts; the first step that
-// fails ends the update with its line.
+// fails ends the update with its line, followed, once the erase was sent, by what the controller
+// holds now. The view's StopRequested stops the update before its next exchange.
 UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStart start,
-                              const ApplicationWait& wait = {},
-                              UnalignedImage unaligned = UnalignedImage::Ask);
+                              const ApplicationWait& wait = {});
 
 // Programs an acceptable image, without starting, erasing or finishing.
 void ProgramImage(Bootloader& boot, QByteArrayView image);

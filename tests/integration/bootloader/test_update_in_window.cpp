@@ -144,10 +144,12 @@ void TestUpdateInWindow::automaticUpdateFromStartToRestart() {
     expected << BootFinishRequest(Address);
     const QList<QByteArray> frames = sim->receivedFrames();
     QCOMPARE(frames.mid(0, expected.size()), expected);
-    // Then reads of the status values until the restarted application answers.
-    QVERIFY(frames.size() > expected.size());
-    for (const QByteArray& frame : frames.mid(expected.size()))
-        QCOMPARE(frame, BuildReadRequest(Address, 0, 50));
+    // Then reads of the first cell's voltage, which only the application answers, until it
+    // does, and of its version.
+    QVERIFY(frames.size() > expected.size() + 1);
+    for (const QByteArray& frame : frames.mid(expected.size(), frames.size() - expected.size() - 1))
+        QCOMPARE(frame, BuildReadRequest(Address, 50, 1));
+    QCOMPARE(frames.last(), BuildReadRequest(Address, 0, 50));
     QCOMPARE(sim->programmedImage(), image);
     QVERIFY(!sim->inBootloader());
 
@@ -159,7 +161,9 @@ void TestUpdateInWindow::automaticUpdateFromStartToRestart() {
                           "Версия ПО контроллера после перезапуска: 1.206"}));
     QCOMPARE(Find<QProgressBar>("ProgressBar_BOOTLOADER_")->value(), 100);
     QCOMPARE(Find<QLabel>("Label_BOOTLOADERPROGRESS_")->text(),
-             QStringLiteral("Передано пакетов: 5 из 5, осталось 0:00"));
+             QStringLiteral("Передано пакетов: 5 из 5 (принят №4), осталось 0:00"));
+    QCOMPARE(lines.filter(QStringLiteral("Принят пакет №")).last(),
+             QStringLiteral("Принят пакет №4"));
     QCOMPARE(prompts->shown.first().kind, QStringLiteral("open"));
     QCOMPARE(prompts->shown.first().text, QStringLiteral("Binary files (*.bin)|*.bin"));
 

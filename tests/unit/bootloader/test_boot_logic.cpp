@@ -197,11 +197,11 @@ void TestBootLogic::progressText_data() {
     QTest::addColumn<qint64>("elapsedMs");
     QTest::addColumn<QString>("text");
     QTest::newRow("first of 547") << 0u << 546u << qint64(50)
-                                  << "Передано пакетов: 1 из 547, осталось 0:28";
+                                  << "Передано пакетов: 1 из 547 (принят №0), осталось 0:28";
     QTest::newRow("half way") << 272u << 546u << qint64(65000)
-                              << "Передано пакетов: 273 из 547, осталось 1:06";
+                              << "Передано пакетов: 273 из 547 (принят №272), осталось 1:06";
     QTest::newRow("last") << 546u << 546u << qint64(30000)
-                          << "Передано пакетов: 547 из 547, осталось 0:00";
+                          << "Передано пакетов: 547 из 547 (принят №546), осталось 0:00";
 }
 
 void TestBootLogic::progressText() {

@@ -2,6 +2,7 @@
 #include "bootloader.h"
 #include "bootloader_model.h"
 #include "controller_model.h"
+#include "cut_image.h"
 #include "fault_plan.h"
 #include "image_crc.h"
 #include "modbus_frames.h"
@@ -33,6 +34,8 @@ public:
         percents.append(progress.percent);
         texts.append(ProgressText(progress));
     }
+    // The operator stops the update once this line has been logged.
+    bool StopRequested() override { return !stopAfter.isEmpty() && lines.contains(stopAfter); }
     void SetControlsEnabled(bool enabled) override {
         // Every lock is released before the next one is taken.
         QCOMPARE(enabled, locked);
@@ -41,6 +44,7 @@ public:
     }
 
     QStringList lines;
+    QString stopAfter;
     FrameFields fields;
     QList<int> percents;
     QStringList texts;
@@ -51,6 +55,12 @@ public:
 QString Text(int code) {
     return ExceptionText(code);
 }
+
+// What an update that ended after the erase says last.
+const QString NoProgram = QStringLiteral("В контроллере нет действующей программы: управление "
+                                         "остаётся у загрузчика, запустите обновление снова.");
+const QString MaybeErased = QStringLiteral("Программа контроллера могла быть стерта: управление "
+                                           "остаётся у загрузчика, запустите обновление снова.");
 
 } // namespace
 
@@ -85,6 +95,12 @@ private Q_SLOTS:
     void imageFiles();
     void finishUnanswered();
     void applicationSilentAfterRestart();
+    void restartChecks_data();
+    void restartChecks();
+    void failedSteps_data();
+    void failedSteps();
+    void stopRequested_data();
+    void stopRequested();
     void manualProgramming_data();
     void manualProgramming();
 
@@ -97,8 +113,10 @@ private:
                 if (wait != BootWait::Again) {
                     frames.append(request.toByteArray());
                     waits.append(wait);
+                    const int function = quint8(request[1]);
+                    FaultPlan& plan = planFor.contains(function) ? planFor[function] : faults;
                     const SimReply reply =
-                        ModbusSlave::Respond(request, Address, *model, faults, now);
+                        ModbusSlave::Respond(request, Address, *model, plan, now);
                     if (!reply.bytes.isEmpty())
                         onTheLine.append({now + reply.delayMs, reply.bytes});
                 }
@@ -124,6 +142,7 @@ private:
 
     std::unique_ptr<ControllerModel> model;
     FaultPlan faults;
+    QHash<int, FaultPlan> planFor; // faults of one function beside those of `faults`
     qint64 now = 0;
     QList<std::pair<qint64, QByteArray>> onTheLine; // replies on their way, with their arrival
     QList<QByteArray> frames;
@@ -135,6 +154,7 @@ private:
 void TestBootProcedures::init() {
     model = std::make_unique<ControllerModel>(Address, 4, false, BootloaderModel::Timing{0, 500});
     faults.clear();
+    planFor.clear();
     onTheLine.clear();
     frames.clear();
     waits.clear();
@@ -298,7 +318,11 @@ void TestBootProcedures::packetLoop() {
     QCOMPARE(view.lines, lines);
     QCOMPARE(view.percents, percents);
     QCOMPARE(view.texts.last(),
-             QStringLiteral("Передано пакетов: %1 из %1, осталось 0:00").arg(lengths.size()));
+             QStringLiteral("Передано пакетов: %1 из %1 (принят №%2), осталось 0:00")
+                 .arg(lengths.size())
+                 .arg(lengths.size() - 1));
+    // The count and the log's last packet line name the same packet.
+    QCOMPARE(view.lines.last(), QStringLiteral("Принят пакет №%1").arg(lengths.size() - 1));
     QCOMPARE(model->bootloader().programmed().left(size), image);
 }
 
@@ -390,7 +414,8 @@ void TestBootProcedures::packetDiagnosticLines() {
 void TestBootProcedures::automaticUpdate() {
     const QByteArray image = DemoImage(1000);
     Bootloader boot = Boot();
-    AutomaticUpdate(boot, image, UpdateStart::FromApplication, {0, 0});
+    QCOMPARE(AutomaticUpdate(boot, image, UpdateStart::FromApplication, {0, 0}),
+             UpdateOutcome::Done);
     QList<QByteArray> expected = {BootInitRequest(Address), BootReadRequest(Address, 0, 11),
                                   BootEraseRequest(Address, 0)};
     QStringList lines = {" ",
@@ -405,7 +430,9 @@ void TestBootProcedures::automaticUpdate() {
         expected.append(BootWriteRequest(Address, 0x08002000 + 240 * n, image.mid(240 * n, 240)));
         lines << " " << QStringLiteral("Принят пакет №%1").arg(n);
     }
-    expected << BootFinishRequest(Address) << BuildReadRequest(Address, 0, 50);
+    // The first cell's voltage, which only the application answers, then its version.
+    expected << BootFinishRequest(Address) << BuildReadRequest(Address, 50, 1)
+             << BuildReadRequest(Address, 0, 50);
     lines << "Программа успешно записана!"
           << "---Обновление ПО завершено!---"
           << "Версия ПО контроллера после перезапуска: 1.206";
@@ -479,7 +506,8 @@ void TestBootProcedures::freeMemory() {
     AutomaticUpdate(boot, image, UpdateStart::FromBootloader, {0, 0});
     QCOMPARE(TakeFrames().last(),
              fits ? BootEraseRequest(Address, 0) : BootReadRequest(Address, 0, 11));
-    QCOMPARE(view.lines.last(),
+    // The erase's failure is followed by what the controller may hold now.
+    QCOMPARE(view.lines.at(view.lines.size() - (fits ? 2 : 1)),
              fits ? QStringLiteral("Ошибка стирания флэш, попытки исчерпаны.")
                   : QStringLiteral("Недостаточно свободной памяти микроконтроллера!"));
     QVERIFY(view.lines.contains(QStringLiteral("Свободно: 10 кбайт.")));
@@ -518,51 +546,29 @@ void TestBootProcedures::damagedImagesAreRefused() {
     QVERIFY(frames.isEmpty());
 }
 
-// A 480-byte image cut to 479 whose checksum still holds (the missing byte read as zero).
-static QByteArray CutImageThatChecks() {
-    for (int seed = 0;; ++seed) {
-        QByteArray content = DemoImage(480).left(476);
-        content[0] = char(seed);
-        const quint32 crc = ImageCrc32(content);
-        if (crc >> 24 == 0)
-            return content + QByteArray::fromRawData(reinterpret_cast<const char*>(&crc), 3);
-    }
-}
-
 // An image whose length is not a multiple of 4 goes out only when the operator allows it, and
 // is asked about before the first frame.
 void TestBootProcedures::unalignedImages_data() {
-    QTest::addColumn<int>("unaligned");
-    QTest::addColumn<int>("answer"); // to the question, when there is one
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("sent");
-    const int ask = int(UnalignedImage::Ask);
-    QTest::newRow("asked, yes") << ask << int(Prompts::Answer::Yes) << true << true;
-    QTest::newRow("asked, no") << ask << int(Prompts::Answer::No) << true << false;
-    QTest::newRow("allowed beforehand") << int(UnalignedImage::Proceed) << 0 << false << true;
-    QTest::newRow("refused") << int(UnalignedImage::Refuse) << 0 << false << false;
+    QTest::addColumn<int>("answer");
+    QTest::newRow("yes") << int(Prompts::Answer::Yes);
+    QTest::newRow("no") << int(Prompts::Answer::No);
 }
 
 void TestBootProcedures::unalignedImages() {
-    QFETCH(int, unaligned);
     QFETCH(int, answer);
-    QFETCH(bool, asked);
-    QFETCH(bool, sent);
+    const bool sent = answer == int(Prompts::Answer::Yes);
     const QByteArray image = CutImageThatChecks();
     QCOMPARE(image.size(), 479);
     QCOMPARE(ImageCrc32(image), 0u);
     prompts->answers = {Prompts::Answer(answer)};
     Bootloader boot = Boot();
-    const UpdateOutcome outcome =
-        AutomaticUpdate(boot, image, UpdateStart::FromApplication, {0, 0}, UnalignedImage(unaligned));
+    const UpdateOutcome outcome = AutomaticUpdate(boot, image, UpdateStart::FromApplication, {0, 0});
     const QString note =
         QStringLiteral("Необычная длина файла: 479 байт, не кратна 4 (так бывает у обрезанного "
                        "образа).");
     QCOMPARE(view.lines.first(), note);
-    QCOMPARE(!prompts->shown.isEmpty() && prompts->shown[0].buttons == Prompts::Buttons::YesNo,
-             asked);
-    if (asked)
-        QCOMPARE(prompts->shown[0].text, note + "\nПродолжить обновление?");
+    QCOMPARE(prompts->shown[0].text, note + "\nПродолжить обновление?");
+    QCOMPARE(prompts->shown[0].buttons, Prompts::Buttons::YesNo);
     QCOMPARE(outcome == UpdateOutcome::BadImage, !sent);
     QCOMPARE(frames.isEmpty(), !sent);
     if (!sent)
@@ -616,8 +622,8 @@ void TestBootProcedures::finishUnanswered() {
     Fail({.function = 0x31});
     Bootloader boot = Boot();
     AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication);
-    QCOMPARE(view.lines.mid(view.lines.size() - 2),
-             (QStringList{"Нет ответа", "---Обновление ПО завершено!---"}));
+    QCOMPARE(view.lines.mid(view.lines.size() - 3),
+             (QStringList{"Нет ответа", "---Обновление ПО завершено!---", NoProgram}));
     // No wait for an application that was never restarted.
     QCOMPARE(TakeFrames().last(), BootFinishRequest(Address));
 }
@@ -625,13 +631,132 @@ void TestBootProcedures::finishUnanswered() {
 void TestBootProcedures::applicationSilentAfterRestart() {
     Fail({.function = 0x03, .after = 1}, PersistentFault);
     Bootloader boot = Boot();
-    AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication, {300, 100});
+    QCOMPARE(AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication, {300, 100}),
+             UpdateOutcome::Failed);
     QCOMPARE(view.lines.mid(view.lines.size() - 2),
              (QStringList{"---Обновление ПО завершено!---",
                           "Контроллер не ответил после перезапуска."}));
     const QList<QByteArray> sent = TakeFrames();
-    QVERIFY(sent.count(BuildReadRequest(Address, 0, 50)) >= 2);
+    QVERIFY(sent.count(BuildReadRequest(Address, 50, 1)) >= 2);
     QVERIFY(prompts->shown.isEmpty());
+}
+
+// After an accepted finish the version is told only once the application answers a read the
+// bootloader cannot: a bootloader that answers the status read with its own registers (REVISION
+// and DEVICE_ID where the version lies) is no application.
+void TestBootProcedures::restartChecks_data() {
+    QTest::addColumn<bool>("restarts");
+    QTest::addColumn<QByteArray>("statusReply"); // empty: the controller's own
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("outcome");
+    QByteArray bootRegisters = QByteArray::fromHex("EE0364");
+    bootRegisters += QByteArray::fromHex("3F21003251183438365020371001041300F800F80000");
+    bootRegisters += QByteArray(100 - 22, '\0');
+    AppendCrc(bootRegisters);
+    QTest::newRow("application") << true << QByteArray()
+                                 << "Версия ПО контроллера после перезапуска: 1.206"
+                                 << int(UpdateOutcome::Done);
+    QTest::newRow("still the bootloader")
+        << false << QByteArray()
+        << "Контроллер остался в загрузчике: основная программа не запустилась."
+        << int(UpdateOutcome::Failed);
+    QTest::newRow("a bootloader that answers the status read")
+        << false << bootRegisters
+        << "Контроллер остался в загрузчике: основная программа не запустилась."
+        << int(UpdateOutcome::Failed);
+}
+
+void TestBootProcedures::restartChecks() {
+    QFETCH(bool, restarts);
+    QFETCH(QByteArray, statusReply);
+    QFETCH(QString, line);
+    QFETCH(int, outcome);
+    if (!restarts)
+        model = std::make_unique<ControllerModel>(Address, 4, false,
+                                                  BootloaderModel::Timing{0, 1 << 30});
+    if (!statusReply.isEmpty())
+        Fail({.kind = FaultKind::Garbage, .bytes = statusReply, .function = 0x03, .after = 1},
+             PersistentFault);
+    Bootloader boot = Boot();
+    QCOMPARE(int(AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication, {200, 10})),
+             outcome);
+    QCOMPARE(view.lines.last(), line);
+}
+
+// What an update that ends early says last, and what it tells the caller: a refusal only when
+// the step that ended it was refused.
+void TestBootProcedures::failedSteps_data() {
+    QTest::addColumn<int>("function");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<quint16>("flashFree");
+    QTest::addColumn<QStringList>("lastLines");
+    QTest::addColumn<int>("outcome");
+    const int failed = int(UpdateOutcome::Failed);
+    const int refused = int(UpdateOutcome::Refused);
+    const Fault silent{.kind = FaultKind::NoReply};
+    const Fault exception{.kind = FaultKind::Exception};
+    const QString eraseFailed = QStringLiteral("Ошибка стирания флэш, попытки исчерпаны.");
+    const QString packetFailed = QStringLiteral("Ошибка пересылки пакета, попытки исчерпаны.");
+    QTest::newRow("too little flash")
+        << 0 << Fault{} << quint16(0)
+        << QStringList{"Недостаточно свободной памяти микроконтроллера!"} << refused;
+    QTest::newRow("erase unanswered") << 0x20 << silent << quint16(248)
+                                      << QStringList{eraseFailed, MaybeErased} << failed;
+    QTest::newRow("erase refused") << 0x20 << exception << quint16(248)
+                                   << QStringList{eraseFailed, MaybeErased} << refused;
+    QTest::newRow("packet unanswered") << 0x21 << silent << quint16(248)
+                                       << QStringList{packetFailed, NoProgram} << failed;
+    QTest::newRow("packet refused")
+        << 0x21 << exception << quint16(248)
+        << QStringList{"Ошибка принятия пакета №0", packetFailed, NoProgram} << refused;
+    QTest::newRow("finish refused")
+        << 0x31 << Fault{.kind = FaultKind::Exception, .exceptionCode = 3} << quint16(248)
+        << QStringList{"---Обновление ПО завершено!---", NoProgram} << refused;
+}
+
+void TestBootProcedures::failedSteps() {
+    QFETCH(int, function);
+    QFETCH(Fault, fault);
+    QFETCH(quint16, flashFree);
+    QFETCH(QStringList, lastLines);
+    QFETCH(int, outcome);
+    model->bootloader().setFlashFree(flashFree);
+    // An initialisation refused once does not make a later failure a refusal.
+    planFor[0x30].set({.kind = FaultKind::Exception, .exceptionCode = 1}, 1);
+    if (function != 0)
+        planFor[function].set(fault, PersistentFault);
+    Bootloader boot = Boot();
+    QCOMPARE(int(AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication, {0, 0})),
+             outcome);
+    QCOMPARE(view.lines.mid(view.lines.size() - lastLines.size()), lastLines);
+}
+
+// The operator's stop takes effect before the next exchange and says what is left.
+void TestBootProcedures::stopRequested_data() {
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QStringList>("lastLines");
+    QTest::addColumn<int>("lastFunction");
+    QTest::newRow("before the erase")
+        << "Команда принята!"
+        << QStringList{"Обновление прервано оператором.", "Программа контроллера не изменена."}
+        << 0x30;
+    QTest::newRow("during the transfer")
+        << "Принят пакет №1" << QStringList{"Обновление прервано оператором.", NoProgram} << 0x21;
+}
+
+void TestBootProcedures::stopRequested() {
+    QFETCH(QString, after);
+    QFETCH(QStringList, lastLines);
+    QFETCH(int, lastFunction);
+    view.stopAfter = after;
+    Bootloader boot = Boot();
+    QCOMPARE(AutomaticUpdate(boot, DemoImage(1000), UpdateStart::FromApplication, {0, 0}),
+             UpdateOutcome::Failed);
+    QCOMPARE(view.lines.mid(view.lines.size() - 2), lastLines);
+    const QList<QByteArray> sent = TakeFrames();
+    QCOMPARE(int(quint8(sent.last()[1])), lastFunction);
+    if (lastFunction == 0x21)
+        QCOMPARE(sent.count(BootEraseRequest(Address, 0)), 1);
 }
 
 void TestBootProcedures::manualProgramming_data() {
