@@ -260,7 +260,7 @@ RestartCheck Bootloader::CheckRestart(int waitMs, int pauseMs) {
         }
         answered = answered || (probe.verdict.status != ReplyStatus::NoAnswer &&
                                 probe.verdict.status != ReplyStatus::CrcError);
-        if (clock.elapsed() >= waitMs || Stopping())
+        if (clock.elapsed() >= waitMs)
             break;
         QCoreApplication::processEvents();
         QThread::msleep(pauseMs);

@@ -226,10 +226,7 @@ void TestUpdateInWindow::slowFlashWriteNeedsNoResend() {
         if (quint8(frame[1]) == BootWriteCode)
             packets.append(frame);
     QCOMPARE(packets.size(), 5);
-    QCOMPARE(QSet<QByteArray>(packets.begin(), packets.end()).size(), 5);
-    const QStringList lines = MemoLines();
-    QVERIFY2(lines.contains(QStringLiteral("Принят пакет №4")), qPrintable(lines.join('\n')));
-    QVERIFY(lines.filter(QStringLiteral("на пакет №")).isEmpty());
+    QVERIFY(MemoLines().filter(QStringLiteral("на пакет №")).isEmpty());
     QCOMPARE(sim->programmedImage(), image);
 }
 

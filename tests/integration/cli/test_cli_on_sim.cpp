@@ -141,12 +141,7 @@ QString TestCliOnSim::ImageFile(const QByteArray& image) {
 }
 
 QString TestCliOnSim::BadImage() {
-    static QTemporaryDir images;
-    const QString path = images.filePath(QStringLiteral("damaged.bin"));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(QByteArray(100, 'x'));
-    return path;
+    return ImageFile(QByteArray(100, 'x'));
 }
 
 // The automatic update from the application to the restart, on the simulated bootloader: every

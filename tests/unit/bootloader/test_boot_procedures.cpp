@@ -99,8 +99,7 @@ private Q_SLOTS:
     void restartChecks();
     void failedSteps_data();
     void failedSteps();
-    void stopRequested_data();
-    void stopRequested();
+    void stopBeforeTheErase();
     void manualProgramming_data();
     void manualProgramming();
 
@@ -558,8 +557,6 @@ void TestBootProcedures::unalignedImages() {
     QFETCH(int, answer);
     const bool sent = answer == int(Prompts::Answer::Yes);
     const QByteArray image = CutImageThatChecks();
-    QCOMPARE(image.size(), 479);
-    QCOMPARE(ImageCrc32(image), 0u);
     prompts->answers = {Prompts::Answer(answer)};
     Bootloader boot = Boot();
     const UpdateOutcome outcome = AutomaticUpdate(boot, image, UpdateStart::FromApplication, {0, 0});
@@ -568,54 +565,37 @@ void TestBootProcedures::unalignedImages() {
                        "образа).");
     QCOMPARE(view.lines.first(), note);
     QCOMPARE(prompts->shown[0].text, note + "\nПродолжить обновление?");
-    QCOMPARE(prompts->shown[0].buttons, Prompts::Buttons::YesNo);
     QCOMPARE(outcome == UpdateOutcome::BadImage, !sent);
     QCOMPARE(frames.isEmpty(), !sent);
     if (!sent)
         QCOMPARE(view.lines, (QStringList{note, "Обновление не начато."}));
 }
 
-// The file is refused before it is read when it is no regular file or is larger than any flash.
+// The file is refused before it is read when it is no regular file (a pipe would hang the read)
+// or is larger than any flash (a device or such a file would be read without end).
 void TestBootProcedures::imageFiles_data() {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("reason"); // empty: read
+    QTest::addColumn<QString>("reason");
     static QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("fifo.bin"));
     ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
-    // Sparse files: nothing is written.
-    const auto sized = [&](const char* name, qint64 bytes) {
-        const QString path = dir.filePath(QLatin1String(name));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.resize(bytes);
-        return path;
-    };
-    const QString large = sized("large.bin", LargestImageBytes + 1);
-    const QString largest = sized("largest.bin", LargestImageBytes);
-    QTest::newRow("device") << "/dev/zero" << "это не обычный файл";
+    const QString large = dir.filePath(QStringLiteral("large.bin"));
+    QFile file(large);
+    if (file.open(QIODevice::WriteOnly))
+        file.resize(LargestImageBytes + 1); // sparse: nothing is written
     QTest::newRow("pipe") << fifo << "это не обычный файл";
-    QTest::newRow("folder") << dir.path() << "это не обычный файл";
     QTest::newRow("larger than 65535 KiB")
         << large << "файл больше 65535 кбайт, столько флэш-памяти у загрузчика не бывает";
-    QTest::newRow("65535 KiB") << largest << "";
-    QTest::newRow("missing") << dir.filePath(QStringLiteral("none.bin")) << "нет такого файла";
 }
 
 void TestBootProcedures::imageFiles() {
     QFETCH(QString, path);
     QFETCH(QString, reason);
-    const std::optional<QByteArray> image = LoadImage(view, path);
-    QCOMPARE(image.has_value(), reason.isEmpty());
-    if (image) {
-        QCOMPARE(image->size(), LargestImageBytes);
-        QCOMPARE(view.lines, (QStringList{" ", "Размер файла: 67107840 байт."}));
-        return;
-    }
+    QVERIFY(!LoadImage(view, path));
     QVERIFY(view.lines.isEmpty());
     QCOMPARE(prompts->messageTexts(),
              QStringList{QStringLiteral("Не удалось прочитать файл %1: %2")
                              .arg(QDir::toNativeSeparators(path), reason)});
-    QCOMPARE(prompts->shown[0].caption, QStringLiteral("Ошибка!"));
 }
 
 void TestBootProcedures::finishUnanswered() {
@@ -645,42 +625,27 @@ void TestBootProcedures::applicationSilentAfterRestart() {
 // bootloader cannot: a bootloader that answers the status read with its own registers (REVISION
 // and DEVICE_ID where the version lies) is no application.
 void TestBootProcedures::restartChecks_data() {
-    QTest::addColumn<bool>("restarts");
-    QTest::addColumn<QByteArray>("statusReply"); // empty: the controller's own
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QByteArray>("statusReply"); // empty: the bootloader's own refusal
     QByteArray bootRegisters = QByteArray::fromHex("EE0364");
     bootRegisters += QByteArray::fromHex("3F21003251183438365020371001041300F800F80000");
     bootRegisters += QByteArray(100 - 22, '\0');
     AppendCrc(bootRegisters);
-    QTest::newRow("application") << true << QByteArray()
-                                 << "Версия ПО контроллера после перезапуска: 1.206"
-                                 << int(UpdateOutcome::Done);
-    QTest::newRow("still the bootloader")
-        << false << QByteArray()
-        << "Контроллер остался в загрузчике: основная программа не запустилась."
-        << int(UpdateOutcome::Failed);
-    QTest::newRow("a bootloader that answers the status read")
-        << false << bootRegisters
-        << "Контроллер остался в загрузчике: основная программа не запустилась."
-        << int(UpdateOutcome::Failed);
+    QTest::newRow("a bootloader that refuses the read") << QByteArray();
+    QTest::newRow("a bootloader that answers the status read") << bootRegisters;
 }
 
 void TestBootProcedures::restartChecks() {
-    QFETCH(bool, restarts);
     QFETCH(QByteArray, statusReply);
-    QFETCH(QString, line);
-    QFETCH(int, outcome);
-    if (!restarts)
-        model = std::make_unique<ControllerModel>(Address, 4, false,
-                                                  BootloaderModel::Timing{0, 1 << 30});
+    // The bootloader never restarts into the application.
+    model = std::make_unique<ControllerModel>(Address, 4, false, BootloaderModel::Timing{0, 1 << 30});
     if (!statusReply.isEmpty())
         Fail({.kind = FaultKind::Garbage, .bytes = statusReply, .function = 0x03, .after = 1},
              PersistentFault);
     Bootloader boot = Boot();
-    QCOMPARE(int(AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication, {200, 10})),
-             outcome);
-    QCOMPARE(view.lines.last(), line);
+    QCOMPARE(AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication, {200, 10}),
+             UpdateOutcome::Failed);
+    QCOMPARE(view.lines.last(),
+             QStringLiteral("Контроллер остался в загрузчике: основная программа не запустилась."));
 }
 
 // What an update that ends early says last, and what it tells the caller: a refusal only when
@@ -688,7 +653,6 @@ void TestBootProcedures::restartChecks() {
 void TestBootProcedures::failedSteps_data() {
     QTest::addColumn<int>("function");
     QTest::addColumn<Fault>("fault");
-    QTest::addColumn<quint16>("flashFree");
     QTest::addColumn<QStringList>("lastLines");
     QTest::addColumn<int>("outcome");
     const int failed = int(UpdateOutcome::Failed);
@@ -697,66 +661,42 @@ void TestBootProcedures::failedSteps_data() {
     const Fault exception{.kind = FaultKind::Exception};
     const QString eraseFailed = QStringLiteral("Ошибка стирания флэш, попытки исчерпаны.");
     const QString packetFailed = QStringLiteral("Ошибка пересылки пакета, попытки исчерпаны.");
-    QTest::newRow("too little flash")
-        << 0 << Fault{} << quint16(0)
-        << QStringList{"Недостаточно свободной памяти микроконтроллера!"} << refused;
-    QTest::newRow("erase unanswered") << 0x20 << silent << quint16(248)
-                                      << QStringList{eraseFailed, MaybeErased} << failed;
-    QTest::newRow("erase refused") << 0x20 << exception << quint16(248)
-                                   << QStringList{eraseFailed, MaybeErased} << refused;
-    QTest::newRow("packet unanswered") << 0x21 << silent << quint16(248)
-                                       << QStringList{packetFailed, NoProgram} << failed;
+    QTest::newRow("erase unanswered")
+        << 0x20 << silent << QStringList{eraseFailed, MaybeErased} << failed;
+    QTest::newRow("packet unanswered")
+        << 0x21 << silent << QStringList{packetFailed, NoProgram} << failed;
     QTest::newRow("packet refused")
-        << 0x21 << exception << quint16(248)
+        << 0x21 << exception
         << QStringList{"Ошибка принятия пакета №0", packetFailed, NoProgram} << refused;
     QTest::newRow("finish refused")
-        << 0x31 << Fault{.kind = FaultKind::Exception, .exceptionCode = 3} << quint16(248)
+        << 0x31 << Fault{.kind = FaultKind::Exception, .exceptionCode = 3}
         << QStringList{"---Обновление ПО завершено!---", NoProgram} << refused;
 }
 
 void TestBootProcedures::failedSteps() {
     QFETCH(int, function);
     QFETCH(Fault, fault);
-    QFETCH(quint16, flashFree);
     QFETCH(QStringList, lastLines);
     QFETCH(int, outcome);
-    model->bootloader().setFlashFree(flashFree);
     // An initialisation refused once does not make a later failure a refusal.
     planFor[0x30].set({.kind = FaultKind::Exception, .exceptionCode = 1}, 1);
-    if (function != 0)
-        planFor[function].set(fault, PersistentFault);
+    planFor[function].set(fault, PersistentFault);
     Bootloader boot = Boot();
     QCOMPARE(int(AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication, {0, 0})),
              outcome);
     QCOMPARE(view.lines.mid(view.lines.size() - lastLines.size()), lastLines);
 }
 
-// The operator's stop takes effect before the next exchange and says what is left.
-void TestBootProcedures::stopRequested_data() {
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<QStringList>("lastLines");
-    QTest::addColumn<int>("lastFunction");
-    QTest::newRow("before the erase")
-        << "Команда принята!"
-        << QStringList{"Обновление прервано оператором.", "Программа контроллера не изменена."}
-        << 0x30;
-    QTest::newRow("during the transfer")
-        << "Принят пакет №1" << QStringList{"Обновление прервано оператором.", NoProgram} << 0x21;
-}
-
-void TestBootProcedures::stopRequested() {
-    QFETCH(QString, after);
-    QFETCH(QStringList, lastLines);
-    QFETCH(int, lastFunction);
-    view.stopAfter = after;
+// The operator's stop before the erase takes effect before the next exchange and says that the
+// program is untouched (a stop in the transfer: the command-line tool's test).
+void TestBootProcedures::stopBeforeTheErase() {
+    view.stopAfter = QStringLiteral("Команда принята!");
     Bootloader boot = Boot();
     QCOMPARE(AutomaticUpdate(boot, DemoImage(1000), UpdateStart::FromApplication, {0, 0}),
              UpdateOutcome::Failed);
-    QCOMPARE(view.lines.mid(view.lines.size() - 2), lastLines);
-    const QList<QByteArray> sent = TakeFrames();
-    QCOMPARE(int(quint8(sent.last()[1])), lastFunction);
-    if (lastFunction == 0x21)
-        QCOMPARE(sent.count(BootEraseRequest(Address, 0)), 1);
+    QCOMPARE(view.lines.mid(view.lines.size() - 2),
+             (QStringList{"Обновление прервано оператором.", "Программа контроллера не изменена."}));
+    QCOMPARE(TakeFrames(), QList<QByteArray>{BootInitRequest(Address)});
 }
 
 void TestBootProcedures::manualProgramming_data() {
