@@ -111,6 +111,11 @@ void TestCliOnSim::outcomes_data() {
         << "Параметр --yes не относится к команде journal" << false;
     QTest::newRow("no such date") << QStringList{"command", "clock", "30.02.2024", "10:00:00"}
                                   << none << 2 << "Нет такой даты или времени" << false;
+    // The year 99, which the controller could only hold as 2099.
+    QTest::newRow("year 0099") << QStringList{"command", "clock", "01.01.0099", "00:00:00"} << none
+                               << 2 << "Дата должна быть от 01.01.2000 до 31.12.2099!" << false;
+    QTest::newRow("year 2100") << QStringList{"command", "clock", "01.01.2100 00:00:00"} << none
+                               << 2 << "Дата должна быть от 01.01.2000 до 31.12.2099!" << false;
     QTest::newRow("image missing") << QStringList{"flash", "/nonexistent/image.bin"} << none << 4
                                    << "/nonexistent/image.bin" << false;
     // A damaged image never reaches the controller.

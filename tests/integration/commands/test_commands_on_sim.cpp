@@ -222,7 +222,12 @@ void TestCommandsOnSim::refused_entries_send_nothing_data() {
     QTest::newRow("year 2256") << "LabeledEdit_YEAR_"
                                << "2256"
                                << "BitBtn_TIMEWRITE_"
-                               << "Дата за пределами счетчика времени контроллера!";
+                               << "Дата должна быть от 01.01.2000 до 31.12.2099!";
+    // The count holds 2100 but the clock would read it back as 2000.
+    QTest::newRow("year 2100") << "LabeledEdit_YEAR_"
+                               << "2100"
+                               << "BitBtn_TIMEWRITE_"
+                               << "Дата должна быть от 01.01.2000 до 31.12.2099!";
 }
 
 void TestCommandsOnSim::refused_entries_send_nothing() {
@@ -244,8 +249,9 @@ void TestCommandsOnSim::clock_is_set_and_read_back() {
     for (const auto& [name, text] : fields)
         SetText(name, text);
     Click("BitBtn_TIMEWRITE_");
-    // 31665600 seconds: 366 days and 12 hours.
+    // 31665600 seconds: 366 days and 12 hours. The year typed as 1 shows as the year set.
     QCOMPARE(Frames(), QList<QByteArray>{MailboxFrame(2, 0x2DC0, 0x01E3)});
+    QCOMPARE(qobject_cast<QLineEdit*>(Field("LabeledEdit_YEAR_"))->text(), QStringLiteral("2001"));
 
     // The controller's clock runs on; the read shows it within a few seconds.
     const std::array<quint16, 2> clock = {quint16(31415926 & 0xFFFF), quint16(31415926 >> 16)};
