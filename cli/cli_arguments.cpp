@@ -9,7 +9,7 @@
 namespace {
 
 // clang-format off
-constexpr std::array<CliOptionInfo, 19> Options = {{
+constexpr std::array<CliOptionInfo, 20> Options = {{
     {"port", "ПОРТ", "последовательный порт: имя (ttyUSB0) или полный путь (/dev/serial/by-id/...)"},
     {"baud", "N", "скорость: 9600, 19200, 38400, 57600 или 115200 (по умолчанию 115200)"},
     {"format", "F", "формат кадра: 8N1, 8E1 или 8O1 (по умолчанию 8N1)"},
@@ -17,6 +17,7 @@ constexpr std::array<CliOptionInfo, 19> Options = {{
     {"fast", nullptr, "быстрый обмен: ответ принят, как только пришёл его последний байт"},
     {"locale", "ИМЯ", "числа и даты в локали C или заданной (ru_RU); по умолчанию локаль пользователя"},
     {"raw", nullptr, "значения из регистров Modbus вместо приведённых единиц"},
+    {"scaled", nullptr, "приведённые единицы (четыре значащие цифры) вместо значений из регистров"},
     {"mnemonics", nullptr, "мнемоимена регистров вместо русских наименований"},
     {"csv", nullptr, "вывод строками CSV, как в файле таблицы"},
     {"json", nullptr, "вывод в JSON"},

@@ -19,7 +19,9 @@ constexpr int ValueColumn = 2;
 constexpr int RemarkColumn = 3;
 
 CellReader ValueCells(const QTableWidget* grid) {
-    return [grid](int row) { return GridCell(grid, row, ValueColumn); };
+    return [grid](int row) {
+        return ValueCell(GridCell(grid, row, ValueColumn), FilledGridWord(grid, row, ValueColumn));
+    };
 }
 
 void ShowRemarks(QTableWidget* grid, const QList<Remark>& remarks) {
