@@ -19,8 +19,9 @@ constexpr std::array<Subcommand, 14> Table = {{
      "raw mnemonics csv json save", 0, 0, RunRead},
     {"journal", "[--save ФАЙЛ]", "журнал аварий в CSV, новые записи первыми", true, "save", 0, 0,
      RunJournal},
-    {"settings save", "ФАЙЛ --table rs|alarm|charge [--raw]",
-     "таблица настроек в файл, как её сохраняет окно программы", true, "table raw", 1, 1,
+    {"settings save", "ФАЙЛ --table rs|alarm|charge [--scaled]",
+     "таблица настроек в файл, как её сохраняет окно; в значениях регистров (точная копия), "
+     "если не задано --scaled", true, "table raw scaled", 1, 1,
      RunSettingsSave},
     {"settings load", "ФАЙЛ [--yes]",
      "таблица настроек из файла: отличия, вопрос, запись, проверка чтением", true, "yes", 1, 1,

@@ -126,7 +126,8 @@ void FillInfoBase(const RegisterImage& image, QWidget* root) {
     for (const StatusRegister& row : StatusRegisters) {
         const RowTexts texts = StatusRowTexts(row, image.StatusBlock);
         SetGridCell(table, row.row, 3, texts.unit);
-        SetGridCell(table, row.row, 2, texts.value);
+        SetFilledGridCell(table, row.row, 2, texts.value,
+                          quint32(FieldValue(image.StatusBlock, row.field)));
     }
 }
 

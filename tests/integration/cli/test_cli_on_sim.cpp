@@ -21,9 +21,11 @@
 
 #include <csignal>
 #include <memory>
+#include <vector>
 
 Q_DECLARE_METATYPE(FaultKind)
 Q_DECLARE_METATYPE(CommandCode)
+Q_DECLARE_METATYPE(SettingsTable)
 
 // velmora-cli against the simulated controller: what reaches the controller, what is printed and
 // which exit code comes back.
@@ -44,6 +46,8 @@ private Q_SLOTS:
     void commands_reach_the_mailbox();
     void clock_is_read();
     void settings_load_asks_writes_and_checks();
+    void settings_backup_restores_every_register_data();
+    void settings_backup_restores_every_register();
     void poll_log_opens_in_the_graph();
     void flash_updates_the_firmware();
     void flash_exit_codes_data();
@@ -118,6 +122,11 @@ void TestCliOnSim::outcomes_data() {
         << "Параметр --yes не относится к команде journal" << false;
     QTest::newRow("no such date") << QStringList{"command", "clock", "30.02.2024", "10:00:00"}
                                   << none << 2 << "Нет такой даты или времени" << false;
+    // The year 99, which the controller could only hold as 2099.
+    QTest::newRow("year 0099") << QStringList{"command", "clock", "01.01.0099", "00:00:00"} << none
+                               << 2 << "Дата должна быть от 01.01.2000 до 31.12.2099!" << false;
+    QTest::newRow("year 2100") << QStringList{"command", "clock", "01.01.2100 00:00:00"} << none
+                               << 2 << "Дата должна быть от 01.01.2000 до 31.12.2099!" << false;
     QTest::newRow("image missing") << QStringList{"flash", "/nonexistent/image.bin"} << none << 4
                                    << "/nonexistent/image.bin" << false;
     // A damaged image never reaches the controller; the refusal is also an error.
@@ -348,7 +357,7 @@ void TestCliOnSim::clock_is_read() {
 
 void TestCliOnSim::settings_load_asks_writes_and_checks() {
     const QString saved = dir.filePath(QStringLiteral("charge_set.csv"));
-    QCOMPARE(Cli({"settings", "save", saved, "--table", "charge"}).code, 0);
+    QCOMPARE(Cli({"settings", "save", saved, "--table", "charge", "--scaled"}).code, 0);
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QStringList lines = DecodeLines(file.readAll());
@@ -387,6 +396,72 @@ void TestCliOnSim::settings_load_asks_writes_and_checks() {
     result = Cli({"settings", "load", saved});
     QCOMPARE(result.code, 0);
     QVERIFY(result.out.contains(QStringLiteral("запись не нужна")));
+}
+
+// Values of five and more significant digits, whose four-digit texts read back as other numbers
+// (CF_Time 2615 min shows as 43,58 h, read back as 2614; PreCharge_Current 12345 mA as 12,35 A,
+// read back as 12350).
+static QList<quint16> ManyDigits(quint16 start, int count) {
+    QList<quint16> words;
+    for (int i = 0; i < count; ++i)
+        words.append(quint16(12345 + 2615 * i));
+    if (start == ChargeSettingsBlockStart)
+        words[40] = 16; // Design_Cell_Number, which the controller keeps within 1 to 200
+    return words;
+}
+
+void TestCliOnSim::settings_backup_restores_every_register_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<SettingsTable>("rows");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("scaled");
+    for (const bool scaled : {false, true}) {
+        const char* view = scaled ? "scaled" : "raw";
+        QTest::addRow("charge, %s", view)
+            << "charge" << SettingsTable::Charge << int(ChargeSettingsBlockStart)
+            << int(ChargeSettingsBlockWords) << scaled;
+        QTest::addRow("alarm, %s", view)
+            << "alarm" << SettingsTable::Alarm << int(AlarmSettingsBlockStart) << 49 << scaled;
+    }
+}
+
+// A file saved from the controller writes nothing back to it while it is unchanged, in either
+// view; a backup in the default view restores every register after the controller has changed.
+void TestCliOnSim::settings_backup_restores_every_register() {
+    QFETCH(QString, table);
+    QFETCH(SettingsTable, rows);
+    QFETCH(int, start);
+    QFETCH(int, count);
+    QFETCH(bool, scaled);
+    const QList<quint16> held = ManyDigits(quint16(start), count);
+    QVERIFY(sim->setRegisters(quint16(start), std::vector<quint16>(held.begin(), held.end())));
+    const QString saved = dir.filePath(table + QStringLiteral("_set.csv"));
+    QStringList save = {"settings", "save", saved, "--table", table};
+    if (scaled)
+        save << QStringLiteral("--scaled");
+    QCOMPARE(Cli(save).code, 0);
+
+    CliResult result = Cli({"settings", "load", saved, "--yes"});
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains(QStringLiteral("запись не нужна")), qPrintable(result.out));
+    QVERIFY(Writes().isEmpty());
+    if (scaled)
+        return;
+
+    std::vector<quint16> other(size_t(count), 7);
+    if (start == ChargeSettingsBlockStart)
+        other[40] = 16;
+    QVERIFY(sim->setRegisters(quint16(start), other));
+    result = Cli({"settings", "load", saved, "--yes"});
+    QCOMPARE(result.code, 0);
+    // Every register of a row; the pad registers, which no row carries, stay as they were.
+    QList<quint16> restored(other.begin(), other.end());
+    for (const SettingsRegister& row : SettingsTableRegisters(rows))
+        for (int w = 0; w < (row.field.width == RegisterWidth::Bits32 ? 2 : 1); ++w)
+            if (row.field.offset + w < count)
+                restored[row.field.offset + w] = held[row.field.offset + w];
+    QCOMPARE(Registers(quint16(start), count), restored);
 }
 
 void TestCliOnSim::poll_log_opens_in_the_graph() {
