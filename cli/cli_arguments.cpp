@@ -4,12 +4,11 @@
 
 #include <QLocale>
 
-#include <array>
 
 namespace {
 
 // clang-format off
-constexpr std::array<CliOptionInfo, 20> Options = {{
+constexpr CliOptionInfo Options[] = {
     {"port", "ПОРТ", "последовательный порт: имя (ttyUSB0) или полный путь (/dev/serial/by-id/...)"},
     {"baud", "N", "скорость: 9600, 19200, 38400, 57600 или 115200 (по умолчанию 115200)"},
     {"format", "F", "формат кадра: 8N1, 8E1 или 8O1 (по умолчанию 8N1)"},
@@ -31,7 +30,7 @@ constexpr std::array<CliOptionInfo, 20> Options = {{
     {"allow-unaligned", nullptr, "обновить и образом, длина которого не кратна 4"},
     {"help", nullptr, "эта справка"},
     {"version", nullptr, "версия программы"},
-}};
+};
 // clang-format on
 
 const CliOptionInfo* FindOption(const QString& name) {

@@ -44,7 +44,7 @@ TrafficVerdict OfPollVerdict(PollVerdict verdict) {
 
 // The bootloader judges the reply by the command code of its request.
 TrafficVerdict BootloaderVerdict(QByteArrayView request, QByteArrayView reply) {
-    switch (JudgeBootReply(reply, quint8(request[1])).verdict) {
+    switch (JudgeBootReplyTo(request, reply).verdict) {
     case BootVerdict::Expected:
         return TrafficVerdict::Correct;
     case BootVerdict::NoAnswer:
@@ -55,6 +55,8 @@ TrafficVerdict BootloaderVerdict(QByteArrayView request, QByteArrayView reply) {
         return TrafficVerdict::Exception;
     case BootVerdict::Unexpected:
         return TrafficVerdict::UnexpectedFunction;
+    case BootVerdict::Stray:
+        return TrafficVerdict::Stray;
     }
     return TrafficVerdict::CrcError;
 }

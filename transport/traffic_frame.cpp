@@ -108,6 +108,8 @@ QString VerdictText(TrafficVerdict verdict) {
         return QStringLiteral("исключение");
     case TrafficVerdict::UnexpectedFunction:
         return QStringLiteral("неверный ответ");
+    case TrafficVerdict::Stray:
+        return QStringLiteral("чужой ответ");
     }
     return QString();
 }

@@ -13,6 +13,7 @@ enum class TrafficDirection { Sent, Received };
 enum class TrafficSource { Polling, Command, Bootloader };
 // A request has no verdict; a reply (or the lack of one) has. UnexpectedFunction: a reply with
 // another function code than the request's, or a bootloader reply without the byte it must carry.
+// Stray: a well-formed reply that answers another request (a late reply to an earlier one).
 enum class TrafficVerdict {
     None,
     Correct,
@@ -21,7 +22,8 @@ enum class TrafficVerdict {
     TooLong,
     WrongLength,
     Exception,
-    UnexpectedFunction
+    UnexpectedFunction,
+    Stray
 };
 
 struct TrafficFrame {

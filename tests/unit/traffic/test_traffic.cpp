@@ -78,6 +78,9 @@ private Q_SLOTS:
         QTest::newRow("packet reply with a trailing byte")
             << boot << WithCrc("EE2108002000020102") << WithCrc("EE2102") + QByteArray(1, '\x55')
             << TrafficVerdict::Correct << "адрес 238, загрузчик: пакет прошивки";
+        QTest::newRow("packet reply naming another packet's length")
+            << boot << WithCrc("EE2108002000020102") << WithCrc("EE21F0") << TrafficVerdict::Stray
+            << "адрес 238, загрузчик: пакет прошивки";
         QTest::newRow("stray bytes") << polling << QByteArray() << QByteArray::fromHex("A55A00")
                                      << TrafficVerdict::CrcError << "адрес 165, функция 0x5A";
     }
