@@ -32,7 +32,8 @@ std::optional<int> UsbLatencyTimerMs(const QString& port,
 QString LatencyAdvice(const QString& port, int latencyMs);
 
 // Why the port could not be opened, with what to do about it: missing rights (and the group to
-// join), a port held by another program, a device that is gone.
+// join, or a udev rule when the device belongs to root), a port held by another program, a device
+// that is gone. The synchronous exchange and polling both say it.
 QString OpenFailureDetails(QSerialPort::SerialPortError error, const QString& port);
 // The same for the facts given: whether the device exists and can be read and written, and its
 // group.
