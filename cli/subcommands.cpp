@@ -36,9 +36,9 @@ constexpr std::array<Subcommand, 14> Table = {{
      "без аргумента показывает часы контроллера, иначе устанавливает их", true, "", 0, 2,
      RunClock},
     {"command clear-journal", "", "очистка журнала аварий", true, "", 0, 0, RunClearJournal},
-    {"poll", "[--period С] [--count N] [--log ФАЙЛ] [--raw]",
-     "опрос с записью лога мониторинга, до Ctrl+C или N строк", true, "period count log raw", 0, 0,
-     RunPoll},
+    {"poll", "[--period С] [--count N] [--log ФАЙЛ] [--raw] [--max-misses N]",
+     "опрос с записью лога мониторинга, до Ctrl+C, N строк или N циклов без ответа", true,
+     "period count log raw max-misses", 0, 0, RunPoll},
     {"flash", "ОБРАЗ [--from-bootloader]",
      "автоматическое обновление прошивки из файла образа *.bin", true, "from-bootloader", 1, 1,
      RunFlash},
@@ -115,7 +115,8 @@ QString HelpText() {
               QStringLiteral("Коды завершения:"),
               QStringLiteral("  0  выполнено"),
               QStringLiteral("  1  нет ответа или ответ неверен (ошибка CRC, длина, порт не "
-                             "открылся или пропал)"),
+                             "открылся или пропал, порта нет); у poll также циклы без ответа "
+                             "подряд или остановка до первого ответа"),
               QStringLiteral("  2  ошибка в командной строке или во входных данных (ничего не "
                              "отправлено)"),
               QStringLiteral("  3  отказ контроллера: ответ-исключение или записанное значение "
@@ -160,6 +161,10 @@ int RunCli(const QStringList& arguments) {
         const std::optional<ConnectionSettings> connection = ConnectionFrom(call, &error);
         if (!connection)
             return Refuse(error, UsageLine(*s));
+        if (const QString absent = AbsentPortText(*connection); !absent.isEmpty()) {
+            PrintError(absent);
+            return ExitNoAnswer;
+        }
         SetConnectionSettingsSource([settings = *connection] { return settings; });
     }
     ConsolePrompts prompts(call.has("yes"));

@@ -37,9 +37,9 @@ bool PollWorker::OpenPollPort(const ConnectionSettings& connection, quint8 addre
     readFailures_ = 0;
     port_->setPortName(systemName_);
     if (!port_->open(QIODevice::ReadWrite)) {
-        const QString why = OpenFailureDetails(port_->error(), systemName_);
+        const QString text = PortOpenFailureText(port_->error(), systemName_);
         ClosePollPort();
-        Q_EMIT PortStateText(QStringLiteral("Не удалось открыть порт. ") + why);
+        Q_EMIT PortStateText(text);
         return false;
     }
     const bool configured = port_->setBaudRate(line.baudRate) &&

@@ -96,6 +96,10 @@ QString OpenFailureDetails(QSerialPort::SerialPortError error, const QString& po
     return OpenFailureDetails(error, port, info.exists(), accessible, info.group());
 }
 
+QString PortOpenFailureText(QSerialPort::SerialPortError error, const QString& port) {
+    return QStringLiteral("Не удалось открыть порт. ") + OpenFailureDetails(error, port);
+}
+
 QString OpenFailureDetails(QSerialPort::SerialPortError error, const QString& port, bool exists,
                            bool accessible, const QString& group) {
     if (!exists || error == QSerialPort::DeviceNotFoundError)

@@ -35,6 +35,8 @@ QString LatencyAdvice(const QString& port, int latencyMs);
 // join, or a udev rule when the device belongs to root), a port held by another program, a device
 // that is gone. The synchronous exchange and polling both say it.
 QString OpenFailureDetails(QSerialPort::SerialPortError error, const QString& port);
+// The status text of a port that did not open: "Не удалось открыть порт." and the reason.
+QString PortOpenFailureText(QSerialPort::SerialPortError error, const QString& port);
 // The same for the facts given: whether the device exists and can be read and written, and its
 // group.
 QString OpenFailureDetails(QSerialPort::SerialPortError error, const QString& port, bool exists,

@@ -12,6 +12,7 @@
 #include "text_file.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,6 +20,8 @@
 #include <QTest>
 
 #include <memory>
+
+#include <csignal>
 
 Q_DECLARE_METATYPE(FaultKind)
 Q_DECLARE_METATYPE(CommandCode)
@@ -43,6 +46,8 @@ private Q_SLOTS:
     void clock_is_read();
     void settings_load_asks_writes_and_checks();
     void poll_log_opens_in_the_graph();
+    void poll_ends_with_what_it_got_data();
+    void poll_ends_with_what_it_got();
     void flash_updates_the_firmware();
 
 private:
@@ -330,6 +335,54 @@ void TestCliOnSim::poll_log_opens_in_the_graph() {
     const QStringList lines = DecodeLines(file.readAll());
     QCOMPARE(lines.size(), 5);
     QVERIFY(lines[0].startsWith(QStringLiteral("Дата-Время;Design_Capacity;")));
+}
+
+void TestCliOnSim::poll_ends_with_what_it_got_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("silent"); // the controller answers nothing
+    QTest::addColumn<bool>("interrupted");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("dead line") << QStringList{"--max-misses", "2"} << true << false << 1
+                               << "Нет ответа 2 циклов подряд: опрос остановлен";
+    QTest::newRow("Ctrl+C with no cycle answered")
+        << QStringList{} << true << true << 1 << "ни один цикл не получил ответа";
+    QTest::newRow("Ctrl+C after answers") << QStringList{} << false << true << 0 << "";
+    QTest::newRow("misses not a count") << QStringList{"--max-misses", "0"} << false << false << 2
+                                        << "--max-misses: нужно целое число от 1";
+    QTest::newRow("port not there")
+        << QStringList{"--port", "/dev/velmora-no-such-port"} << false << false << 1
+        << "Не удалось открыть порт. Устройства /dev/velmora-no-such-port нет";
+}
+
+// A dead line or a stop before any answer is no success; a port that is not there did not open.
+void TestCliOnSim::poll_ends_with_what_it_got() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, silent);
+    QFETCH(bool, interrupted);
+    QFETCH(int, code);
+    QFETCH(QString, said);
+    if (silent)
+        sim->injectFault({FaultKind::NoReply}, PersistentFault);
+    if (!arguments.contains(QStringLiteral("--port")))
+        arguments << QStringLiteral("--port") << sim->portPath();
+    QProcess cli;
+    cli.start(QStringLiteral(VELMORA_CLI_PATH),
+              QStringList{"poll", "--fast", "--period", "0.25"} + arguments);
+    QVERIFY(cli.waitForStarted(10000));
+    if (interrupted) {
+        // Polled for a while: the requests have reached the controller (and, unless it is
+        // silent, a data line has come).
+        QTRY_VERIFY_WITH_TIMEOUT(silent ? sim->receivedFrames().size() >= 2
+                                        : cli.bytesAvailable() > 0,
+                                 20000);
+        ::kill(pid_t(cli.processId()), SIGINT);
+    }
+    QVERIFY(cli.waitForFinished(30000));
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    QCOMPARE(cli.exitCode(), code);
+    QVERIFY2(err.contains(said), qPrintable(err));
+    QVERIFY(!err.contains(QStringLiteral("Использование")) || code == 2);
 }
 
 QTEST_GUILESS_MAIN(TestCliOnSim)
