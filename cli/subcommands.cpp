@@ -14,11 +14,11 @@ namespace {
 // clang-format off
 constexpr std::array<Subcommand, 14> Table = {{
     {"ports", "", "последовательные порты компьютера", false, "", 0, 0, RunPorts},
-    {"read", "[--raw] [--mnemonics] [--csv|--json] [--save ФАЙЛ]",
-     "регистры состояния АБ (0..49) одним запросом: таблица, CSV или JSON", true,
-     "raw mnemonics csv json save", 0, 0, RunRead},
-    {"journal", "[--save ФАЙЛ]", "журнал аварий в CSV, новые записи первыми", true, "save", 0, 0,
-     RunJournal},
+    {"read", "[--cells] [--raw] [--mnemonics] [--csv|--json] [--save ФАЙЛ]",
+     "регистры состояния АБ (0..49) одним запросом, с --cells таблица элементов: таблица, CSV "
+     "или JSON", true, "cells raw mnemonics csv json save", 0, 0, RunRead},
+    {"journal", "[--json] [--save ФАЙЛ]", "журнал аварий в CSV или JSON, новые записи первыми",
+     true, "json save", 0, 0, RunJournal},
     {"settings save", "ФАЙЛ --table rs|alarm|charge [--raw]",
      "таблица настроек в файл, как её сохраняет окно программы", true, "table raw", 1, 1,
      RunSettingsSave},
