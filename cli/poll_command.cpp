@@ -18,8 +18,8 @@ namespace {
 
 struct PollPlan {
     int periodMs = 1000;
-    qint64 lines = 0;   // data lines to write; 0 polls until stopped
-    QString logPath;    // empty: the lines go to standard output
+    qint64 lines = 0;      // data lines to write; 0 polls until stopped
+    QString logPath;       // empty: the lines go to standard output
     qint64 maxMisses = 10; // cycles in a row without an answer that end the run
 };
 
@@ -71,8 +71,8 @@ private:
             return;
         if (!answered) {
             if (++misses_ == plan_.maxMisses) {
-                PrintError(QStringLiteral("Нет ответа %1 циклов подряд: опрос остановлен")
-                               .arg(misses_));
+                PrintError(
+                    QStringLiteral("Нет ответа %1 циклов подряд: опрос остановлен").arg(misses_));
                 Finish(ExitNoAnswer);
             }
             return;

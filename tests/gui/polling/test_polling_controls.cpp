@@ -159,9 +159,9 @@ void TestPollingControls::refusedStartLeavesEverythingStopped_data() {
         << "238" << true << QStringList{unwritable}
         << "Не удалось открыть файл лога " + QDir::toNativeSeparators(unwritable) << ""
         << "";
-    QTest::newRow("port fails after the log is made") << "238" << true << QStringList{log} << ""
-                                                      << "Не удалось открыть порт. Устройства"
-                                                      << log;
+    QTest::newRow("port fails after the log is made")
+        << "238" << true << QStringList{log} << ""
+        << "Не удалось открыть порт. Устройства" << log;
     QTest::newRow("port fails, no log") << "0" << false << QStringList{} << ""
                                         << "Не удалось открыть порт. Устройства"
                                         << "";

@@ -13,10 +13,10 @@
 #include "text_file.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -475,9 +475,8 @@ void TestCliOnSim::poll_ends_with_what_it_got() {
     if (interrupted) {
         // Polled for a while: the requests have reached the controller (and, unless it is
         // silent, a data line has come).
-        QTRY_VERIFY_WITH_TIMEOUT(silent ? sim->receivedFrames().size() >= 2
-                                        : cli.bytesAvailable() > 0,
-                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            silent ? sim->receivedFrames().size() >= 2 : cli.bytesAvailable() > 0, 20000);
         ::kill(pid_t(cli.processId()), SIGINT);
     }
     QVERIFY(cli.waitForFinished(30000));

@@ -338,7 +338,8 @@ private Q_SLOTS:
         PtyPeer peer;
         PollController polling;
         QSignalSpy portTexts(&polling, &PollController::PortStateText);
-        const QString name = port == 0 ? QStringLiteral("/dev/velmora-no-such-port") : peer.slavePath();
+        const QString name =
+            port == 0 ? QStringLiteral("/dev/velmora-no-such-port") : peer.slavePath();
         SerialPort holder;
         if (port == 1)
             QVERIFY(holder.Open(name, LineSettingsFor(4, 0)));

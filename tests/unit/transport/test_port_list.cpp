@@ -66,10 +66,12 @@ private Q_SLOTS:
         // Joining root is no advice: a rule gives the device a group to join.
         QTest::newRow("no rights, device of root")
             << int(QSerialPort::PermissionError) << true << false << "root"
-            << "KERNEL==\"ttyUSB0\", GROUP=\"dialout\"" << "-aG root";
-        QTest::newRow("held by another program") << int(QSerialPort::PermissionError) << true
-                                                 << true << "root" << "занят другой программой"
-                                                 << "udev";
+            << "KERNEL==\"ttyUSB0\", GROUP=\"dialout\""
+            << "-aG root";
+        QTest::newRow("held by another program")
+            << int(QSerialPort::PermissionError) << true << true << "root"
+            << "занят другой программой"
+            << "udev";
         QTest::newRow("gone") << int(QSerialPort::DeviceNotFoundError) << false << false << "root"
                               << "адаптер отключен"
                               << "udev";
@@ -81,9 +83,9 @@ private Q_SLOTS:
         QFETCH(QString, group);
         QFETCH(QString, says);
         QFETCH(QString, never);
-        const QString details = OpenFailureDetails(QSerialPort::SerialPortError(error),
-                                                   QStringLiteral("/dev/ttyUSB0"), exists,
-                                                   accessible, group);
+        const QString details =
+            OpenFailureDetails(QSerialPort::SerialPortError(error), QStringLiteral("/dev/ttyUSB0"),
+                               exists, accessible, group);
         QVERIFY2(details.contains(says), qPrintable(details));
         QVERIFY2(!details.contains(never), qPrintable(details));
         QVERIFY(details.contains(QStringLiteral("/dev/ttyUSB0")));
