@@ -9,7 +9,7 @@
 namespace {
 
 // clang-format off
-constexpr std::array<CliOptionInfo, 21> Options = {{
+constexpr std::array<CliOptionInfo, 22> Options = {{
     {"port", "ПОРТ", "последовательный порт: имя (ttyUSB0) или полный путь (/dev/serial/by-id/...)"},
     {"baud", "N", "скорость: 9600, 19200, 38400, 57600 или 115200 (по умолчанию 115200)"},
     {"format", "F", "формат кадра: 8N1, 8E1 или 8O1 (по умолчанию 8N1)"},
@@ -29,6 +29,7 @@ constexpr std::array<CliOptionInfo, 21> Options = {{
     {"log", "ФАЙЛ", "файл лога мониторинга; без него строки лога выводятся на экран"},
     {"max-misses", "N", "завершить опрос с кодом 1 после N циклов подряд без ответа (по умолчанию 10)"},
     {"from-bootloader", nullptr, "контроллер уже находится в загрузчике"},
+    {"allow-unaligned", nullptr, "обновить и образом, длина которого не кратна 4"},
     {"help", nullptr, "эта справка"},
     {"version", nullptr, "версия программы"},
 }};
