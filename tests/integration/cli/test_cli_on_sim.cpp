@@ -7,6 +7,7 @@
 #include "register_image.h"
 #include "simulated_controller.h"
 #include "status_map.h"
+#include "table_cells.h"
 #include "table_file.h"
 #include "table_output.h"
 #include "table_texts.h"
@@ -16,12 +17,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <memory>
 #include <vector>
+
+#include <csignal>
 
 Q_DECLARE_METATYPE(FaultKind)
 Q_DECLARE_METATYPE(CommandCode)
@@ -42,6 +46,10 @@ private Q_SLOTS:
     void read_shows_the_window_texts();
     void read_as_json_parses();
     void journal_newest_first_as_the_page_and_its_file();
+    void journal_as_json_carries_the_records();
+    void read_cells_as_the_cell_table_data();
+    void read_cells_as_the_cell_table();
+    void read_cells_as_json();
     void commands_reach_the_mailbox_data();
     void commands_reach_the_mailbox();
     void clock_is_read();
@@ -49,6 +57,8 @@ private Q_SLOTS:
     void settings_backup_restores_every_register_data();
     void settings_backup_restores_every_register();
     void poll_log_opens_in_the_graph();
+    void poll_ends_with_what_it_got_data();
+    void poll_ends_with_what_it_got();
     void flash_updates_the_firmware();
     void flash_exit_codes_data();
     void flash_exit_codes();
@@ -290,6 +300,10 @@ void TestCliOnSim::read_as_json_parses() {
         QCOMPARE(row[QStringLiteral("mnemonic")].toString(), r.mnemonic.toString());
         QCOMPARE(row[QStringLiteral("name")].toString(), r.russianName.toString());
         QCOMPARE(qint64(row[QStringLiteral("raw")].toDouble()), FieldValue(words, r.field));
+        // The number is the shown value: the register value in the view's unit.
+        const double number = row[QStringLiteral("number")].toDouble();
+        if (r.special == StatusSpecial::None)
+            QCOMPARE(qRound64(number * ScalingDenominator(r.scaling)), FieldValue(words, r.field));
         QLocale::setDefault(QLocale::c());
         const RowTexts texts = StatusRowTexts(r, words, true, true);
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
@@ -312,6 +326,99 @@ void TestCliOnSim::journal_newest_first_as_the_page_and_its_file() {
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), TableFileBytes(cells));
+}
+
+void TestCliOnSim::journal_as_json_carries_the_records() {
+    sim->preloadJournal(40);
+    const CliResult result = Cli({"journal", "--json"});
+    QCOMPARE(result.code, 0);
+    const QJsonArray json = QJsonDocument::fromJson(result.out.toUtf8()).array();
+    const std::optional<QList<JournalRow>> rows =
+        JournalRows(Registers(JournalBlockStart, JournalBlockWords));
+    QVERIFY(rows);
+    QCOMPARE(json.size(), rows->size());
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const QJsonObject row = json[i].toObject();
+        const JournalRow& shown = (*rows)[i];
+        QCOMPARE(row[QStringLiteral("row")].toInt(), shown.number);
+        // Each text beside the record's number it was made from.
+        const QJsonObject time = row[QStringLiteral("dateTime")].toObject();
+        QCOMPARE(time[QStringLiteral("value")].toString(), shown.dateTime);
+        QCOMPARE(JournalDateTimeText(quint32(time[QStringLiteral("number")].toDouble())),
+                 shown.dateTime);
+        const QJsonObject event = row[QStringLiteral("event")].toObject();
+        QCOMPARE(event[QStringLiteral("value")].toString(), shown.event.trimmed());
+        QCOMPARE(JournalEventText(quint16(event[QStringLiteral("number")].toInt())), shown.event);
+        const QJsonObject cell = row[QStringLiteral("cell")].toObject();
+        QCOMPARE(cell[QStringLiteral("value")].toString(), shown.cell);
+        QCOMPARE(cell[QStringLiteral("number")].isNull(), shown.cell.isEmpty());
+        if (!shown.cell.isEmpty())
+            QCOMPARE(cell[QStringLiteral("number")].toInt(), shown.cell.toInt());
+    }
+}
+
+void TestCliOnSim::read_cells_as_the_cell_table_data() {
+    QTest::addColumn<int>("cells");
+    QTest::addColumn<bool>("scaled");
+    QTest::newRow("16 cells in volts") << 16 << true;
+    // More cells than one request reads.
+    QTest::newRow("130 cells in millivolts") << 130 << false;
+}
+
+// The cell table as the window shows and saves it, read with no more requests than it needs.
+void TestCliOnSim::read_cells_as_the_cell_table() {
+    QFETCH(int, cells);
+    QFETCH(bool, scaled);
+    SimulatedControllerOptions options;
+    options.cellCount = cells;
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    const QString file = dir.filePath(QStringLiteral("info_cell.csv"));
+    QStringList arguments = {"read", "--cells", "--csv", "--save", file};
+    if (!scaled)
+        arguments << QStringLiteral("--raw");
+    const CliResult result = Cli(arguments);
+    QCOMPARE(result.code, 0);
+    const QList<QStringList> table = CellTableCells(Registers(0, StatusBlockWords), scaled);
+    QCOMPARE(table.size(), cells + 1);
+    QCOMPARE(result.out, CsvText(table) + QLatin1Char('\n'));
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), TableFileBytes(table));
+    QList<QByteArray> expected = {BuildReadRequest(238, 0, 50)};
+    for (int offset : {CellVoltageOffset, CellTemperatureOffset, CellStatusOffset})
+        for (int first = 0; first < cells; first += MaxReadRegisters)
+            expected.append(BuildReadRequest(238, quint16(offset + first),
+                                             quint16(std::min(cells - first, MaxReadRegisters))));
+    QCOMPARE(sim->receivedFrames(), expected);
+}
+
+void TestCliOnSim::read_cells_as_json() {
+    // Flags on two cells, so that their titles show.
+    const std::array<quint16, 2> status = {quint16(1u << 0 | 1u << 12), quint16(1u << 13)};
+    QVERIFY(sim->setRegisters(CellStatusOffset, status));
+    const CliResult result = Cli({"read", "--cells", "--json"});
+    QCOMPARE(result.code, 0);
+    const QJsonArray json = QJsonDocument::fromJson(result.out.toUtf8()).array();
+    const QList<quint16> words = Registers(0, StatusBlockWords);
+    QCOMPARE(json.size(), ShownCellCount(words));
+    for (int cell = 1; cell <= json.size(); ++cell) {
+        const QJsonObject row = json[cell - 1].toObject();
+        const QStringList shown = CellTableRow(words, cell, true);
+        QCOMPARE(row[QStringLiteral("cell")].toInt(), cell);
+        const QJsonObject voltage = row[QStringLiteral("voltage")].toObject();
+        QCOMPARE(voltage[QStringLiteral("value")].toString(), shown[1]);
+        QCOMPARE(voltage[QStringLiteral("number")].toDouble(), CellVoltage(words, cell) / 1000.0);
+        QCOMPARE(voltage[QStringLiteral("unit")].toString(), QStringLiteral("В"));
+        const QJsonObject temperature = row[QStringLiteral("temperature")].toObject();
+        QCOMPARE(temperature[QStringLiteral("number")].toInt(), CellTemperature(words, cell));
+        QCOMPARE(row[QStringLiteral("status")].toObject()[QStringLiteral("number")].toInt(),
+                 CellStatus(words, cell));
+    }
+    QCOMPARE(json[0].toObject()[QStringLiteral("status")].toObject()[QStringLiteral("flags")],
+             QJsonArray({"OV", "BAL"}));
+    QCOMPARE(json[1].toObject()[QStringLiteral("status")].toObject()[QStringLiteral("value")],
+             QStringLiteral("PCH"));
 }
 
 void TestCliOnSim::commands_reach_the_mailbox_data() {
@@ -481,6 +588,53 @@ void TestCliOnSim::poll_log_opens_in_the_graph() {
     const QStringList lines = DecodeLines(file.readAll());
     QCOMPARE(lines.size(), 5);
     QVERIFY(lines[0].startsWith(QStringLiteral("Дата-Время;Design_Capacity;")));
+}
+
+void TestCliOnSim::poll_ends_with_what_it_got_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("silent"); // the controller answers nothing
+    QTest::addColumn<bool>("interrupted");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("dead line") << QStringList{"--max-misses", "2"} << true << false << 1
+                               << "Нет ответа 2 циклов подряд: опрос остановлен";
+    QTest::newRow("Ctrl+C with no cycle answered")
+        << QStringList{} << true << true << 1 << "ни один цикл не получил ответа";
+    QTest::newRow("Ctrl+C after answers") << QStringList{} << false << true << 0 << "";
+    QTest::newRow("misses not a count") << QStringList{"--max-misses", "0"} << false << false << 2
+                                        << "--max-misses: нужно целое число от 1";
+    QTest::newRow("port not there")
+        << QStringList{"--port", "/dev/velmora-no-such-port"} << false << false << 1
+        << "Не удалось открыть порт. Устройства /dev/velmora-no-such-port нет";
+}
+
+// A dead line or a stop before any answer is no success; a port that is not there did not open.
+void TestCliOnSim::poll_ends_with_what_it_got() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, silent);
+    QFETCH(bool, interrupted);
+    QFETCH(int, code);
+    QFETCH(QString, said);
+    if (silent)
+        sim->injectFault({FaultKind::NoReply}, PersistentFault);
+    if (!arguments.contains(QStringLiteral("--port")))
+        arguments << QStringLiteral("--port") << sim->portPath();
+    QProcess cli;
+    cli.start(QStringLiteral(VELMORA_CLI_PATH),
+              QStringList{"poll", "--fast", "--period", "0.25"} + arguments);
+    QVERIFY(cli.waitForStarted(10000));
+    if (interrupted) {
+        // Polled for a while: the requests have reached the controller (and, unless it is
+        // silent, a data line has come).
+        QTRY_VERIFY_WITH_TIMEOUT(
+            silent ? sim->receivedFrames().size() >= 2 : cli.bytesAvailable() > 0, 20000);
+        ::kill(pid_t(cli.processId()), SIGINT);
+    }
+    QVERIFY(cli.waitForFinished(30000));
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    QCOMPARE(cli.exitCode(), code);
+    QVERIFY2(err.contains(said), qPrintable(err));
+    QVERIFY(!err.contains(QStringLiteral("Использование")) || code == 2);
 }
 
 QTEST_GUILESS_MAIN(TestCliOnSim)

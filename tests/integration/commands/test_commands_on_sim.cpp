@@ -26,6 +26,8 @@
 #include <memory>
 #include <vector>
 
+Q_DECLARE_METATYPE(std::optional<FaultKind>)
+
 // The command buttons of a window driven against the simulated controller: what reaches the
 // controller, frame by frame, and what the operator is told.
 class TestCommandsOnSim : public QObject {
@@ -43,6 +45,8 @@ private Q_SLOTS:
     void clock_is_set_and_read_back();
     void journal_is_cleared();
     void login_logout_and_new_password();
+    void login_outcome_is_told_data();
+    void login_outcome_is_told();
     void password_of_wrong_length_sends_nothing_data();
     void password_of_wrong_length_sends_nothing();
     void address_that_is_no_number_ends_the_command_data();
@@ -342,6 +346,36 @@ void TestCommandsOnSim::login_logout_and_new_password() {
     toggle->click();
     QVERIFY(toggle->isChecked());
     QCOMPARE(toggle->text(), QStringLiteral("Выйти"));
+}
+
+void TestCommandsOnSim::login_outcome_is_told_data() {
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<std::optional<FaultKind>>("fault");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("loggedIn");
+    QTest::newRow("accepted") << "0000" << std::optional<FaultKind>()
+                              << QStringList{"Настройки изменены"} << true;
+    // The controller takes the command into its mailbox but does not log in.
+    QTest::newRow("refused") << "1234" << std::optional<FaultKind>()
+                             << QStringList{"Пароль не принят: вход не выполнен!"} << false;
+    // Only the write's own outcome: the read-back is not what failed.
+    QTest::newRow("unanswered") << "0000" << std::optional(FaultKind::NoReply)
+                                << QStringList{"Нет ответа"} << false;
+}
+
+void TestCommandsOnSim::login_outcome_is_told() {
+    QFETCH(QString, password);
+    QFETCH(std::optional<FaultKind>, fault);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, loggedIn);
+    if (fault)
+        sim->injectFault({*fault}, PersistentFault);
+    auto* toggle = qobject_cast<QAbstractButton*>(Field("SpeedButton_PASSWORD_"));
+    prompts->inputs = {password};
+    toggle->click();
+    QCOMPARE(prompts->messageTexts(), messages);
+    QCOMPARE(toggle->isChecked(), loggedIn);
+    QCOMPARE(toggle->text(), loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти"));
 }
 
 void TestCommandsOnSim::password_of_wrong_length_sends_nothing_data() {
