@@ -79,8 +79,9 @@ void TestCliInput::connection_data() {
         << QStringList{"--port", "PORT", "--baud", "9600", "--format", "8o1"} << 0 << 2 << "";
     QTest::newRow("no port") << QStringList{} << 0 << 0
                              << "Не задан порт: укажите --port (список портов: velmora-cli ports)";
-    QTest::newRow("port not present") << QStringList{"--port", "/nonexistent/ttyUSB9"} << 0 << 0
-                                      << "Порт /nonexistent/ttyUSB9 не найден";
+    // Not a mistake of the command line: the port does not open (exit code 1, not 2).
+    QTest::newRow("port not present")
+        << QStringList{"--port", "/nonexistent/ttyUSB9"} << 4 << 0 << "";
     QTest::newRow("rate not offered")
         << QStringList{"--port", "PORT", "--baud", "4800"} << 0 << 0
         << "--baud: скорость должна быть одной из 9600, 19200, 38400, 57600, 115200, задано "
