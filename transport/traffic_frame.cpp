@@ -1,5 +1,6 @@
 #include "traffic_frame.h"
 
+#include "mbap_frames.h"
 #include "modbus_frames.h"
 
 #include <QDateTime>
@@ -79,6 +80,13 @@ TrafficFrame ReceivedFrame(TrafficSource source, QByteArrayView request, QByteAr
             reply.toByteArray(),
             request.toByteArray(),
             TrafficVerdict::None};
+}
+
+TrafficFrame StrayTrafficFrame(TrafficSource source, QByteArrayView mbapFrame) {
+    const bool whole = MbapFrameLength(mbapFrame) == mbapFrame.size();
+    TrafficFrame frame = ReceivedFrame(source, {}, whole ? MbapToRtu(mbapFrame) : mbapFrame);
+    frame.verdict = TrafficVerdict::Stray;
+    return frame;
 }
 
 QString DecodeFrame(const TrafficFrame& frame) {

@@ -40,6 +40,9 @@ struct TrafficFrame {
 // The request and reply as frames of the given source, stamped now; the reply not yet judged.
 TrafficFrame SentFrame(TrafficSource source, QByteArrayView request);
 TrafficFrame ReceivedFrame(TrafficSource source, QByteArrayView request, QByteArrayView reply);
+// A Modbus TCP frame that answers no request, judged Stray: as the RTU frame it stands for, or as
+// the bytes that came when they are no Modbus TCP frame.
+TrafficFrame StrayTrafficFrame(TrafficSource source, QByteArrayView mbapFrame);
 
 // The word at `at`, high byte first; 0 past the end of the bytes.
 quint16 FrameWord(QByteArrayView bytes, qsizetype at);
