@@ -29,10 +29,8 @@ QString ChosenPortName(LinkKind kind, const QString& serialPort, const QString& 
                        const QString& tcpPortText) {
     if (kind == LinkKind::Serial)
         return serialPort;
-    const QString trimmed = host.trimmed();
-    const QString shownHost = trimmed.contains(QLatin1Char(':')) ? "[" + trimmed + "]" : trimmed;
-    return QStringLiteral("%1://%2:%3")
-        .arg(kind == LinkKind::ModbusTcp ? "tcp" : "rtu+tcp", shownHost, tcpPortText.trimmed());
+    return LinkScheme(kind) + QStringLiteral("://") +
+           HostAndPort(host.trimmed(), tcpPortText.trimmed());
 }
 
 QString NetworkEntryRefusal(const QString& host, const QString& tcpPortText) {

@@ -3,6 +3,7 @@
 #include "mbap_frames.h"
 #include "modbus_frames.h"
 #include "modbus_slave.h"
+#include "network_link.h"
 #include "register_map.h"
 
 #include <QFile>
@@ -190,9 +191,9 @@ quint16 SimulatedController::tcpPort() const {
 QString SimulatedController::masterPortName() const {
     if (options_.network == SimNetwork::None)
         return portPath();
-    return QStringLiteral("%1://%2:%3")
-        .arg(options_.network == SimNetwork::ModbusTcp ? "tcp" : "rtu+tcp", options_.listenAddress)
-        .arg(tcpPort());
+    const LinkKind kind =
+        options_.network == SimNetwork::ModbusTcp ? LinkKind::ModbusTcp : LinkKind::RtuOverTcp;
+    return NetworkPortName({kind, options_.listenAddress, tcpPort()});
 }
 
 void SimulatedController::dropConnection() {

@@ -58,7 +58,7 @@ QStringList TrafficRowTexts(const TrafficFrame& frame) {
     return {QDateTime::fromMSecsSinceEpoch(frame.timeMs).toString(QStringLiteral("HH:mm:ss.zzz")),
             SourceText(frame.source),
             DirectionText(frame.direction),
-            HexText(frame.bytes),
+            WireHexText(frame),
             DecodeFrame(frame),
             VerdictText(frame.verdict)};
 }

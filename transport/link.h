@@ -24,4 +24,7 @@ public:
     virtual quint16 Read(quint8* buffer, quint16 n) = 0;
     // Sends one whole request and waits until the system has taken it.
     virtual quint16 Write(const quint8* buffer, quint16 n) = 0;
+    // The Modbus TCP headers the last request and its reply travelled behind; none on RTU links.
+    virtual QByteArray RequestHeader() const { return {}; }
+    virtual QByteArray ReplyHeader() const { return {}; }
 };

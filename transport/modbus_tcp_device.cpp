@@ -7,6 +7,13 @@
 
 #include <algorithm>
 
+QByteArray LastMbapHeader(const QIODevice* device, bool reply) {
+    const auto* modbusTcp = qobject_cast<const ModbusTcpDevice*>(device);
+    if (!modbusTcp)
+        return {};
+    return reply ? modbusTcp->ReplyHeader() : modbusTcp->RequestHeader();
+}
+
 ModbusTcpDevice::ModbusTcpDevice(QTcpSocket* socket, QObject* parent)
     : QIODevice(parent), socket_(socket) {
     socket_->setParent(this);
@@ -54,6 +61,8 @@ qint64 ModbusTcpDevice::writeData(const char* data, qint64 size) {
         return -1;
     unitId_ = quint8(data[0]);
     awaiting_ = true;
+    requestHeader_ = frame.first(MbapHeaderBytes);
+    replyHeader_.clear();
     if (socket_->write(frame) != frame.size())
         return -1;
     written_.append({frame.size(), size});
@@ -76,6 +85,7 @@ void ModbusTcpDevice::TakeFrames() {
         pending_.remove(0, length);
         if (awaiting_ && MbapTransactionId(frame) == transactionId_ && MbapUnitId(frame) == unitId_) {
             awaiting_ = false;
+            replyHeader_ = frame.first(MbapHeaderBytes);
             replies_ += MbapToRtu(frame);
             taken = true;
         } else {

@@ -6,6 +6,10 @@
 
 class QTcpSocket;
 
+// The Modbus TCP header of the last request (or of its reply) on the device; none when the
+// device is no ModbusTcpDevice.
+QByteArray LastMbapHeader(const QIODevice* device, bool reply);
+
 // A Modbus TCP connection seen as a line that carries RTU frames, so that polling and the
 // synchronous exchange use it as they use a serial port. Each write is one whole RTU request: it
 // leaves wrapped in a Modbus TCP frame with the next transaction id and the request's address as
@@ -18,6 +22,9 @@ public:
     explicit ModbusTcpDevice(QTcpSocket* socket, QObject* parent = nullptr);
 
     QTcpSocket* Socket() const { return socket_; }
+    // The headers of the last request written and of the reply read back to it.
+    QByteArray RequestHeader() const { return requestHeader_; }
+    QByteArray ReplyHeader() const { return replyHeader_; }
     // Takes what the socket holds: the awaited reply stays to be read, the rest is told through
     // StrayFrame. No reply is awaited until the next write, so anything later is stray.
     void Clear();
@@ -43,6 +50,8 @@ private:
     QTcpSocket* socket_;
     QByteArray pending_; // received, not yet a whole frame
     QByteArray replies_; // the awaited replies as RTU frames
+    QByteArray requestHeader_;
+    QByteArray replyHeader_;
     quint16 transactionId_ = 0;
     quint8 unitId_ = 0;
     bool awaiting_ = false;

@@ -14,11 +14,11 @@ namespace {
 const QString ModbusTcpScheme = QStringLiteral("tcp");
 const QString RtuOverTcpScheme = QStringLiteral("rtu+tcp");
 
-QString SchemeOf(LinkKind kind) {
+} // namespace
+
+QString LinkScheme(LinkKind kind) {
     return kind == LinkKind::RtuOverTcp ? RtuOverTcpScheme : ModbusTcpScheme;
 }
-
-} // namespace
 
 LinkKind LinkKindOf(const QString& portName) {
     if (portName.startsWith(ModbusTcpScheme + QStringLiteral("://"), Qt::CaseInsensitive))
@@ -49,16 +49,19 @@ std::optional<NetworkTarget> ParseNetworkTarget(const QString& portName, QString
 
 QString NetworkPortName(const NetworkTarget& target) {
     QUrl url;
-    url.setScheme(SchemeOf(target.kind));
+    url.setScheme(LinkScheme(target.kind));
     url.setHost(target.host);
     url.setPort(target.port);
     return url.toString();
 }
 
 QString TargetText(const NetworkTarget& target) {
-    return target.host.contains(QLatin1Char(':'))
-               ? QStringLiteral("[%1]:%2").arg(target.host).arg(target.port)
-               : QStringLiteral("%1:%2").arg(target.host).arg(target.port);
+    return HostAndPort(target.host, QString::number(target.port));
+}
+
+QString HostAndPort(const QString& host, const QString& port) {
+    return host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]:%2").arg(host, port)
+                                           : QStringLiteral("%1:%2").arg(host, port);
 }
 
 QString ConnectionFailureText(QAbstractSocket::SocketError error, const NetworkTarget& target,
@@ -163,6 +166,14 @@ quint16 NetworkLink::Read(quint8* buffer, quint16 n) {
     if (!device_)
         return 0;
     return quint16(std::max<qint64>(device_->read(reinterpret_cast<char*>(buffer), n), 0));
+}
+
+QByteArray NetworkLink::RequestHeader() const {
+    return LastMbapHeader(device_.get(), false);
+}
+
+QByteArray NetworkLink::ReplyHeader() const {
+    return LastMbapHeader(device_.get(), true);
 }
 
 quint16 NetworkLink::Write(const quint8* buffer, quint16 n) {

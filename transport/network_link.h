@@ -37,6 +37,10 @@ std::optional<NetworkTarget> ParseNetworkTarget(const QString& portName, QString
 QString NetworkPortName(const NetworkTarget& target);
 // "host:port", as the texts name a link.
 QString TargetText(const NetworkTarget& target);
+// The same of a host and port as typed; an IPv6 address goes in brackets.
+QString HostAndPort(const QString& host, const QString& port);
+// "tcp" or "rtu+tcp": what a network port name begins with.
+QString LinkScheme(LinkKind kind);
 
 // Why the connection failed or ended, in the program's words: a host not found, a connection
 // refused, no connection within the time-out, a connection dropped.
@@ -72,6 +76,8 @@ public:
     bool WaitForBytes(int ms) override;
     quint16 Read(quint8* buffer, quint16 n) override;
     quint16 Write(const quint8* buffer, quint16 n) override;
+    QByteArray RequestHeader() const override;
+    QByteArray ReplyHeader() const override;
 
 private:
     std::unique_ptr<QIODevice> device_; // owns the socket

@@ -157,7 +157,6 @@ void PollWorker::SendPollRequest(PollRequest request) {
     pending_.clear();
     const QByteArray frame = BuildReadRequest(address_, request.firstRegister, request.count);
     request_ = frame;
-    Record(SentFrame(TrafficSource::Polling, frame));
     if (network_)
         replyTimer_->setInterval(networkTimeoutMs_);
     else if (fast_)
@@ -168,6 +167,9 @@ void PollWorker::SendPollRequest(PollRequest request) {
         txPending_ = 0;
         Q_EMIT PortStateText(QStringLiteral("Ошибка передачи"));
     }
+    TrafficFrame sent = SentFrame(TrafficSource::Polling, frame);
+    sent.header = LastMbapHeader(port_, false);
+    Record(std::move(sent));
     // A failed transmission runs into the time-out like a request nobody answered.
     replyTimer_->start();
 }
@@ -226,7 +228,9 @@ void PollWorker::OnRequestGap() {
 void PollWorker::JudgeReply(const QByteArray& received) {
     replyAwaited_ = false;
     readFailures_ = 0;
-    Record(ReceivedFrame(TrafficSource::Polling, request_, received));
+    TrafficFrame reply = ReceivedFrame(TrafficSource::Polling, request_, received);
+    reply.header = LastMbapHeader(port_, true);
+    Record(std::move(reply));
     rxBytesTotal_ += quint32(received.size());
     const PollBlock& block = sequencer_.Current();
     ParsedPollReply parsed = ParsePollReply(received, block.request, QDateTime::currentDateTime());

@@ -162,7 +162,9 @@ quint16 Exchange(quint16 length, const WaitRule& rule) {
     const QByteArrayView request(SyncTxFrame.data(), sent);
     if (rule.send) {
         port.Write(SyncTxFrame.data(), sent);
-        Show(SentFrame(trafficSource, request));
+        TrafficFrame shown = SentFrame(trafficSource, request);
+        shown.header = port.RequestHeader();
+        Show(shown);
     }
     quint16 reply = 0;
     if (link != &SyncSerialPort()) {
@@ -177,7 +179,9 @@ quint16 Exchange(quint16 length, const WaitRule& rule) {
     // Bytes beyond the longest reply are dropped with the purge below.
     SyncRxCount = std::min<quint16>(reply, SyncRxFrameBytes);
     port.Read(SyncRxFrame.data(), SyncRxCount);
-    Show(ReceivedFrame(trafficSource, request, SyncReply()));
+    TrafficFrame shown = ReceivedFrame(trafficSource, request, SyncReply());
+    shown.header = port.ReplyHeader();
+    Show(shown);
     port.PurgeRx();
     port.PurgeTx();
     port.Close();

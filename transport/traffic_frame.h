@@ -35,6 +35,8 @@ struct TrafficFrame {
     // For a reply: how the program judged it. The traffic monitor judges a reply as it keeps it,
     // with the judging functions of the part of the program that sent the request.
     TrafficVerdict verdict = TrafficVerdict::None;
+    // The Modbus TCP header the frame travelled behind; empty on the RTU links.
+    QByteArray header;
 };
 
 // The request and reply as frames of the given source, stamped now; the reply not yet judged.
@@ -55,3 +57,5 @@ QString SourceText(TrafficSource source);
 QString DirectionText(TrafficDirection direction);
 // The bytes as two hexadecimal digits each, a blank between.
 QString HexText(QByteArrayView bytes);
+// The frame's bytes as they travelled: the RTU frame, or the Modbus TCP header and the PDU.
+QString WireHexText(const TrafficFrame& frame);

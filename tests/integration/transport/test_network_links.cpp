@@ -1,4 +1,5 @@
 #include "connection_settings.h"
+#include "mbap_frames.h"
 #include "modbus_frames.h"
 #include "poll_worker.h"
 #include "register_map.h"
@@ -128,6 +129,10 @@ private Q_SLOTS:
         for (const QList<QVariant>& batch : traffic)
             recorded += batch.at(0).value<QList<TrafficFrame>>();
         QCOMPARE(Strays(recorded).size(), 1);
+        // The monitor shows every frame with the header it travelled behind (a missing reply
+        // has none).
+        for (const TrafficFrame& frame : recorded)
+            QCOMPARE(frame.header.size(), frame.bytes.isEmpty() ? 0 : MbapHeaderBytes);
         QVERIFY(prompts.shown.isEmpty());
     }
 
