@@ -85,7 +85,8 @@ TrafficFrame ReceivedFrame(TrafficSource source, QByteArrayView request, QByteAr
 }
 
 TrafficFrame StrayTrafficFrame(TrafficSource source, QByteArrayView mbapFrame) {
-    const bool whole = MbapFrameLength(mbapFrame) == mbapFrame.size();
+    const int length = MbapFrameLength(mbapFrame);
+    const bool whole = length > 0 && length == mbapFrame.size();
     TrafficFrame frame = ReceivedFrame(source, {}, whole ? MbapToRtu(mbapFrame) : mbapFrame);
     frame.verdict = TrafficVerdict::Stray;
     if (whole)

@@ -122,6 +122,7 @@ private Q_SLOTS:
                                     << TrafficVerdict::Stray;
         QTest::newRow("no header") << QByteArray::fromHex("0005000100")
                                    << "00 05 00 01 00" << TrafficVerdict::Stray;
+        QTest::newRow("nothing") << QByteArray() << "" << TrafficVerdict::Stray;
     }
     void modbusTcpFrames() {
         QFETCH(QByteArray, mbap);
