@@ -2,10 +2,12 @@
 
 #include "address_check.h"
 #include "line_settings.h"
+#include "network_link.h"
 #include "port_list.h"
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QTcpSocket>
 
 namespace {
 
@@ -26,6 +28,11 @@ std::optional<ConnectionSettings> ConnectionFrom(const CliCall& call, QString* e
         int(Formats.indexOf(call.has("format") ? call.value("format").toUpper() : Formats.first()));
     settings.addressText = call.has("address") ? call.value("address") : QStringLiteral("238");
     settings.fastExchange = call.has("fast");
+    bool timeoutValid = true;
+    if (call.has("timeout"))
+        settings.networkTimeoutMs = call.value("timeout").toInt(&timeoutValid);
+    QString linkError;
+    const bool network = LinkKindOf(settings.portName) != LinkKind::Serial;
 
     if (settings.portName.isEmpty())
         *error = QStringLiteral("Не задан порт: укажите --port (список портов: velmora-cli ports)");
@@ -37,12 +44,26 @@ std::optional<ConnectionSettings> ConnectionFrom(const CliCall& call, QString* e
                      .arg(Formats.join(QStringLiteral(", ")), call.value("format"));
     else if (const QString refusal = AddressRefusal(settings.addressText); !refusal.isEmpty())
         *error = QStringLiteral("--address: ") + refusal;
+    else if (network && !ParseNetworkTarget(settings.portName, &linkError))
+        *error = QStringLiteral("--port: ") + linkError;
+    else if (!timeoutValid || settings.networkTimeoutMs < MinNetworkTimeoutMs ||
+             settings.networkTimeoutMs > MaxNetworkTimeoutMs)
+        *error = QStringLiteral("--timeout: нужно целое число мс от %1 до %2, задано \"%3\"")
+                     .arg(MinNetworkTimeoutMs)
+                     .arg(MaxNetworkTimeoutMs)
+                     .arg(call.value("timeout"));
     if (!error->isEmpty())
         return std::nullopt;
     return settings;
 }
 
 QString AbsentPortText(const ConnectionSettings& connection) {
+    if (LinkKindOf(connection.portName) != LinkKind::Serial) {
+        QString error;
+        const std::optional<NetworkTarget> target = ParseNetworkTarget(connection.portName, &error);
+        QTcpSocket socket;
+        return target ? ConnectSocket(socket, *target, connection.networkTimeoutMs) : error;
+    }
 #ifdef Q_OS_UNIX
     const QString device = PortSystemName(connection.portName);
     if (!QFileInfo::exists(device))

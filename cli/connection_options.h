@@ -12,8 +12,9 @@
 // offers. The same defaults as the dialog: 115200, 8N1, address 238.
 std::optional<ConnectionSettings> ConnectionFrom(const CliCall& call, QString* error);
 
-// What a port that is not there gives when it is opened; empty when the device is present. A
-// missing port is no mistake of the command line: the port did not open.
+// What a port that is not there gives when it is opened, or a network link that does not connect;
+// empty when the device is present or the host answers. A missing port is no mistake of the
+// command line: the port did not open.
 QString AbsentPortText(const ConnectionSettings& connection);
 
 // --locale: makes the named locale the one numbers and dates are written in. False, with the

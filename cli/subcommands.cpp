@@ -46,7 +46,7 @@ constexpr std::array<Subcommand, 14> Table = {{
 }};
 // clang-format on
 
-constexpr const char* CommonOptions[] = {"port", "baud", "format", "address", "fast"};
+constexpr const char* CommonOptions[] = {"port", "baud", "format", "address", "fast", "timeout"};
 
 QString Utf8(const char* text) {
     return QString::fromUtf8(text);

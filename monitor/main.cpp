@@ -13,7 +13,9 @@
 namespace {
 
 const QCommandLineOption PortOption(QStringLiteral("port"),
-                                    QStringLiteral("Добавить ПУТЬ в список портов и выбрать его."),
+                                    QStringLiteral("Добавить ПУТЬ в список портов и выбрать его; "
+                                                   "tcp://УЗЕЛ[:ПОРТ] или rtu+tcp://УЗЕЛ:ПОРТ "
+                                                   "выбирает связь по сети."),
                                     QStringLiteral("ПУТЬ"));
 const QCommandLineOption
     DemoOption(QStringLiteral("demo"),

@@ -9,6 +9,7 @@
 #include "main_page.h"
 #include "main_window.h"
 #include "monitor_log.h"
+#include "network_link.h"
 #include "prompts.h"
 #include "register_image.h"
 #include "reply_reporting.h"
@@ -21,6 +22,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -128,12 +131,19 @@ void PollingCycle::OnPortLost() {
     ClosePollPort();
     LogPortEvent(PortLostEvent);
     form_.SetStatusPanel(0, QStringLiteral("Порт отключен, ожидание переподключения"));
+    reconnectTimer_->setInterval(ReconnectCheckMs);
     reconnectTimer_->start();
 }
 
 void PollingCycle::TryReconnect() {
-    if (!QFileInfo::exists(PortSystemName(settings_.portName)) || !RunPolling())
+    // A serial port is looked for until it is back; a host can only be asked, each time later.
+    const bool network = LinkKindOf(settings_.portName) != LinkKind::Serial;
+    if ((!network && !QFileInfo::exists(PortSystemName(settings_.portName))) || !RunPolling()) {
+        if (network)
+            reconnectTimer_->setInterval(
+                std::min(reconnectTimer_->interval() * 2, MaxReconnectPauseMs));
         return;
+    }
     reconnectTimer_->stop();
     LogPortEvent(PortBackEvent);
     form_.SetStatusPanel(0, QStringLiteral("Порт снова подключен, опрос продолжается"));

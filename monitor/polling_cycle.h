@@ -37,6 +37,8 @@ public:
     static constexpr int StaleAfterCycles = 3;
     // How often a port that went away is looked for while waiting for it to come back.
     static constexpr int ReconnectCheckMs = 1000;
+    // A network link is tried again after a pause that doubles up to this.
+    static constexpr int MaxReconnectPauseMs = 30000;
     // True while polling waits for its port to come back.
     bool WaitingForPort() const;
 

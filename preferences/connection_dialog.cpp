@@ -2,7 +2,9 @@
 
 #include "address_check.h"
 #include "named_widget.h"
+#include "network_choice.h"
 #include "port_list.h"
+#include "prompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <array>
 
@@ -28,6 +31,24 @@ constexpr int DefaultPeriodIndex = 2;
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Настройки связи"));
+
+    linkType_ = Named<QComboBox>("ComboBox_LINKTYPE_");
+    linkType_->setToolTip(QStringLiteral("Тип связи"));
+    linkType_->addItems({QStringLiteral("COM-порт"), QStringLiteral("RTU через TCP"),
+                         QStringLiteral("Modbus TCP")});
+    host_ = Named<QLineEdit>("Edit_HOST_");
+    host_->setToolTip(QStringLiteral("Имя или адрес узла"));
+    tcpPort_ = Named<QLineEdit>("Edit_TCPPORT_");
+    tcpPort_->setToolTip(QStringLiteral("TCP-порт (1..65535)"));
+    networkTimeout_ = Named<QSpinBox>("SpinEdit_NETTIMEOUT_");
+    networkTimeout_->setRange(MinNetworkTimeoutMs, MaxNetworkTimeoutMs);
+    networkTimeout_->setSingleStep(100);
+    networkTimeout_->setToolTip(QStringLiteral("Время ожидания ответа по сети"));
+    const RememberedLink remembered = LoadRememberedLink();
+    linkType_->setCurrentIndex(ItemOfLinkKind(remembered.kind));
+    host_->setText(remembered.host);
+    tcpPort_->setText(remembered.tcpPortText);
+    networkTimeout_->setValue(remembered.timeoutMs);
 
     portScan_ = Named<QPushButton>("BitBtn_PORTSCAN_", QStringLiteral("Поиск портов"));
     port_ = Named<QComboBox>("ComboBox_PORT_");
@@ -66,31 +87,39 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
 
     auto* group = new QGroupBox(QStringLiteral("Настройки связи"));
     auto* grid = new QGridLayout(group);
-    grid->addWidget(portScan_, 0, 0);
-    grid->addWidget(port_, 0, 1);
-    const std::pair<const char*, QWidget*> rows[] = {{"Скорость порта", baudRate_},
-                                                     {"Параметры передачи", format_},
-                                                     {"Адрес  Modbus", address_},
-                                                     {"Период опроса", period_}};
-    int row = 1;
-    for (const auto& [label, control] : rows) {
+    int row = 0;
+    const auto addRow = [&](const char* label, QWidget* control) {
         auto* caption = new QLabel(QString::fromUtf8(label));
         caption->setBuddy(control);
         grid->addWidget(caption, row, 0);
         grid->addWidget(control, row, 1);
         ++row;
-    }
+    };
+    addRow("Тип связи", linkType_);
+    grid->addWidget(portScan_, row, 0);
+    grid->addWidget(port_, row++, 1);
+    const std::pair<const char*, QWidget*> rows[] = {{"Узел", host_},
+                                                     {"TCP-порт", tcpPort_},
+                                                     {"Тайм-аут сети, мс", networkTimeout_},
+                                                     {"Скорость порта", baudRate_},
+                                                     {"Параметры передачи", format_},
+                                                     {"Адрес  Modbus", address_},
+                                                     {"Период опроса", period_}};
+    for (const auto& [label, control] : rows)
+        addRow(label, control);
     grid->addWidget(fastExchange_, row++, 1);
     grid->addWidget(reconnect_, row, 1);
 
     const auto [ok, cancel] = LayOutDialog(this, group, "Button_FORM4OK_", "Button_FORM4CANCEL_");
 
     connect(portScan_, &QPushButton::clicked, this, &TForm4::ListPorts);
+    connect(linkType_, &QComboBox::currentIndexChanged, this, &TForm4::ComboBox_LINKTYPE_Change);
     connect(ok, &QPushButton::clicked, this, &TForm4::Button_FORM4OK_Click);
     // Leaving by "Cancel" or the close box keeps every change made in the dialog.
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     ListPorts();
+    UpdateEnabled();
     SetConnectionSettingsSource([this] { return Settings(); });
 }
 
@@ -101,12 +130,15 @@ TForm4::~TForm4() {
 ConnectionSettings TForm4::Settings() const {
     // An item shows the adapter and opens by its stable name, held as the item's data.
     const QVariant openName = port_->currentData();
-    return {openName.isValid() ? openName.toString() : port_->currentText(),
+    return {ChosenPortName(LinkKindOfItem(linkType_->currentIndex()),
+                           openName.isValid() ? openName.toString() : port_->currentText(),
+                           host_->text(), tcpPort_->text()),
             baudRate_->currentIndex(),
             format_->currentIndex(),
             address_->text(),
             fastExchange_->isChecked(),
-            reconnect_->isChecked()};
+            reconnect_->isChecked(),
+            networkTimeout_->value()};
 }
 
 int TForm4::PollIntervalMs() const {
@@ -115,6 +147,14 @@ int TForm4::PollIntervalMs() const {
 }
 
 void TForm4::AddPort(const QString& port) {
+    QString error;
+    if (const std::optional<NetworkTarget> target = ParseNetworkTarget(port, &error)) {
+        linkType_->setCurrentIndex(ItemOfLinkKind(target->kind));
+        host_->setText(target->host);
+        tcpPort_->setText(QString::number(target->port));
+        return;
+    }
+    linkType_->setCurrentIndex(ItemOfLinkKind(LinkKind::Serial));
     if (!extraPorts_.contains(port))
         extraPorts_.append(port);
     ListPorts();
@@ -122,12 +162,31 @@ void TForm4::AddPort(const QString& port) {
 }
 
 void TForm4::SetSettingControlsEnabled(bool enabled) {
-    for (QWidget* control : {static_cast<QWidget*>(port_), static_cast<QWidget*>(baudRate_),
-                             static_cast<QWidget*>(format_), static_cast<QWidget*>(address_),
-                             static_cast<QWidget*>(period_), static_cast<QWidget*>(fastExchange_),
-                             static_cast<QWidget*>(reconnect_),
-                             static_cast<QWidget*>(portScan_)})
-        control->setEnabled(enabled);
+    settingsEnabled_ = enabled;
+    UpdateEnabled();
+}
+
+void TForm4::UpdateEnabled() {
+    const bool serial = LinkKindOfItem(linkType_->currentIndex()) == LinkKind::Serial;
+    const std::pair<QWidget*, bool> controls[] = {
+        {linkType_, true},        {port_, serial},          {portScan_, serial},
+        {baudRate_, serial},      {format_, serial},        {host_, !serial},
+        {tcpPort_, !serial},      {networkTimeout_, !serial}, {address_, true},
+        {period_, true},          {fastExchange_, serial},  {reconnect_, true}};
+    for (const auto& [control, used] : controls)
+        control->setEnabled(settingsEnabled_ && used);
+}
+
+void TForm4::ComboBox_LINKTYPE_Change() {
+    // 502 is the Modbus TCP port; a serial device server has no usual one.
+    const LinkKind kind = LinkKindOfItem(linkType_->currentIndex());
+    const QString text = tcpPort_->text().trimmed();
+    const QString standard = QString::number(ModbusTcpPort);
+    if (kind == LinkKind::ModbusTcp && text.isEmpty())
+        tcpPort_->setText(standard);
+    else if (kind == LinkKind::RtuOverTcp && text == standard)
+        tcpPort_->clear();
+    UpdateEnabled();
 }
 
 void TForm4::ListPorts() {
@@ -141,6 +200,18 @@ void TForm4::ListPorts() {
 }
 
 void TForm4::Button_FORM4OK_Click() {
-    if (ConfirmAddressText(address_->text()))
-        accept();
+    if (!ConfirmAddressText(address_->text()))
+        return;
+    const LinkKind kind = LinkKindOfItem(linkType_->currentIndex());
+    if (kind != LinkKind::Serial) {
+        if (const QString refusal = NetworkEntryRefusal(host_->text(), tcpPort_->text());
+            !refusal.isEmpty()) {
+            CurrentPrompts().Message(refusal, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+                                     Prompts::Icon::Error);
+            return;
+        }
+    }
+    SaveRememberedLink({kind, host_->text().trimmed(), tcpPort_->text().trimmed(),
+                        networkTimeout_->value()});
+    accept();
 }

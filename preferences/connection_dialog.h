@@ -9,8 +9,10 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
-// "Настройки связи": port, baud rate, frame format, controller address and polling period. Its
+// "Настройки связи": the link (a serial port with its baud rate and frame format, or a host and
+// TCP port for RTU over TCP or Modbus TCP), controller address and polling period. Its
 // controls are the only store of these settings; every exchange reads them afresh, through
 // CurrentConnectionSettings() while the dialog exists.
 class TForm4 final : public QDialog {
@@ -25,7 +27,9 @@ public:
 
     // Adds a port the system does not list (a by-id path, the simulator's pseudo-terminal) after
     // the listed ones, keeps it across "Поиск портов" and selects it. "Поиск портов" keeps the
-    // selected port while it is still listed, and otherwise selects the first.
+    // selected port while it is still listed, and otherwise selects the first; the link becomes
+    // "COM-порт". A network port name ("tcp://HOST:PORT", "rtu+tcp://HOST:PORT") chooses that
+    // link, host and port instead.
     void AddPort(const QString& port);
 
     // Greys or restores the setting controls and "Поиск портов" while polling runs or a
@@ -35,6 +39,9 @@ public:
 private:
     void ListPorts();
     void Button_FORM4OK_Click();
+    void ComboBox_LINKTYPE_Change();
+    // Greys what the chosen link does not use, and everything while settings are locked.
+    void UpdateEnabled();
 
     QStringList extraPorts_;
     QComboBox* port_ = nullptr;
@@ -45,4 +52,9 @@ private:
     QCheckBox* fastExchange_ = nullptr;
     QCheckBox* reconnect_ = nullptr;
     QPushButton* portScan_ = nullptr;
+    QComboBox* linkType_ = nullptr;
+    QLineEdit* host_ = nullptr;
+    QLineEdit* tcpPort_ = nullptr;
+    QSpinBox* networkTimeout_ = nullptr;
+    bool settingsEnabled_ = true;
 };

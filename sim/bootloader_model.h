@@ -11,6 +11,10 @@
 struct SimReply {
     QByteArray bytes;
     int delayMs = 0;
+    // Network faults: a Modbus TCP reply that carries another transaction id than its request's,
+    // a connection closed instead of the reply.
+    bool strayTransaction = false;
+    bool dropConnection = false;
 };
 
 // The controller's bootloader, without any I/O: 0x30 starts it from the application; it answers

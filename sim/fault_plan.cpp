@@ -31,6 +31,8 @@ QByteArray ApplyFault(const Fault& fault, QByteArray reply) {
         return reply;
     case FaultKind::Exception:
     case FaultKind::Delay:
+    case FaultKind::StrayTransaction:
+    case FaultKind::DropConnection:
         return reply;
     }
     return reply;

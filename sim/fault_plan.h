@@ -12,6 +12,9 @@ enum class FaultKind {
     ExtraBytes, // the reply is followed by `bytes`
     Garbage,    // `bytes` are sent instead of the reply
     StatusZero, // an erase or finish reply reports status 0, its CRC made good again
+    // Network links only; on the pseudo-terminal the reply goes as it is.
+    StrayTransaction, // the Modbus TCP reply carries the transaction id after its request's
+    DropConnection,   // the connection is closed instead of the reply
 };
 
 // A fault for requests of any function code.

@@ -157,6 +157,8 @@ SimReply Respond(QByteArrayView frame, quint8 address, ControllerModel& model, F
     if (fault) {
         reply.bytes = ApplyFault(*fault, reply.bytes);
         reply.delayMs += fault->delayMs;
+        reply.strayTransaction = fault->kind == FaultKind::StrayTransaction;
+        reply.dropConnection = fault->kind == FaultKind::DropConnection;
     }
     return reply;
 }

@@ -1,7 +1,9 @@
 #include "simulated_controller.h"
 
+#include "mbap_frames.h"
 #include "modbus_frames.h"
 #include "modbus_slave.h"
+#include "network_link.h"
 #include "register_map.h"
 
 #include <QFile>
@@ -12,15 +14,21 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr int ReadChunk = 4096;
+// What the wake pipe carries: stop answering, or close the network master's connection.
+constexpr char WakeStop = 1;
+constexpr char WakeDrop = 2;
 // The log keeps the latest frames only, so that a simulator left running does not grow for ever.
 constexpr int LoggedFramesKept = 10000;
 
@@ -114,18 +122,54 @@ bool SimulatedController::start(QString* error) {
         linkPath_ = options_.linkPath;
     }
 
+    if (options_.network != SimNetwork::None && !startListening(error)) {
+        stop();
+        return false;
+    }
     running_ = true;
     thread_ = std::thread([this] { run(); });
     return true;
 }
 
+bool SimulatedController::startListening(QString* error) {
+    const auto fail = [&](const QString& text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(options_.tcpPort);
+    if (::inet_pton(AF_INET, options_.listenAddress.toLatin1().constData(), &address.sin_addr) != 1)
+        return fail(QStringLiteral("Адрес для приёма соединений \"%1\" не является адресом IPv4")
+                        .arg(options_.listenAddress));
+    listenFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const int reuse = 1;
+    socklen_t length = sizeof address;
+    // A queue of a few masters: each waits there until the one being answered has gone.
+    constexpr int Backlog = 4;
+    if (listenFd_ < 0 ||
+        ::setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse) != 0 ||
+        ::bind(listenFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listenFd_, Backlog) != 0 ||
+        ::getsockname(listenFd_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return fail(QStringLiteral("Не удалось принимать соединения на %1:%2: %3")
+                        .arg(options_.listenAddress)
+                        .arg(options_.tcpPort)
+                        .arg(SystemError()));
+    std::lock_guard lock(mutex_);
+    tcpPort_ = ntohs(address.sin_port);
+    return true;
+}
+
 void SimulatedController::stop() {
     if (thread_.joinable()) {
-        const char wake = 1;
-        [[maybe_unused]] const ssize_t written = ::write(wakeFds_[1], &wake, 1);
+        [[maybe_unused]] const ssize_t written = ::write(wakeFds_[1], &WakeStop, 1);
         thread_.join();
     }
     running_ = false;
+    CloseFd(clientFd_);
+    CloseFd(listenFd_);
     CloseFd(masterFd_);
     CloseFd(slaveFd_);
     CloseFd(wakeFds_[0]);
@@ -135,7 +179,26 @@ void SimulatedController::stop() {
         QFile::remove(linkPath_);
     linkPath_.clear();
     portPath_.clear();
+    tcpPort_ = 0;
     outgoing_.clear();
+}
+
+quint16 SimulatedController::tcpPort() const {
+    std::lock_guard lock(mutex_);
+    return tcpPort_;
+}
+
+QString SimulatedController::masterPortName() const {
+    if (options_.network == SimNetwork::None)
+        return portPath();
+    const LinkKind kind =
+        options_.network == SimNetwork::ModbusTcp ? LinkKind::ModbusTcp : LinkKind::RtuOverTcp;
+    return NetworkPortName({kind, options_.listenAddress, tcpPort()});
+}
+
+void SimulatedController::dropConnection() {
+    if (thread_.joinable())
+        [[maybe_unused]] const ssize_t written = ::write(wakeFds_[1], &WakeDrop, 1);
 }
 
 bool SimulatedController::isRunning() const {
@@ -154,7 +217,9 @@ QString SimulatedController::linkPath() const {
 
 void SimulatedController::run() {
     QByteArray pending;
+    QByteArray netPending;
     qint64 lastByteUs = 0;
+    qint64 lastNetByteUs = 0;
     const qint64 frameGapUs = qint64(options_.frameGapMs) * 1000;
     for (;;) {
         qint64 now = NowUs();
@@ -162,6 +227,8 @@ void SimulatedController::run() {
         const auto wakeAt = [&](qint64 due) { wakeUs = wakeUs < 0 ? due : std::min(wakeUs, due); };
         if (!pending.isEmpty())
             wakeAt(lastByteUs + frameGapUs);
+        if (!netPending.isEmpty())
+            wakeAt(lastNetByteUs + frameGapUs);
         if (const qint64 next = sendDue(now); next >= 0)
             wakeAt(next);
         timespec timeout{};
@@ -170,11 +237,21 @@ void SimulatedController::run() {
             timeout.tv_sec = time_t(waitUs / 1'000'000);
             timeout.tv_nsec = long(waitUs % 1'000'000) * 1000;
         }
-        pollfd fds[2] = {{masterFd_, POLLIN, 0}, {wakeFds_[0], POLLIN, 0}};
-        if (::ppoll(fds, 2, wakeUs >= 0 ? &timeout : nullptr, nullptr) < 0 && errno != EINTR)
+        // While a master is connected the next one waits in the listening queue.
+        pollfd fds[3] = {{masterFd_, POLLIN, 0},
+                         {wakeFds_[0], POLLIN, 0},
+                         {clientFd_ >= 0 ? clientFd_ : listenFd_, POLLIN, 0}};
+        const nfds_t count = listenFd_ >= 0 ? 3 : 2;
+        if (::ppoll(fds, count, wakeUs >= 0 ? &timeout : nullptr, nullptr) < 0 && errno != EINTR)
             break;
-        if (fds[1].revents)
-            break;
+        if (fds[1].revents) {
+            char wake[16];
+            const ssize_t n = ::read(wakeFds_[0], wake, sizeof wake);
+            if (n <= 0 || std::find(wake, wake + n, WakeStop) != wake + n)
+                break;
+            closeClient();
+            netPending.clear();
+        }
         now = NowUs();
         if (fds[0].revents & POLLIN) {
             char chunk[ReadChunk];
@@ -185,18 +262,70 @@ void SimulatedController::run() {
                 takeFrames(pending, false);
             }
         }
+        if (count == 3 && fds[2].revents) {
+            acceptOrRead(netPending);
+            lastNetByteUs = now;
+        }
         if (!pending.isEmpty() && now - lastByteUs >= frameGapUs)
             takeFrames(pending, true);
+        if (!netPending.isEmpty() && now - lastNetByteUs >= frameGapUs)
+            takeNetworkFrames(netPending, true);
     }
     running_ = false;
 }
 
-void SimulatedController::takeFrames(QByteArray& pending, bool silence) {
-    for (const QByteArray& frame : ModbusSlave::TakeRequestFrames(pending, silence))
-        answer(frame);
+void SimulatedController::acceptOrRead(QByteArray& pending) {
+    if (clientFd_ < 0) {
+        clientFd_ = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        pending.clear();
+        return;
+    }
+    char chunk[ReadChunk];
+    const ssize_t n = ::recv(clientFd_, chunk, sizeof chunk, 0);
+    if (n < 0 && (errno == EAGAIN || errno == EINTR))
+        return;
+    if (n <= 0) {
+        closeClient();
+        pending.clear();
+        return;
+    }
+    pending.append(chunk, n);
+    takeNetworkFrames(pending, false);
 }
 
-void SimulatedController::answer(const QByteArray& frame) {
+void SimulatedController::closeClient() {
+    CloseFd(clientFd_);
+    std::lock_guard lock(mutex_);
+    outgoing_.removeIf([](const OutgoingReply& r) { return r.network; });
+}
+
+void SimulatedController::takeFrames(QByteArray& pending, bool silence) {
+    for (const QByteArray& frame : ModbusSlave::TakeRequestFrames(pending, silence))
+        answer(frame, {});
+}
+
+void SimulatedController::takeNetworkFrames(QByteArray& pending, bool silence) {
+    if (options_.network == SimNetwork::RtuOverTcp) {
+        for (const QByteArray& frame : ModbusSlave::TakeRequestFrames(pending, silence))
+            answer(frame, {true});
+        return;
+    }
+    for (;;) {
+        const int length = MbapFrameLength(pending);
+        if (length < 0) {
+            // No request begins here, so none can be found after it either.
+            pending.clear();
+            return;
+        }
+        if (length == 0 || length > pending.size())
+            return;
+        const QByteArray frame = pending.first(length);
+        pending.remove(0, length);
+        answer(MbapToRtu(frame), {true, MbapTransactionId(frame)});
+    }
+}
+
+void SimulatedController::answer(const QByteArray& frame, Route route) {
     SimReply reply;
     {
         std::lock_guard lock(mutex_);
@@ -204,21 +333,37 @@ void SimulatedController::answer(const QByteArray& frame) {
             received_.removeFirst();
         received_.append(frame);
         reply = ModbusSlave::Respond(frame, options_.address, model_, faults_, NowMs());
-        const bool paced = options_.pacedBaudRate > 0;
+        if (route.network) {
+            reply.delayMs += options_.netDelayMs;
+            if (route.transactionId >= 0 && !reply.bytes.isEmpty()) {
+                const quint16 id = quint16(route.transactionId + (reply.strayTransaction ? 1 : 0));
+                const QByteArray wrapped = WrapMbap(reply.bytes, id);
+                reply.bytes = wrapped.isEmpty() ? reply.bytes : wrapped;
+            }
+        }
+    }
+    if (route.network && reply.dropConnection) {
+        closeClient();
+        return;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        const bool paced = options_.pacedBaudRate > 0 && !route.network;
         // A new request makes the controller drop the replies it has not begun to send: on a
         // half-duplex line it answers the request it heard last.
         if (paced)
-            outgoing_.removeIf([](const OutgoingReply& r) { return r.sent == 0; });
+            outgoing_.removeIf([](const OutgoingReply& r) { return r.sent == 0 && !r.network; });
         if (reply.delayMs > 0 || (paced && !reply.bytes.isEmpty())) {
             // The pseudo-terminal hands over a request at once; on a line its last byte comes a
             // request's line time after its first, and only then does the controller turn round.
             const qint64 lineUs =
                 paced ? qint64(std::ceil(frame.size() * characterUs())) + options_.turnaroundUs : 0;
-            outgoing_.append({NowUs() + qint64(reply.delayMs) * 1000 + lineUs, reply.bytes});
+            outgoing_.append(
+                {NowUs() + qint64(reply.delayMs) * 1000 + lineUs, reply.bytes, route.network});
             return;
         }
     }
-    send(reply.bytes);
+    send(reply.bytes, route.network);
 }
 
 double SimulatedController::characterUs() const {
@@ -228,41 +373,61 @@ double SimulatedController::characterUs() const {
 
 qint64 SimulatedController::sendDue(qint64 nowUs) {
     QByteArray due;
+    QByteArray netDue;
     qint64 next = -1;
     {
         std::lock_guard lock(mutex_);
-        const double charUs = characterUs();
-        // Replies leave one after the other, the next one not before the last byte of this one.
-        while (!outgoing_.isEmpty()) {
-            OutgoingReply& reply = outgoing_.first();
+        const double lineUs = characterUs();
+        // Replies on the line leave one after the other, the next one not before the last byte of
+        // this one.
+        bool lineBusy = false;
+        for (qsizetype i = 0; i < outgoing_.size();) {
+            OutgoingReply& reply = outgoing_[i];
+            if (lineBusy && !reply.network) {
+                ++i;
+                continue;
+            }
+            // A network reply leaves whole; a line reply a character at a time.
+            const double charUs = reply.network ? 0.0 : lineUs;
             const qint64 size = reply.bytes.size();
             // A byte has left when its last bit has: byte k at start + (k + 1) characters.
             const qint64 arrived =
                 charUs > 0 ? std::min<qint64>(size, qint64((nowUs - reply.startUs) / charUs))
                            : (nowUs >= reply.startUs ? size : 0);
             if (arrived > reply.sent) {
-                due += reply.bytes.mid(reply.sent, arrived - reply.sent);
+                (reply.network ? netDue : due) += reply.bytes.mid(reply.sent, arrived - reply.sent);
                 reply.sent = arrived;
             }
             if (reply.sent < size) {
-                next = reply.startUs + qint64(std::ceil((reply.sent + 1) * charUs));
-                break;
+                const qint64 at = reply.startUs + qint64(std::ceil((reply.sent + 1) * charUs));
+                next = next < 0 ? at : std::min(next, at);
+                lineBusy = lineBusy || !reply.network;
+                ++i;
+                continue;
             }
             const qint64 endUs = reply.startUs + qint64(std::ceil(size * charUs));
-            outgoing_.removeFirst();
-            if (!outgoing_.isEmpty())
-                outgoing_.first().startUs = std::max(outgoing_.first().startUs, endUs);
+            const bool network = reply.network;
+            outgoing_.removeAt(i);
+            for (qsizetype j = i; j < outgoing_.size(); ++j)
+                if (outgoing_[j].network == network) {
+                    outgoing_[j].startUs = std::max(outgoing_[j].startUs, endUs);
+                    break;
+                }
         }
     }
-    send(due);
+    send(due, false);
+    send(netDue, true);
     return next;
 }
 
 // Nobody may be reading the terminal: what does not fit its buffer is dropped, as on a line.
-void SimulatedController::send(const QByteArray& bytes) {
+void SimulatedController::send(const QByteArray& bytes, bool network) {
+    const int fd = network ? clientFd_ : masterFd_;
     qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(masterFd_, bytes.constData() + done, size_t(bytes.size() - done));
+    while (fd >= 0 && done < bytes.size()) {
+        const char* from = bytes.constData() + done;
+        const size_t left = size_t(bytes.size() - done);
+        const ssize_t n = network ? ::send(fd, from, left, MSG_NOSIGNAL) : ::write(fd, from, left);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

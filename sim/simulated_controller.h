@@ -13,6 +13,9 @@
 #include <span>
 #include <thread>
 
+// The network link the controller also listens on, besides its pseudo-terminal.
+enum class SimNetwork { None, RtuOverTcp, ModbusTcp };
+
 struct SimulatedControllerOptions {
     quint8 address = 238;
     int cellCount = 16; // 1 .. 200
@@ -30,6 +33,12 @@ struct SimulatedControllerOptions {
     int pacedBaudRate = 0;
     int bitsPerCharacter = 10;
     int turnaroundUs = 2000;
+    // One network master at a time; a second waits in the queue until the first has gone, as
+    // small gateways do. Port 0 takes a free one (tcpPort() tells it).
+    SimNetwork network = SimNetwork::None;
+    QString listenAddress = QStringLiteral("127.0.0.1");
+    quint16 tcpPort = 0;
+    int netDelayMs = 0; // every network reply leaves this much later, as over a slow network
 };
 
 // The controller velmora --demo starts: it animates the battery and updates its firmware at the
@@ -58,6 +67,13 @@ public:
     // The terminal the master opens as its serial port (/dev/pts/N), empty before start.
     QString portPath() const;
     QString linkPath() const;
+    // The TCP port the controller listens on, 0 without a network link.
+    quint16 tcpPort() const;
+    // The name a master opens to reach the controller: its network link ("tcp://127.0.0.1:N",
+    // "rtu+tcp://...") when it listens on one, its terminal otherwise.
+    QString masterPortName() const;
+    // Closes the network master's connection, as a gateway that drops it does.
+    void dropConnection();
 
     void injectFault(const Fault& fault, int requests = 1); // PersistentFault: until cleared
     void clearFaults();
@@ -90,10 +106,20 @@ public:
     QByteArray password() const;
 
 private:
+    // Where a request came from and its reply goes: the pseudo-terminal, or the network master
+    // (with the Modbus TCP transaction id, or -1 on RTU over TCP).
+    struct Route {
+        bool network = false;
+        int transactionId = -1;
+    };
+    bool startListening(QString* error);
     void run();
     void takeFrames(QByteArray& pending, bool silence);
-    void answer(const QByteArray& frame);
-    void send(const QByteArray& bytes);
+    void takeNetworkFrames(QByteArray& pending, bool silence);
+    void acceptOrRead(QByteArray& pending);
+    void closeClient();
+    void answer(const QByteArray& frame, Route route);
+    void send(const QByteArray& bytes, bool network);
 
     const Options options_;
     mutable std::mutex mutex_; // guards model_, faults_, received_ and the replies waiting
@@ -104,6 +130,7 @@ private:
     struct OutgoingReply {
         qint64 startUs;
         QByteArray bytes;
+        bool network = false;
         qint64 sent = 0;
     };
     QList<OutgoingReply> outgoing_;
@@ -114,6 +141,9 @@ private:
     int masterFd_ = -1;
     int slaveFd_ = -1;
     int wakeFds_[2] = {-1, -1};
+    int listenFd_ = -1;
+    int clientFd_ = -1;
+    quint16 tcpPort_ = 0;
     QString portPath_;
     QString linkPath_;
     std::thread thread_;

@@ -1,5 +1,6 @@
 // velmora-sim: the simulated controller on a pseudo-terminal, for work without hardware.
-// Prints the terminal's path on standard output and answers until SIGINT or SIGTERM. With
+// Prints the terminal's path on standard output (and, with --tcp or --rtu-tcp, the network link
+// on the next line) and answers until SIGINT or SIGTERM. With
 // --write-image it writes a firmware image the simulated bootloader accepts, and ends.
 
 #include "register_map.h"
@@ -83,6 +84,18 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("write-image"),
          QStringLiteral("Записать файл прошивки, который примет загрузчик, и выйти."),
          QStringLiteral("PATH")},
+        {QStringLiteral("tcp"),
+         QStringLiteral("Отвечать также по Modbus TCP на этом TCP-порту (1..65535)."),
+         QStringLiteral("PORT")},
+        {QStringLiteral("rtu-tcp"),
+         QStringLiteral("Отвечать также кадрами RTU через TCP на этом TCP-порту (1..65535)."),
+         QStringLiteral("PORT")},
+        {QStringLiteral("listen"),
+         QStringLiteral("Адрес IPv4 для приёма соединений, по умолчанию 127.0.0.1."),
+         QStringLiteral("ADDR")},
+        {QStringLiteral("net-delay"),
+         QStringLiteral("Задержка ответа по сети в мс (0..10000), по умолчанию 0."),
+         QStringLiteral("MS")},
         {QStringLiteral("image-kb"),
          QStringLiteral("Размер файла прошивки в килобайтах (1..248), по умолчанию 32."),
          QStringLiteral("N")},
@@ -112,6 +125,21 @@ int main(int argc, char* argv[]) {
                       &options.bootTiming.writeDelayMs))
         return 2;
     options.turnaroundUs = turnaroundMs * 1000;
+    const bool modbusTcp = parser.isSet(QStringLiteral("tcp"));
+    if (modbusTcp && parser.isSet(QStringLiteral("rtu-tcp"))) {
+        std::fprintf(stderr, "%s\n", qPrintable(QStringLiteral("--tcp и --rtu-tcp вместе не задаются")));
+        return 2;
+    }
+    int tcpPort = 0;
+    if (!NumberOption(parser, QStringLiteral("tcp"), 1, 65535, &tcpPort) ||
+        !NumberOption(parser, QStringLiteral("rtu-tcp"), 1, 65535, &tcpPort) ||
+        !NumberOption(parser, QStringLiteral("net-delay"), 0, 10000, &options.netDelayMs))
+        return 2;
+    if (tcpPort > 0)
+        options.network = modbusTcp ? SimNetwork::ModbusTcp : SimNetwork::RtuOverTcp;
+    options.tcpPort = quint16(tcpPort);
+    if (parser.isSet(QStringLiteral("listen")))
+        options.listenAddress = parser.value(QStringLiteral("listen"));
 
     SimulatedController controller(options);
     QString error;
@@ -120,16 +148,22 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::printf("%s\n", qPrintable(controller.portPath()));
+    const QString network =
+        options.network == SimNetwork::None ? QString() : controller.masterPortName();
+    if (!network.isEmpty())
+        std::printf("%s\n", qPrintable(network));
     std::fflush(stdout);
     std::fprintf(stderr, "%s\n",
                  qPrintable(QStringLiteral("Контроллер с адресом %1 и %2 элементами слушает порт "
-                                           "%3%4. Остановка: Ctrl+C.")
+                                           "%3%4%5. Остановка: Ctrl+C.")
                                 .arg(options.address)
                                 .arg(options.cellCount)
                                 .arg(controller.portPath(),
                                      options.linkPath.isEmpty()
                                          ? QString()
-                                         : QStringLiteral(" (ссылка %1)").arg(options.linkPath))));
+                                         : QStringLiteral(" (ссылка %1)").arg(options.linkPath),
+                                     network.isEmpty() ? QString()
+                                                       : QStringLiteral(" и %1").arg(network))));
 
     int received = 0;
     sigwait(&stopSignals, &received);

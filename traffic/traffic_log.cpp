@@ -12,7 +12,8 @@ void TrafficLog::Append(const QList<TrafficFrame>& frames) {
             ++dropped_;
         }
         frames_.push_back(frame);
-        if (frame.direction == TrafficDirection::Received)
+        // A stray frame has its verdict from the link that dropped it.
+        if (frame.direction == TrafficDirection::Received && frame.verdict == TrafficVerdict::None)
             frames_.back().verdict = JudgeTraffic(frame.source, frame.request, frame.bytes);
     }
 }
@@ -57,7 +58,7 @@ QStringList TrafficRowTexts(const TrafficFrame& frame) {
     return {QDateTime::fromMSecsSinceEpoch(frame.timeMs).toString(QStringLiteral("HH:mm:ss.zzz")),
             SourceText(frame.source),
             DirectionText(frame.direction),
-            HexText(frame.bytes),
+            WireHexText(frame),
             DecodeFrame(frame),
             VerdictText(frame.verdict)};
 }

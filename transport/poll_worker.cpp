@@ -2,11 +2,14 @@
 
 #include "fast_exchange.h"
 #include "line_settings.h"
+#include "modbus_tcp_device.h"
+#include "network_link.h"
 #include "port_list.h"
 #include "rule_timer.h"
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QTcpSocket>
 #include <QThread>
 
 #include <algorithm>
@@ -32,20 +35,32 @@ bool PollWorker::OpenPollPort(const ConnectionSettings& connection, quint8 addre
     replyTimer_->setInterval(ReplyTimeoutMs);
     settleTimer_->setInterval(line.settleDelayMs + SettleMarginMs);
     silenceTimer_->setInterval(ReplySilenceMs(line));
-    port_ = new QSerialPort(this);
-    systemName_ = PortSystemName(connection.portName);
     readFailures_ = 0;
-    port_->setPortName(systemName_);
-    if (!port_->open(QIODevice::ReadWrite)) {
-        const QString text = PortOpenFailureText(port_->error(), systemName_);
+    network_ = LinkKindOf(connection.portName) != LinkKind::Serial;
+    if (!(network_ ? OpenNetworkLink(connection) : OpenSerialPort(connection)))
+        return false;
+    connect(port_, &QIODevice::readyRead, this, &PollWorker::OnReadyRead);
+    connect(port_, &QIODevice::bytesWritten, this, &PollWorker::OnBytesWritten);
+    rxBytesTotal_ = 0;
+    return true;
+}
+
+bool PollWorker::OpenSerialPort(const ConnectionSettings& connection) {
+    serial_ = new QSerialPort(this);
+    port_ = serial_;
+    systemName_ = PortSystemName(connection.portName);
+    serial_->setPortName(systemName_);
+    if (!serial_->open(QIODevice::ReadWrite)) {
+        const QString text = PortOpenFailureText(serial_->error(), systemName_);
         ClosePollPort();
         Q_EMIT PortStateText(text);
         return false;
     }
-    const bool configured = port_->setBaudRate(line.baudRate) &&
-                            port_->setDataBits(line.dataBits) && port_->setParity(line.parity) &&
-                            port_->setStopBits(line.stopBits) &&
-                            port_->setFlowControl(QSerialPort::NoFlowControl);
+    const bool configured = serial_->setBaudRate(line_.baudRate) &&
+                            serial_->setDataBits(line_.dataBits) &&
+                            serial_->setParity(line_.parity) &&
+                            serial_->setStopBits(line_.stopBits) &&
+                            serial_->setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         ClosePollPort();
         Q_EMIT PortStateText(QStringLiteral("Не удалось установить DCB"));
@@ -53,16 +68,41 @@ bool PollWorker::OpenPollPort(const ConnectionSettings& connection, quint8 addre
     }
     // DTR and RTS held low. Pseudo-terminals and many adapters have no modem lines, so a refusal
     // here is no reason to give up the port.
-    port_->setDataTerminalReady(false);
-    port_->setRequestToSend(false);
-    port_->clearError();
-    port_->setReadBufferSize(QueueBytes);
-    connect(port_, &QSerialPort::readyRead, this, &PollWorker::OnReadyRead);
-    connect(port_, &QSerialPort::bytesWritten, this, &PollWorker::OnBytesWritten);
-    connect(port_, &QSerialPort::errorOccurred, this, &PollWorker::OnPortError);
+    serial_->setDataTerminalReady(false);
+    serial_->setRequestToSend(false);
+    serial_->clearError();
+    serial_->setReadBufferSize(QueueBytes);
+    connect(serial_, &QSerialPort::errorOccurred, this, &PollWorker::OnPortError);
     Q_EMIT PortStateText(QStringLiteral("Порт открыт успешно."));
-    port_->clear(QSerialPort::Input);
-    rxBytesTotal_ = 0;
+    serial_->clear(QSerialPort::Input);
+    return true;
+}
+
+bool PollWorker::OpenNetworkLink(const ConnectionSettings& connection) {
+    QString failure;
+    const std::optional<NetworkTarget> target = ParseNetworkTarget(connection.portName, &failure);
+    auto* socket = new QTcpSocket(this);
+    if (target)
+        failure = ConnectSocket(*socket, *target, connection.networkTimeoutMs);
+    if (!failure.isEmpty()) {
+        delete socket;
+        Q_EMIT PortStateText(failure);
+        return false;
+    }
+    target_ = *target;
+    networkTimeoutMs_ = connection.networkTimeoutMs;
+    fast_ = true;
+    silenceTimer_->setInterval(networkTimeoutMs_);
+    port_ = RtuDevice(target->kind, socket);
+    port_->setParent(this);
+    if (auto* modbusTcp = qobject_cast<ModbusTcpDevice*>(port_))
+        connect(modbusTcp, &ModbusTcpDevice::StrayFrame, this, [this](const QByteArray& frame) {
+            const TrafficFrame stray = StrayTrafficFrame(TrafficSource::Polling, frame);
+            rxBytesTotal_ += quint32(stray.bytes.size());
+            Record(stray);
+        });
+    connect(socket, &QAbstractSocket::errorOccurred, this, &PollWorker::OnSocketError);
+    Q_EMIT PortStateText(QStringLiteral("Соединение с %1 установлено").arg(TargetText(target_)));
     return true;
 }
 
@@ -81,10 +121,13 @@ void PollWorker::ClosePollPort() {
     if (!port_)
         return;
     // The port may be the sender of the signal being handled: it goes when control returns.
+    for (QObject* sender : port_->findChildren<QObject*>())
+        sender->disconnect(this);
     port_->disconnect(this);
     port_->close();
     port_->deleteLater();
     port_ = nullptr;
+    serial_ = nullptr;
 }
 
 QList<PolledBlock> PollWorker::TakeUnhandedBlocks(quint64 cyclesReceived) {
@@ -114,8 +157,9 @@ void PollWorker::SendPollRequest(PollRequest request) {
     pending_.clear();
     const QByteArray frame = BuildReadRequest(address_, request.firstRegister, request.count);
     request_ = frame;
-    Record(SentFrame(TrafficSource::Polling, frame));
-    if (fast_)
+    if (network_)
+        replyTimer_->setInterval(networkTimeoutMs_);
+    else if (fast_)
         replyTimer_->setInterval(FastReplyTimeoutMs(line_, int(frame.size()),
                                                     ExpectedReplyLengthFor(frame), ReplyTimeoutMs));
     txPending_ = frame.size();
@@ -123,6 +167,9 @@ void PollWorker::SendPollRequest(PollRequest request) {
         txPending_ = 0;
         Q_EMIT PortStateText(QStringLiteral("Ошибка передачи"));
     }
+    TrafficFrame sent = SentFrame(TrafficSource::Polling, frame);
+    sent.header = LastMbapHeader(port_, false);
+    Record(std::move(sent));
     // A failed transmission runs into the time-out like a request nobody answered.
     replyTimer_->start();
 }
@@ -181,7 +228,9 @@ void PollWorker::OnRequestGap() {
 void PollWorker::JudgeReply(const QByteArray& received) {
     replyAwaited_ = false;
     readFailures_ = 0;
-    Record(ReceivedFrame(TrafficSource::Polling, request_, received));
+    TrafficFrame reply = ReceivedFrame(TrafficSource::Polling, request_, received);
+    reply.header = LastMbapHeader(port_, true);
+    Record(std::move(reply));
     rxBytesTotal_ += quint32(received.size());
     const PollBlock& block = sequencer_.Current();
     ParsedPollReply parsed = ParsePollReply(received, block.request, QDateTime::currentDateTime());
@@ -192,7 +241,7 @@ void PollWorker::JudgeReply(const QByteArray& received) {
     const std::optional<PollRequest> next = sequencer_.ReplyJudged(readSettings_, readJournal_);
     if (!next) {
         FinishCycle(true);
-    } else if (!fast_) {
+    } else if (!fast_ || network_) {
         SendPollRequest(*next);
     } else {
         // The line must stay silent for a frame's gap after the reply's last byte.
@@ -234,6 +283,13 @@ void PollWorker::OnPortError(QSerialPort::SerialPortError error) {
     }
 }
 
+void PollWorker::OnSocketError(QAbstractSocket::SocketError error) {
+    if (error == QAbstractSocket::SocketTimeoutError)
+        return;
+    lostText_ = ConnectionFailureText(error, target_, networkTimeoutMs_);
+    QMetaObject::invokeMethod(this, &PollWorker::LosePort, Qt::QueuedConnection);
+}
+
 void PollWorker::LosePort() {
     if (!port_)
         return;
@@ -243,17 +299,21 @@ void PollWorker::LosePort() {
         FinishCycle(false);
     }
     ClosePollPort();
-    Q_EMIT PortStateText(QStringLiteral("Порт отключен, опрос остановлен"));
+    Q_EMIT PortStateText(network_ ? lostText_ + QStringLiteral(", опрос остановлен")
+                                  : QStringLiteral("Порт отключен, опрос остановлен"));
     Q_EMIT PortLost();
 }
 
 void PollWorker::Purge() {
+    if (auto* modbusTcp = qobject_cast<ModbusTcpDevice*>(port_))
+        modbusTcp->Clear();
     const QByteArray stray = port_->readAll();
     rxBytesTotal_ += quint32(stray.size());
     // Bytes no request asked for (a late reply, noise) are shown, judged without a request.
     if (!stray.isEmpty())
         Record(ReceivedFrame(TrafficSource::Polling, {}, stray));
-    port_->clear(QSerialPort::AllDirections);
+    if (serial_)
+        serial_->clear(QSerialPort::AllDirections);
 }
 
 void PollWorker::Record(TrafficFrame frame) {

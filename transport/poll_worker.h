@@ -2,20 +2,24 @@
 
 #include "connection_settings.h"
 #include "line_settings.h"
+#include "network_link.h"
 #include "poll_sequencer.h"
 #include "traffic_frame.h"
 
 #include <QElapsedTimer>
 #include <QList>
+#include <QAbstractSocket>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
 
+class QIODevice;
+class QTcpSocket;
 class QThread;
 class RuleTimer;
 
-// Polls the controller on a thread of its own. It owns the polling port (created and opened on
-// that thread) and drives the block chain of PollSequencer with readyRead and two waits that never
+// Polls the controller on a thread of its own. It owns the polling port or network connection
+// (created and opened on that thread) and drives the block chain of PollSequencer with readyRead and two waits that never
 // end early: the reply time-out and the settle wait that lets the whole reply arrive. Everything it
 // learns leaves through its signals, which cross to the window's thread queued, as copies.
 // Its public functions must run on its own thread; PollController calls them there.
@@ -30,7 +34,8 @@ public:
 
     explicit PollWorker(QObject* parent = nullptr);
 
-    // Opens the port with the connection dialog's settings; on failure says why in panel 0.
+    // Opens the port with the connection dialog's settings, or connects to the network link it
+    // names; on failure says why in panel 0.
     bool OpenPollPort(const ConnectionSettings& connection, quint8 address);
     // Stops the timers and closes the port; harmless when nothing is open. The blocks of a cycle
     // cut short are dropped: take them first.
@@ -59,6 +64,11 @@ Q_SIGNALS:
     void TrafficRecorded(const QList<TrafficFrame>& frames);
 
 private:
+    bool OpenSerialPort(const ConnectionSettings& connection);
+    // A network link: every reply is taken at its announced length and the next request follows
+    // at once; the reply time-out is the network time-out.
+    bool OpenNetworkLink(const ConnectionSettings& connection);
+    void OnSocketError(QAbstractSocket::SocketError error);
     void SendPollRequest(PollRequest request);
     void OnReadyRead();
     void OnSettled();
@@ -78,7 +88,10 @@ private:
     void Record(TrafficFrame frame);
     void FlushTraffic();
 
-    QSerialPort* port_ = nullptr;
+    QIODevice* port_ = nullptr;   // the serial port, or the device RTU frames travel over a socket
+    QSerialPort* serial_ = nullptr; // the port when it is a serial one
+    bool network_ = false;
+    int networkTimeoutMs_ = DefaultNetworkTimeoutMs;
     RuleTimer* replyTimer_;
     RuleTimer* settleTimer_;
     RuleTimer* silenceTimer_;
@@ -90,6 +103,8 @@ private:
     std::optional<PollRequest> nextRequest_;
     QByteArray request_; // the request last sent
     QString systemName_;
+    NetworkTarget target_;
+    QString lostText_; // why the network connection ended
     // Failed reads since the last reply: a few in a row mean the device has gone.
     static constexpr int LostAfterReadFailures = 3;
     int readFailures_ = 0;

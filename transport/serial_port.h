@@ -1,6 +1,7 @@
 #pragma once
 
 #include "line_settings.h"
+#include "link.h"
 
 #include <QSerialPort>
 #include <QString>
@@ -19,7 +20,7 @@ constexpr bool FitsOutputQueue(qint64 queued, int n) {
 // The port of the synchronous exchange: opened, used for one request and reply, and closed again
 // on the user-interface thread with blocking calls. Every failure is shown to the operator in a
 // message box and returned as false or 0.
-class SerialPort {
+class SerialPort final : public Link {
 public:
     SerialPort() = default;
     SerialPort(const SerialPort&) = delete;
@@ -27,23 +28,17 @@ public:
 
     // systemName is the name the operating system knows the port by (PortSystemName).
     bool Open(const QString& systemName, const LineSettings& line);
-    void Close();
+    void Close() override;
     bool IsOpen() const;
 
-    // Discard what was received / what is still to be sent.
-    bool PurgeRx();
-    bool PurgeTx();
-
-    // Received bytes ready to be read.
-    quint16 BytesWaiting();
-    // The received bytes, left to be read.
-    QByteArray Peek();
-    // Waits at most ms for more bytes to arrive; false when none came.
-    bool WaitForBytes(int ms);
-    // Reads up to n of the bytes already received; never waits.
-    quint16 Read(quint8* buffer, quint16 n);
+    bool PurgeRx() override;
+    bool PurgeTx() override;
+    quint16 BytesWaiting() override;
+    QByteArray Peek() override;
+    bool WaitForBytes(int ms) override;
+    quint16 Read(quint8* buffer, quint16 n) override;
     // Hands n bytes to the port and waits until the system has taken them.
-    quint16 Write(const quint8* buffer, quint16 n);
+    quint16 Write(const quint8* buffer, quint16 n) override;
 
 private:
     // Moves whatever the system has received into the port's buffer: QSerialPort only learns of

@@ -3,6 +3,7 @@
 #include "connection_settings.h"
 #include "fast_exchange.h"
 #include "line_settings.h"
+#include "network_link.h"
 #include "prompts.h"
 #include "serial_port.h"
 
@@ -39,7 +40,7 @@ constexpr WaitRule LateWait{10, 10, false, true, false};
 // Waits for the reply that has begun to be complete: the length its first bytes announce has
 // come, or no byte has come for silenceMs. Returns the bytes that make the reply: what follows
 // its announced length belongs to no reply.
-quint16 AwaitWholeReply(SerialPort& port, int silenceMs) {
+quint16 AwaitWholeReply(Link& port, int silenceMs) {
     while (port.BytesWaiting() != 0) {
         const std::optional<int> length = ExpectedReplyLength(port.Peek());
         if (length && port.BytesWaiting() >= *length)
@@ -69,27 +70,6 @@ quint16 WaitByRules(SerialPort& port, const LineSettings& line, const WaitRule& 
     return port.BytesWaiting();
 }
 
-// The fast wait: the first byte within the fast time-out (the long wait and a flash write keep
-// the fixed one, the long wait keeping the window alive), then the reply until its announced
-// length or 3.5 characters of silence.
-quint16 WaitFast(SerialPort& port, const LineSettings& line, const WaitRule& rule,
-                 QByteArrayView request) {
-    constexpr int PumpMs = 10;
-    const int rulesLimitMs = rule.pauseAfterWriteMs + FirstByteRounds * rule.roundMs;
-    const int firstByteMs = rule.processEvents || AnsweredAfterFlashWrite(request)
-                                ? rulesLimitMs
-                                : FastReplyTimeoutMs(line, int(request.size()),
-                                                     ExpectedReplyLengthFor(request), rulesLimitMs);
-    const QDeadlineTimer deadline(firstByteMs, Qt::PreciseTimer);
-    while (port.BytesWaiting() == 0 && !deadline.hasExpired()) {
-        if (rule.processEvents)
-            QCoreApplication::processEvents();
-        const int left = int(deadline.remainingTime());
-        port.WaitForBytes(rule.processEvents ? std::min(PumpMs, left) : left);
-    }
-    return AwaitWholeReply(port, ReplySilenceMs(line));
-}
-
 bool busy = false;
 std::function<void(const TrafficFrame&)> trafficSink;
 TrafficSource trafficSource = TrafficSource::Command;
@@ -97,6 +77,63 @@ TrafficSource trafficSource = TrafficSource::Command;
 void Show(const TrafficFrame& frame) {
     if (trafficSink)
         trafficSink(frame);
+}
+
+int RulesLimitMs(const WaitRule& rule) {
+    return rule.pauseAfterWriteMs + FirstByteRounds * rule.roundMs;
+}
+
+// The fast wait: the first byte within firstByteMs (the long wait keeping the window alive), then
+// the reply until its announced length or silenceMs of silence.
+quint16 WaitFast(Link& port, const WaitRule& rule, int firstByteMs, int silenceMs) {
+    constexpr int PumpMs = 10;
+    const QDeadlineTimer deadline(firstByteMs, Qt::PreciseTimer);
+    while (port.BytesWaiting() == 0 && !deadline.hasExpired()) {
+        if (rule.processEvents)
+            QCoreApplication::processEvents();
+        const int left = int(deadline.remainingTime());
+        port.WaitForBytes(rule.processEvents ? std::min(PumpMs, left) : left);
+    }
+    return AwaitWholeReply(port, silenceMs);
+}
+
+// The fast exchange's first-byte wait on the serial line: the line's time-out, but the long wait
+// and a flash write keep the fixed one.
+int SerialFirstByteMs(const LineSettings& line, const WaitRule& rule, QByteArrayView request) {
+    if (rule.processEvents || AnsweredAfterFlashWrite(request))
+        return RulesLimitMs(rule);
+    return FastReplyTimeoutMs(line, int(request.size()), ExpectedReplyLengthFor(request),
+                              RulesLimitMs(rule));
+}
+
+// On a network link: the network time-out, but the long wait keeps its own and a flash write
+// gets at least the serial line's fixed wait.
+int NetworkFirstByteMs(int timeoutMs, const WaitRule& rule, QByteArrayView request) {
+    if (rule.processEvents)
+        return RulesLimitMs(rule);
+    return AnsweredAfterFlashWrite(request) ? std::max(timeoutMs, RulesLimitMs(rule)) : timeoutMs;
+}
+
+NetworkLink& SyncNetworkLink() {
+    static NetworkLink link;
+    return link;
+}
+
+// Opens the link the settings name; nothing when it did not open, the operator told why.
+Link* OpenLink(const ConnectionSettings& settings, const LineSettings& line) {
+    if (LinkKindOf(settings.portName) == LinkKind::Serial) {
+        SerialPort& port = SyncSerialPort();
+        return port.Open(PortSystemName(settings.portName), line) ? &port : nullptr;
+    }
+    QString error;
+    const std::optional<NetworkTarget> target = ParseNetworkTarget(settings.portName, &error);
+    if (!target) {
+        CurrentPrompts().Message(error, QStringLiteral("Error"));
+        return nullptr;
+    }
+    NetworkLink& link = SyncNetworkLink();
+    link.SetStraySink([](const QByteArray& frame) { Show(StrayTrafficFrame(trafficSource, frame)); });
+    return link.Open(*target, settings.networkTimeoutMs).isEmpty() ? &link : nullptr;
 }
 
 class BusyScope {
@@ -116,26 +153,35 @@ quint16 Exchange(quint16 length, const WaitRule& rule) {
     SyncRxCount = 0;
     SyncRxFrame.fill(0);
 
-    SerialPort& port = SyncSerialPort();
-    if (!port.Open(PortSystemName(settings.portName), line))
+    Link* link = OpenLink(settings, line);
+    if (!link)
         return 0;
+    Link& port = *link;
     port.PurgeRx();
     const quint16 sent = std::min<quint16>(length, SyncTxFrameBytes);
     const QByteArrayView request(SyncTxFrame.data(), sent);
     if (rule.send) {
         port.Write(SyncTxFrame.data(), sent);
-        Show(SentFrame(trafficSource, request));
+        TrafficFrame shown = SentFrame(trafficSource, request);
+        shown.header = port.RequestHeader();
+        Show(shown);
     }
     quint16 reply = 0;
-    if (settings.fastExchange) {
-        reply = WaitFast(port, line, rule, request);
+    if (link != &SyncSerialPort()) {
+        reply = WaitFast(port, rule,
+                         NetworkFirstByteMs(settings.networkTimeoutMs, rule, request),
+                         settings.networkTimeoutMs);
+    } else if (settings.fastExchange) {
+        reply = WaitFast(port, rule, SerialFirstByteMs(line, rule, request), ReplySilenceMs(line));
     } else {
-        reply = WaitByRules(port, line, rule);
+        reply = WaitByRules(SyncSerialPort(), line, rule);
     }
     // Bytes beyond the longest reply are dropped with the purge below.
     SyncRxCount = std::min<quint16>(reply, SyncRxFrameBytes);
     port.Read(SyncRxFrame.data(), SyncRxCount);
-    Show(ReceivedFrame(trafficSource, request, SyncReply()));
+    TrafficFrame shown = ReceivedFrame(trafficSource, request, SyncReply());
+    shown.header = port.ReplyHeader();
+    Show(shown);
     port.PurgeRx();
     port.PurgeTx();
     port.Close();

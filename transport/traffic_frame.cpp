@@ -1,5 +1,6 @@
 #include "traffic_frame.h"
 
+#include "mbap_frames.h"
 #include "modbus_frames.h"
 
 #include <QDateTime>
@@ -69,7 +70,8 @@ TrafficFrame SentFrame(TrafficSource source, QByteArrayView request) {
             source,
             request.toByteArray(),
             {},
-            TrafficVerdict::None};
+            TrafficVerdict::None,
+            {}};
 }
 
 TrafficFrame ReceivedFrame(TrafficSource source, QByteArrayView request, QByteArrayView reply) {
@@ -78,7 +80,18 @@ TrafficFrame ReceivedFrame(TrafficSource source, QByteArrayView request, QByteAr
             source,
             reply.toByteArray(),
             request.toByteArray(),
-            TrafficVerdict::None};
+            TrafficVerdict::None,
+            {}};
+}
+
+TrafficFrame StrayTrafficFrame(TrafficSource source, QByteArrayView mbapFrame) {
+    const int length = MbapFrameLength(mbapFrame);
+    const bool whole = length > 0 && length == mbapFrame.size();
+    TrafficFrame frame = ReceivedFrame(source, {}, whole ? MbapToRtu(mbapFrame) : mbapFrame);
+    frame.verdict = TrafficVerdict::Stray;
+    if (whole)
+        frame.header = mbapFrame.first(MbapHeaderBytes).toByteArray();
+    return frame;
 }
 
 QString DecodeFrame(const TrafficFrame& frame) {
@@ -132,4 +145,13 @@ QString DirectionText(TrafficDirection direction) {
 
 QString HexText(QByteArrayView bytes) {
     return QString::fromLatin1(bytes.toByteArray().toHex(' ')).toUpper();
+}
+
+QString WireHexText(const TrafficFrame& frame) {
+    constexpr qsizetype AddressAndCrc = 3;
+    if (frame.header.isEmpty() || frame.bytes.size() <= AddressAndCrc)
+        return HexText(frame.bytes);
+    // The header ends with the unit id, which stands for the RTU frame's address.
+    return HexText(frame.header) + QStringLiteral(" | ") +
+           HexText(QByteArrayView(frame.bytes).sliced(1, frame.bytes.size() - AddressAndCrc));
 }

@@ -35,11 +35,16 @@ struct TrafficFrame {
     // For a reply: how the program judged it. The traffic monitor judges a reply as it keeps it,
     // with the judging functions of the part of the program that sent the request.
     TrafficVerdict verdict = TrafficVerdict::None;
+    // The Modbus TCP header the frame travelled behind; empty on the RTU links.
+    QByteArray header;
 };
 
 // The request and reply as frames of the given source, stamped now; the reply not yet judged.
 TrafficFrame SentFrame(TrafficSource source, QByteArrayView request);
 TrafficFrame ReceivedFrame(TrafficSource source, QByteArrayView request, QByteArrayView reply);
+// A Modbus TCP frame that answers no request, judged Stray: as the RTU frame it stands for, or as
+// the bytes that came when they are no Modbus TCP frame.
+TrafficFrame StrayTrafficFrame(TrafficSource source, QByteArrayView mbapFrame);
 
 // The word at `at`, high byte first; 0 past the end of the bytes.
 quint16 FrameWord(QByteArrayView bytes, qsizetype at);
@@ -52,3 +57,5 @@ QString SourceText(TrafficSource source);
 QString DirectionText(TrafficDirection direction);
 // The bytes as two hexadecimal digits each, a blank between.
 QString HexText(QByteArrayView bytes);
+// The frame's bytes as they travelled: the RTU frame, or the Modbus TCP header and the PDU.
+QString WireHexText(const TrafficFrame& frame);

@@ -11,8 +11,11 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
+#include <memory>
 #include <thread>
 
 namespace {
@@ -47,7 +50,13 @@ class TestConnectionDialog : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        // The remembered link lives in the test's own settings, cleared before each case.
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setApplicationName(QStringLiteral("velmora-test-connection-dialog"));
+    }
+    void init() { QSettings().clear(); }
 
     void controlsAndDefaults() {
         TForm4 form;
@@ -252,6 +261,51 @@ private Q_SLOTS:
         QVERIFY(!form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(ports->currentText(), QStringLiteral("/tmp/velmora-b"));
+    }
+
+    // The link type: a network link greys the serial line's controls, gets its port name from the
+    // host and TCP port, refuses a missing host on OK, and is remembered once accepted.
+    void networkLinkChoice_data() {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("defaultPort");
+        QTest::addColumn<QString>("typedPort");
+        QTest::addColumn<QString>("portName");
+        QTest::newRow("RTU через TCP") << 1 << "" << "4001" << "rtu+tcp://gw.local:4001";
+        QTest::newRow("Modbus TCP") << 2 << "502" << "502" << "tcp://gw.local:502";
+    }
+    void networkLinkChoice() {
+        QFETCH(int, item);
+        QFETCH(QString, defaultPort);
+        QFETCH(QString, typedPort);
+        QFETCH(QString, portName);
+        auto form = std::make_unique<TForm4>();
+        QComboBox* type = Combo(*form, "ComboBox_LINKTYPE_");
+        QCOMPARE(Items(type), (QStringList{"COM-порт", "RTU через TCP", "Modbus TCP"}));
+        QCOMPARE(type->currentIndex(), 0);
+        auto* host = form->findChild<QLineEdit*>(QStringLiteral("Edit_HOST_"));
+        auto* port = form->findChild<QLineEdit*>(QStringLiteral("Edit_TCPPORT_"));
+        QVERIFY(!host->isEnabled());
+        type->setCurrentIndex(item);
+        QCOMPARE(port->text(), defaultPort);
+        QVERIFY(host->isEnabled());
+        for (const char* greyed : {"ComboBox_BAUDRATE_", "ComboBox_FORMAT_", "ComboBox_PORT_"})
+            QVERIFY2(!form->findChild<QWidget*>(QLatin1String(greyed))->isEnabled(), greyed);
+
+        ScriptedPrompts prompts;
+        Click(*form, "Button_FORM4OK_");
+        QCOMPARE(prompts.messageTexts(), QStringList{"Не задан узел: введите имя или адрес"});
+        QCOMPARE(form->result(), int(QDialog::Rejected));
+        host->setText(QStringLiteral("gw.local"));
+        port->setText(typedPort);
+        QCOMPARE(CurrentConnectionSettings().portName, portName);
+        Click(*form, "Button_FORM4OK_");
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+
+        form = std::make_unique<TForm4>();
+        QCOMPARE(Combo(*form, "ComboBox_LINKTYPE_")->currentIndex(), item);
+        QCOMPARE(form->Settings().portName, portName);
+        form->AddPort(QStringLiteral("/dev/ttyS7"));
+        QCOMPARE(form->Settings().portName, QStringLiteral("/dev/ttyS7"));
     }
 
     void settingControlsLock() {

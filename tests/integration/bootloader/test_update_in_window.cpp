@@ -5,6 +5,7 @@
 #include "main_window.h"
 #include "modbus_frames.h"
 #include "scripted_prompts.h"
+#include "sim_link.h"
 #include "simulated_controller.h"
 #include "window_on_sim.h"
 
@@ -73,12 +74,12 @@ void TestUpdateInWindow::init() {
     // The demo's controller, with the erase longer than a normal wait and a quick restart.
     SimulatedControllerOptions options = DemoControllerOptions();
     options.bootTiming = {1500, 300};
-    sim = std::make_unique<SimulatedController>(options);
+    sim = std::make_unique<SimulatedController>(OverTestLink(options));
     QString error;
     QVERIFY2(sim->start(&error), qPrintable(error));
     prompts = std::make_unique<ScriptedPrompts>();
     form = std::make_unique<TForm1>();
-    ConnectDialogTo(*form, sim->portPath());
+    ConnectDialogTo(*form, sim->masterPortName());
 }
 
 void TestUpdateInWindow::cleanup() {
@@ -179,7 +180,7 @@ void TestUpdateInWindow::automaticUpdateFromStartToRestart() {
         QStringLiteral("Идёт обновление ПО: закройте программу после его окончания.")));
     // Everything is usable again.
     for (const char* name :
-         {"SpeedButton_CONNECT_", "BitBtn_BOOTLOADERAUTO_", "BitBtn_SETSOC_", "ComboBox_PORT_"})
+         {"SpeedButton_CONNECT_", "BitBtn_BOOTLOADERAUTO_", "BitBtn_SETSOC_", LinkControlName()})
         QVERIFY2(Find<QWidget>(name)->isEnabled(), name);
 }
 

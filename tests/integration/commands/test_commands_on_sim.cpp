@@ -6,6 +6,7 @@
 #include "scripted_prompts.h"
 #include "service_controls.h"
 #include "settings_tables.h"
+#include "sim_link.h"
 #include "simulated_controller.h"
 #include "state_tables.h"
 #include "string_grid.h"
@@ -81,10 +82,10 @@ void TestCommandsOnSim::initTestCase() {
 }
 
 void TestCommandsOnSim::init() {
-    sim = std::make_unique<SimulatedController>();
+    sim = std::make_unique<SimulatedController>(OverTestLink());
     QString error;
     QVERIFY2(sim->start(&error), qPrintable(error));
-    settings = {sim->portPath(), 4, 0, QStringLiteral("238")};
+    settings = {sim->masterPortName(), 4, 0, QStringLiteral("238")};
     prompts = std::make_unique<ScriptedPrompts>();
     image = RegisterImage{};
     UseScaledUnits = true;

@@ -1,55 +1,83 @@
-// Our requests and our judging of replies against a Modbus RTU slave nobody here wrote.
+// Our requests and our judging of replies against a Modbus slave nobody here wrote: an RTU slave
+// on a pseudo-terminal and a Modbus TCP server on loopback.
 
 #include "connection_settings.h"
 #include "modbus_frames.h"
+#include "poll_worker.h"
 #include "pty_peer.h"
 #include "scripted_prompts.h"
 #include "sync_exchange.h"
 
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <atomic>
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
 #include <thread>
 
+#include <arpa/inet.h>
 #include <modbus.h>
+#include <netinet/in.h>
 
 namespace {
 
 constexpr int SlaveAddress = 238;
 constexpr int MappedRegisters = 0x7100;
 
-// A libmodbus RTU slave serving on the master side of the pseudo-terminal from its own thread.
+// A libmodbus slave serving from its own thread: an RTU slave on the master side of the
+// pseudo-terminal (fd), or a Modbus TCP server on a free loopback port (fd < 0) that takes one
+// connection after the other, as the exchange connects for each request.
 class LibmodbusSlave {
 public:
     explicit LibmodbusSlave(int fd)
-        : ctx(modbus_new_rtu("/dev/null", 115200, 'N', 8, 1)),
+        : ctx(fd >= 0 ? modbus_new_rtu("/dev/null", 115200, 'N', 8, 1)
+                      : modbus_new_tcp("127.0.0.1", 0)),
           map(modbus_mapping_new(0, 0, MappedRegisters, 0)) {
         modbus_set_slave(ctx, SlaveAddress);
-        // The descriptor is already open: no modbus_connect, and no modbus_close on it later.
-        modbus_set_socket(ctx, fd);
         // Lets the serving loop look at the stop flag five times a second.
         modbus_set_indication_timeout(ctx, 0, 200000);
+        if (fd >= 0) {
+            // The descriptor is already open: no modbus_connect, and no modbus_close on it later.
+            modbus_set_socket(ctx, fd);
+            return;
+        }
+        listenFd = modbus_tcp_listen(ctx, 1);
+        sockaddr_in address{};
+        socklen_t length = sizeof address;
+        if (listenFd >= 0 &&
+            ::getsockname(listenFd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+            tcpPort = ntohs(address.sin_port);
     }
     ~LibmodbusSlave() {
         stop();
+        if (listenFd >= 0)
+            ::close(listenFd);
         modbus_mapping_free(map);
         modbus_free(ctx);
     }
     LibmodbusSlave(const LibmodbusSlave&) = delete;
     LibmodbusSlave& operator=(const LibmodbusSlave&) = delete;
 
-    bool isReady() const { return ctx && map; }
+    bool isReady() const { return ctx && map && (listenFd >= 0) == (tcpPort != 0); }
+    // The port name the program reaches the Modbus TCP server by.
+    QString tcpPortName() const { return QStringLiteral("tcp://127.0.0.1:%1").arg(tcpPort); }
     // Registers may be set before start() and read after stop() only.
     uint16_t* registers() { return map->tab_registers; }
 
     void start() {
         serving = std::jthread([this] {
-            uint8_t request[MODBUS_RTU_MAX_ADU_LENGTH];
+            uint8_t request[MODBUS_TCP_MAX_ADU_LENGTH];
             while (!stopping) {
+                if (listenFd >= 0 && modbus_get_socket(ctx) < 0 && !Accept())
+                    continue;
                 const int length = modbus_receive(ctx, request);
                 if (length > 0)
                     modbus_reply(ctx, request, length, map);
+                else if (length < 0 && errno != ETIMEDOUT && listenFd >= 0)
+                    modbus_close(ctx); // the master has gone: wait for the next
             }
         });
     }
@@ -60,8 +88,15 @@ public:
     }
 
 private:
+    bool Accept() {
+        pollfd listening{listenFd, POLLIN, 0};
+        return ::poll(&listening, 1, 200) > 0 && modbus_tcp_accept(ctx, &listenFd) >= 0;
+    }
+
     modbus_t* ctx;
     modbus_mapping_t* map;
+    int listenFd = -1;
+    quint16 tcpPort = 0;
     std::atomic<bool> stopping{false};
     std::jthread serving;
 };
@@ -75,17 +110,23 @@ quint16 Send(const QByteArray& request) {
 class TestModbusInterop : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void readAndWriteRoundTrip_data() {
+        QTest::addColumn<bool>("overTcp");
+        QTest::newRow("RTU slave on a terminal") << false;
+        QTest::newRow("Modbus TCP server") << true;
+    }
     void readAndWriteRoundTrip() {
+        QFETCH(bool, overTcp);
         ScriptedPrompts prompts;
         PtyPeer peer;
         QVERIFY(peer.isOpen());
-        LibmodbusSlave slave(peer.masterFd());
+        LibmodbusSlave slave(overTcp ? -1 : peer.masterFd());
         QVERIFY(slave.isReady());
         for (int i = 0; i < 650; ++i)
             slave.registers()[i] = uint16_t(0x1000 + i * 37);
-        SetConnectionSettingsSource([&peer] {
-            return ConnectionSettings{peer.slavePath(), 4, 0, QStringLiteral("238")};
-        });
+        const ConnectionSettings settings{overTcp ? slave.tcpPortName() : peer.slavePath(), 4, 0,
+                                          QStringLiteral("238")};
+        SetConnectionSettingsSource([settings] { return settings; });
         const auto restoreSettings = qScopeGuard([] { SetConnectionSettingsSource(nullptr); });
         slave.start();
 
@@ -109,6 +150,19 @@ private Q_SLOTS:
         // Registers the slave does not have: its exception reply is understood.
         QCOMPARE(Send(BuildReadRequest(SlaveAddress, MappedRegisters, 2)), quint16(5));
         QCOMPARE(JudgeReadReply(SyncReply(), 2).verdict, (ReplyVerdict{ReplyStatus::Exception, 2}));
+
+        // A polling cycle shows the slave's status block.
+        PollController polling;
+        QSignalSpy cycles(&polling, &PollController::CycleFinished);
+        QVERIFY(polling.OpenPollPort(settings, SlaveAddress));
+        QVERIFY(polling.StartPollCycle());
+        QVERIFY(cycles.wait(20000));
+        const auto blocks = cycles.first().at(0).value<QList<PolledBlock>>();
+        QCOMPARE(blocks.size(), 6);
+        for (const PolledBlock& block : blocks)
+            for (qsizetype k = 0; k < block.words.size(); ++k)
+                QCOMPARE(block.words[k], quint16(0x1000 + (block.index + k) * 37));
+        polling.ClosePollPort();
 
         slave.stop();
         for (int k = 0; k < 5; ++k)

@@ -111,6 +111,28 @@ private Q_SLOTS:
     }
 
     // The last 10,000 frames are kept; the older ones are dropped and counted.
+    // Over Modbus TCP a frame shows as it travelled, header and PDU; a reply that answers no
+    // request keeps the stray verdict the link gave it.
+    void modbusTcpFrames_data() {
+        QTest::addColumn<QByteArray>("mbap");
+        QTest::addColumn<QString>("bytes");
+        QTest::addColumn<TrafficVerdict>("verdict");
+        QTest::newRow("late reply") << QByteArray::fromHex("000500000007EE030400010002")
+                                    << "00 05 00 00 00 07 EE | 03 04 00 01 00 02"
+                                    << TrafficVerdict::Stray;
+        QTest::newRow("no header") << QByteArray::fromHex("0005000100")
+                                   << "00 05 00 01 00" << TrafficVerdict::Stray;
+        QTest::newRow("nothing") << QByteArray() << "" << TrafficVerdict::Stray;
+    }
+    void modbusTcpFrames() {
+        QFETCH(QByteArray, mbap);
+        QFETCH(QString, bytes);
+        QFETCH(TrafficVerdict, verdict);
+        const TrafficFrame kept = Kept(StrayTrafficFrame(TrafficSource::Polling, mbap));
+        QCOMPARE(TrafficRowTexts(kept)[3], bytes);
+        QCOMPARE(kept.verdict, verdict);
+    }
+
     void bounded() {
         TrafficLog log;
         QList<TrafficFrame> frames;
