@@ -214,6 +214,17 @@ void BuildMainPage(QWidget* page) {
     grid->setColumnStretch(0, 1);
 }
 
+namespace {
+
+void EnableValues(QWidget* page, bool enabled) {
+    for (LabeledEdit* edit : page->findChildren<LabeledEdit*>())
+        edit->setEnabled(enabled);
+    if (auto* bar = page->findChild<QProgressBar*>(QStringLiteral("ProgressBar_SOC_")))
+        bar->setEnabled(enabled);
+}
+
+} // namespace
+
 void FillMainPage(const RegisterImage& image, QWidget* page) {
     const MainPageView view = ComputeMainPage(image.StatusBlock);
     for (const PageFieldText& field : view.fields)
@@ -228,16 +239,16 @@ void FillMainPage(const RegisterImage& image, QWidget* page) {
     }
     for (const PageLampState& lamp : view.lamps)
         if (auto* shape = page->findChild<Lamp*>(lamp.name))
-            shape->SetColor(LampColor(lamp.set));
+            shape->SetColor(LampColor(lamp.set, lamp.alarm));
+    EnableValues(page, true);
     if (auto* button = page->window()->findChild<QAbstractButton*>(kPasswordButton))
         ShowLoginState(button, view.loggedIn);
 }
 
-void ShowMainPageStale(QWidget* page, bool stale) {
-    for (LabeledEdit* edit : page->findChildren<LabeledEdit*>())
-        edit->setEnabled(!stale);
-    if (auto* bar = page->findChild<QProgressBar*>(QStringLiteral("ProgressBar_SOC_")))
-        bar->setEnabled(!stale);
+void ShowMainPageUnknown(QWidget* page) {
+    EnableValues(page, false);
+    for (Lamp* lamp : page->findChildren<Lamp*>())
+        lamp->SetColor(UnknownLampColor());
 }
 
 void ShowLoginState(QAbstractButton* toggle, bool loggedIn) {

@@ -85,8 +85,10 @@ bool PollingCycle::StartPolling() {
 bool PollingCycle::RunPolling() {
     if (!controller_.OpenPollPort(settings_, quint8(settings_.addressText.trimmed().toInt())))
         return false;
-    // The image holds nothing of this start yet: the first tick shows and writes nothing.
+    // The image holds nothing of this start yet: the first tick shows and writes nothing, and
+    // what the main page shows from before is not known to hold.
     cycleEnded_ = false;
+    ShowMainPageUnknown(form_.Page(MainPage::Main));
     form_.PollingTimer()->setInterval(form_.Form4()->PollIntervalMs());
     form_.PollingTimer()->start();
     form_.IndicateTimer()->start();
@@ -97,22 +99,21 @@ void PollingCycle::OnCycleFinished(const QList<PolledBlock>& blocks, bool answer
     StorePolledBlocks(blocks, image_);
     cycleEnded_ = true;
     if (answered) {
+        // The page shows its values as known again at the tick that shows this cycle.
         unanswered_ = 0;
-        if (stale_)
-            ShowStale(false);
+        stale_ = false;
         return;
     }
     if (unanswered_++ == 0)
         silentSince_ = clock_();
     if (unanswered_ >= StaleAfterCycles && !stale_)
-        ShowStale(true);
+        ShowStale();
 }
 
-void PollingCycle::ShowStale(bool stale) {
-    stale_ = stale;
-    ShowMainPageStale(form_.Page(MainPage::Main), stale);
-    if (stale)
-        form_.SetStatusPanel(0, QStringLiteral("Нет ответа с ") + StandardDateTimeText(silentSince_));
+void PollingCycle::ShowStale() {
+    stale_ = true;
+    ShowMainPageUnknown(form_.Page(MainPage::Main));
+    form_.SetStatusPanel(0, QStringLiteral("Нет ответа с ") + StandardDateTimeText(silentSince_));
 }
 
 bool PollingCycle::WaitingForPort() const {
@@ -169,9 +170,9 @@ bool PollingCycle::ChooseLogFile() {
 void PollingCycle::StopPolling() {
     reconnectTimer_->stop();
     ClosePollPort();
+    // Values that went stale stay greyed: nothing newer has come.
     unanswered_ = 0;
-    if (stale_)
-        ShowStale(false);
+    stale_ = false;
     connect_->setChecked(false);
     SetPollingControlsEnabled(true);
 }

@@ -33,7 +33,8 @@ public:
     // The clock of the proposed log file name and of the log's lines.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
-    // After this many cycles in a row without an answer the main page's values are stale.
+    // After this many cycles in a row without an answer the main page's values are stale: its
+    // lamps and values are greyed until a cycle is shown again.
     static constexpr int StaleAfterCycles = 3;
     // How often a port that went away is looked for while waiting for it to come back.
     static constexpr int ReconnectCheckMs = 1000;
@@ -45,7 +46,7 @@ private:
     // Opens the port with the settings and runs the ticks; false when the port did not open.
     bool RunPolling();
     void OnCycleFinished(const QList<PolledBlock>& blocks, bool answered);
-    void ShowStale(bool stale);
+    void ShowStale();
     void OnPortLost();
     void TryReconnect();
     // A line of the monitoring log about the port, when logging.

@@ -73,7 +73,8 @@ private Q_SLOTS:
         SetStatus(w.image, u"Temperature_Ambient", -1000);
         SetStatus(w.image, u"Absolute_State_of_Charge", 20);
         SetStatus(w.image, u"Safety_Status", 0x80001);
-        SetStatus(w.image, u"Battery_Status", 1 << 9);
+        // Low charge is an alarm, discharging a state.
+        SetStatus(w.image, u"Battery_Status", 1 << 9 | 1 << 6);
         SetStatus(w.image, u"Battery_Mode", 1 << 5);
         SetCells(w.image, 3);
         FillMainPage(w.image, w.mainPage);
@@ -89,7 +90,9 @@ private Q_SLOTS:
             const bool red = lamp->objectName() == QLatin1String("Shape_COV_") ||
                              lamp->objectName() == QLatin1String("Shape_DCNT_") ||
                              lamp->objectName() == QLatin1String("Shape_RCA_");
-            QCOMPARE(lamp->Color(), red ? QColor(255, 0, 0) : QColor(0, 255, 0));
+            const bool blue = lamp->objectName() == QLatin1String("Shape_DISCHARGING_");
+            QCOMPARE(lamp->Color(),
+                     red ? QColor(255, 0, 0) : blue ? QColor(30, 144, 255) : QColor(0, 255, 0));
         }
         QVERIFY(w.password->isChecked());
         QCOMPARE(w.password->text(), QStringLiteral("Выйти"));

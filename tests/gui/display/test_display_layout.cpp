@@ -171,8 +171,9 @@ private Q_SLOTS:
                  QStringLiteral("Реальное кол-во элементов."));
         QCOMPARE(w.mainPage->findChildren<LabeledEdit*>().size(), 23);
         QCOMPARE(w.mainPage->findChildren<Lamp*>().size(), 29);
+        // Nothing is known before the first fill.
         for (const Lamp* lamp : w.mainPage->findChildren<Lamp*>())
-            QCOMPARE(lamp->Color(), QColor(0, 255, 0));
+            QCOMPARE(lamp->Color(), UnknownLampColor());
         const auto* bar = w.Find<QProgressBar>(QStringLiteral("ProgressBar_SOC_"));
         QCOMPARE(bar->orientation(), Qt::Vertical);
         QCOMPARE(bar->value(), 0);

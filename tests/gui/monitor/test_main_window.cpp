@@ -87,6 +87,28 @@ private Q_SLOTS:
         QVERIFY(!form.LogEnabled());
     }
 
+    // Pressed, the connect toggle (polling runs) stands out from its released look: on average
+    // each pixel differs by far more than a style's shading.
+    void pressedConnectStandsOut() {
+        TForm1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* connect = Child<QPushButton>(&form, "SpeedButton_CONNECT_");
+        const QImage up = connect->grab().toImage();
+        connect->setChecked(true);
+        const QImage down = connect->grab().toImage();
+        QCOMPARE(down.size(), up.size());
+        qint64 difference = 0;
+        for (int y = 0; y < up.height(); ++y)
+            for (int x = 0; x < up.width(); ++x) {
+                const QColor a = up.pixelColor(x, y), b = down.pixelColor(x, y);
+                difference += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) +
+                              qAbs(a.blue() - b.blue());
+            }
+        const qint64 perPixel = difference / (qint64(up.width()) * up.height());
+        QVERIFY2(perPixel > 150, qPrintable(QString::number(perPixel)));
+    }
+
     void pagesInOrder() {
         TForm1 form;
         const QStringList main = {"TabSheet_MAIN_=Главная",  "TabSheet_INFO_=Состояние",

@@ -1,6 +1,7 @@
 #include "connection_dialog.h"
 #include "diagnostic_mode.h"
 #include "file_size_limit.h"
+#include "lamp.h"
 #include "main_window.h"
 #include "page_main.h"
 #include "polling_cycle.h"
@@ -351,18 +352,33 @@ void TestPollingWindow::monitorShowsPollingAndCommands() {
     QCOMPARE(errors[0].verdict, TrafficVerdict::Exception);
 }
 
-// Three cycles in a row without an answer grey the main page and say since when; the next good
-// cycle shows the values normally again.
+// Before the first cycle of a start is shown, and after three cycles in a row without an answer,
+// the lamps are grey and the values greyed; a shown cycle colours and enables them again.
 void TestPollingWindow::valuesGoStaleAndComeBack() {
     Find<QCheckBox>("CheckBox_FASTEXCHANGE_")->setChecked(true); // time-outs of ~0.2 s
-    Connect();
-    WaitForCycles(1);
     auto* volts = Find<QLineEdit>("LabeledEdit_VOLTDCU_");
+    auto* lamp = Find<Lamp>("Shape_COV_");
+    QCOMPARE(lamp->Color(), UnknownLampColor());
+    Connect();
+    QCOMPARE(lamp->Color(), UnknownLampColor());
+    WaitForCycles(1);
+    QTRY_VERIFY_WITH_TIMEOUT(lamp->Color() != UnknownLampColor(), CycleWaitMs);
     QVERIFY(volts->isEnabled());
     sim->injectFault({FaultKind::NoReply}, PersistentFault);
     QTRY_VERIFY_WITH_TIMEOUT(!volts->isEnabled(), CycleWaitMs);
     QVERIFY(Panel(0).startsWith(QStringLiteral("Нет ответа с ")));
+    for (const Lamp* each : form->findChildren<Lamp*>())
+        QCOMPARE(each->Color(), UnknownLampColor());
     sim->clearFaults();
+    QTRY_VERIFY_WITH_TIMEOUT(volts->isEnabled(), CycleWaitMs);
+    QVERIFY(lamp->Color() != UnknownLampColor());
+
+    // A new start shows nothing of the last one as known.
+    ConnectButton()->click();
+    QVERIFY(volts->isEnabled());
+    Connect();
+    QVERIFY(!volts->isEnabled());
+    QCOMPARE(lamp->Color(), UnknownLampColor());
     QTRY_VERIFY_WITH_TIMEOUT(volts->isEnabled(), CycleWaitMs);
 }
 
