@@ -2,6 +2,7 @@
 
 #include "address_check.h"
 #include "connection_dialog.h"
+#include "cycle_panel.h"
 #include "exchange_lock.h"
 #include "file_names.h"
 #include "journal_page.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -35,7 +37,8 @@ template <class Widget> Widget* Control(const QObject* root, const char* name) {
 PollingCycle::PollingCycle(TForm1& form, RegisterImage& image)
     : QObject(&form), form_(form), image_(image),
       connect_(Control<QAbstractButton>(&form, "SpeedButton_CONNECT_")),
-      reconnectTimer_(new QTimer(this)) {
+      reconnectTimer_(new QTimer(this)), cyclePanel_(new CyclePanel) {
+    form.statusBar()->addPermanentWidget(cyclePanel_);
     reconnectTimer_->setInterval(ReconnectCheckMs);
     connect(reconnectTimer_, &QTimer::timeout, this, &PollingCycle::TryReconnect);
     // clicked, not toggled: the handler runs for the operator's press, with the new state.
@@ -98,6 +101,8 @@ bool PollingCycle::RunPolling() {
 void PollingCycle::OnCycleFinished(const QList<PolledBlock>& blocks, bool answered) {
     StorePolledBlocks(blocks, image_);
     cycleEnded_ = true;
+    cyclePanel_->CycleEnded(cycleClock_.isValid() ? cycleClock_.elapsed() : -1,
+                            form_.PollingTimer()->interval());
     if (answered) {
         // The page shows its values as known again at the tick that shows this cycle.
         unanswered_ = 0;
@@ -195,10 +200,12 @@ void PollingCycle::Timer_POLLING_Timer() {
     // first cycle of this start has ended there is nothing of it to show.
     if (cycleEnded_ && !controller_.LastPollNoAnswer())
         RefreshDisplay();
+    cycleClock_.start();
     controller_.StartPollCycle();
 }
 
 void PollingCycle::RefreshDisplay() {
+    cyclePanel_->ValuesShown();
     form_.FillStateTables();
     FillMainPage(image_, form_.Page(MainPage::Main));
     form_.TrendGraph()->AddTrendPoints();

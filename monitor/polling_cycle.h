@@ -3,12 +3,14 @@
 #include "poll_worker.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QObject>
 #include <QString>
 
 #include <functional>
 
+class CyclePanel;
 class QAbstractButton;
 class TForm1;
 struct RegisterImage;
@@ -40,6 +42,8 @@ public:
     static constexpr int ReconnectCheckMs = 1000;
     // True while polling waits for its port to come back.
     bool WaitingForPort() const;
+    // The status-bar panel of the cycle time and the values' age.
+    CyclePanel* Panel() const { return cyclePanel_; }
 
 private:
     bool StartPolling();
@@ -72,5 +76,7 @@ private:
     QDateTime silentSince_;
     bool stale_ = false;
     QTimer* reconnectTimer_;
+    CyclePanel* cyclePanel_;
+    QElapsedTimer cycleClock_; // since the running cycle's first request
     std::function<QDateTime()> clock_ = &QDateTime::currentDateTime;
 };

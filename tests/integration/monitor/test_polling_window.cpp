@@ -1,4 +1,5 @@
 #include "connection_dialog.h"
+#include "cycle_panel.h"
 #include "diagnostic_mode.h"
 #include "file_size_limit.h"
 #include "lamp.h"
@@ -67,6 +68,7 @@ private Q_SLOTS:
     void closingTheWindowReleasesThePort();
     void monitorShowsPollingAndCommands();
     void valuesGoStaleAndComeBack();
+    void cyclePanelSaysWhenThePeriodIsNotHeld();
     void reconnectsWhenThePortReturns();
     void fullDiskKeepsPollingAndTables();
 
@@ -380,6 +382,28 @@ void TestPollingWindow::valuesGoStaleAndComeBack() {
     QVERIFY(!volts->isEnabled());
     QCOMPARE(lamp->Color(), UnknownLampColor());
     QTRY_VERIFY_WITH_TIMEOUT(volts->isEnabled(), CycleWaitMs);
+}
+
+// Cycles of fixed waits (about 1.6 s) cannot hold a 0.25 s period: the panel says so in amber,
+// and the age of the values on screen counts on after polling stops.
+void TestPollingWindow::cyclePanelSaysWhenThePeriodIsNotHeld() {
+    CyclePanel* panel = form->Polling()->Panel();
+    QCOMPARE(panel->text(), QString());
+    Connect();
+    WaitForCycles(2);
+    QTRY_VERIFY_WITH_TIMEOUT(panel->text().contains(QStringLiteral("обновлено")), CycleWaitMs);
+    static const QRegularExpression shown(
+        QStringLiteral("^цикл \\d+(,\\d+)? с при периоде 0,25 с, обновлено (\\d+) с назад$"));
+    QRegularExpressionMatch match = shown.match(panel->text());
+    QVERIFY2(match.hasMatch(), qPrintable(panel->text()));
+    QVERIFY(panel->Late());
+    ConnectButton()->click();
+    match = shown.match(panel->text());
+    const int before = match.captured(2).toInt();
+    QTest::qWait(2100);
+    match = shown.match(panel->text());
+    QVERIFY2(match.hasMatch(), qPrintable(panel->text()));
+    QVERIFY(match.captured(2).toInt() >= before + 2);
 }
 
 // With the option on, a port that goes away is waited for; when it comes back under the same
