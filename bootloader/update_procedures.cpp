@@ -1,9 +1,9 @@
 #include "update_procedures.h"
 
 #include "boot_registers.h"
-#include "file_names.h"
 #include "image_crc.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "status_map.h"
 
 #include <QDir>
@@ -63,10 +63,14 @@ bool ProgramController(Bootloader& boot, QByteArrayView image, UpdateStart start
 } // namespace
 
 std::optional<QByteArray> OpenImage(BootView& view) {
-    const QString path = CurrentPrompts().OpenFile(
-        StartFolder(), QStringLiteral("Binary files (*.bin)|*.bin"), QString());
+    const QString use = QStringLiteral("image");
+    const QString path =
+        CurrentPrompts().OpenFile(FileFolder(FileKind::Firmware),
+                                  QStringLiteral("Binary files (*.bin)|*.bin"),
+                                  LastFileName(FileKind::Firmware, use));
     if (path.isEmpty())
         return std::nullopt;
+    RememberFile(FileKind::Firmware, use, path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         CurrentPrompts().Message(

@@ -11,6 +11,7 @@
 #include "main_window.h"
 #include "monitor_log.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "register_image.h"
 #include "reply_reporting.h"
 #include "trend_graph_page.h"
@@ -155,11 +156,13 @@ bool PollingCycle::ChooseLogFile() {
     QFileDialog* dialog = form_.OpenDialog1();
     const QFileDialog::FileMode mode = dialog->fileMode();
     dialog->setFileMode(QFileDialog::AnyFile);
-    const QString path = CurrentPrompts().OpenFile(
-        StartFolder(), LogFileFilter, FileNameStamp(clock_()) + QStringLiteral("_log.csv"));
+    const QString path =
+        CurrentPrompts().OpenFile(FileFolder(FileKind::Log), LogFileFilter,
+                                  FileNameStamp(clock_()) + QStringLiteral("_log.csv"));
     dialog->setFileMode(mode);
     if (path.isEmpty())
         return false;
+    RememberFile(FileKind::Log, MonitorLogUse, path);
     // Created empty when new; a file that cannot be written is refused before anything starts.
     QFile file(path);
     if (!file.open(QIODevice::Append)) {

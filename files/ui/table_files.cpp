@@ -2,6 +2,7 @@
 
 #include "file_names.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "string_grid.h"
 #include "table_file.h"
 #include "table_page.h"
@@ -109,10 +110,12 @@ void TableFileHandlers::Save(const TableFileKind& kind) {
     const QTableWidget* grid = Grid(kind);
     if (!grid)
         return;
-    const QString path = CurrentPrompts().SaveFile(
-        StartFolder(), CsvFilter, FileNameStamp(clock_()) + QString::fromUtf8(kind.suffix));
+    const QString use = QString::fromUtf8(kind.suffix);
+    const QString path = CurrentPrompts().SaveFile(FileFolder(FileKind::Tables), CsvFilter,
+                                                   FileNameStamp(clock_()) + use);
     if (path.isEmpty())
         return;
+    RememberFile(FileKind::Tables, use, path);
     const FileError error = SaveWholeFile(path, TableFileBytes(GridTexts(grid)));
     if (!error.isEmpty())
         ReportError(error);
@@ -122,10 +125,13 @@ void TableFileHandlers::Load(const TableFileKind& kind) {
     QTableWidget* grid = Grid(kind);
     if (!grid)
         return;
-    // No name is proposed: the shared dialog shows the one it last held.
-    const QString path = CurrentPrompts().OpenFile(StartFolder(), LoadFilter(kind), QString());
+    // The last file of this table is proposed, never one of another kind.
+    const QString use = QString::fromUtf8(kind.suffix);
+    const QString path = CurrentPrompts().OpenFile(FileFolder(FileKind::Tables), LoadFilter(kind),
+                                                   LastFileName(FileKind::Tables, use));
     if (path.isEmpty())
         return;
+    RememberFile(FileKind::Tables, use, path);
     const TextFileRead read = ReadTextFile(path);
     if (!read.error.isEmpty()) {
         ReportError(read.error);

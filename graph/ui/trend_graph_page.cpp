@@ -5,6 +5,7 @@
 #include "file_names.h"
 #include "named_widget.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "register_image.h"
 #include "series_dialog.h"
 #include "text_file.h"
@@ -303,10 +304,12 @@ QByteArray TrendGraphPage::ChartImage(const char* format) {
 }
 
 void TrendGraphPage::BitBtn_GRAPHSAVE_Click() {
-    const QString path = CurrentPrompts().SaveFile(
-        StartFolder(), PictureFilter, FileNameStamp(clock_()) + QStringLiteral("_pic.bmp"));
+    const QString path =
+        CurrentPrompts().SaveFile(FileFolder(FileKind::GraphExport), PictureFilter,
+                                  FileNameStamp(clock_()) + QStringLiteral("_pic.bmp"));
     if (path.isEmpty())
         return;
+    RememberFile(FileKind::GraphExport, QStringLiteral("picture"), path);
     // The name says what to write; a name without .png or .csv gets the bitmap.
     const QString suffix = QFileInfo(path).suffix().toLower();
     const QByteArray bytes = suffix == QLatin1String("csv")
@@ -321,9 +324,12 @@ void TrendGraphPage::BitBtn_GRAPHSAVE_Click() {
 void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
     if (logThread_ != nullptr)
         return;
-    const QString path = CurrentPrompts().OpenFile(StartFolder(), LogFilter, QString());
+    // The log polling wrote last is the likeliest one to look at.
+    const QString path = CurrentPrompts().OpenFile(FileFolder(FileKind::Log), LogFilter,
+                                                   LastFileName(FileKind::Log, MonitorLogUse));
     if (path.isEmpty())
         return;
+    RememberFile(FileKind::Log, MonitorLogUse, path);
     if (store_.PollCount() > 0 &&
         CurrentPrompts().Message(
             QStringLiteral("Точки графика будут заменены точками лога. Продолжить?"),

@@ -3,6 +3,7 @@
 #include "file_names.h"
 #include "port_list.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "table_file.h"
 #include "text_file.h"
 
@@ -184,10 +185,11 @@ void TFormMonitor::Copy() {
 
 void TFormMonitor::Export() {
     const QString path = CurrentPrompts().SaveFile(
-        StartFolder(), QStringLiteral("Comma-Separated Values files (*.csv)|*.csv"),
+        FileFolder(FileKind::Log), QStringLiteral("Comma-Separated Values files (*.csv)|*.csv"),
         FileNameStamp(QDateTime::currentDateTime()) + QStringLiteral("_traffic.csv"));
     if (path.isEmpty())
         return;
+    RememberFile(FileKind::Log, QStringLiteral("traffic"), path);
     QList<QStringList> rows{TrafficColumnTitles()};
     for (const TrafficFrame& frame : ShownFrames())
         rows.append(TrafficRowTexts(frame));
