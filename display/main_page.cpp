@@ -3,6 +3,7 @@
 #include "bit_tables.h"
 #include "labeled_edit.h"
 #include "lamp.h"
+#include "mnemonics.h"
 #include "page_main.h"
 #include "register_image.h"
 
@@ -254,5 +255,6 @@ void ShowMainPageUnknown(QWidget* page) {
 void ShowLoginState(QAbstractButton* toggle, bool loggedIn) {
     toggle->setCheckable(true);
     toggle->setChecked(loggedIn);
-    toggle->setText(loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти"));
+    toggle->setText(
+        KeepMnemonic(toggle->text(), loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти")));
 }

@@ -21,6 +21,7 @@
 #include "table_files.h"
 #include "traffic_window.h"
 #include "trend_graph_page.h"
+#include "window_keys.h"
 #include "window_position.h"
 
 #include <QCheckBox>
@@ -130,6 +131,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
             &TFormMonitor::Append);
     SetSyncTrafficSink([this](const TrafficFrame& frame) { monitor_->Append({frame}); });
     FormCreate();
+    SetUpKeyboard(*this);
     SetReplyDisplay(this);
 }
 

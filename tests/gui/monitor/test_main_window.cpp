@@ -1,3 +1,4 @@
+#include "captions.h"
 #include "connection_dialog.h"
 #include "diagnostic_mode.h"
 #include "main_window.h"
@@ -79,7 +80,7 @@ private Q_SLOTS:
             QVERIFY2(control, qPrintable(name));
             const QVariant text = control->property("title").isValid() ? control->property("title")
                                                                        : control->property("text");
-            QCOMPARE(text.toString(), caption);
+            QCOMPARE(Caption(text.toString()), caption);
         }
         for (const char* box : {"CheckBox_LOGEN_", "CheckBox_READSETTINGS_", "CheckBox_READLOG_"})
             QVERIFY(!Child<QCheckBox>(&form, box)->isChecked());
@@ -157,8 +158,10 @@ private Q_SLOTS:
                 items.append(QStringLiteral("  ") + item->objectName() + QLatin1Char('=') +
                              item->text());
         }
-        QCOMPARE(items, (QStringList{"Файл", "  N6=Настройки", "  N2=Выход", "Связь",
-                                     "  N4=Параметры связи", "  N7=Монитор обмена"}));
+        QCOMPARE(items, (QStringList{"&Файл", "  N6=&Настройки",
+                                     "  MenuItem_SAVELOG_=&Сохранить журнал в файл", "  N2=&Выход",
+                                     "&Связь", "  MenuItem_POLLING_=&Опрос модуля контроллера",
+                                     "  N4=&Параметры связи", "  N7=&Монитор обмена"}));
 
         for (const char* name : {"Timer_POLLING_", "Timer_POLLINGTEST_", "Timer_INDICATE_"})
             QVERIFY2(!Child<QTimer>(&form, name)->isActive(), name);
