@@ -6,6 +6,7 @@
 #include "mnemonics.h"
 #include "page_main.h"
 #include "register_image.h"
+#include "table_page.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
-#include <QScrollArea>
 
 namespace {
 
@@ -58,6 +58,12 @@ QGroupBox* AddFieldGroup(QBoxLayout* row, const char* caption,
 class FlatProgressBar final : public QProgressBar {
 public:
     using QProgressBar::QProgressBar;
+
+    // Drawn flat, it reads at any size from a square of a text line up.
+    QSize minimumSizeHint() const override {
+        const int line = fontMetrics().height();
+        return {line, line};
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -123,15 +129,7 @@ QList<LampSpec> AlarmLamps() {
 } // namespace
 
 void BuildMainPage(QWidget* page) {
-    // The page scrolls only when the window is too small for it.
-    auto* content = new QWidget;
-    auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
-    auto* pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(0, 0, 0, 0);
-    pageLayout->addWidget(scroll);
+    QWidget* content = ScrollingPageContent(page);
 
     // Everything fits the smallest window: the single fields make a band on top, the cell and
     // charge frames stand beside the status lamps, the alarm lamps take two rows at the bottom.

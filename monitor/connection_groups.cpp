@@ -3,6 +3,7 @@
 #include "named_widget.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -24,12 +25,14 @@ void BuildConnectionGroups(QBoxLayout* column) {
         Named<QPushButton>("SpeedButton_CONNECT_", QStringLiteral("Опрос модуля контроллера"));
     connect->setCheckable(true);
     connect->setStyleSheet(PressedToggleStyle);
-    auto* options = new QVBoxLayout;
-    options->setSpacing(0);
-    options->addWidget(Named<QCheckBox>("CheckBox_LOGEN_", QStringLiteral("Вести лог?")));
+    // Two rows of check boxes beside the toggle leave the pages more of the smallest window.
+    auto* options = new QGridLayout;
+    options->setVerticalSpacing(0);
+    options->addWidget(Named<QCheckBox>("CheckBox_LOGEN_", QStringLiteral("Вести лог?")), 0, 0);
     options->addWidget(
-        Named<QCheckBox>("CheckBox_READSETTINGS_", QStringLiteral("Читать настройки")));
-    options->addWidget(Named<QCheckBox>("CheckBox_READLOG_", QStringLiteral("Читать журнал")));
+        Named<QCheckBox>("CheckBox_READSETTINGS_", QStringLiteral("Читать настройки")), 0, 1);
+    options->addWidget(Named<QCheckBox>("CheckBox_READLOG_", QStringLiteral("Читать журнал")), 1,
+                       1);
     auto* connectionLayout = new QHBoxLayout(connection);
     connectionLayout->addWidget(connect);
     connectionLayout->addLayout(options);

@@ -2,8 +2,19 @@
 
 #include "cycle_status.h"
 
+#include <algorithm>
+
 CyclePanel::CyclePanel(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("StatusBar1_CyclePanel"));
+    // Two lines in a smaller font take no more height than one line of the other panels.
+    QFont small = font();
+    small.setPointSizeF(std::max(6.0, small.pointSizeF() - 2));
+    setFont(small);
+    // The status bar takes its height from its panels when they are added, not when their texts
+    // change.
+    setText(QStringLiteral("0\n0"));
+    setMinimumHeight(sizeHint().height());
+    clear();
     // The age is told in whole seconds.
     ageTimer_.setInterval(1000);
     connect(&ageTimer_, &QTimer::timeout, this, &CyclePanel::Refresh);

@@ -27,7 +27,7 @@ CycleStatus CycleStatusText(qint64 cycleMs, int periodMs, qint64 ageMs) {
     }
     if (ageMs >= 0)
         parts.append(DataAgeText(ageMs));
-    status.text = parts.join(QStringLiteral(", "));
+    status.text = parts.join(QLatin1Char('\n'));
     return status;
 }
 

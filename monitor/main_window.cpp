@@ -156,6 +156,8 @@ void TForm1::BuildPages() {
 
 void TForm1::BuildStatusBar() {
     auto* bar = Named<QStatusBar>("StatusBar1");
+    // The panels need all of the smallest window's width; the frame resizes the window.
+    bar->setSizeGripEnabled(false);
     constexpr int widths[] = {200, 200, 50};
     for (int i = 0; i < 3; ++i) {
         auto* panel = new QLabel;
@@ -169,6 +171,7 @@ void TForm1::BuildStatusBar() {
     logStatus_ = Named<QLabel>("StatusBar1_LogPanel");
     logStatus_->setStyleSheet(QStringLiteral("color: #C00000"));
     bar->addPermanentWidget(logStatus_);
+    logStatus_->hide();
     setStatusBar(bar);
 }
 
@@ -360,8 +363,10 @@ void TForm1::AppendMonitorLog(const QString& line) {
     if (MonitorLogPath.isEmpty())
         return;
     if (const std::optional<QString> notice =
-            logNotice_.Update(AppendLogLine(MonitorLogPath, line)))
+            logNotice_.Update(AppendLogLine(MonitorLogPath, line))) {
         logStatus_->setText(*notice);
+        logStatus_->setVisible(!notice->isEmpty());
+    }
 }
 
 QString TForm1::LogStatusText() const {

@@ -1,3 +1,4 @@
+#include "cell_overview.h"
 #include "display_fixture.h"
 #include "settings_map.h"
 #include "table_state.h"
@@ -5,8 +6,11 @@
 
 #include <QElapsedTimer>
 
+#include <QHelpEvent>
 #include <QLocale>
+#include <QPaintEvent>
 #include <QTest>
+#include <QToolTip>
 #include <functional>
 
 namespace {
@@ -54,6 +58,22 @@ QValueAxis* PositionAxis(DisplayWindow& w) {
 QString Text(DisplayWindow& w, const char* name) {
     return w.Find<QLineEdit>(QString::fromLatin1(name))->text();
 }
+
+// Collects the regions a widget paints.
+class PaintRecorder final : public QObject {
+public:
+    PaintRecorder(QWidget* widget, QRegion& painted) : painted_(painted) {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted_ += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+private:
+    QRegion& painted_;
+};
 
 } // namespace
 
@@ -200,6 +220,54 @@ private Q_SLOTS:
         page->setValue(0);
         QCOMPARE(axis->min(), min);
         QCOMPARE(axis->max(), max);
+    }
+
+    // Hidden, the overview does not follow the cells; shown, it catches up, repaints only the
+    // cell whose look changed, tells a cell's values on hovering and pages the chart to a cell
+    // clicked.
+    void cellOverview() {
+        DisplayWindow w;
+        auto* tabs = w.window.findChild<QTabWidget*>();
+        tabs->setCurrentWidget(w.mainPage);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        auto* overview = w.Find<CellOverview>(QStringLiteral("Panel_CELLOVERVIEW_"));
+        SetCells(w.image, 200);
+        FillCellTable(w.image, w.cellPage);
+        QCOMPARE(overview->Data().cells.size(), 0);
+        tabs->setCurrentWidget(w.cellPage);
+        QCOMPARE(overview->Data().cells.size(), 200);
+        QCOMPARE(w.Find<QLabel>(QStringLiteral("Label_CELLVOLTS_"))->text(),
+                 QStringLiteral("Напряжение, разброс 199 мВ\nмин. №1 3,201 В, макс. №200 3,4 В"));
+
+        auto* map = w.Find<CellMap>(QStringLiteral("PaintBox_CELLVOLTS_"));
+        map->repaint(); // whatever the first showing left to paint
+        QRegion painted;
+        PaintRecorder recorder(map, painted);
+        // The overview alone: a refill of the bar chart repaints the page around it.
+        SetCell(w.image, 100, 3250, 20, 0x0002);
+        overview->Refresh();
+        QApplication::processEvents();
+        QVERIFY(!painted.isEmpty());
+        QVERIFY2(map->CellRect(100).contains(painted.boundingRect()),
+                 qPrintable(QStringLiteral("%1,%2 %3 x %4")
+                                .arg(painted.boundingRect().x())
+                                .arg(painted.boundingRect().y())
+                                .arg(painted.boundingRect().width())
+                                .arg(painted.boundingRect().height())));
+
+        const QPoint inside = map->CellRect(100).center();
+        QHelpEvent hover(QEvent::ToolTip, inside, map->mapToGlobal(inside));
+        QApplication::sendEvent(map, &hover);
+        QCOMPARE(QToolTip::text(),
+                 QStringLiteral("Элемент 100\nНапряжение: 3,25 В\nТемпература: 20 °C\n"
+                                "Низкое напряжение элемента"));
+
+        QTest::mouseClick(map, Qt::LeftButton, {}, map->CellRect(57).center());
+        QCOMPARE(w.Find<QSpinBox>(QStringLiteral("UpDown_INFOCELLPAGE_"))->value(), 5);
+        QCOMPARE(PositionAxis(w)->min(), 50.0);
+        QCOMPARE(PositionAxis(w)->max(), 60.0);
+        QCOMPARE(w.Table(QStringLiteral("StringGrid_INFOCELL_"))->currentRow(), 56);
     }
 
     void threeD() {

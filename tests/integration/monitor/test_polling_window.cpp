@@ -1,4 +1,5 @@
 #include "connection_dialog.h"
+#include "cell_overview.h"
 #include "cycle_panel.h"
 #include "diagnostic_mode.h"
 #include "file_size_limit.h"
@@ -27,11 +28,14 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 // The real main window polling the simulated controller through the real worker: what reaches the
@@ -69,6 +73,7 @@ private Q_SLOTS:
     void monitorShowsPollingAndCommands();
     void valuesGoStaleAndComeBack();
     void cyclePanelSaysWhenThePeriodIsNotHeld();
+    void overviewFindsTheExtremeCells();
     void reconnectsWhenThePortReturns();
     void fullDiskKeepsPollingAndTables();
 
@@ -393,7 +398,7 @@ void TestPollingWindow::cyclePanelSaysWhenThePeriodIsNotHeld() {
     WaitForCycles(2);
     QTRY_VERIFY_WITH_TIMEOUT(panel->text().contains(QStringLiteral("обновлено")), CycleWaitMs);
     static const QRegularExpression shown(
-        QStringLiteral("^цикл \\d+(,\\d+)? с при периоде 0,25 с, обновлено (\\d+) с назад$"));
+        QStringLiteral("^цикл \\d+(,\\d+)? с при периоде 0,25 с\nобновлено (\\d+) с назад$"));
     QRegularExpressionMatch match = shown.match(panel->text());
     QVERIFY2(match.hasMatch(), qPrintable(panel->text()));
     QVERIFY(panel->Late());
@@ -404,6 +409,48 @@ void TestPollingWindow::cyclePanelSaysWhenThePeriodIsNotHeld() {
     match = shown.match(panel->text());
     QVERIFY2(match.hasMatch(), qPrintable(panel->text()));
     QVERIFY(match.captured(2).toInt() >= before + 2);
+}
+
+// A battery of 200 cells: the overview names and frames the lowest and the highest cell the
+// controller reports, and a click on one pages the chart to it.
+void TestPollingWindow::overviewFindsTheExtremeCells() {
+    SimulatedControllerOptions options;
+    options.cellCount = 200;
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    form->Form4()->AddPort(sim->portPath());
+    Find<QCheckBox>("CheckBox_FASTEXCHANGE_")->setChecked(true);
+    form->PageControlMain()->setCurrentWidget(form->Page(MainPage::Info));
+    Find<QTabWidget>("PageControl_INFO_")->setCurrentWidget(form->Page(InfoPage::Cells));
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    Connect();
+    WaitForCycles(2);
+    auto* overview = Find<CellOverview>("Panel_CELLOVERVIEW_");
+    QTRY_COMPARE_WITH_TIMEOUT(overview->Data().cells.size(), 200, CycleWaitMs);
+    ConnectButton()->click();
+
+    const QList<quint16> volts = sim->registerValues(CellVoltageOffset, 200);
+    const int lowest = int(std::min_element(volts.begin(), volts.end()) - volts.begin()) + 1;
+    const int highest = int(std::max_element(volts.begin(), volts.end()) - volts.begin()) + 1;
+    QVERIFY(lowest != highest);
+    QCOMPARE(overview->Data().volts.minCell, lowest);
+    QCOMPARE(overview->Data().volts.maxCell, highest);
+    const QString summary = Find<QLabel>("Label_CELLVOLTS_")->text();
+    QVERIFY2(summary.contains(QStringLiteral("мин. №%1 ").arg(lowest)) &&
+                 summary.contains(QStringLiteral("макс. №%1 ").arg(highest)),
+             qPrintable(summary));
+    // The two extreme cells are framed in black, the others not.
+    auto* map = Find<CellMap>("PaintBox_CELLVOLTS_");
+    const QImage drawn = map->grab().toImage();
+    for (int cell = 1; cell <= 200; ++cell)
+        QCOMPARE(drawn.pixelColor(map->CellRect(cell).topLeft()) == QColor(Qt::black),
+                 cell == lowest || cell == highest);
+
+    QTest::mouseClick(map, Qt::LeftButton, {}, map->CellRect(highest).center());
+    const int perScreen = Find<QSpinBox>("UpDown_INFOCELLPT_")->value();
+    QCOMPARE(Find<QSpinBox>("UpDown_INFOCELLPAGE_")->value(), (highest - 1) / perScreen);
+    QCOMPARE(Find<QTableWidget>("StringGrid_INFOCELL_")->currentRow(), highest - 1);
 }
 
 // With the option on, a port that goes away is waited for; when it comes back under the same

@@ -38,14 +38,14 @@ private Q_SLOTS:
         QTest::newRow("measured, nothing shown")
             << qint64(144) << 250 << qint64(-1) << "цикл 0,14 с" << false;
         QTest::newRow("period held")
-            << qint64(144) << 250 << qint64(2999) << "цикл 0,14 с, обновлено 2 с назад" << false;
+            << qint64(144) << 250 << qint64(2999) << "цикл 0,14 с\nобновлено 2 с назад" << false;
         QTest::newRow("exactly the period") << qint64(1000) << 1000 << qint64(0)
-                                            << "цикл 1 с, обновлено 0 с назад" << false;
+                                            << "цикл 1 с\nобновлено 0 с назад" << false;
         QTest::newRow("34 blocks at 1 s")
             << qint64(9400) << 1000 << qint64(3000)
-            << "цикл 9,4 с при периоде 1 с, обновлено 3 с назад" << true;
+            << "цикл 9,4 с при периоде 1 с\nобновлено 3 с назад" << true;
         QTest::newRow("quarter-second period")
-            << qint64(851) << 250 << qint64(0) << "цикл 0,85 с при периоде 0,25 с, обновлено 0 с назад"
+            << qint64(851) << 250 << qint64(0) << "цикл 0,85 с при периоде 0,25 с\nобновлено 0 с назад"
             << true;
         QTest::newRow("whole seconds from ten on")
             << qint64(9960) << 5000 << qint64(-1) << "цикл 10 с при периоде 5 с" << true;
