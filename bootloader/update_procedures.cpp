@@ -63,14 +63,10 @@ bool ProgramController(Bootloader& boot, QByteArrayView image, UpdateStart start
 } // namespace
 
 std::optional<QByteArray> OpenImage(BootView& view) {
-    const QString use = QStringLiteral("image");
-    const QString path =
-        CurrentPrompts().OpenFile(FileFolder(FileKind::Firmware),
-                                  QStringLiteral("Binary files (*.bin)|*.bin"),
-                                  LastFileName(FileKind::Firmware, use));
+    const QString path = AskOpenFile(FileKind::Firmware, QStringLiteral("image"),
+                                     QStringLiteral("Binary files (*.bin)|*.bin"));
     if (path.isEmpty())
         return std::nullopt;
-    RememberFile(FileKind::Firmware, use, path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         CurrentPrompts().Message(

@@ -1,6 +1,7 @@
 #include "recent_files.h"
 
 #include "file_names.h"
+#include "prompts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,6 +48,21 @@ void RememberFile(FileKind kind, const QString& use, const QString& path) {
     const QFileInfo file(path);
     Memory().insert(FolderKey(kind), file.absolutePath());
     Memory().insert(NameKey(kind, use), file.fileName());
+}
+
+QString AskOpenFile(FileKind kind, const QString& use, const QString& filter,
+                    const QString& proposedName) {
+    const QString path = CurrentPrompts().OpenFile(
+        FileFolder(kind), filter, proposedName.isEmpty() ? LastFileName(kind, use) : proposedName);
+    RememberFile(kind, use, path);
+    return path;
+}
+
+QString AskSaveFile(FileKind kind, const QString& use, const QString& filter,
+                    const QString& proposedName) {
+    const QString path = CurrentPrompts().SaveFile(FileFolder(kind), filter, proposedName);
+    RememberFile(kind, use, path);
+    return path;
 }
 
 void LoadRecentFiles(const QSettings& settings) {

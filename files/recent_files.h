@@ -20,6 +20,13 @@ QString LastFileName(FileKind kind, const QString& use);
 // Remembers a file just chosen for `use`; an empty path (a cancelled dialog) changes nothing.
 void RememberFile(FileKind kind, const QString& use, const QString& path);
 
+// Ask through the prompts for a file of `use`, in its kind's folder, and remember the one chosen;
+// an empty text when cancelled. An open dialog proposes proposedName or else the use's last file.
+QString AskOpenFile(FileKind kind, const QString& use, const QString& filter,
+                    const QString& proposedName = {});
+QString AskSaveFile(FileKind kind, const QString& use, const QString& filter,
+                    const QString& proposedName);
+
 // The folders and names of an earlier run, in place of whatever this run remembered so far.
 void LoadRecentFiles(const QSettings& settings);
 void SaveRecentFiles(QSettings& settings);

@@ -156,13 +156,11 @@ bool PollingCycle::ChooseLogFile() {
     QFileDialog* dialog = form_.OpenDialog1();
     const QFileDialog::FileMode mode = dialog->fileMode();
     dialog->setFileMode(QFileDialog::AnyFile);
-    const QString path =
-        CurrentPrompts().OpenFile(FileFolder(FileKind::Log), LogFileFilter,
-                                  FileNameStamp(clock_()) + QStringLiteral("_log.csv"));
+    const QString path = AskOpenFile(FileKind::Log, MonitorLogUse, LogFileFilter,
+                                     FileNameStamp(clock_()) + QStringLiteral("_log.csv"));
     dialog->setFileMode(mode);
     if (path.isEmpty())
         return false;
-    RememberFile(FileKind::Log, MonitorLogUse, path);
     // Created empty when new; a file that cannot be written is refused before anything starts.
     QFile file(path);
     if (!file.open(QIODevice::Append)) {

@@ -111,11 +111,10 @@ void TableFileHandlers::Save(const TableFileKind& kind) {
     if (!grid)
         return;
     const QString use = QString::fromUtf8(kind.suffix);
-    const QString path = CurrentPrompts().SaveFile(FileFolder(FileKind::Tables), CsvFilter,
-                                                   FileNameStamp(clock_()) + use);
+    const QString path =
+        AskSaveFile(FileKind::Tables, use, CsvFilter, FileNameStamp(clock_()) + use);
     if (path.isEmpty())
         return;
-    RememberFile(FileKind::Tables, use, path);
     const FileError error = SaveWholeFile(path, TableFileBytes(GridTexts(grid)));
     if (!error.isEmpty())
         ReportError(error);
@@ -126,12 +125,10 @@ void TableFileHandlers::Load(const TableFileKind& kind) {
     if (!grid)
         return;
     // The last file of this table is proposed, never one of another kind.
-    const QString use = QString::fromUtf8(kind.suffix);
-    const QString path = CurrentPrompts().OpenFile(FileFolder(FileKind::Tables), LoadFilter(kind),
-                                                   LastFileName(FileKind::Tables, use));
+    const QString path =
+        AskOpenFile(FileKind::Tables, QString::fromUtf8(kind.suffix), LoadFilter(kind));
     if (path.isEmpty())
         return;
-    RememberFile(FileKind::Tables, use, path);
     const TextFileRead read = ReadTextFile(path);
     if (!read.error.isEmpty()) {
         ReportError(read.error);

@@ -304,12 +304,11 @@ QByteArray TrendGraphPage::ChartImage(const char* format) {
 }
 
 void TrendGraphPage::BitBtn_GRAPHSAVE_Click() {
-    const QString path =
-        CurrentPrompts().SaveFile(FileFolder(FileKind::GraphExport), PictureFilter,
-                                  FileNameStamp(clock_()) + QStringLiteral("_pic.bmp"));
+    const QString path = AskSaveFile(FileKind::GraphExport, QStringLiteral("picture"),
+                                     PictureFilter,
+                                     FileNameStamp(clock_()) + QStringLiteral("_pic.bmp"));
     if (path.isEmpty())
         return;
-    RememberFile(FileKind::GraphExport, QStringLiteral("picture"), path);
     // The name says what to write; a name without .png or .csv gets the bitmap.
     const QString suffix = QFileInfo(path).suffix().toLower();
     const QByteArray bytes = suffix == QLatin1String("csv")
@@ -325,11 +324,9 @@ void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
     if (logThread_ != nullptr)
         return;
     // The log polling wrote last is the likeliest one to look at.
-    const QString path = CurrentPrompts().OpenFile(FileFolder(FileKind::Log), LogFilter,
-                                                   LastFileName(FileKind::Log, MonitorLogUse));
+    const QString path = AskOpenFile(FileKind::Log, MonitorLogUse, LogFilter);
     if (path.isEmpty())
         return;
-    RememberFile(FileKind::Log, MonitorLogUse, path);
     if (store_.PollCount() > 0 &&
         CurrentPrompts().Message(
             QStringLiteral("Точки графика будут заменены точками лога. Продолжить?"),

@@ -184,12 +184,12 @@ void TFormMonitor::Copy() {
 }
 
 void TFormMonitor::Export() {
-    const QString path = CurrentPrompts().SaveFile(
-        FileFolder(FileKind::Log), QStringLiteral("Comma-Separated Values files (*.csv)|*.csv"),
-        FileNameStamp(QDateTime::currentDateTime()) + QStringLiteral("_traffic.csv"));
+    const QString path =
+        AskSaveFile(FileKind::Log, QStringLiteral("traffic"),
+                    QStringLiteral("Comma-Separated Values files (*.csv)|*.csv"),
+                    FileNameStamp(QDateTime::currentDateTime()) + QStringLiteral("_traffic.csv"));
     if (path.isEmpty())
         return;
-    RememberFile(FileKind::Log, QStringLiteral("traffic"), path);
     QList<QStringList> rows{TrafficColumnTitles()};
     for (const TrafficFrame& frame : ShownFrames())
         rows.append(TrafficRowTexts(frame));

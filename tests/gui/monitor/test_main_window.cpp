@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "options_dialog.h"
 #include "series_dialog.h"
+#include "window_in_mode.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,14 +40,6 @@ template <typename W> W* Child(const QObject* parent, const char* name) {
     return child;
 }
 
-// Builds the window with DiagnosticMode as given, restoring the build's default afterwards.
-std::unique_ptr<TForm1> BuildWindow(bool diagnostic) {
-    const bool saved = DiagnosticMode;
-    DiagnosticMode = diagnostic;
-    auto window = std::make_unique<TForm1>();
-    DiagnosticMode = saved;
-    return window;
-}
 
 } // namespace
 
@@ -221,7 +214,7 @@ private Q_SLOTS:
     }
     void diagnosticControls() {
         QFETCH(bool, diagnostic);
-        auto form = BuildWindow(diagnostic);
+        auto form = WindowInMode(diagnostic);
         auto* pages = Child<QTabWidget>(form.get(), "PageControl_MAIN_");
         QCOMPARE(pages->isTabVisible(int(MainPage::LinkTest)), diagnostic);
         for (int i = 0; i < int(MainPage::LinkTest); ++i)
@@ -253,7 +246,7 @@ private Q_SLOTS:
     }
 
     void linkTestPage() {
-        auto form = BuildWindow(true);
+        auto form = WindowInMode(true);
         // Right after start every counter and the percentage read "0".
         for (const char* label : {"Label11", "Label12", "Label13", "Label15"})
             QCOMPARE(Child<QLabel>(form.get(), label)->text(), QStringLiteral("0"));

@@ -1,8 +1,8 @@
-#include "diagnostic_mode.h"
 #include "lamp.h"
 #include "cycle_panel.h"
 #include "main_window.h"
 #include "polling_cycle.h"
+#include "window_in_mode.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -105,10 +105,8 @@ private Q_SLOTS:
     }
     void everyPageFits() {
         QFETCH(bool, diagnostic);
-        const bool saved = DiagnosticMode;
-        DiagnosticMode = diagnostic;
-        TForm1 form;
-        DiagnosticMode = saved;
+        const std::unique_ptr<TForm1> window = WindowInMode(diagnostic);
+        TForm1& form = *window;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.size(), QSize(792, 554 + form.menuBar()->height()));

@@ -1,12 +1,12 @@
 #include "captions.h"
 #include "connection_dialog.h"
-#include "diagnostic_mode.h"
 #include "main_page.h"
 #include "main_window.h"
 #include "mnemonics.h"
 #include "options_dialog.h"
 #include "series_dialog.h"
 #include "traffic_window.h"
+#include "window_in_mode.h"
 
 #include <QAbstractButton>
 #include <QMenuBar>
@@ -41,15 +41,6 @@ void CheckMnemonics(const QWidget* root, QSet<QChar> taken, const QString& where
     }
 }
 
-std::unique_ptr<TForm1> ShownWindow() {
-    const bool saved = DiagnosticMode;
-    // Every control shown: the tightest set of letters.
-    DiagnosticMode = true;
-    auto form = std::make_unique<TForm1>();
-    DiagnosticMode = saved;
-    form->show();
-    return form;
-}
 
 } // namespace
 
@@ -59,7 +50,9 @@ private Q_SLOTS:
     // On every page, and in every dialog and its pages, the controls shown together have a
     // mnemonic each and no two the same.
     void mnemonicsOnEveryPage() {
-        auto form = ShownWindow();
+        // Every control shown: the tightest set of letters.
+        const auto form = WindowInMode(true);
+        form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QSet<QChar> titles;
         for (const QAction* title : form->menuBar()->actions()) {
@@ -118,10 +111,8 @@ private Q_SLOTS:
         QFETCH(int, modifiers);
         QFETCH(QString, pressed);
         QFETCH(int, page);
-        const bool saved = DiagnosticMode;
-        DiagnosticMode = false;
-        TForm1 form;
-        DiagnosticMode = saved;
+        const std::unique_ptr<TForm1> window = WindowInMode(false);
+        TForm1& form = *window;
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         std::unique_ptr<QSignalSpy> clicks;
