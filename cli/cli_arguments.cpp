@@ -9,7 +9,7 @@
 namespace {
 
 // clang-format off
-constexpr std::array<CliOptionInfo, 19> Options = {{
+constexpr std::array<CliOptionInfo, 20> Options = {{
     {"port", "ПОРТ", "последовательный порт: имя (ttyUSB0) или полный путь (/dev/serial/by-id/...)"},
     {"baud", "N", "скорость: 9600, 19200, 38400, 57600 или 115200 (по умолчанию 115200)"},
     {"format", "F", "формат кадра: 8N1, 8E1 или 8O1 (по умолчанию 8N1)"},
@@ -27,6 +27,7 @@ constexpr std::array<CliOptionInfo, 19> Options = {{
     {"count", "N", "записать N строк и завершить работу (по умолчанию до Ctrl+C)"},
     {"log", "ФАЙЛ", "файл лога мониторинга; без него строки лога выводятся на экран"},
     {"from-bootloader", nullptr, "контроллер уже находится в загрузчике"},
+    {"allow-unaligned", nullptr, "обновить и образом, длина которого не кратна 4"},
     {"help", nullptr, "эта справка"},
     {"version", nullptr, "версия программы"},
 }};

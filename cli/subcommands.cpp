@@ -39,9 +39,9 @@ constexpr std::array<Subcommand, 14> Table = {{
     {"poll", "[--period С] [--count N] [--log ФАЙЛ] [--raw]",
      "опрос с записью лога мониторинга, до Ctrl+C или N строк", true, "period count log raw", 0, 0,
      RunPoll},
-    {"flash", "ОБРАЗ [--from-bootloader]",
-     "автоматическое обновление прошивки из файла образа *.bin", true, "from-bootloader", 1, 1,
-     RunFlash},
+    {"flash", "ОБРАЗ [--from-bootloader] [--allow-unaligned]",
+     "автоматическое обновление прошивки из файла образа *.bin", true,
+     "from-bootloader allow-unaligned", 1, 1, RunFlash},
 }};
 // clang-format on
 

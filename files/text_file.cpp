@@ -126,21 +126,30 @@ FileError AppendToFile(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-TextFileRead ReadTextFile(const QString& path, qint64 maxBytes) {
+WholeFileRead ReadWholeFile(const QString& path, qint64 maxBytes, const QString& tooLarge) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return {{}, ReadFailure(path, QStringLiteral("это не обычный файл"))};
+    if (info.size() > maxBytes)
+        return {{}, ReadFailure(path, tooLarge)};
     errno = 0;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, ReadFailure(path, Reason(file, path, false, errno))};
-    const TextFileRead tooLarge = {{}, ReadFailure(path, TooLargeText(maxBytes))};
-    if (file.size() > maxBytes)
-        return tooLarge;
     // read() of one more byte than allowed catches a file that grows or reports no size.
-    const QByteArray bytes = file.read(maxBytes + 1);
+    QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return {{}, ReadFailure(path, Reason(file, path, false, errno))};
     if (bytes.size() > maxBytes)
-        return tooLarge;
-    if (bytes.contains('\0'))
+        return {{}, ReadFailure(path, tooLarge)};
+    return {std::move(bytes), {}};
+}
+
+TextFileRead ReadTextFile(const QString& path, qint64 maxBytes) {
+    const WholeFileRead read = ReadWholeFile(path, maxBytes, TooLargeText(maxBytes));
+    if (!read.error.isEmpty())
+        return {{}, read.error};
+    if (read.bytes.contains('\0'))
         return {{}, ReadFailure(path, QStringLiteral("это не текстовый файл"))};
-    return {DecodeLines(bytes), {}};
+    return {DecodeLines(read.bytes), {}};
 }

@@ -27,6 +27,16 @@ FileError SaveWholeFile(const QString& path, const QByteArray& bytes);
 // A short write is a failure like a failed opening, and what it wrote is taken back.
 FileError AppendToFile(const QString& path, const QByteArray& bytes);
 
+struct WholeFileRead {
+    QByteArray bytes;
+    FileError error;
+};
+
+// Reads a whole regular file of at most maxBytes. Anything else (a device, a pipe, a folder) is
+// refused before it is opened, where reading could block or never end; tooLarge is the reason
+// given for a larger file.
+WholeFileRead ReadWholeFile(const QString& path, qint64 maxBytes, const QString& tooLarge);
+
 // The largest file read whole as a table or a list of lines.
 inline constexpr qint64 MaxTextFileBytes = 16 * 1024 * 1024;
 

@@ -94,7 +94,7 @@ SimReply BootloaderModel::answer(QByteArrayView request, qint64 nowMs) {
     case Boot::Erase:
         return {answerErase(request), timing_.eraseDelayMs};
     case Boot::Write:
-        return {answerWrite(request)};
+        return {answerWrite(request), timing_.writeDelayMs};
     case Boot::Finish:
         return {answerFinish(request, nowMs)};
     default:

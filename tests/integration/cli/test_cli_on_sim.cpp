@@ -1,6 +1,7 @@
 #include "bootloader_model.h"
 #include "cli_process.h"
 #include "command_block.h"
+#include "cut_image.h"
 #include "modbus_frames.h"
 #include "monitor_log_reader.h"
 #include "register_image.h"
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 
 Q_DECLARE_METATYPE(FaultKind)
@@ -44,6 +46,9 @@ private Q_SLOTS:
     void settings_load_asks_writes_and_checks();
     void poll_log_opens_in_the_graph();
     void flash_updates_the_firmware();
+    void flash_exit_codes_data();
+    void flash_exit_codes();
+    void flash_interrupted();
 
 private:
     CliResult Cli(QStringList arguments, const QByteArray& input = {}) const {
@@ -57,6 +62,8 @@ private:
     QList<QByteArray> Writes() const;
     // An image whose checksum does not hold.
     static QString BadImage();
+    // The image in a file of its own.
+    static QString ImageFile(const QByteArray& image);
 
     std::unique_ptr<SimulatedController> sim;
     QTemporaryDir dir;
@@ -113,38 +120,107 @@ void TestCliOnSim::outcomes_data() {
                                   << none << 2 << "Нет такой даты или времени" << false;
     QTest::newRow("image missing") << QStringList{"flash", "/nonexistent/image.bin"} << none << 4
                                    << "/nonexistent/image.bin" << false;
-    // A damaged image never reaches the controller.
-    QTest::newRow("image damaged") << QStringList{"flash", BadImage()} << none << 2 << "" << false;
+    // A damaged image never reaches the controller; the refusal is also an error.
+    QTest::newRow("image damaged") << QStringList{"flash", BadImage()} << none << 2
+                                   << "Контрольная сумма файла не верна!" << false;
+    QTest::newRow("image cut short")
+        << QStringList{"flash", ImageFile(CutImageThatChecks())} << none << 2
+        << "повторите с --allow-unaligned" << false;
+    QTest::newRow("image a device")
+        << QStringList{"flash", "/dev/zero"} << none << 4 << "это не обычный файл" << false;
 }
 
-QString TestCliOnSim::BadImage() {
+QString TestCliOnSim::ImageFile(const QByteArray& image) {
     static QTemporaryDir images;
-    const QString path = images.filePath(QStringLiteral("damaged.bin"));
+    static int made = 0;
+    const QString path = images.filePath(QStringLiteral("image%1.bin").arg(++made));
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
-        file.write(QByteArray(100, 'x'));
+        file.write(image);
     return path;
 }
 
-// The automatic update from the application to the restart, on the simulated bootloader.
+QString TestCliOnSim::BadImage() {
+    return ImageFile(QByteArray(100, 'x'));
+}
+
+// The automatic update from the application to the restart, on the simulated bootloader: every
+// line of the window's log on standard output, the progress on one line of standard error.
 void TestCliOnSim::flash_updates_the_firmware() {
     SimulatedControllerOptions options;
     options.bootTiming = {100, 100};
     sim = std::make_unique<SimulatedController>(options);
     QVERIFY(sim->start());
     const QByteArray image = DemoImage(2000);
-    const QString path = dir.filePath(QStringLiteral("image.bin"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(image);
-    file.close();
-    const CliResult result = Cli({"flash", path});
+    const CliResult result = Cli({"flash", ImageFile(image)});
     QCOMPARE(result.code, 0);
-    QVERIFY2(result.out.contains(QStringLiteral("---Обновление ПО завершено!---")),
-             qPrintable(result.out));
-    QVERIFY(result.out.contains(QStringLiteral("Версия ПО контроллера после перезапуска")));
-    QVERIFY(result.err.contains(QStringLiteral("Передано пакетов")));
+    const QStringList lines = result.out.split(QLatin1Char('\n'));
+    QCOMPARE(lines.mid(0, 4),
+             (QStringList{" ", "Размер файла: 2000 байт.", " ", "---Старт обновления ПО.---"}));
+    QCOMPARE(lines.filter(QStringLiteral("Принят пакет №")).size(), 9);
+    QCOMPARE(lines.mid(lines.size() - 4),
+             (QStringList{"Программа успешно записана!", "---Обновление ПО завершено!---",
+                          "Версия ПО контроллера после перезапуска: 1.206", ""}));
+    // One line: the updates overwrite each other, the last names the last packet.
+    QCOMPARE(result.err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(result.err.startsWith(QLatin1Char('\r')), qPrintable(result.err));
+    QVERIFY(result.err.endsWith(QStringLiteral("(принят №8), осталось 0:00\n")));
     QCOMPARE(sim->programmedImage(), image);
+}
+
+// The exit code tells how the update ended.
+void TestCliOnSim::flash_exit_codes_data() {
+    QTest::addColumn<quint16>("flashFree");
+    QTest::addColumn<int>("restartMs");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("too little flash: refused")
+        << quint16(1) << 100 << 3 << "Недостаточно свободной памяти микроконтроллера!";
+    // The post-check after an accepted finish failed: no success.
+    QTest::newRow("still in the bootloader")
+        << quint16(248) << (1 << 30) << 1
+        << "Контроллер остался в загрузчике: основная программа не запустилась.";
+}
+
+void TestCliOnSim::flash_exit_codes() {
+    QFETCH(quint16, flashFree);
+    QFETCH(int, restartMs);
+    QFETCH(int, code);
+    QFETCH(QString, last);
+    SimulatedControllerOptions options;
+    options.bootTiming = {100, restartMs};
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    sim->setFlashFree(flashFree);
+    const CliResult result = Cli({"flash", ImageFile(DemoImage(2000))});
+    QCOMPARE(result.code, code);
+    QCOMPARE(result.out.trimmed().split(QLatin1Char('\n')).last(), last);
+}
+
+// Ctrl+C during the transfer stops it before the next packet and says what the controller holds.
+void TestCliOnSim::flash_interrupted() {
+    SimulatedControllerOptions options;
+    options.bootTiming = {100, 100, 200};
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    QProcess cli;
+    cli.start(QStringLiteral(VELMORA_CLI_PATH),
+              {"flash", ImageFile(DemoImage(4000)), "--port", sim->portPath()});
+    QVERIFY(cli.waitForStarted(10000));
+    QString out;
+    while (!out.contains(QStringLiteral("Принят пакет №1")) && cli.waitForReadyRead(10000))
+        out += QString::fromUtf8(cli.readAllStandardOutput());
+    ::kill(pid_t(cli.processId()), SIGINT);
+    QVERIFY(cli.waitForFinished(10000));
+    out += QString::fromUtf8(cli.readAllStandardOutput());
+    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(cli.exitCode(), 1);
+    const QStringList lines = out.trimmed().split(QLatin1Char('\n'));
+    QCOMPARE(lines.mid(lines.size() - 2),
+             (QStringList{"Обновление прервано оператором.",
+                          "В контроллере нет действующей программы: управление остаётся у "
+                          "загрузчика, запустите обновление снова."}));
+    QVERIFY(sim->receivedFrames().last().at(1) == char(0x21));
 }
 
 void TestCliOnSim::outcomes() {
