@@ -1,6 +1,9 @@
 #include "monitor_log_reader.h"
 
 #include "date_time_text.h"
+#include "monitor_log.h"
+#include "number_format.h"
+#include "register_image.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,24 +11,28 @@
 #include <QStringEncoder>
 
 #include <algorithm>
-#include <array>
 #include <charconv>
-#include <cmath>
 #include <cstring>
-#include <optional>
-#include <string_view>
 
 namespace {
 
-const QString HeaderStart = QStringLiteral("Дата-Время;");
-// What follows the date and time on a link error line.
-const QString ErrorEvents[] = {QStringLiteral(" Нет ответа"), QStringLiteral(" Ошибка CRC ответа")};
-
-// The status columns of a log header lie within its first 36.
-constexpr int MaxColumns = 64;
 constexpr qint64 ReadChunk = 4 * 1024 * 1024;
-// Far above the longest line of a 200-cell battery (about 4 KB); anything longer is no log line.
-constexpr qint64 MaxLineBytes = 64 * 1024;
+
+// The cell fields as registers, for reading them in either view.
+constexpr RegisterField CellVoltageField{CellVoltageOffset, RegisterWidth::Bits16, false};
+constexpr RegisterField CellTemperatureField{CellTemperatureOffset, RegisterWidth::Bits16, true};
+constexpr RegisterField CellStatusField{CellStatusOffset, RegisterWidth::Bits16, false};
+
+// LogScalesEntry of every status row, by index.
+const std::array<bool, StatusRowCount>& LogScaledRows() {
+    static const std::array<bool, StatusRowCount> rows = [] {
+        std::array<bool, StatusRowCount> r{};
+        for (int i = 0; i < StatusRowCount; ++i)
+            r[std::size_t(i)] = LogScalesEntry(StatusRegisters[std::size_t(i)]);
+        return r;
+    }();
+    return rows;
+}
 
 QString Decode(std::string_view bytes) {
     const bool ascii =
@@ -36,136 +43,339 @@ QString Decode(std::string_view bytes) {
     return decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
-class LogLineReader {
-public:
-    explicit LogLineReader(MonitorLogRead& result)
-        : result_(result), headerStart_(QStringEncoder("windows-1251").encode(HeaderStart)) {
-        const QString point = QLocale().decimalPoint();
-        decimalPoint_ =
-            point.size() == 1 && point[0].unicode() < 0x80 ? char(point[0].unicode()) : '.';
+// A field as the raw view writes it: a decimal integer of the register's range, as the
+// register's value (the signed reading of an unsigned 32-bit register as unsigned).
+std::optional<qint64> RawValue(std::string_view text, const RegisterField& field) {
+    const std::size_t digitsFrom = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() == digitsFrom || text.size() > 12 ||
+        !std::all_of(text.begin() + qsizetype(digitsFrom), text.end(),
+                     [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    qint64 value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    const ValueRange range = IntegerRange(field);
+    if (value < range.lowest || value > range.highest)
+        return std::nullopt;
+    if (value < 0 && !field.isSigned)
+        value += qint64(1) << 32;
+    return value;
+}
+
+// A number within the register's range once scaled: what the scaled view writes of it.
+std::optional<double> ScaledNumber(std::string_view text, const RegisterField& field,
+                                   Scaling scaling, NumberText* parts = nullptr) {
+    const std::optional<double> value = ParseNumberText(text, parts);
+    if (!value)
+        return std::nullopt;
+    // Four significant digits round the ends of the range by at most half a unit in the fourth.
+    const ValueRange range = FieldRange(field);
+    const double den = double(ScalingDenominator(scaling));
+    constexpr double Rounding = 1.0005;
+    if (*value < double(range.lowest) / den * Rounding ||
+        *value > double(range.highest) / den * Rounding)
+        return std::nullopt;
+    return value;
+}
+
+// Whether a field can be what the scaled view writes: a number of the register's range once
+// scaled, with at most four significant digits (G4).
+bool FitsScaledView(std::string_view text, const RegisterField& field, Scaling scaling) {
+    NumberText parts;
+    if (!ScaledNumber(text, field, scaling, &parts))
+        return false;
+    // The significant digits: the mantissa's but its leading zeros and the fraction's trailing
+    // ones.
+    const qsizetype integers = parts.integerEnd - parts.integerBegin;
+    const qsizetype all = integers + parts.fractionEnd - parts.fractionBegin;
+    const auto digit = [&](qsizetype k) {
+        return text[std::size_t(k < integers ? parts.integerBegin + k
+                                             : parts.fractionBegin + k - integers)];
+    };
+    qsizetype first = 0, end = all;
+    while (first < all && digit(first) == '0')
+        ++first;
+    while (end > first && end > integers && digit(end - 1) == '0')
+        --end;
+    constexpr qsizetype G4Digits = 4;
+    return end - first <= G4Digits;
+}
+
+// A field's value in the units of the scaled view, read as the view given wrote it.
+std::optional<double> FieldValueOf(std::string_view text, const RegisterField& field,
+                                   Scaling scaling, bool writtenScaled) {
+    if (writtenScaled && scaling != Scaling::None)
+        return ScaledNumber(text, field, scaling);
+    const std::optional<qint64> raw = RawValue(text, field);
+    if (!raw)
+        return std::nullopt;
+    return ScaledValue(*raw, scaling);
+}
+
+} // namespace
+
+QString LogLineFaultText(LogLineFault fault) {
+    switch (fault) {
+    case LogLineFault::None:
+        break;
+    case LogLineFault::NotALine:
+        return QStringLiteral("это не строка лога");
+    case LogLineFault::BeforeHeader:
+        return QStringLiteral("строка данных до строки заголовка");
+    case LogLineFault::BadHeader:
+        return QStringLiteral("в строке заголовка названы не все 35 регистров");
+    case LogLineFault::TooFewFields:
+        return QStringLiteral("в строке меньше полей, чем регистров в заголовке");
+    case LogLineFault::DateTime:
+        return QStringLiteral("дата и время записаны не в формате этой или локали C и не по "
+                              "ISO 8601");
+    case LogLineFault::View:
+        return QStringLiteral("значения не подходят ни к приведенным единицам, ни к значениям из "
+                              "регистров");
+    case LogLineFault::Value:
+        return QStringLiteral("значение графика не является числом");
+    case LogLineFault::TooLong:
+        return QStringLiteral("строка длиннее %1 КБ").arg(MaxLogLineBytes / 1024);
     }
+    return {};
+}
 
-    bool SawHeader() const { return maxColumn_ >= 0; }
+void MonitorLogSink::EventLine(qint64, const QString&) {}
 
+std::optional<std::string_view> MonitorLogLine::Field(int column) const {
+    while (fields_->size() <= std::size_t(column)) {
+        const std::size_t end = text_.find(';', next_);
+        if (end == std::string_view::npos)
+            return std::nullopt;
+        fields_->push_back(text_.substr(next_, end - next_));
+        next_ = end + 1;
+    }
+    return (*fields_)[std::size_t(column)];
+}
+
+std::optional<double> MonitorLogLine::Status(int index) const {
+    const int column = layout_->status[std::size_t(index)];
+    const std::optional<std::string_view> text = Field(column);
+    if (!text)
+        return std::nullopt;
+    const StatusRegister& row = StatusRegisters[std::size_t(index)];
+    return FieldValueOf(*text, row.field, row.scaling,
+                        scaled_ && LogScaledRows()[std::size_t(index)]);
+}
+
+int MonitorLogLine::Cells() const {
+    const std::optional<double> n = Status(1);
+    return n ? int(std::min<double>(*n, MaxCells)) : 0;
+}
+
+std::optional<double> MonitorLogLine::CellValue(int column, const RegisterField& field,
+                                                Scaling scaling, bool written) const {
+    const std::optional<std::string_view> text = Field(column);
+    if (!text)
+        return std::nullopt;
+    return FieldValueOf(*text, field, scaling, written);
+}
+
+std::optional<double> MonitorLogLine::CellVoltage(int cell) const {
+    if (cell < 1 || cell > Cells())
+        return std::nullopt;
+    return CellValue(layout_->cells + cell - 1, CellVoltageField, Scaling::Milli, scaled_);
+}
+
+std::optional<double> MonitorLogLine::CellTemperature(int cell) const {
+    const int cells = Cells();
+    if (cell < 1 || cell > cells)
+        return std::nullopt;
+    return CellValue(layout_->cells + cells + cell - 1, CellTemperatureField, Scaling::None,
+                     false);
+}
+
+std::optional<double> MonitorLogLine::CellStatus(int cell) const {
+    const int cells = Cells();
+    if (cell < 1 || cell > cells)
+        return std::nullopt;
+    return CellValue(layout_->cells + 2 * cells + cell - 1, CellStatusField, Scaling::None,
+                     false);
+}
+
+// Takes the lines of a log one by one and gives them to the sink.
+class MonitorLogReader {
+public:
+    MonitorLogReader(MonitorLogScan& scan, MonitorLogSink& sink)
+        : scan_(scan), sink_(sink),
+          headerStart_(QStringEncoder("windows-1251").encode(QStringLiteral("Дата-Время;"))) {}
+
+    bool SawHeader() const { return layout_.cells > 0; }
+
+    // The next line of the file, without its line feed.
     void Line(std::string_view line) {
+        ++number_;
+        if (qint64(line.size()) > MaxLogLineBytes)
+            return Bad(LogLineFault::TooLong);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (line.empty())
             return;
-        if (line.find(';') == std::string_view::npos) {
-            ++(ErrorLine(Decode(line)) ? result_.errorLines : result_.badLines);
-            return;
-        }
+        if (line.find(';') == std::string_view::npos)
+            return EventLine(Decode(line));
         if (line.starts_with(
-                std::string_view(headerStart_.constData(), std::size_t(headerStart_.size())))) {
-            if (!Header(Decode(line)))
-                ++result_.badLines;
-            return;
-        }
-        if (!DataLine(line))
-            ++result_.badLines;
+                std::string_view(headerStart_.constData(), std::size_t(headerStart_.size()))))
+            return Header(Decode(line));
+        DataLine(line);
+    }
+
+    // A line dropped unread, too long for any log line.
+    void Overlong() {
+        ++number_;
+        Bad(LogLineFault::TooLong);
     }
 
 private:
-    bool ErrorLine(const QString& text) const {
-        for (const QString& event : ErrorEvents)
-            if (text.endsWith(event))
-                return parser_.Parse(QStringView(text).chopped(event.size())).has_value();
-        return false;
+    void Bad(LogLineFault fault) {
+        if (scan_.badLines++ == 0) {
+            scan_.firstBadLine = number_;
+            scan_.firstBadFault = fault;
+        }
     }
 
-    bool Header(const QString& text) {
+    void EventLine(const QString& text) {
+        for (const QString& event : LinkEvents) {
+            if (!text.endsWith(event))
+                continue;
+            if (const std::optional<QDateTime> when =
+                    parser_.Parse(QStringView(text).chopped(event.size()))) {
+                ++scan_.errorLines;
+                sink_.EventLine(TrendStamp(*when), event);
+                return;
+            }
+        }
+        Bad(LogLineFault::NotALine);
+    }
+
+    void Header(const QString& text) {
         const QStringList names = text.split(QLatin1Char(';'));
-        std::array<int, TrendRowCount> columns{};
-        int maxColumn = 0;
-        for (int i = 0; i < TrendRowCount; ++i) {
-            columns[std::size_t(i)] =
-                int(names.indexOf(TrendParameters[std::size_t(i)].mnemonic.toString()));
-            if (columns[std::size_t(i)] < 1 || columns[std::size_t(i)] >= MaxColumns)
-                return false;
-            maxColumn = std::max(maxColumn, columns[std::size_t(i)]);
+        MonitorLogLine::Layout layout;
+        for (int i = 0; i < StatusRowCount; ++i) {
+            const int column = int(names.indexOf(StatusRegisters[std::size_t(i)].mnemonic));
+            if (column < 1)
+                return Bad(LogLineFault::BadHeader);
+            layout.status[std::size_t(i)] = column;
+            layout.cells = std::max(layout.cells, column + 1);
         }
-        columns_ = columns;
-        maxColumn_ = maxColumn;
-        return true;
+        layout_ = layout;
     }
 
-    std::optional<float> Number(std::string_view field) const {
-        char text[64];
-        if (field.empty() || field.size() >= sizeof text)
-            return std::nullopt;
-        for (std::size_t i = 0; i < field.size(); ++i)
-            text[i] = field[i] == decimalPoint_ ? '.' : field[i];
-        double value = 0;
-        const auto [end, error] = std::from_chars(text, text + field.size(), value);
-        if (error != std::errc() || end != text + field.size() || !std::isfinite(value))
-            return std::nullopt;
-        return float(value);
+    // The view the line was written in, told by the first of its fields that fits one view
+    // only: the status values each view writes its own way, then the cell voltages. Nothing when
+    // a field fits neither.
+    std::optional<bool> View(const MonitorLogLine& line) const {
+        std::optional<bool> view;
+        const auto fit = [&](std::string_view text, const RegisterField& field, Scaling scaling) {
+            const bool raw = RawValue(text, field).has_value();
+            const bool scaled = FitsScaledView(text, field, scaling);
+            if (raw != scaled)
+                view = scaled;
+            return raw || scaled;
+        };
+        for (int i = 0; i < StatusRowCount && !view; ++i) {
+            const StatusRegister& row = StatusRegisters[std::size_t(i)];
+            if (LogScaledRows()[std::size_t(i)] &&
+                !fit(*line.Field(layout_.status[std::size_t(i)]), row.field, row.scaling))
+                return std::nullopt;
+        }
+        const int cells = view ? 0 : line.Cells();
+        for (int cell = 1; cell <= cells && !view; ++cell) {
+            const std::optional<std::string_view> text = line.Field(layout_.cells + cell - 1);
+            if (text && !fit(*text, CellVoltageField, Scaling::Milli))
+                return std::nullopt;
+        }
+        return view.value_or(lastScaled_);
     }
 
-    bool DataLine(std::string_view line) {
+    void DataLine(std::string_view text) {
         if (!SawHeader())
-            return false;
-        // The fields up to the last column needed; every field is followed by ";".
-        std::array<std::string_view, MaxColumns> fields;
-        std::size_t start = 0;
-        for (int f = 0; f <= maxColumn_; ++f) {
-            const std::size_t end = line.find(';', start);
-            if (end == std::string_view::npos)
-                return false;
-            fields[std::size_t(f)] = line.substr(start, end - start);
-            start = end + 1;
-        }
-        const std::optional<QDateTime> when = parser_.Parse(Decode(fields[0]));
+            return Bad(LogLineFault::BeforeHeader);
+        MonitorLogLine line(text, layout_, fields_);
+        if (!line.Field(layout_.cells - 1))
+            return Bad(LogLineFault::TooFewFields);
+        const std::optional<QDateTime> when = parser_.Parse(Decode(*line.Field(0)));
         if (!when)
-            return false;
-        std::array<float, TrendRowCount> values{};
-        for (int i = 0; i < TrendRowCount; ++i) {
-            const std::optional<float> v = Number(fields[std::size_t(columns_[std::size_t(i)])]);
-            if (!v)
-                return false;
-            values[std::size_t(i)] = *v;
-        }
-        result_.store.AddPoll(TrendStamp(*when), values, TrendRows().set());
-        ++result_.dataLines;
-        return true;
+            return Bad(LogLineFault::DateTime);
+        const std::optional<bool> scaled = View(line);
+        if (!scaled)
+            return Bad(LogLineFault::View);
+        line.stamp_ = TrendStamp(*when);
+        line.scaled_ = *scaled;
+        lastScaled_ = *scaled;
+        if (!sink_.DataLine(line))
+            return Bad(LogLineFault::Value);
+        ++scan_.dataLines;
     }
 
-    MonitorLogRead& result_;
+    MonitorLogScan& scan_;
+    MonitorLogSink& sink_;
     const QByteArray headerStart_;
     DateTimeTextParser parser_;
-    char decimalPoint_ = ',';
-    std::array<int, TrendRowCount> columns_{};
-    int maxColumn_ = -1;
+    MonitorLogLine::Layout layout_;
+    std::vector<std::string_view> fields_;
+    bool lastScaled_ = true;
+    qint64 number_ = 0;
 };
+
+namespace {
 
 QString CannotRead(const QString& path, const QString& reason) {
     return QStringLiteral("Не удалось прочитать файл %1: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
+// The trend points of every data line.
+class TrendSink final : public MonitorLogSink {
+public:
+    explicit TrendSink(TrendStore& store) : store_(store) {
+        for (int i = 0; i < TrendRowCount; ++i)
+            statusIndex_[std::size_t(i)] = TrendParameters[std::size_t(i)].Status().row - 1;
+    }
+
+    bool DataLine(const MonitorLogLine& line) override {
+        std::array<float, TrendRowCount> values{};
+        for (int i = 0; i < TrendRowCount; ++i) {
+            const std::optional<double> value = line.Status(statusIndex_[std::size_t(i)]);
+            if (!value)
+                return false;
+            values[std::size_t(i)] = float(TrendValueOf(TrendParameters[std::size_t(i)], *value));
+        }
+        store_.AddPoll(line.Stamp(), values, TrendRows().set());
+        return true;
+    }
+
+private:
+    TrendStore& store_;
+    std::array<int, TrendRowCount> statusIndex_{};
+};
+
 } // namespace
 
-MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress) {
-    MonitorLogRead result;
+MonitorLogScan ScanMonitorLog(const QString& path, MonitorLogSink& sink,
+                              MonitorLogProgress* progress) {
+    MonitorLogScan scan;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = CannotRead(path, file.errorString());
-        return result;
+        scan.error = CannotRead(path, file.errorString());
+        return scan;
     }
-    LogLineReader reader(result);
-    QByteArray buffer(ReadChunk + MaxLineBytes, Qt::Uninitialized);
+    MonitorLogReader reader(scan, sink);
+    QByteArray buffer(ReadChunk + MaxLogLineBytes, Qt::Uninitialized);
     qint64 kept = 0;       // the start of a line carried over from the last chunk
     bool skipping = false; // inside an overlong line, dropped up to its end
     qint64 total = 0;
     for (;;) {
         if (progress && progress->cancel.load()) {
-            result.cancelled = true;
+            scan.cancelled = true;
             break;
         }
         const qint64 got = file.read(buffer.data() + kept, ReadChunk);
         if (got < 0) {
-            result.error = CannotRead(path, file.errorString());
+            scan.error = CannotRead(path, file.errorString());
             break;
         }
         total += got;
@@ -185,25 +395,56 @@ MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress)
         }
         const std::string_view rest = data.substr(start);
         if (got == 0) {
-            if (!skipping)
+            if (!skipping && !rest.empty())
                 reader.Line(rest);
             break;
         }
-        if (skipping || qint64(rest.size()) > MaxLineBytes) {
-            if (!skipping)
-                ++result.badLines;
+        // A start of a line already longer than any line is dropped with the rest of it.
+        if (!skipping && qint64(rest.size()) > MaxLogLineBytes) {
+            reader.Overlong();
             skipping = true;
+        }
+        if (skipping) {
             kept = 0;
         } else {
             std::memmove(buffer.data(), rest.data(), rest.size());
             kept = qint64(rest.size());
         }
     }
-    if (result.error.isEmpty() && !result.cancelled && !reader.SawHeader())
-        result.error = QStringLiteral("Файл %1 не является логом опроса: в нём нет строки "
-                                      "заголовка")
-                           .arg(QDir::toNativeSeparators(path));
-    if (!result.error.isEmpty())
-        result.store.Clear();
-    return result;
+    if (scan.error.isEmpty() && !scan.cancelled && !reader.SawHeader())
+        scan.error = QStringLiteral("Файл %1 не является логом опроса: в нём нет строки "
+                                    "заголовка")
+                         .arg(QDir::toNativeSeparators(path));
+    return scan;
+}
+
+QString LogReadText(const MonitorLogScan& scan, const QString& path) {
+    if (scan.dataLines > 0)
+        return QStringLiteral("Прочитано строк лога: %1. Пропущено строк об ошибках связи: %2, "
+                              "строк, которые не удалось разобрать: %3.")
+            .arg(scan.dataLines)
+            .arg(scan.errorLines)
+            .arg(scan.badLines);
+    QString text = QStringLiteral("Точки графика не изменены: в файле %1 нет ни одной строки "
+                                  "данных, которую удалось прочитать.")
+                       .arg(QDir::toNativeSeparators(path));
+    if (scan.badLines > 0)
+        return text + QStringLiteral(" Строк, которые не удалось разобрать: %1; первая из них — "
+                                     "строка %2: %3.")
+                          .arg(scan.badLines)
+                          .arg(scan.firstBadLine)
+                          .arg(LogLineFaultText(scan.firstBadFault));
+    if (scan.errorLines > 0)
+        return text + QStringLiteral(" В нём только строки об ошибках связи (%1).")
+                          .arg(scan.errorLines);
+    return text + QStringLiteral(" В нём только строка заголовка.");
+}
+
+MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress) {
+    MonitorLogRead read;
+    TrendSink sink(read.store);
+    static_cast<MonitorLogScan&>(read) = ScanMonitorLog(path, sink, progress);
+    if (!read.error.isEmpty())
+        read.store.Clear();
+    return read;
 }
