@@ -127,6 +127,8 @@ bool PollingCycle::WaitingForPort() const {
 }
 
 void PollingCycle::OnPortLost() {
+    // Nothing on the main page is known to hold once the line is gone.
+    ShowMainPageUnknown(form_.Page(MainPage::Main));
     if (!settings_.reconnect) {
         StopPolling();
         return;

@@ -309,6 +309,7 @@ void TestPollingWindow::unplugStopsPolling() {
     sim->stop();
     QTRY_VERIFY_WITH_TIMEOUT(!ConnectButton()->isChecked(), CycleWaitMs);
     QCOMPARE(Panel(0), QStringLiteral("Порт отключен, опрос остановлен"));
+    QCOMPARE(Find<Lamp>("Shape_COV_")->Color(), UnknownLampColor());
     QVERIFY(!form->Polling()->Controller().IsOpen());
     QVERIFY(!form->PollingTimer()->isActive());
     QVERIFY(!form->IndicateTimer()->isActive());
@@ -460,8 +461,9 @@ void TestPollingWindow::reconnectsWhenThePortReturns_data() {
     QTest::newRow("link errors not logged") << false;
 }
 
-// With the option on, a port that goes away is waited for; when it comes back under the same
-// name polling goes on with the same log, and both events are in it when link errors are logged.
+// With the option on, a port that goes away is waited for, the lamps grey meanwhile; when it
+// comes back under the same name polling goes on with the same log, and both events are in it
+// when link errors are logged.
 void TestPollingWindow::reconnectsWhenThePortReturns() {
     QFETCH(bool, logLinkErrors);
     LogLinkErrors = logLinkErrors;
@@ -478,10 +480,14 @@ void TestPollingWindow::reconnectsWhenThePortReturns() {
     Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
     Connect();
     WaitForCycles(1);
+    auto* lamp = Find<Lamp>("Shape_COV_");
+    QTRY_VERIFY_WITH_TIMEOUT(lamp->Color() != UnknownLampColor(), CycleWaitMs);
 
     sim->stop();
     QTRY_COMPARE_WITH_TIMEOUT(Panel(0), QStringLiteral("Порт отключен, ожидание переподключения"),
                               CycleWaitMs);
+    QCOMPARE(lamp->Color(), UnknownLampColor());
+    QVERIFY(!Find<QLineEdit>("LabeledEdit_VOLTDCU_")->isEnabled());
     QVERIFY(ConnectButton()->isChecked());
     QVERIFY(form->Polling()->WaitingForPort());
     QVERIFY(!Find<QWidget>("BitBtn_CLEARLOG_")->isEnabled());
@@ -491,6 +497,7 @@ void TestPollingWindow::reconnectsWhenThePortReturns() {
     QTRY_VERIFY_WITH_TIMEOUT(!form->Polling()->WaitingForPort(), CycleWaitMs);
     const int before = int(cycles->size());
     QTRY_VERIFY_WITH_TIMEOUT(cycles->size() > before + 1, CycleWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(lamp->Color() != UnknownLampColor(), CycleWaitMs);
     QFile log(logPath);
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QByteArray text = log.readAll();
