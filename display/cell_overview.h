@@ -14,6 +14,7 @@ struct RegisterImage;
 // corner marks an alarm and an orange one a warning, a white dot balancing. Hovering tells the
 // cell's values, a click reports its number. Only cells whose look changed are redrawn.
 class CellMap final : public QWidget {
+    Q_OBJECT
 public:
     enum class Quantity { Volts, Degrees };
     CellMap(const char* name, Quantity quantity, std::function<void(int)> clicked);
@@ -55,6 +56,7 @@ private:
 // spread and extreme cells. Refreshed from the register image only while shown; hidden, it
 // catches up when it is shown again.
 class CellOverview final : public QWidget {
+    Q_OBJECT
 public:
     // clicked gets the number of a cell clicked in either map. image must outlive the overview.
     CellOverview(const RegisterImage& image, std::function<void(int)> clicked);
