@@ -10,6 +10,8 @@ CyclePanel::CyclePanel(QWidget* parent) : QLabel(parent) {
     QFont small = font();
     small.setPointSizeF(std::max(6.0, small.pointSizeF() - 2));
     setFont(small);
+    // Clear of the window's edge and of the amber's border.
+    setContentsMargins(4, 0, 4, 0);
     // The status bar takes its height from its panels when they are added, not when their texts
     // change.
     setText(QStringLiteral("0\n0"));
