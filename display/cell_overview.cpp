@@ -2,6 +2,7 @@
 
 #include "register_image.h"
 
+#include <QColor>
 #include <QGridLayout>
 #include <QHelpEvent>
 #include <QLabel>
@@ -34,6 +35,21 @@ QRgb ScaleColour(double position) {
     const auto mix = [f](int a, int b) { return int(std::lround(a + (b - a) * f)); };
     const QRgb a = ScaleColours[i], b = ScaleColours[i + 1];
     return qRgb(mix(qRed(a), qRed(b)), mix(qGreen(a), qGreen(b)), mix(qBlue(a), qBlue(b)));
+}
+
+// The summary over a map with a square of the lowest and of the highest cell's colour before
+// their names, so that the map's colours read as values.
+QString SummaryWithColours(const QString& summary, const OverviewExtremes& extremes) {
+    QString html = summary.toHtmlEscaped();
+    if (extremes.minCell != 0) {
+        const auto square = [&extremes](int value) {
+            return QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;")
+                .arg(QColor(ScaleColour(extremes.scale.Position(value))).name());
+        };
+        html.replace(QStringLiteral("мин. "), square(extremes.min) + QStringLiteral("мин. "));
+        html.replace(QStringLiteral("макс. "), square(extremes.max) + QStringLiteral("макс. "));
+    }
+    return html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
 }
 
 } // namespace
@@ -190,8 +206,8 @@ CellOverview::CellOverview(const RegisterImage& image, std::function<void(int)> 
     // Two lines from the start, so that the maps do not move when the first values come.
     for (QLabel* text : {voltText_, degreeText_})
         text->setMinimumHeight(2 * text->fontMetrics().lineSpacing());
-    voltText_->setText(VoltSummary({}));
-    degreeText_->setText(DegreeSummary({}));
+    voltText_->setText(SummaryWithColours(VoltSummary({}), {}));
+    degreeText_->setText(SummaryWithColours(DegreeSummary({}), {}));
 }
 
 void CellOverview::Refresh() {
@@ -201,8 +217,8 @@ void CellOverview::Refresh() {
     }
     pending_ = false;
     data_ = ComputeCellOverview(image_.StatusBlock);
-    voltText_->setText(VoltSummary(data_.volts));
-    degreeText_->setText(DegreeSummary(data_.degrees));
+    voltText_->setText(SummaryWithColours(VoltSummary(data_.volts), data_.volts));
+    degreeText_->setText(SummaryWithColours(DegreeSummary(data_.degrees), data_.degrees));
     volts_->Show(data_);
     degrees_->Show(data_);
 }

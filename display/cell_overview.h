@@ -53,7 +53,7 @@ private:
 };
 
 // Every cell at once, beside the cell chart: the voltage and the temperature maps, each under its
-// spread and extreme cells. Refreshed from the register image only while shown; hidden, it
+// spread and extreme cells, whose names follow a square of their colour. Refreshed from the register image only while shown; hidden, it
 // catches up when it is shown again.
 class CellOverview final : public QWidget {
     Q_OBJECT

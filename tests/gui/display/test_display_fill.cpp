@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QPaintEvent>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolTip>
 #include <functional>
 
@@ -237,10 +238,17 @@ private Q_SLOTS:
         QCOMPARE(overview->Data().cells.size(), 0);
         tabs->setCurrentWidget(w.cellPage);
         QCOMPARE(overview->Data().cells.size(), 200);
-        QCOMPARE(w.Find<QLabel>(QStringLiteral("Label_CELLVOLTS_"))->text(),
-                 QStringLiteral("Напряжение, разброс 199 мВ\nмин. №1 3,201 В, макс. №200 3,4 В"));
-
+        // The names of the extreme cells follow a square of their colour in the map.
+        const QString summary = w.Find<QLabel>(QStringLiteral("Label_CELLVOLTS_"))->text();
+        QTextDocument shown;
+        shown.setHtml(summary);
+        QCOMPARE(shown.toPlainText(), QStringLiteral("Напряжение, разброс 199 мВ\n■ мин. №1 3,201 В, "
+                                                     "■ макс. №200 3,4 В"));
         auto* map = w.Find<CellMap>(QStringLiteral("PaintBox_CELLVOLTS_"));
+        const QColor lowest = map->grab().toImage().pixelColor(map->CellRect(1).center());
+        QVERIFY2(summary.contains(QStringLiteral("color:%1\">&#9632;</span>&nbsp;мин.")
+                                      .arg(lowest.name())),
+                 qPrintable(summary));
         map->repaint(); // whatever the first showing left to paint
         QRegion painted;
         PaintRecorder recorder(map, painted);
