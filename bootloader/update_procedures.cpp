@@ -1,9 +1,9 @@
 #include "update_procedures.h"
 
 #include "boot_registers.h"
-#include "file_names.h"
 #include "image_crc.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "status_map.h"
 #include "text_file.h"
 
@@ -93,8 +93,8 @@ std::optional<UpdateOutcome> ProgramController(Bootloader& boot, QByteArrayView 
 } // namespace
 
 QString ChooseImage() {
-    return CurrentPrompts().OpenFile(StartFolder(), QStringLiteral("Binary files (*.bin)|*.bin"),
-                                     QString());
+    return AskOpenFile(FileKind::Firmware, QStringLiteral("image"),
+                       QStringLiteral("Binary files (*.bin)|*.bin"));
 }
 
 std::optional<QByteArray> LoadImage(BootView& view, const QString& path) {

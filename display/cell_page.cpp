@@ -1,6 +1,8 @@
 #include "cell_page.h"
 
 #include "cell_chart_window.h"
+#include "cell_overview.h"
+#include "frozen_column.h"
 #include "register_image.h"
 #include "string_grid.h"
 #include "table_cells.h"
@@ -192,6 +194,7 @@ void ApplyWindow(const CellPageControls& c, quint16 n, quint16 k, quint16 p) {
 void BuildCellPage(QWidget* page, const RegisterImage& image) {
     QTableWidget* table = MakeStringGrid(kTable, false);
     SetGridRowCount(table, 2);
+    FreezeFirstColumn(table);
 
     const CellChartWindow largest = ComputeCellChartWindow(MaxCells, kMinimumCellsPerScreen, 0, 0);
     auto* perScreen = MakeSpinner(kPerScreen, QStringLiteral("Кол-во на экране"),
@@ -210,10 +213,18 @@ void BuildCellPage(QWidget* page, const RegisterImage& image) {
     tableColumn->addWidget(table);
     AddButtonRow(tableColumn, {{"BitBtn_SAVEINFOCELL_", "Сохранить в файл"},
                                {"BitBtn_LOADINFOCELL_", "Загрузить из файла"}});
-    auto* layout = new QHBoxLayout(page);
-    layout->addLayout(tableColumn, 2);
-    layout->addWidget(chartView, 3);
-    layout->addLayout(controls);
+    // A click on a cell of the overview pages the chart to it and selects its row.
+    auto* overview = new CellOverview(image, [table, perScreen, pageSpin](int cell) {
+        pageSpin->setValue((cell - 1) / perScreen->value());
+        table->selectRow(cell - 1);
+    });
+    auto* row = new QHBoxLayout;
+    row->addLayout(tableColumn, 2);
+    row->addWidget(chartView, 3);
+    row->addLayout(controls);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(overview);
+    layout->addLayout(row, 1);
 
     // A spinner change pages the chart only when the controller reports cells.
     const auto repage = [page, perScreen, pageSpin, &image] {
@@ -234,6 +245,8 @@ void SetCellChartWindow(QWidget* page, quint16 n, quint16 k, quint16 p) {
 
 void FillCellTable(const RegisterImage& image, QWidget* page) {
     const CellPageControls c = FindControls(page);
+    if (auto* overview = page->findChild<CellOverview*>())
+        overview->Refresh();
     const int n = ShownCellCount(image.StatusBlock);
     if (c.perScreen != nullptr && c.page != nullptr)
         ApplyWindow(c, quint16(n), quint16(c.perScreen->value()), quint16(c.page->value()));

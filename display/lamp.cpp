@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-Lamp::Lamp(const QString& name, QWidget* parent) : QWidget(parent), color_(LampColor(false)) {
+Lamp::Lamp(const QString& name, QWidget* parent) : QWidget(parent), color_(UnknownLampColor()) {
     setObjectName(name);
     setFixedSize(sizeHint());
 }
@@ -22,6 +22,12 @@ void Lamp::paintEvent(QPaintEvent*) {
     painter.drawEllipse(rect().adjusted(1, 1, -1, -1));
 }
 
-QColor LampColor(bool set) {
-    return set ? QColor(255, 0, 0) : QColor(0, 255, 0);
+QColor LampColor(bool set, bool alarm) {
+    if (!set)
+        return {0, 255, 0};
+    return alarm ? QColor(255, 0, 0) : QColor(30, 144, 255);
+}
+
+QColor UnknownLampColor() {
+    return {160, 160, 160};
 }

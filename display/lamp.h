@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QWidget>
 
-// A small filled circle used as a status lamp.
+// A small filled circle used as a status lamp; grey until its bit is known.
 class Lamp : public QWidget {
     Q_OBJECT
 public:
@@ -21,5 +21,8 @@ private:
     QColor color_;
 };
 
-// Lime when the bit is clear, red when it is set.
-QColor LampColor(bool set);
+// Lime when the bit is clear; when it is set, red for an alarm and a neutral blue for a state
+// indicator (discharging, fully charged).
+QColor LampColor(bool set, bool alarm = true);
+// Grey: nothing is known of the bit (no cycle shown yet, or the controller no longer answers).
+QColor UnknownLampColor();

@@ -3,8 +3,10 @@
 #include "bit_tables.h"
 #include "labeled_edit.h"
 #include "lamp.h"
+#include "mnemonics.h"
 #include "page_main.h"
 #include "register_image.h"
+#include "table_page.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>
@@ -12,7 +14,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
-#include <QScrollArea>
 
 namespace {
 
@@ -57,6 +58,12 @@ QGroupBox* AddFieldGroup(QBoxLayout* row, const char* caption,
 class FlatProgressBar final : public QProgressBar {
 public:
     using QProgressBar::QProgressBar;
+
+    // Drawn flat, it reads at any size from a square of a text line up.
+    QSize minimumSizeHint() const override {
+        const int line = fontMetrics().height();
+        return {line, line};
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -122,15 +129,7 @@ QList<LampSpec> AlarmLamps() {
 } // namespace
 
 void BuildMainPage(QWidget* page) {
-    // The page scrolls only when the window is too small for it.
-    auto* content = new QWidget;
-    auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
-    auto* pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(0, 0, 0, 0);
-    pageLayout->addWidget(scroll);
+    QWidget* content = ScrollingPageContent(page);
 
     // Everything fits the smallest window: the single fields make a band on top, the cell and
     // charge frames stand beside the status lamps, the alarm lamps take two rows at the bottom.
@@ -214,6 +213,17 @@ void BuildMainPage(QWidget* page) {
     grid->setColumnStretch(0, 1);
 }
 
+namespace {
+
+void EnableValues(QWidget* page, bool enabled) {
+    for (LabeledEdit* edit : page->findChildren<LabeledEdit*>())
+        edit->setEnabled(enabled);
+    if (auto* bar = page->findChild<QProgressBar*>(QStringLiteral("ProgressBar_SOC_")))
+        bar->setEnabled(enabled);
+}
+
+} // namespace
+
 void FillMainPage(const RegisterImage& image, QWidget* page) {
     const MainPageView view = ComputeMainPage(image.StatusBlock);
     for (const PageFieldText& field : view.fields)
@@ -228,20 +238,21 @@ void FillMainPage(const RegisterImage& image, QWidget* page) {
     }
     for (const PageLampState& lamp : view.lamps)
         if (auto* shape = page->findChild<Lamp*>(lamp.name))
-            shape->SetColor(LampColor(lamp.set));
+            shape->SetColor(LampColor(lamp.set, lamp.alarm));
+    EnableValues(page, true);
     if (auto* button = page->window()->findChild<QAbstractButton*>(kPasswordButton))
         ShowLoginState(button, view.loggedIn);
 }
 
-void ShowMainPageStale(QWidget* page, bool stale) {
-    for (LabeledEdit* edit : page->findChildren<LabeledEdit*>())
-        edit->setEnabled(!stale);
-    if (auto* bar = page->findChild<QProgressBar*>(QStringLiteral("ProgressBar_SOC_")))
-        bar->setEnabled(!stale);
+void ShowMainPageUnknown(QWidget* page) {
+    EnableValues(page, false);
+    for (Lamp* lamp : page->findChildren<Lamp*>())
+        lamp->SetColor(UnknownLampColor());
 }
 
 void ShowLoginState(QAbstractButton* toggle, bool loggedIn) {
     toggle->setCheckable(true);
     toggle->setChecked(loggedIn);
-    toggle->setText(loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти"));
+    toggle->setText(
+        KeepMnemonic(toggle->text(), loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти")));
 }

@@ -45,8 +45,10 @@ int GridColumnWidth(const QWidget* grid, int designWidth) {
 void SetGridColumns(QTableWidget* grid, const QList<int>& widths, const QStringList& headers) {
     grid->setColumnCount(int(widths.size()));
     for (int c = 0; c < widths.size(); ++c) {
-        grid->setColumnWidth(c, GridColumnWidth(grid, widths[c]));
         SetGridCell(grid, 0, c, c < headers.size() ? headers[c] : QString());
+        // A column is never narrower than its title.
+        grid->setColumnWidth(c, std::max(GridColumnWidth(grid, widths[c]),
+                                         grid->horizontalHeader()->sectionSizeHint(c)));
     }
 }
 

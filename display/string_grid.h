@@ -14,9 +14,10 @@ class QWidget;
 
 // Makes an empty read-only or editable text table; columns can be resized.
 QTableWidget* MakeStringGrid(const QString& name, bool editable);
-// Sets the column count, each column's width and its header text.
 // A column width given for the small dialog font, widened in proportion to the grid's font.
 int GridColumnWidth(const QWidget* grid, int designWidth);
+// Sets the column count, each column's header text and its width: the design width in the grid's
+// font, or the title's width where that is more.
 void SetGridColumns(QTableWidget* grid, const QList<int>& widths, const QStringList& headers);
 
 int GridRowCount(const QTableWidget* grid);

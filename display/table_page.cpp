@@ -4,7 +4,20 @@
 
 #include <QBoxLayout>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
+
+QWidget* ScrollingPageContent(QWidget* page) {
+    auto* content = new QWidget;
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    return content;
+}
 
 void AddButtonRow(QBoxLayout* layout, std::initializer_list<PageButton> buttons) {
     auto* row = new QHBoxLayout;

@@ -25,6 +25,10 @@ void ConnectPageButton(QWidget* root, const char* name, Receiver* receiver,
         QObject::connect(button, &QAbstractButton::clicked, receiver, handler);
 }
 
+// Fills page with a frameless scroll area and returns the widget inside it, for the page's
+// controls: the page scrolls only when the window is too small for them.
+QWidget* ScrollingPageContent(QWidget* page);
+
 // Adds a row of buttons at the end of layout.
 void AddButtonRow(QBoxLayout* layout, std::initializer_list<PageButton> buttons);
 

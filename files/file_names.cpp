@@ -14,9 +14,22 @@ QString StartFolder() {
                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
-QString StartFolder(const QString& programFolder, const QString& documentsFolder) {
+namespace {
+
+// /usr/bin, /usr/local/bin, ~/.local/bin, ~/bin, /opt/velmora/bin...
+bool UnderBinFolder(const QString& folder) {
+    return QDir::cleanPath(QDir::fromNativeSeparators(folder))
+        .split(QLatin1Char('/'), Qt::SkipEmptyParts)
+        .contains(QStringLiteral("bin"));
+}
+
+} // namespace
+
+QString StartFolder(const QString& programFolder, const QString& documentsFolder,
+                    bool documentsForBin) {
     const QFileInfo program(programFolder);
-    if (!programFolder.isEmpty() && program.isDir() && program.isWritable())
+    if (!programFolder.isEmpty() && program.isDir() && program.isWritable() &&
+        !(documentsForBin && UnderBinFolder(programFolder)))
         return programFolder;
     if (!documentsFolder.isEmpty() && QDir().mkpath(documentsFolder))
         return documentsFolder;

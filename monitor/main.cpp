@@ -2,9 +2,11 @@
 #include "main_window.h"
 #include "qt_prompts.h"
 #include "simulated_controller.h"
+#include "window_settings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSettings>
 
 #include <cstdio>
 #include <memory>
@@ -86,12 +88,16 @@ int main(int argc, char* argv[]) {
     TForm1 form1;
     QtPrompts prompts(&form1, form1.OpenDialog1(), form1.SaveDialog1());
     SetPrompts(&prompts);
+    // The port of the last run is selected before the command line's, which wins.
+    QSettings settings(QStringLiteral("Velmora"), QStringLiteral("velmora"));
+    RestoreWindowSettings(form1, settings);
     if (parser.isSet(PortOption))
         form1.Form4()->AddPort(parser.value(PortOption));
     if (demo)
         form1.Form4()->AddPort(demo->portPath());
     form1.show();
     const int result = QApplication::exec();
+    SaveWindowSettings(form1, settings);
     SetPrompts(nullptr);
     return result;
 }

@@ -4,6 +4,7 @@
 #include "bootloader_page.h"
 #include "cell_page.h"
 #include "command_handlers.h"
+#include "connection_groups.h"
 #include "connection_dialog.h"
 #include "diagnostic_mode.h"
 #include "display_pages.h"
@@ -20,6 +21,7 @@
 #include "table_files.h"
 #include "traffic_window.h"
 #include "trend_graph_page.h"
+#include "window_keys.h"
 #include "window_position.h"
 
 #include <QCheckBox>
@@ -98,7 +100,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmora. Версия 2.0"));
 
-    BuildConnectionGroups();
+    auto* central = new QWidget;
+    BuildConnectionGroups(new QVBoxLayout(central));
+    setCentralWidget(central);
+    logEnabled_ = findChild<QCheckBox*>(QStringLiteral("CheckBox_LOGEN_"));
     BuildPages();
     BuildStatusBar();
     BuildMenu();
@@ -126,47 +131,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
             &TFormMonitor::Append);
     SetSyncTrafficSink([this](const TrafficFrame& frame) { monitor_->Append({frame}); });
     FormCreate();
+    SetUpKeyboard(*this);
     SetReplyDisplay(this);
 }
 
 TForm1::~TForm1() {
     SetSyncTrafficSink({});
     SetReplyDisplay(nullptr);
-}
-
-void TForm1::BuildConnectionGroups() {
-    auto* connection = Named<QGroupBox>("GroupBox1", QStringLiteral("Соединение"));
-    auto* connect =
-        Named<QPushButton>("SpeedButton_CONNECT_", QStringLiteral("Опрос модуля контроллера"));
-    connect->setCheckable(true);
-    logEnabled_ = Named<QCheckBox>("CheckBox_LOGEN_", QStringLiteral("Вести лог?"));
-    auto* options = new QVBoxLayout;
-    options->setSpacing(0);
-    options->addWidget(logEnabled_);
-    options->addWidget(
-        Named<QCheckBox>("CheckBox_READSETTINGS_", QStringLiteral("Читать настройки")));
-    options->addWidget(Named<QCheckBox>("CheckBox_READLOG_", QStringLiteral("Читать журнал")));
-    auto* connectionLayout = new QHBoxLayout(connection);
-    connectionLayout->addWidget(connect);
-    connectionLayout->addLayout(options);
-    connectionLayout->addStretch(1);
-
-    auto* password = Named<QGroupBox>("GroupBox_PASSWORD_", QStringLiteral("Пароль"));
-    auto* login = Named<QPushButton>("SpeedButton_PASSWORD_", QStringLiteral("Войти"));
-    login->setCheckable(true);
-    auto* passwordLayout = new QHBoxLayout(password);
-    passwordLayout->addWidget(login);
-    passwordLayout->addWidget(
-        Named<QPushButton>("BitBtn_PASSWORDNEW_", QStringLiteral("Новый пароль")));
-
-    auto* central = new QWidget;
-    auto* column = new QVBoxLayout(central);
-    auto* top = new QHBoxLayout;
-    top->addWidget(connection);
-    top->addStretch(1);
-    top->addWidget(password, 0, Qt::AlignTop);
-    column->addLayout(top);
-    setCentralWidget(central);
 }
 
 void TForm1::BuildPages() {
@@ -185,6 +156,8 @@ void TForm1::BuildPages() {
 
 void TForm1::BuildStatusBar() {
     auto* bar = Named<QStatusBar>("StatusBar1");
+    // The panels need all of the smallest window's width; the frame resizes the window.
+    bar->setSizeGripEnabled(false);
     constexpr int widths[] = {200, 200, 50};
     for (int i = 0; i < 3; ++i) {
         auto* panel = new QLabel;
@@ -198,6 +171,7 @@ void TForm1::BuildStatusBar() {
     logStatus_ = Named<QLabel>("StatusBar1_LogPanel");
     logStatus_->setStyleSheet(QStringLiteral("color: #C00000"));
     bar->addPermanentWidget(logStatus_);
+    logStatus_->hide();
     setStatusBar(bar);
 }
 
@@ -389,8 +363,10 @@ void TForm1::AppendMonitorLog(const QString& line) {
     if (MonitorLogPath.isEmpty())
         return;
     if (const std::optional<QString> notice =
-            logNotice_.Update(AppendLogLine(MonitorLogPath, line)))
+            logNotice_.Update(AppendLogLine(MonitorLogPath, line))) {
         logStatus_->setText(*notice);
+        logStatus_->setVisible(!notice->isEmpty());
+    }
 }
 
 QString TForm1::LogStatusText() const {

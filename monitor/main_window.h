@@ -128,7 +128,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildConnectionGroups();
     void BuildPages();
     void BuildStatusBar();
     void BuildMenu();

@@ -2,6 +2,7 @@
 
 #include "address_check.h"
 #include "connection_dialog.h"
+#include "cycle_panel.h"
 #include "exchange_lock.h"
 #include "file_names.h"
 #include "journal_page.h"
@@ -11,6 +12,7 @@
 #include "monitor_log.h"
 #include "network_link.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "register_image.h"
 #include "reply_reporting.h"
 #include "trend_graph_page.h"
@@ -21,6 +23,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -38,7 +41,8 @@ template <class Widget> Widget* Control(const QObject* root, const char* name) {
 PollingCycle::PollingCycle(TForm1& form, RegisterImage& image)
     : QObject(&form), form_(form), image_(image),
       connect_(Control<QAbstractButton>(&form, "SpeedButton_CONNECT_")),
-      reconnectTimer_(new QTimer(this)) {
+      reconnectTimer_(new QTimer(this)), cyclePanel_(new CyclePanel) {
+    form.statusBar()->addPermanentWidget(cyclePanel_);
     reconnectTimer_->setInterval(ReconnectCheckMs);
     connect(reconnectTimer_, &QTimer::timeout, this, &PollingCycle::TryReconnect);
     // clicked, not toggled: the handler runs for the operator's press, with the new state.
@@ -88,8 +92,10 @@ bool PollingCycle::StartPolling() {
 bool PollingCycle::RunPolling() {
     if (!controller_.OpenPollPort(settings_, quint8(settings_.addressText.trimmed().toInt())))
         return false;
-    // The image holds nothing of this start yet: the first tick shows and writes nothing.
+    // The image holds nothing of this start yet: the first tick shows and writes nothing, and
+    // what the main page shows from before is not known to hold.
     cycleEnded_ = false;
+    ShowMainPageUnknown(form_.Page(MainPage::Main));
     form_.PollingTimer()->setInterval(form_.Form4()->PollIntervalMs());
     form_.PollingTimer()->start();
     form_.IndicateTimer()->start();
@@ -99,23 +105,24 @@ bool PollingCycle::RunPolling() {
 void PollingCycle::OnCycleFinished(const QList<PolledBlock>& blocks, bool answered) {
     StorePolledBlocks(blocks, image_);
     cycleEnded_ = true;
+    cyclePanel_->CycleEnded(cycleClock_.isValid() ? cycleClock_.elapsed() : -1,
+                            form_.PollingTimer()->interval());
     if (answered) {
+        // The page shows its values as known again at the tick that shows this cycle.
         unanswered_ = 0;
-        if (stale_)
-            ShowStale(false);
+        stale_ = false;
         return;
     }
     if (unanswered_++ == 0)
         silentSince_ = clock_();
     if (unanswered_ >= StaleAfterCycles && !stale_)
-        ShowStale(true);
+        ShowStale();
 }
 
-void PollingCycle::ShowStale(bool stale) {
-    stale_ = stale;
-    ShowMainPageStale(form_.Page(MainPage::Main), stale);
-    if (stale)
-        form_.SetStatusPanel(0, QStringLiteral("Нет ответа с ") + StandardDateTimeText(silentSince_));
+void PollingCycle::ShowStale() {
+    stale_ = true;
+    ShowMainPageUnknown(form_.Page(MainPage::Main));
+    form_.SetStatusPanel(0, QStringLiteral("Нет ответа с ") + StandardDateTimeText(silentSince_));
 }
 
 bool PollingCycle::WaitingForPort() const {
@@ -123,6 +130,8 @@ bool PollingCycle::WaitingForPort() const {
 }
 
 void PollingCycle::OnPortLost() {
+    // Nothing on the main page is known to hold once the line is gone.
+    ShowMainPageUnknown(form_.Page(MainPage::Main));
     if (!settings_.reconnect) {
         StopPolling();
         return;
@@ -159,8 +168,8 @@ bool PollingCycle::ChooseLogFile() {
     QFileDialog* dialog = form_.OpenDialog1();
     const QFileDialog::FileMode mode = dialog->fileMode();
     dialog->setFileMode(QFileDialog::AnyFile);
-    const QString path = CurrentPrompts().OpenFile(
-        StartFolder(), LogFileFilter, FileNameStamp(clock_()) + QStringLiteral("_log.csv"));
+    const QString path = AskOpenFile(FileKind::Log, MonitorLogUse, LogFileFilter,
+                                     FileNameStamp(clock_()) + QStringLiteral("_log.csv"));
     dialog->setFileMode(mode);
     if (path.isEmpty())
         return false;
@@ -179,9 +188,9 @@ bool PollingCycle::ChooseLogFile() {
 void PollingCycle::StopPolling() {
     reconnectTimer_->stop();
     ClosePollPort();
+    // Values that went stale stay greyed: nothing newer has come.
     unanswered_ = 0;
-    if (stale_)
-        ShowStale(false);
+    stale_ = false;
     connect_->setChecked(false);
     SetPollingControlsEnabled(true);
 }
@@ -204,10 +213,12 @@ void PollingCycle::Timer_POLLING_Timer() {
     // first cycle of this start has ended there is nothing of it to show.
     if (cycleEnded_ && !controller_.LastPollNoAnswer())
         RefreshDisplay();
+    cycleClock_.start();
     controller_.StartPollCycle();
 }
 
 void PollingCycle::RefreshDisplay() {
+    cyclePanel_->ValuesShown();
     form_.FillStateTables();
     FillMainPage(image_, form_.Page(MainPage::Main));
     form_.TrendGraph()->AddTrendPoints();

@@ -3,12 +3,14 @@
 #include "poll_worker.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QObject>
 #include <QString>
 
 #include <functional>
 
+class CyclePanel;
 class QAbstractButton;
 class TForm1;
 struct RegisterImage;
@@ -33,7 +35,8 @@ public:
     // The clock of the proposed log file name and of the log's lines.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
-    // After this many cycles in a row without an answer the main page's values are stale.
+    // After this many cycles in a row without an answer the main page's values are stale: its
+    // lamps and values are greyed until a cycle is shown again.
     static constexpr int StaleAfterCycles = 3;
     // How often a port that went away is looked for while waiting for it to come back.
     static constexpr int ReconnectCheckMs = 1000;
@@ -41,13 +44,15 @@ public:
     static constexpr int MaxReconnectPauseMs = 30000;
     // True while polling waits for its port to come back.
     bool WaitingForPort() const;
+    // The status-bar panel of the cycle time and the values' age.
+    CyclePanel* Panel() const { return cyclePanel_; }
 
 private:
     bool StartPolling();
     // Opens the port with the settings and runs the ticks; false when the port did not open.
     bool RunPolling();
     void OnCycleFinished(const QList<PolledBlock>& blocks, bool answered);
-    void ShowStale(bool stale);
+    void ShowStale();
     void OnPortLost();
     void TryReconnect();
     // A line of the monitoring log about the port, when logging.
@@ -73,5 +78,7 @@ private:
     QDateTime silentSince_;
     bool stale_ = false;
     QTimer* reconnectTimer_;
+    CyclePanel* cyclePanel_;
+    QElapsedTimer cycleClock_; // since the running cycle's first request
     std::function<QDateTime()> clock_ = &QDateTime::currentDateTime;
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -29,9 +30,12 @@ QString RunFileDialog(QFileDialog* dialog, const QString& directory, const QStri
                       const QString& proposedName) {
     dialog->setDirectory(directory);
     dialog->setNameFilters(QtNameFilters(filter));
-    // Without a proposed name the dialog keeps the one it last held.
+    // The dialogs are shared: without a proposed name the name field is emptied, so that it never
+    // offers a file of another kind. selectFile ignores an empty name.
     if (!proposedName.isEmpty())
         dialog->selectFile(proposedName);
+    else if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->clear();
     if (dialog->exec() != QDialog::Accepted)
         return {};
     return dialog->selectedFiles().value(0);
@@ -40,7 +44,11 @@ QString RunFileDialog(QFileDialog* dialog, const QString& directory, const QStri
 } // namespace
 
 QtPrompts::QtPrompts(QWidget* window, QFileDialog* openDialog, QFileDialog* saveDialog)
-    : window_(window), openDialog_(openDialog), saveDialog_(saveDialog) {}
+    : window_(window), openDialog_(openDialog), saveDialog_(saveDialog) {
+    // Qt's own dialogs on every desktop: their name field is the program's to set and empty.
+    for (QFileDialog* dialog : {openDialog_, saveDialog_})
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+}
 
 QWidget* QtPrompts::Parent() const {
     // A box raised from inside a modal dialog belongs over that dialog.

@@ -71,9 +71,10 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
 
     period_ = Named<QComboBox>("ComboBox_FREQ_");
     period_->setToolTip(QStringLiteral("Период опроса, с"));
-    // Seconds in the user's own notation ("0,25" with a decimal comma).
+    // Seconds in the user's own notation ("0,25" with a decimal comma); the interval is the item's
+    // data, whatever the notation.
     for (int ms : PollPeriodsMs)
-        period_->addItem(QLocale().toString(ms / 1000.0));
+        period_->addItem(QLocale().toString(ms / 1000.0), ms);
     period_->setCurrentIndex(DefaultPeriodIndex);
 
     // Off by default: with it on, a reply is complete when its last byte has come.

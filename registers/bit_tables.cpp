@@ -54,12 +54,12 @@ const std::array<ChargeBit, 8> ChargeBits = {{
 
 const std::array<BatteryStatusBit, 9> BatteryStatusBits = {{
     {4, u"Shape_FULLY_DISCHARGED_", u"АБ полностью разряжена"},
-    {5, u"Shape_FULLY_CHARGED_", u"АБ полностью заряжена"},
-    {6, u"Shape_DISCHARGING_", u"АБ разряжается"},
+    {5, u"Shape_FULLY_CHARGED_", u"АБ полностью заряжена", false},
+    {6, u"Shape_DISCHARGING_", u"АБ разряжается", false},
     {9, u"Shape_RCA_", u"Низкий заряд АБ (DOUT4)"},
     {11, u"Shape_TERMINATE_DISCHARGE_", u"Запрет разряда (DOUT2)"},
     {12, u"Shape_OVERTEMP_", u"Перегрев АБ"},
-    {13, u"Shape_REDUCED_CHARGE_", u"Заряд малым током (DOUT3)"},
+    {13, u"Shape_REDUCED_CHARGE_", u"Заряд малым током (DOUT3)", false},
     {14, u"Shape_TERMINATE_CHARGE_", u"Запрет заряда (DOUT1)"},
     {15, u"Shape_OVERCHARGED_", u"Перезаряд АБ"},
 }};

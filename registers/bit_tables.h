@@ -38,11 +38,14 @@ struct ChargeBit {
 };
 extern const std::array<ChargeBit, 8> ChargeBits;
 
-// The interpreted bits of Battery_Status, each with its main-page lamp and caption.
+// The interpreted bits of Battery_Status, each with its main-page lamp and caption. An alarm
+// bit calls for the operator's attention; the others only tell the battery's state (discharging,
+// fully charged, charging at a low current).
 struct BatteryStatusBit {
     int bit = 0;
     QStringView lamp;
     QStringView caption;
+    bool alarm = true;
 };
 extern const std::array<BatteryStatusBit, 9> BatteryStatusBits;
 

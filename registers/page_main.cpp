@@ -99,7 +99,8 @@ MainPageView ComputeMainPage(std::span<const quint16> statusBlock) {
     for (int bit : BatteryLampOrder) {
         const auto* lamp = std::find_if(BatteryStatusBits.begin(), BatteryStatusBits.end(),
                                         [bit](const BatteryStatusBit& b) { return b.bit == bit; });
-        view.lamps.append({lamp->lamp.toString(), BitSet(quint32(batteryStatus), bit)});
+        view.lamps.append(
+            {lamp->lamp.toString(), BitSet(quint32(batteryStatus), bit), lamp->alarm});
     }
     const qint64 safetyStatus = r.Value(u"Safety_Status");
     for (const SafetyBit& b : SafetyBits)

@@ -18,6 +18,7 @@ struct PageFieldText {
 struct PageLampState {
     QString name; // objectName of the lamp
     bool set = false;
+    bool alarm = true; // false: a state indicator, not an alarm
     friend bool operator==(const PageLampState&, const PageLampState&) = default;
 };
 

@@ -1,5 +1,7 @@
 #include "service_controls.h"
 
+#include "table_page.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -119,13 +121,22 @@ void AddModeGroup(QBoxLayout* page) {
 } // namespace
 
 void BuildCalibrationControls(QWidget* page) {
-    auto* layout = new QVBoxLayout(page);
+    // Two columns fit the smallest window: the sensor calibration on the left, the levels, cycles
+    // and modes on the right.
+    auto* layout = new QVBoxLayout(ScrollingPageContent(page));
     AddInstruction(layout, QStringLiteral("Перед калибровкой настройте параметры связи!"));
-    AddCalibrationGroup(layout);
-    AddChargeLevelGroup(layout);
-    AddCycleGroup(layout);
-    AddModeGroup(layout);
-    layout->addStretch();
+    auto* columns = new QHBoxLayout;
+    layout->addLayout(columns);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    AddCalibrationGroup(left);
+    left->addStretch();
+    AddChargeLevelGroup(right);
+    AddCycleGroup(right);
+    AddModeGroup(right);
+    right->addStretch();
 }
 
 void BuildClockControls(QWidget* page) {

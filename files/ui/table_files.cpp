@@ -2,6 +2,7 @@
 
 #include "file_names.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "register_image.h"
 #include "status_map.h"
 #include "string_grid.h"
@@ -121,8 +122,9 @@ void TableFileHandlers::Save(const TableFileKind& kind) {
     const QTableWidget* grid = Grid(kind);
     if (!grid)
         return;
-    const QString path = CurrentPrompts().SaveFile(
-        StartFolder(), CsvFilter, FileNameStamp(clock_()) + QString::fromUtf8(kind.suffix));
+    const QString use = QString::fromUtf8(kind.suffix);
+    const QString path =
+        AskSaveFile(FileKind::Tables, use, CsvFilter, FileNameStamp(clock_()) + use);
     if (path.isEmpty())
         return;
     const FileError error = SaveWholeFile(path, TableFileBytes(GridTexts(grid)));
@@ -134,8 +136,9 @@ void TableFileHandlers::Load(const TableFileKind& kind) {
     QTableWidget* grid = Grid(kind);
     if (!grid)
         return;
-    // No name is proposed: the shared dialog shows the one it last held.
-    const QString path = CurrentPrompts().OpenFile(StartFolder(), LoadFilter(kind), QString());
+    // The last file of this table is proposed, never one of another kind.
+    const QString path =
+        AskOpenFile(FileKind::Tables, QString::fromUtf8(kind.suffix), LoadFilter(kind));
     if (path.isEmpty())
         return;
     const TextFileRead read = ReadTextFile(path, MaxTextFileBytes, kind.rows());

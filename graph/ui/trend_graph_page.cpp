@@ -5,6 +5,7 @@
 #include "file_names.h"
 #include "named_widget.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "register_image.h"
 #include "series_dialog.h"
 #include "text_file.h"
@@ -307,8 +308,9 @@ QByteArray TrendGraphPage::ChartImage(const char* format) {
 void TrendGraphPage::BitBtn_GRAPHSAVE_Click() {
     if (work_ != nullptr)
         return;
-    const QString path = CurrentPrompts().SaveFile(
-        StartFolder(), PictureFilter, FileNameStamp(clock_()) + QStringLiteral("_pic.bmp"));
+    const QString path = AskSaveFile(FileKind::GraphExport, QStringLiteral("picture"),
+                                     PictureFilter,
+                                     FileNameStamp(clock_()) + QStringLiteral("_pic.bmp"));
     if (path.isEmpty())
         return;
     // The name says what to write; a name without .png or .csv gets the bitmap.
@@ -349,7 +351,8 @@ void TrendGraphPage::ExportCsv(const QString& path) {
 void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
     if (work_ != nullptr)
         return;
-    const QString path = CurrentPrompts().OpenFile(StartFolder(), LogFilter, QString());
+    // The log polling wrote last is the likeliest one to look at.
+    const QString path = AskOpenFile(FileKind::Log, MonitorLogUse, LogFilter);
     if (path.isEmpty())
         return;
     if (store_.PollCount() > 0 &&

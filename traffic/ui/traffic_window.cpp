@@ -3,6 +3,7 @@
 #include "file_names.h"
 #include "port_list.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "table_file.h"
 #include "text_file.h"
 
@@ -183,9 +184,10 @@ void TFormMonitor::Copy() {
 }
 
 void TFormMonitor::Export() {
-    const QString path = CurrentPrompts().SaveFile(
-        StartFolder(), QStringLiteral("Comma-Separated Values files (*.csv)|*.csv"),
-        FileNameStamp(QDateTime::currentDateTime()) + QStringLiteral("_traffic.csv"));
+    const QString path =
+        AskSaveFile(FileKind::Log, QStringLiteral("traffic"),
+                    QStringLiteral("Comma-Separated Values files (*.csv)|*.csv"),
+                    FileNameStamp(QDateTime::currentDateTime()) + QStringLiteral("_traffic.csv"));
     if (path.isEmpty())
         return;
     QList<QStringList> rows{TrafficColumnTitles()};

@@ -1,11 +1,13 @@
 // Figures of the polling road, printed, not judged: the time of one display refresh with 200 cells
-// and a full journal, the longest stall of the window's thread while polling runs every 250 ms,
-// and the time of a 6-block and a 34-block cycle at 115200 baud against the simulated controller.
+// and a full journal (with the cell overview hidden and shown), the longest stall of the window's
+// thread while polling runs every 250 ms, and the time of a 6-block and a 34-block cycle at
+// 115200 baud against the simulated controller.
 // All 17 trend series are active throughout.
 //
 // Run: QT_QPA_PLATFORM=offscreen build/tests/bench/polling/bench_polling
 
 #include "bench_figures.h"
+#include "cell_overview.h"
 #include "connection_dialog.h"
 #include "journal_page.h"
 #include "main_page.h"
@@ -55,6 +57,12 @@ void SetReadOptions(TForm1& form, bool settings, bool journal) {
     form.findChild<QCheckBox*>(QStringLiteral("CheckBox_READLOG_"))->setChecked(journal);
 }
 
+void ShowCellPage(TForm1& form) {
+    form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Info));
+    form.findChild<QTabWidget*>(QStringLiteral("PageControl_INFO_"))
+        ->setCurrentWidget(form.Page(InfoPage::Cells));
+}
+
 void BenchRefresh(TForm1& form, SimulatedController& sim) {
     std::printf("Refresh of the display, %d cells, 768 journal records (ms per call):\n", Cells);
     SetReadOptions(form, true, true);
@@ -73,9 +81,12 @@ void BenchRefresh(TForm1& form, SimulatedController& sim) {
         form.Polling()->Timer_POLLING_Timer();
         form.repaint();
     };
-    form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Info));
-    form.findChild<QTabWidget*>(QStringLiteral("PageControl_INFO_"))
-        ->setCurrentWidget(form.Page(InfoPage::Cells));
+    ShowCellPage(form);
+    Print("whole tick, cell page shown (overview)",
+          TimeCalls(RefreshRuns, nextImage, [&] { form.Polling()->Timer_POLLING_Timer(); }), "ms");
+    auto* overview = form.findChild<CellOverview*>();
+    Print("cell overview alone, shown",
+          TimeCalls(RefreshRuns, nextImage, [&] { overview->Refresh(); }), "ms");
     Print("tick + repaint, cell page shown", TimeCalls(RefreshRuns, nextImage, tickAndPaint), "ms");
     form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Journal));
     Print("tick + repaint, journal page shown", TimeCalls(RefreshRuns, nextImage, tickAndPaint),
@@ -181,6 +192,9 @@ int main(int argc, char* argv[]) {
     std::printf("Window thread while polling every 250 ms against the simulated controller:\n");
     sim.setAnimated(true);
     BenchStall(form, false, false, 10);
+    BenchStall(form, true, true, 25);
+    std::printf("The same with the cell page and its overview shown:\n");
+    ShowCellPage(form);
     BenchStall(form, true, true, 25);
     std::printf("The same with the graph page shown:\n");
     form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Graph));

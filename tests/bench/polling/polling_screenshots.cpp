@@ -1,5 +1,6 @@
-// Pictures of the window while it polls the simulated controller, for the README: the main page,
-// the cell page and the traffic monitor after a few cycles. A manual step, not a test.
+// Pictures of the window at its start size while it polls a simulated battery of 200 cells, for
+// the README: the main page, the cell page with its overview and the traffic monitor after a few
+// cycles. A manual step, not a test.
 //
 // Run: QT_QPA_PLATFORM=offscreen build/tests/bench/polling/polling_screenshots docs
 
@@ -38,7 +39,7 @@ int main(int argc, char* argv[]) {
 
     SimulatedController::Options options;
     options.animate = true;
-    options.cellCount = 24;
+    options.cellCount = 200;
     SimulatedController sim(options);
     QString error;
     if (!sim.start(&error)) {
@@ -50,7 +51,6 @@ int main(int argc, char* argv[]) {
     TForm1 form;
     ConnectDialogTo(form, sim.portPath());
     form.FormMonitor()->show();
-    form.resize(1000, 700);
     form.show();
 
     auto* connect = form.findChild<QPushButton*>(QStringLiteral("SpeedButton_CONNECT_"));

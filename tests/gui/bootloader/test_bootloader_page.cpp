@@ -1,4 +1,5 @@
 #include "bootloader_handlers.h"
+#include "captions.h"
 #include "diagnostic_mode.h"
 #include "main_window.h"
 #include "scripted_prompts.h"
@@ -70,7 +71,7 @@ void TestBootloaderPage::visibility() {
           "Edit4", "Edit_ReqCode"})
         QVERIFY2(Find<QWidget>(name)->isHidden() != diagnostic, name);
     QCOMPARE(Find<QProgressBar>("ProgressBar_BOOTLOADER_")->maximum(), 100);
-    QCOMPARE(Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->text(),
+    QCOMPARE(Caption(Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->text()),
              QStringLiteral("Автообновление "));
     QCOMPARE(Find<QLineEdit>("Edit_READREGADDRESS_")->toolTip(), QStringLiteral("Адрес регистра"));
     QVERIFY(Find<QRadioButton>("RadioButton_READVERSION_")->isChecked());

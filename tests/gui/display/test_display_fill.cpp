@@ -1,3 +1,4 @@
+#include "cell_overview.h"
 #include "display_fixture.h"
 #include "settings_map.h"
 #include "table_state.h"
@@ -5,8 +6,12 @@
 
 #include <QElapsedTimer>
 
+#include <QHelpEvent>
 #include <QLocale>
+#include <QPaintEvent>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
 #include <functional>
 
 namespace {
@@ -55,6 +60,22 @@ QString Text(DisplayWindow& w, const char* name) {
     return w.Find<QLineEdit>(QString::fromLatin1(name))->text();
 }
 
+// Collects the regions a widget paints.
+class PaintRecorder final : public QObject {
+public:
+    PaintRecorder(QWidget* widget, QRegion& painted) : painted_(painted) {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted_ += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+private:
+    QRegion& painted_;
+};
+
 } // namespace
 
 class TestDisplayFill : public QObject {
@@ -73,7 +94,8 @@ private Q_SLOTS:
         SetStatus(w.image, u"Temperature_Ambient", -1000);
         SetStatus(w.image, u"Absolute_State_of_Charge", 20);
         SetStatus(w.image, u"Safety_Status", 0x80001);
-        SetStatus(w.image, u"Battery_Status", 1 << 9);
+        // Low charge is an alarm, discharging a state.
+        SetStatus(w.image, u"Battery_Status", 1 << 9 | 1 << 6);
         SetStatus(w.image, u"Battery_Mode", 1 << 5);
         SetCells(w.image, 3);
         FillMainPage(w.image, w.mainPage);
@@ -89,7 +111,9 @@ private Q_SLOTS:
             const bool red = lamp->objectName() == QLatin1String("Shape_COV_") ||
                              lamp->objectName() == QLatin1String("Shape_DCNT_") ||
                              lamp->objectName() == QLatin1String("Shape_RCA_");
-            QCOMPARE(lamp->Color(), red ? QColor(255, 0, 0) : QColor(0, 255, 0));
+            const bool blue = lamp->objectName() == QLatin1String("Shape_DISCHARGING_");
+            QCOMPARE(lamp->Color(),
+                     red ? QColor(255, 0, 0) : blue ? QColor(30, 144, 255) : QColor(0, 255, 0));
         }
         QVERIFY(w.password->isChecked());
         QCOMPARE(w.password->text(), QStringLiteral("Выйти"));
@@ -197,6 +221,61 @@ private Q_SLOTS:
         page->setValue(0);
         QCOMPARE(axis->min(), min);
         QCOMPARE(axis->max(), max);
+    }
+
+    // Hidden, the overview does not follow the cells; shown, it catches up, repaints only the
+    // cell whose look changed, tells a cell's values on hovering and pages the chart to a cell
+    // clicked.
+    void cellOverview() {
+        DisplayWindow w;
+        auto* tabs = w.window.findChild<QTabWidget*>();
+        tabs->setCurrentWidget(w.mainPage);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        auto* overview = w.Find<CellOverview>(QStringLiteral("Panel_CELLOVERVIEW_"));
+        SetCells(w.image, 200);
+        FillCellTable(w.image, w.cellPage);
+        QCOMPARE(overview->Data().cells.size(), 0);
+        tabs->setCurrentWidget(w.cellPage);
+        QCOMPARE(overview->Data().cells.size(), 200);
+        // The names of the extreme cells follow a square of their colour in the map.
+        const QString summary = w.Find<QLabel>(QStringLiteral("Label_CELLVOLTS_"))->text();
+        QTextDocument shown;
+        shown.setHtml(summary);
+        QCOMPARE(shown.toPlainText(), QStringLiteral("Напряжение, разброс 199 мВ\n■ мин. №1 3,201 В, "
+                                                     "■ макс. №200 3,4 В"));
+        auto* map = w.Find<CellMap>(QStringLiteral("PaintBox_CELLVOLTS_"));
+        const QColor lowest = map->grab().toImage().pixelColor(map->CellRect(1).center());
+        QVERIFY2(summary.contains(QStringLiteral("color:%1\">&#9632;</span>&nbsp;мин.")
+                                      .arg(lowest.name())),
+                 qPrintable(summary));
+        map->repaint(); // whatever the first showing left to paint
+        QRegion painted;
+        PaintRecorder recorder(map, painted);
+        // The overview alone: a refill of the bar chart repaints the page around it.
+        SetCell(w.image, 100, 3250, 20, 0x0002);
+        overview->Refresh();
+        QApplication::processEvents();
+        QVERIFY(!painted.isEmpty());
+        QVERIFY2(map->CellRect(100).contains(painted.boundingRect()),
+                 qPrintable(QStringLiteral("%1,%2 %3 x %4")
+                                .arg(painted.boundingRect().x())
+                                .arg(painted.boundingRect().y())
+                                .arg(painted.boundingRect().width())
+                                .arg(painted.boundingRect().height())));
+
+        const QPoint inside = map->CellRect(100).center();
+        QHelpEvent hover(QEvent::ToolTip, inside, map->mapToGlobal(inside));
+        QApplication::sendEvent(map, &hover);
+        QCOMPARE(QToolTip::text(),
+                 QStringLiteral("Элемент 100\nНапряжение: 3,25 В\nТемпература: 20 °C\n"
+                                "Низкое напряжение элемента"));
+
+        QTest::mouseClick(map, Qt::LeftButton, {}, map->CellRect(57).center());
+        QCOMPARE(w.Find<QSpinBox>(QStringLiteral("UpDown_INFOCELLPAGE_"))->value(), 5);
+        QCOMPARE(PositionAxis(w)->min(), 50.0);
+        QCOMPARE(PositionAxis(w)->max(), 60.0);
+        QCOMPARE(w.Table(QStringLiteral("StringGrid_INFOCELL_"))->currentRow(), 56);
     }
 
     void threeD() {

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -21,11 +22,12 @@ QList<int> Widths(const QTableWidget* table) {
     return widths;
 }
 
-// The widths a table gets for its design widths in its own font.
+// The widths a table gets for its design widths in its own font, widened where a title needs more.
 QList<int> FontWidths(const QTableWidget* table, const QList<int>& designWidths) {
     QList<int> widths;
-    for (int w : designWidths)
-        widths.append(GridColumnWidth(table, w));
+    for (int c = 0; c < designWidths.size(); ++c)
+        widths.append(std::max(GridColumnWidth(table, designWidths[c]),
+                               table->horizontalHeader()->sectionSizeHint(c)));
     return widths;
 }
 
@@ -126,6 +128,36 @@ private Q_SLOTS:
         QCOMPARE(GridCell(log, 1, 0), QString());
     }
 
+    // Scrolled sideways and down, the cell table still shows the numbers of the rows it shows.
+    void cellNumbersStayInView() {
+        DisplayWindow w;
+        QTableWidget* cells = w.Table(QStringLiteral("StringGrid_INFOCELL_"));
+        SetGridRowCount(cells, 201);
+        for (int r = 1; r <= 200; ++r)
+            SetGridCell(cells, r, 0, QString::number(r));
+        w.window.resize(500, 400);
+        w.window.findChild<QTabWidget*>()->setCurrentWidget(w.cellPage);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        cells->horizontalScrollBar()->setValue(cells->horizontalScrollBar()->maximum());
+        cells->verticalScrollBar()->setValue(cells->verticalScrollBar()->maximum() / 2);
+        QApplication::processEvents();
+        QVERIFY(cells->horizontalScrollBar()->value() > cells->columnWidth(0));
+        auto* numbers = cells->findChild<QTableView*>();
+        QVERIFY(numbers && numbers->isVisible());
+        QCOMPARE(numbers->mapTo(cells, QPoint()), QPoint(cells->frameWidth(), cells->frameWidth()));
+        QCOMPARE(numbers->columnWidth(0), cells->columnWidth(0));
+        // The row at the top of the table and of the number column is the same.
+        const QPoint top(2, 2);
+        const QModelIndex shown = numbers->indexAt(top);
+        QVERIFY(shown.row() > 0);
+        QCOMPARE(cells->indexAt(top).row(), shown.row());
+        QCOMPARE(shown.data().toString(), QString::number(shown.row() + 1));
+        // The titles of the narrow columns show whole.
+        for (int c = 0; c < cells->columnCount(); ++c)
+            QVERIFY(cells->columnWidth(c) >= cells->horizontalHeader()->sectionSizeHint(c));
+    }
+
     void editing_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QList<bool>>("editable"); // columns 0 to 3
@@ -171,8 +203,9 @@ private Q_SLOTS:
                  QStringLiteral("Реальное кол-во элементов."));
         QCOMPARE(w.mainPage->findChildren<LabeledEdit*>().size(), 23);
         QCOMPARE(w.mainPage->findChildren<Lamp*>().size(), 29);
+        // Nothing is known before the first fill.
         for (const Lamp* lamp : w.mainPage->findChildren<Lamp*>())
-            QCOMPARE(lamp->Color(), QColor(0, 255, 0));
+            QCOMPARE(lamp->Color(), UnknownLampColor());
         const auto* bar = w.Find<QProgressBar>(QStringLiteral("ProgressBar_SOC_"));
         QCOMPARE(bar->orientation(), Qt::Vertical);
         QCOMPARE(bar->value(), 0);

@@ -1,8 +1,10 @@
+#include "captions.h"
 #include "connection_dialog.h"
 #include "diagnostic_mode.h"
 #include "main_window.h"
 #include "options_dialog.h"
 #include "series_dialog.h"
+#include "window_in_mode.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,14 +40,6 @@ template <typename W> W* Child(const QObject* parent, const char* name) {
     return child;
 }
 
-// Builds the window with DiagnosticMode as given, restoring the build's default afterwards.
-std::unique_ptr<TForm1> BuildWindow(bool diagnostic) {
-    const bool saved = DiagnosticMode;
-    DiagnosticMode = diagnostic;
-    auto window = std::make_unique<TForm1>();
-    DiagnosticMode = saved;
-    return window;
-}
 
 } // namespace
 
@@ -79,12 +73,34 @@ private Q_SLOTS:
             QVERIFY2(control, qPrintable(name));
             const QVariant text = control->property("title").isValid() ? control->property("title")
                                                                        : control->property("text");
-            QCOMPARE(text.toString(), caption);
+            QCOMPARE(Caption(text.toString()), caption);
         }
         for (const char* box : {"CheckBox_LOGEN_", "CheckBox_READSETTINGS_", "CheckBox_READLOG_"})
             QVERIFY(!Child<QCheckBox>(&form, box)->isChecked());
         QVERIFY(Child<QPushButton>(&form, "SpeedButton_CONNECT_")->isCheckable());
         QVERIFY(!form.LogEnabled());
+    }
+
+    // Pressed, the connect toggle (polling runs) stands out from its released look: on average
+    // each pixel differs by far more than a style's shading.
+    void pressedConnectStandsOut() {
+        TForm1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* connect = Child<QPushButton>(&form, "SpeedButton_CONNECT_");
+        const QImage up = connect->grab().toImage();
+        connect->setChecked(true);
+        const QImage down = connect->grab().toImage();
+        QCOMPARE(down.size(), up.size());
+        qint64 difference = 0;
+        for (int y = 0; y < up.height(); ++y)
+            for (int x = 0; x < up.width(); ++x) {
+                const QColor a = up.pixelColor(x, y), b = down.pixelColor(x, y);
+                difference += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) +
+                              qAbs(a.blue() - b.blue());
+            }
+        const qint64 perPixel = difference / (qint64(up.width()) * up.height());
+        QVERIFY2(perPixel > 150, qPrintable(QString::number(perPixel)));
     }
 
     void pagesInOrder() {
@@ -135,8 +151,10 @@ private Q_SLOTS:
                 items.append(QStringLiteral("  ") + item->objectName() + QLatin1Char('=') +
                              item->text());
         }
-        QCOMPARE(items, (QStringList{"Файл", "  N6=Настройки", "  N2=Выход", "Связь",
-                                     "  N4=Параметры связи", "  N7=Монитор обмена"}));
+        QCOMPARE(items, (QStringList{"&Файл", "  N6=&Настройки",
+                                     "  MenuItem_SAVELOG_=&Сохранить журнал в файл", "  N2=&Выход",
+                                     "&Связь", "  MenuItem_POLLING_=&Опрос модуля контроллера",
+                                     "  N4=&Параметры связи", "  N7=&Монитор обмена"}));
 
         for (const char* name : {"Timer_POLLING_", "Timer_POLLINGTEST_", "Timer_INDICATE_"})
             QVERIFY2(!Child<QTimer>(&form, name)->isActive(), name);
@@ -196,7 +214,7 @@ private Q_SLOTS:
     }
     void diagnosticControls() {
         QFETCH(bool, diagnostic);
-        auto form = BuildWindow(diagnostic);
+        auto form = WindowInMode(diagnostic);
         auto* pages = Child<QTabWidget>(form.get(), "PageControl_MAIN_");
         QCOMPARE(pages->isTabVisible(int(MainPage::LinkTest)), diagnostic);
         for (int i = 0; i < int(MainPage::LinkTest); ++i)
@@ -228,7 +246,7 @@ private Q_SLOTS:
     }
 
     void linkTestPage() {
-        auto form = BuildWindow(true);
+        auto form = WindowInMode(true);
         // Right after start every counter and the percentage read "0".
         for (const char* label : {"Label11", "Label12", "Label13", "Label15"})
             QCOMPARE(Child<QLabel>(form.get(), label)->text(), QStringLiteral("0"));

@@ -1,3 +1,4 @@
+#include "captions.h"
 #include "connection_dialog.h"
 #include "main_window.h"
 #include "modbus_frames.h"
@@ -58,7 +59,7 @@ void TestCommandsInWindow::service_command_and_login() {
     prompts->inputs = {QStringLiteral("0000")};
     toggle->click();
     QVERIFY(toggle->isChecked());
-    QCOMPARE(toggle->text(), QStringLiteral("Выйти"));
+    QCOMPARE(Caption(toggle->text()), QStringLiteral("Выйти"));
     QVERIFY(sim->registerValue(33) & 0x20);
 }
 

@@ -1,6 +1,9 @@
 #include "connection_dialog.h"
+#include "cell_overview.h"
+#include "cycle_panel.h"
 #include "diagnostic_mode.h"
 #include "file_size_limit.h"
+#include "lamp.h"
 #include "main_window.h"
 #include "page_main.h"
 #include "polling_cycle.h"
@@ -25,11 +28,14 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 // The real main window polling the simulated controller through the real worker: what reaches the
@@ -66,6 +72,8 @@ private Q_SLOTS:
     void closingTheWindowReleasesThePort();
     void monitorShowsPollingAndCommands();
     void valuesGoStaleAndComeBack();
+    void cyclePanelSaysWhenThePeriodIsNotHeld();
+    void overviewFindsTheExtremeCells();
     void reconnectsWhenThePortReturns_data();
     void reconnectsWhenThePortReturns();
     void fullDiskKeepsPollingAndTables();
@@ -301,6 +309,7 @@ void TestPollingWindow::unplugStopsPolling() {
     sim->stop();
     QTRY_VERIFY_WITH_TIMEOUT(!ConnectButton()->isChecked(), CycleWaitMs);
     QCOMPARE(Panel(0), QStringLiteral("Порт отключен, опрос остановлен"));
+    QCOMPARE(Find<Lamp>("Shape_COV_")->Color(), UnknownLampColor());
     QVERIFY(!form->Polling()->Controller().IsOpen());
     QVERIFY(!form->PollingTimer()->isActive());
     QVERIFY(!form->IndicateTimer()->isActive());
@@ -352,19 +361,96 @@ void TestPollingWindow::monitorShowsPollingAndCommands() {
     QCOMPARE(errors[0].verdict, TrafficVerdict::Exception);
 }
 
-// Three cycles in a row without an answer grey the main page and say since when; the next good
-// cycle shows the values normally again.
+// Before the first cycle of a start is shown, and after three cycles in a row without an answer,
+// the lamps are grey and the values greyed; a shown cycle colours and enables them again.
 void TestPollingWindow::valuesGoStaleAndComeBack() {
     Find<QCheckBox>("CheckBox_FASTEXCHANGE_")->setChecked(true); // time-outs of ~0.2 s
-    Connect();
-    WaitForCycles(1);
     auto* volts = Find<QLineEdit>("LabeledEdit_VOLTDCU_");
+    auto* lamp = Find<Lamp>("Shape_COV_");
+    QCOMPARE(lamp->Color(), UnknownLampColor());
+    Connect();
+    QCOMPARE(lamp->Color(), UnknownLampColor());
+    WaitForCycles(1);
+    QTRY_VERIFY_WITH_TIMEOUT(lamp->Color() != UnknownLampColor(), CycleWaitMs);
     QVERIFY(volts->isEnabled());
     sim->injectFault({FaultKind::NoReply}, PersistentFault);
     QTRY_VERIFY_WITH_TIMEOUT(!volts->isEnabled(), CycleWaitMs);
     QVERIFY(Panel(0).startsWith(QStringLiteral("Нет ответа с ")));
+    for (const Lamp* each : form->findChildren<Lamp*>())
+        QCOMPARE(each->Color(), UnknownLampColor());
     sim->clearFaults();
     QTRY_VERIFY_WITH_TIMEOUT(volts->isEnabled(), CycleWaitMs);
+    QVERIFY(lamp->Color() != UnknownLampColor());
+
+    // A new start shows nothing of the last one as known.
+    ConnectButton()->click();
+    QVERIFY(volts->isEnabled());
+    Connect();
+    QVERIFY(!volts->isEnabled());
+    QCOMPARE(lamp->Color(), UnknownLampColor());
+    QTRY_VERIFY_WITH_TIMEOUT(volts->isEnabled(), CycleWaitMs);
+}
+
+// Cycles of fixed waits (about 1.6 s) cannot hold a 0.25 s period: the panel says so in amber,
+// and the age of the values on screen counts on after polling stops.
+void TestPollingWindow::cyclePanelSaysWhenThePeriodIsNotHeld() {
+    CyclePanel* panel = form->Polling()->Panel();
+    QCOMPARE(panel->text(), QString());
+    Connect();
+    WaitForCycles(2);
+    QTRY_VERIFY_WITH_TIMEOUT(panel->text().contains(QStringLiteral("обновлено")), CycleWaitMs);
+    static const QRegularExpression shown(
+        QStringLiteral("^цикл \\d+(,\\d+)? с при периоде 0,25 с\nобновлено (\\d+) с назад$"));
+    QRegularExpressionMatch match = shown.match(panel->text());
+    QVERIFY2(match.hasMatch(), qPrintable(panel->text()));
+    QVERIFY(panel->Late());
+    ConnectButton()->click();
+    match = shown.match(panel->text());
+    const int before = match.captured(2).toInt();
+    QTRY_VERIFY_WITH_TIMEOUT(shown.match(panel->text()).captured(2).toInt() >= before + 2,
+                             CycleWaitMs);
+}
+
+// A battery of 200 cells: the overview names and frames the lowest and the highest cell the
+// controller reports, and a click on one pages the chart to it.
+void TestPollingWindow::overviewFindsTheExtremeCells() {
+    SimulatedControllerOptions options;
+    options.cellCount = 200;
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    form->Form4()->AddPort(sim->portPath());
+    Find<QCheckBox>("CheckBox_FASTEXCHANGE_")->setChecked(true);
+    form->PageControlMain()->setCurrentWidget(form->Page(MainPage::Info));
+    Find<QTabWidget>("PageControl_INFO_")->setCurrentWidget(form->Page(InfoPage::Cells));
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    Connect();
+    WaitForCycles(2);
+    auto* overview = Find<CellOverview>("Panel_CELLOVERVIEW_");
+    QTRY_COMPARE_WITH_TIMEOUT(overview->Data().cells.size(), 200, CycleWaitMs);
+    ConnectButton()->click();
+
+    const QList<quint16> volts = sim->registerValues(CellVoltageOffset, 200);
+    const int lowest = int(std::min_element(volts.begin(), volts.end()) - volts.begin()) + 1;
+    const int highest = int(std::max_element(volts.begin(), volts.end()) - volts.begin()) + 1;
+    QVERIFY(lowest != highest);
+    QCOMPARE(overview->Data().volts.minCell, lowest);
+    QCOMPARE(overview->Data().volts.maxCell, highest);
+    const QString summary = Find<QLabel>("Label_CELLVOLTS_")->text();
+    QVERIFY2(summary.contains(QStringLiteral("мин. №%1 ").arg(lowest)) &&
+                 summary.contains(QStringLiteral("макс. №%1 ").arg(highest)),
+             qPrintable(summary));
+    // The two extreme cells are framed in black, the others not.
+    auto* map = Find<CellMap>("PaintBox_CELLVOLTS_");
+    const QImage drawn = map->grab().toImage();
+    for (int cell = 1; cell <= 200; ++cell)
+        QCOMPARE(drawn.pixelColor(map->CellRect(cell).topLeft()) == QColor(Qt::black),
+                 cell == lowest || cell == highest);
+
+    QTest::mouseClick(map, Qt::LeftButton, {}, map->CellRect(highest).center());
+    const int perScreen = Find<QSpinBox>("UpDown_INFOCELLPT_")->value();
+    QCOMPARE(Find<QSpinBox>("UpDown_INFOCELLPAGE_")->value(), (highest - 1) / perScreen);
+    QCOMPARE(Find<QTableWidget>("StringGrid_INFOCELL_")->currentRow(), highest - 1);
 }
 
 void TestPollingWindow::reconnectsWhenThePortReturns_data() {
@@ -373,8 +459,9 @@ void TestPollingWindow::reconnectsWhenThePortReturns_data() {
     QTest::newRow("link errors not logged") << false;
 }
 
-// With the option on, a port that goes away is waited for; when it comes back under the same
-// name polling goes on with the same log, and both events are in it when link errors are logged.
+// With the option on, a port that goes away is waited for, the lamps grey meanwhile; when it
+// comes back under the same name polling goes on with the same log, and both events are in it
+// when link errors are logged.
 void TestPollingWindow::reconnectsWhenThePortReturns() {
     QFETCH(bool, logLinkErrors);
     LogLinkErrors = logLinkErrors;
@@ -391,10 +478,14 @@ void TestPollingWindow::reconnectsWhenThePortReturns() {
     Find<QCheckBox>("CheckBox_LOGEN_")->setChecked(true);
     Connect();
     WaitForCycles(1);
+    auto* lamp = Find<Lamp>("Shape_COV_");
+    QTRY_VERIFY_WITH_TIMEOUT(lamp->Color() != UnknownLampColor(), CycleWaitMs);
 
     sim->stop();
     QTRY_COMPARE_WITH_TIMEOUT(Panel(0), QStringLiteral("Порт отключен, ожидание переподключения"),
                               CycleWaitMs);
+    QCOMPARE(lamp->Color(), UnknownLampColor());
+    QVERIFY(!Find<QLineEdit>("LabeledEdit_VOLTDCU_")->isEnabled());
     QVERIFY(ConnectButton()->isChecked());
     QVERIFY(form->Polling()->WaitingForPort());
     QVERIFY(!Find<QWidget>("BitBtn_CLEARLOG_")->isEnabled());
@@ -404,6 +495,7 @@ void TestPollingWindow::reconnectsWhenThePortReturns() {
     QTRY_VERIFY_WITH_TIMEOUT(!form->Polling()->WaitingForPort(), CycleWaitMs);
     const int before = int(cycles->size());
     QTRY_VERIFY_WITH_TIMEOUT(cycles->size() > before + 1, CycleWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(lamp->Color() != UnknownLampColor(), CycleWaitMs);
     QFile log(logPath);
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QByteArray text = log.readAll();

@@ -1,9 +1,11 @@
 #include "file_names.h"
 #include "file_size_limit.h"
+#include "recent_files.h"
 #include "text_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -176,6 +178,64 @@ private Q_SLOTS:
         const QString documents = dir.filePath(QStringLiteral("Documents"));
         QCOMPARE(StartFolder(dir.filePath(QStringLiteral("gone")), documents), documents);
         QVERIFY(QFileInfo(documents).isDir());
+    }
+
+    // An installed program (under a bin folder, writable or not) starts in the documents on
+    // Linux; on Windows its own folder serves while it can be written to.
+    void startFolder_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("documentsForBin");
+        QTest::addColumn<bool>("documents");
+        QTest::newRow("a build folder") << "build/monitor" << true << false;
+        QTest::newRow("user bin") << "bin" << true << true;
+        QTest::newRow("user .local/bin") << ".local/bin" << true << true;
+        QTest::newRow("bin of a prefix") << "opt/velmora/bin" << true << true;
+        QTest::newRow("a name only starting with bin") << "binaries" << true << false;
+        QTest::newRow("bin on Windows") << "bin" << false << false;
+    }
+    void startFolder() {
+        QFETCH(QString, program);
+        QFETCH(bool, documentsForBin);
+        QFETCH(bool, documents);
+        QTemporaryDir dir;
+        const QString programFolder = dir.filePath(program);
+        QVERIFY(QDir().mkpath(programFolder));
+        const QString documentsFolder = dir.filePath(QStringLiteral("Documents"));
+        QCOMPARE(StartFolder(programFolder, documentsFolder, documentsForBin),
+                 documents ? documentsFolder : programFolder);
+    }
+
+    // Each kind starts where its last file was chosen, each use proposes only its own last name,
+    // and both survive a restart through the settings file.
+    void recentFiles() {
+        QTemporaryDir dir;
+        const QString tables = dir.filePath(QStringLiteral("tables"));
+        const QString images = dir.filePath(QStringLiteral("images"));
+        QVERIFY(QDir().mkpath(tables) && QDir().mkpath(images));
+        QSettings settings(dir.filePath(QStringLiteral("velmora.ini")), QSettings::IniFormat);
+        LoadRecentFiles(settings);
+        QCOMPARE(FileFolder(FileKind::Tables), StartFolder());
+        RememberFile(FileKind::Tables, QStringLiteral("_charge_set.csv"),
+                     tables + QStringLiteral("/a_charge_set.csv"));
+        RememberFile(FileKind::Firmware, QStringLiteral("image"), images + QStringLiteral("/v2.bin"));
+        RememberFile(FileKind::Firmware, QStringLiteral("image"), QString()); // cancelled
+        SaveRecentFiles(settings);
+        RememberFile(FileKind::Log, QStringLiteral("monitor"), tables + QStringLiteral("/x_log.csv"));
+        settings.sync();
+
+        QSettings restarted(settings.fileName(), QSettings::IniFormat);
+        LoadRecentFiles(restarted);
+        QCOMPARE(FileFolder(FileKind::Tables), tables);
+        QCOMPARE(FileFolder(FileKind::Firmware), images);
+        QCOMPARE(FileFolder(FileKind::Log), StartFolder());
+        QCOMPARE(LastFileName(FileKind::Tables, QStringLiteral("_charge_set.csv")),
+                 QStringLiteral("a_charge_set.csv"));
+        QCOMPARE(LastFileName(FileKind::Tables, QStringLiteral("_alarm_set.csv")), QString());
+        QCOMPARE(LastFileName(FileKind::Firmware, QStringLiteral("image")),
+                 QStringLiteral("v2.bin"));
+        // A folder removed since starts the kind at the start folder again.
+        QVERIFY(QDir(images).removeRecursively());
+        QCOMPARE(FileFolder(FileKind::Firmware), StartFolder());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "address_check.h"
+#include "cycle_status.h"
 #include "link_stats.h"
 #include "qt_prompts.h"
 #include "window_position.h"
@@ -25,6 +26,50 @@ private Q_SLOTS:
         QFETCH(QSize, screen);
         QFETCH(QPoint, topLeft);
         QCOMPARE(CentredWindowPosition(screen, QSize(792, 554)), topLeft);
+    }
+
+    void cycleStatus_data() {
+        QTest::addColumn<qint64>("cycleMs");
+        QTest::addColumn<int>("periodMs");
+        QTest::addColumn<qint64>("ageMs");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("late");
+        QTest::newRow("nothing yet") << qint64(-1) << 1000 << qint64(-1) << "" << false;
+        QTest::newRow("measured, nothing shown")
+            << qint64(144) << 250 << qint64(-1) << "цикл 0,14 с" << false;
+        QTest::newRow("period held")
+            << qint64(144) << 250 << qint64(2999) << "цикл 0,14 с\nобновлено 2 с назад" << false;
+        QTest::newRow("exactly the period") << qint64(1000) << 1000 << qint64(0)
+                                            << "цикл 1 с\nобновлено 0 с назад" << false;
+        QTest::newRow("34 blocks at 1 s")
+            << qint64(9400) << 1000 << qint64(3000)
+            << "цикл 9,4 с при периоде 1 с\nобновлено 3 с назад" << true;
+        QTest::newRow("quarter-second period")
+            << qint64(851) << 250 << qint64(0) << "цикл 0,85 с при периоде 0,25 с\nобновлено 0 с назад"
+            << true;
+        QTest::newRow("whole seconds from ten on")
+            << qint64(9960) << 5000 << qint64(-1) << "цикл 10 с при периоде 5 с" << true;
+    }
+    void cycleStatus() {
+        QFETCH(qint64, cycleMs);
+        QFETCH(int, periodMs);
+        QFETCH(qint64, ageMs);
+        const CycleStatus status = CycleStatusText(cycleMs, periodMs, ageMs);
+        QTEST(status.text, "text");
+        QTEST(status.late, "late");
+    }
+
+    void dataAge_data() {
+        QTest::addColumn<qint64>("ageMs");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("under a minute") << qint64(59999) << "обновлено 59 с назад";
+        QTest::newRow("a minute") << qint64(60000) << "обновлено 1 мин назад";
+        QTest::newRow("under an hour") << qint64(3599999) << "обновлено 59 мин назад";
+        QTest::newRow("hours and minutes") << qint64(4859000) << "обновлено 1 ч 20 мин назад";
+    }
+    void dataAge() {
+        QFETCH(qint64, ageMs);
+        QTEST(DataAgeText(ageMs), "text");
     }
 
     void errorPercent_data() {
