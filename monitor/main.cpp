@@ -23,7 +23,10 @@ const QCommandLineOption
     DemoOption(QStringLiteral("demo"),
                QStringLiteral("Запустить в программе имитатор контроллера и выбрать его порт."));
 
+// Every remembered setting of the window (its own, the connection dialog's network link) goes
+// to the one file QSettings names from these.
 void NameApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
 }
@@ -89,7 +92,7 @@ int main(int argc, char* argv[]) {
     QtPrompts prompts(&form1, form1.OpenDialog1(), form1.SaveDialog1());
     SetPrompts(&prompts);
     // The port of the last run is selected before the command line's, which wins.
-    QSettings settings(QStringLiteral("Velmora"), QStringLiteral("velmora"));
+    QSettings settings;
     RestoreWindowSettings(form1, settings);
     if (parser.isSet(PortOption))
         form1.Form4()->AddPort(parser.value(PortOption));
