@@ -9,7 +9,7 @@
 namespace {
 
 // clang-format off
-constexpr std::array<CliOptionInfo, 19> Options = {{
+constexpr std::array<CliOptionInfo, 27> Options = {{
     {"port", "ПОРТ", "последовательный порт: имя (ttyUSB0) или полный путь (/dev/serial/by-id/...)"},
     {"baud", "N", "скорость: 9600, 19200, 38400, 57600 или 115200 (по умолчанию 115200)"},
     {"format", "F", "формат кадра: 8N1, 8E1 или 8O1 (по умолчанию 8N1)"},
@@ -18,7 +18,7 @@ constexpr std::array<CliOptionInfo, 19> Options = {{
     {"locale", "ИМЯ", "числа и даты в локали C или заданной (ru_RU); по умолчанию локаль пользователя"},
     {"raw", nullptr, "значения из регистров Modbus вместо приведённых единиц"},
     {"mnemonics", nullptr, "мнемоимена регистров вместо русских наименований"},
-    {"csv", nullptr, "вывод строками CSV, как в файле таблицы"},
+    {"csv", nullptr, "вывод строками CSV, как в файле таблицы (в report: --csv ФАЙЛ, таблица элементов)"},
     {"json", nullptr, "вывод в JSON"},
     {"save", "ФАЙЛ", "сохранить таблицу в файл, как кнопка «Сохранить в файл»"},
     {"table", "T", "таблица настроек: rs (связь), alarm (аварии) или charge (заряд)"},
@@ -27,6 +27,14 @@ constexpr std::array<CliOptionInfo, 19> Options = {{
     {"count", "N", "записать N строк и завершить работу (по умолчанию до Ctrl+C)"},
     {"log", "ФАЙЛ", "файл лога мониторинга; без него строки лога выводятся на экран"},
     {"from-bootloader", nullptr, "контроллер уже находится в загрузчике"},
+    {"from", "T", "начало участка разряда: 2024-03-05T08:10:00 или дата и время, как в логе"},
+    {"to", "T", "конец участка разряда; без --from и --to участок находится по току разряда"},
+    {"end-voltage", "В", "конечное напряжение элемента, В: по нему находится емкость"},
+    {"pdf", "ФАЙЛ", "записать отчёт в PDF"},
+    {"html", "ФАЙЛ", "записать отчёт в один файл HTML с рисунками внутри"},
+    {"site", "ТЕКСТ", "объект для заголовка отчёта"},
+    {"battery", "ТЕКСТ", "батарея для заголовка отчёта"},
+    {"engineer", "ТЕКСТ", "инженер для заголовка отчёта"},
     {"help", nullptr, "эта справка"},
     {"version", nullptr, "версия программы"},
 }};
@@ -45,7 +53,7 @@ std::span<const CliOptionInfo> CliOptions() {
     return Options;
 }
 
-CliCall ParseArguments(const QStringList& arguments) {
+CliCall ParseArguments(const QStringList& arguments, const QStringList& valued) {
     CliCall call;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size() && call.error.isEmpty(); ++i) {
@@ -69,7 +77,7 @@ CliCall ParseArguments(const QStringList& arguments) {
             call.error = QStringLiteral("Неизвестный параметр --%1").arg(name);
         } else if (call.options.contains(name)) {
             call.error = QStringLiteral("Параметр --%1 задан дважды").arg(name);
-        } else if (option->valueName == nullptr) {
+        } else if (option->valueName == nullptr && !valued.contains(name)) {
             if (equals >= 0)
                 call.error = QStringLiteral("Параметр --%1 не принимает значения").arg(name);
             call.options.insert(name, QString());
@@ -78,8 +86,9 @@ CliCall ParseArguments(const QStringList& arguments) {
         } else if (i + 1 < arguments.size()) {
             call.options.insert(name, arguments[++i]);
         } else {
-            call.error = QStringLiteral("Параметру --%1 нужно значение %2")
-                             .arg(name, QString::fromUtf8(option->valueName));
+            call.error =
+                QStringLiteral("Параметру --%1 нужно значение %2")
+                    .arg(name, QString::fromUtf8(option->valueName ? option->valueName : "ФАЙЛ"));
         }
     }
     return call;
@@ -98,15 +107,20 @@ std::optional<qint64> IntegerValue(const QString& option, const QString& text, q
     return std::nullopt;
 }
 
+std::optional<double> DecimalValue(const QString& option, const QString& text, double low,
+                                   double high, const QString& what, QString* error) {
+    bool ok = false;
+    double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok)
+        value = QLocale().toDouble(text.trimmed(), &ok);
+    if (ok && value >= low && value <= high)
+        return value;
+    *error = QStringLiteral("--%1: нужно %2 от %3 до %4, задано \"%5\"")
+                 .arg(option, what, QLocale().toString(low), QLocale().toString(high), text);
+    return std::nullopt;
+}
+
 std::optional<double> SecondsValue(const QString& option, const QString& text, double low,
                                    double high, QString* error) {
-    bool ok = false;
-    double seconds = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok)
-        seconds = QLocale().toDouble(text.trimmed(), &ok);
-    if (ok && seconds >= low && seconds <= high)
-        return seconds;
-    *error = QStringLiteral("--%1: нужно число секунд от %2 до %3, задано \"%4\"")
-                 .arg(option, QLocale().toString(low), QLocale().toString(high), text);
-    return std::nullopt;
+    return DecimalValue(option, text, low, high, QStringLiteral("число секунд"), error);
 }

@@ -12,8 +12,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <optional>
-#include <string_view>
 
 namespace {
 
@@ -21,8 +19,6 @@ const QString HeaderStart = QStringLiteral("Дата-Время;");
 // What follows the date and time on a link error line.
 const QString ErrorEvents[] = {QStringLiteral(" Нет ответа"), QStringLiteral(" Ошибка CRC ответа")};
 
-// The status columns of a log header lie within its first 36.
-constexpr int MaxColumns = 64;
 constexpr qint64 ReadChunk = 4 * 1024 * 1024;
 // Far above the longest line of a 200-cell battery (about 4 KB); anything longer is no log line.
 constexpr qint64 MaxLineBytes = 64 * 1024;
@@ -36,34 +32,43 @@ QString Decode(std::string_view bytes) {
     return decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
+// Sorts the lines of a log into headers, data lines, link error lines and the rest.
 class LogLineReader {
 public:
-    explicit LogLineReader(MonitorLogRead& result)
-        : result_(result), headerStart_(QStringEncoder("windows-1251").encode(HeaderStart)) {
+    LogLineReader(MonitorLogSink& sink, MonitorLogCounts& counts)
+        : sink_(sink), counts_(counts),
+          headerStart_(QStringEncoder("windows-1251").encode(HeaderStart)) {
         const QString point = QLocale().decimalPoint();
         decimalPoint_ =
             point.size() == 1 && point[0].unicode() < 0x80 ? char(point[0].unicode()) : '.';
     }
 
-    bool SawHeader() const { return maxColumn_ >= 0; }
+    bool SawHeader() const { return sawHeader_; }
 
     void Line(std::string_view line) {
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (line.empty())
             return;
-        if (line.find(';') == std::string_view::npos) {
-            ++(ErrorLine(Decode(line)) ? result_.errorLines : result_.badLines);
+        const std::size_t firstSeparator = line.find(';');
+        if (firstSeparator == std::string_view::npos) {
+            ++(ErrorLine(Decode(line)) ? counts_.errorLines : counts_.badLines);
             return;
         }
         if (line.starts_with(
                 std::string_view(headerStart_.constData(), std::size_t(headerStart_.size())))) {
-            if (!Header(Decode(line)))
-                ++result_.badLines;
+            if (sink_.Header(Decode(line).split(QLatin1Char(';'))))
+                sawHeader_ = true;
+            else
+                ++counts_.badLines;
             return;
         }
-        if (!DataLine(line))
-            ++result_.badLines;
+        const std::optional<QDateTime> when =
+            sawHeader_ ? parser_.Parse(Decode(line.substr(0, firstSeparator))) : std::nullopt;
+        if (when && sink_.DataLine({TrendStamp(*when), line, decimalPoint_}))
+            ++counts_.dataLines;
+        else
+            ++counts_.badLines;
     }
 
 private:
@@ -74,14 +79,34 @@ private:
         return false;
     }
 
-    bool Header(const QString& text) {
-        const QStringList names = text.split(QLatin1Char(';'));
+    MonitorLogSink& sink_;
+    MonitorLogCounts& counts_;
+    const QByteArray headerStart_;
+    DateTimeTextParser parser_;
+    char decimalPoint_ = ',';
+    bool sawHeader_ = false;
+};
+
+QString CannotRead(const QString& path, const QString& reason) {
+    return QStringLiteral("Не удалось прочитать файл %1: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+// The status columns of a log header lie within its first 36.
+constexpr int MaxTrendColumns = 64;
+
+// The graph's reader: the 17 trend rows of every data line.
+class TrendSink final : public MonitorLogSink {
+public:
+    explicit TrendSink(TrendStore& store) : store_(store) {}
+
+    bool Header(const QStringList& names) override {
         std::array<int, TrendRowCount> columns{};
         int maxColumn = 0;
         for (int i = 0; i < TrendRowCount; ++i) {
             columns[std::size_t(i)] =
                 int(names.indexOf(TrendParameters[std::size_t(i)].mnemonic.toString()));
-            if (columns[std::size_t(i)] < 1 || columns[std::size_t(i)] >= MaxColumns)
+            if (columns[std::size_t(i)] < 1 || columns[std::size_t(i)] >= MaxTrendColumns)
                 return false;
             maxColumn = std::max(maxColumn, columns[std::size_t(i)]);
         }
@@ -90,82 +115,103 @@ private:
         return true;
     }
 
-    std::optional<float> Number(std::string_view field) const {
-        char text[64];
-        if (field.empty() || field.size() >= sizeof text)
-            return std::nullopt;
-        for (std::size_t i = 0; i < field.size(); ++i)
-            text[i] = field[i] == decimalPoint_ ? '.' : field[i];
-        double value = 0;
-        const auto [end, error] = std::from_chars(text, text + field.size(), value);
-        if (error != std::errc() || end != text + field.size() || !std::isfinite(value))
-            return std::nullopt;
-        return float(value);
-    }
-
-    bool DataLine(std::string_view line) {
-        if (!SawHeader())
-            return false;
-        // The fields up to the last column needed; every field is followed by ";".
-        std::array<std::string_view, MaxColumns> fields;
-        std::size_t start = 0;
-        for (int f = 0; f <= maxColumn_; ++f) {
-            const std::size_t end = line.find(';', start);
-            if (end == std::string_view::npos)
-                return false;
-            fields[std::size_t(f)] = line.substr(start, end - start);
-            start = end + 1;
-        }
-        const std::optional<QDateTime> when = parser_.Parse(Decode(fields[0]));
-        if (!when)
+    bool DataLine(const MonitorLogLine& line) override {
+        std::array<std::string_view, MaxTrendColumns> fields;
+        if (line.Fields(std::span(fields).first(std::size_t(maxColumn_ + 1))) <=
+            std::size_t(maxColumn_))
             return false;
         std::array<float, TrendRowCount> values{};
         for (int i = 0; i < TrendRowCount; ++i) {
-            const std::optional<float> v = Number(fields[std::size_t(columns_[std::size_t(i)])]);
+            const std::optional<double> v =
+                line.Number(fields[std::size_t(columns_[std::size_t(i)])]);
             if (!v)
                 return false;
-            values[std::size_t(i)] = *v;
+            values[std::size_t(i)] = float(*v);
         }
-        result_.store.AddPoll(TrendStamp(*when), values, TrendRows().set());
-        ++result_.dataLines;
+        store_.AddPoll(line.stamp, values, TrendRows().set());
         return true;
     }
 
-    MonitorLogRead& result_;
-    const QByteArray headerStart_;
-    DateTimeTextParser parser_;
-    char decimalPoint_ = ',';
+private:
+    TrendStore& store_;
     std::array<int, TrendRowCount> columns_{};
-    int maxColumn_ = -1;
+    int maxColumn_ = 0;
 };
-
-QString CannotRead(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось прочитать файл %1: %2")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
 
 } // namespace
 
-MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress) {
-    MonitorLogRead result;
+std::size_t MonitorLogLine::Fields(std::span<std::string_view> fields) const {
+    // The fields are a few characters each: a plain loop beats a search per field.
+    std::size_t count = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size() && count < fields.size(); ++i)
+        if (text[i] == ';') {
+            fields[count++] = text.substr(start, i - start);
+            start = i + 1;
+        }
+    return count;
+}
+
+std::optional<double> MonitorLogLine::Number(std::string_view field) const {
+    // The plain decimals the writer makes are read at once, as an integer of up to 18 digits
+    // divided by a power of ten, which rounds exactly as from_chars does; anything else (an
+    // exponent, more digits) goes to from_chars.
+    static constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
+                                        1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+    const bool negative = !field.empty() && field.front() == '-';
+    qint64 mantissa = 0;
+    int digits = 0;
+    int decimals = -1; // digits after the separator, once there is one
+    bool plain = true;
+    for (std::size_t i = negative ? 1 : 0; i < field.size() && plain; ++i) {
+        const char c = field[i];
+        if (c >= '0' && c <= '9' && digits < 18) {
+            mantissa = mantissa * 10 + (c - '0');
+            ++digits;
+            decimals += decimals >= 0;
+        } else if ((c == decimalPoint || c == '.') && decimals < 0) {
+            decimals = 0;
+        } else {
+            plain = false;
+        }
+    }
+    if (plain && digits > 0) {
+        const double value = double(mantissa) / Powers[std::max(decimals, 0)];
+        return negative ? -value : value;
+    }
+    char digitsText[64];
+    if (field.empty() || field.size() >= sizeof digitsText)
+        return std::nullopt;
+    for (std::size_t i = 0; i < field.size(); ++i)
+        digitsText[i] = field[i] == decimalPoint ? '.' : field[i];
+    double value = 0;
+    const auto [end, error] = std::from_chars(digitsText, digitsText + field.size(), value);
+    if (error != std::errc() || end != digitsText + field.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+MonitorLogCounts ReadMonitorLogLines(const QString& path, MonitorLogSink& sink,
+                                     MonitorLogProgress* progress) {
+    MonitorLogCounts counts;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = CannotRead(path, file.errorString());
-        return result;
+        counts.error = CannotRead(path, file.errorString());
+        return counts;
     }
-    LogLineReader reader(result);
+    LogLineReader reader(sink, counts);
     QByteArray buffer(ReadChunk + MaxLineBytes, Qt::Uninitialized);
     qint64 kept = 0;       // the start of a line carried over from the last chunk
     bool skipping = false; // inside an overlong line, dropped up to its end
     qint64 total = 0;
     for (;;) {
         if (progress && progress->cancel.load()) {
-            result.cancelled = true;
+            counts.cancelled = true;
             break;
         }
         const qint64 got = file.read(buffer.data() + kept, ReadChunk);
         if (got < 0) {
-            result.error = CannotRead(path, file.errorString());
+            counts.error = CannotRead(path, file.errorString());
             break;
         }
         total += got;
@@ -191,7 +237,7 @@ MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress)
         }
         if (skipping || qint64(rest.size()) > MaxLineBytes) {
             if (!skipping)
-                ++result.badLines;
+                ++counts.badLines;
             skipping = true;
             kept = 0;
         } else {
@@ -199,10 +245,22 @@ MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress)
             kept = qint64(rest.size());
         }
     }
-    if (result.error.isEmpty() && !result.cancelled && !reader.SawHeader())
-        result.error = QStringLiteral("Файл %1 не является логом опроса: в нём нет строки "
+    if (counts.error.isEmpty() && !counts.cancelled && !reader.SawHeader())
+        counts.error = QStringLiteral("Файл %1 не является логом опроса: в нём нет строки "
                                       "заголовка")
                            .arg(QDir::toNativeSeparators(path));
+    return counts;
+}
+
+QString MonitorLogFilter() {
+    return QStringLiteral(
+        "Лог опроса|*_log.csv|Comma-Separated Values files (*.csv)|*.csv|Все файлы|*.*");
+}
+
+MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress) {
+    MonitorLogRead result;
+    TrendSink sink(result.store);
+    static_cast<MonitorLogCounts&>(result) = ReadMonitorLogLines(path, sink, progress);
     if (!result.error.isEmpty())
         result.store.Clear();
     return result;

@@ -30,6 +30,7 @@ struct SimulatedControllerOptions {
     int pacedBaudRate = 0;
     int bitsPerCharacter = 10;
     int turnaroundUs = 2000;
+    BatteryTest batteryTest; // a discharge test instead of the battery's round
 };
 
 // The controller velmora --demo starts: it animates the battery and updates its firmware at the

@@ -3,6 +3,7 @@
 #include "axis_labels.h"
 #include "decimation.h"
 #include "file_names.h"
+#include "monitor_log_task.h"
 #include "named_widget.h"
 #include "prompts.h"
 #include "register_image.h"
@@ -24,8 +25,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -35,12 +34,9 @@ namespace {
 constexpr quint32 SpareColours[] = {0xFFFFFF, 0x808080, 0xFF00FF};
 // The room one bottom axis label needs.
 constexpr int LabelSpacingPx = 90;
-constexpr int ProgressSteps = 1000;
 
 const QString PictureFilter = QStringLiteral("Bitmap files (*.bmp)|*.bmp|PNG files (*.png)|*.png|"
                                              "Comma-Separated Values files (*.csv)|*.csv");
-const QString LogFilter =
-    QStringLiteral("Лог опроса|*_log.csv|Comma-Separated Values files (*.csv)|*.csv|Все файлы|*.*");
 
 QSpinBox* MakeSpinner(const char* name) {
     auto* spin = Named<QSpinBox>(name);
@@ -55,17 +51,15 @@ TrendGraphPage::TrendGraphPage(QWidget* page, const RegisterImage& image, TForm2
     : QObject(page), image_(image), dialog_(dialog) {
     BuildChart();
     BuildControls(page);
-    logTimer_ = new QTimer(this);
-    logTimer_->setInterval(100);
-    connect(logTimer_, &QTimer::timeout, this, &TrendGraphPage::ShowLogProgress);
+    logTask_ = new MonitorLogTask(this);
+    connect(logTask_, &MonitorLogTask::Progress, logProgress_, &QProgressBar::setValue);
+    connect(logTask_, &MonitorLogTask::Finished, this, &TrendGraphPage::TakeLogRead);
 }
 
-TrendGraphPage::~TrendGraphPage() {
-    if (logThread_ == nullptr)
-        return;
-    logProgressState_->cancel.store(true);
-    logThread_->wait();
-    delete logThread_;
+TrendGraphPage::~TrendGraphPage() = default;
+
+bool TrendGraphPage::LogReading() const {
+    return logTask_->Running();
 }
 
 void TrendGraphPage::BuildChart() {
@@ -137,7 +131,7 @@ void TrendGraphPage::BuildControls(QWidget* page) {
     openLog_ = Named<QPushButton>("BitBtn_GRAPHOPENLOG_", QStringLiteral("Открыть лог"));
     cancelLog_ = Named<QPushButton>("BitBtn_GRAPHLOGCANCEL_", QStringLiteral("Отмена"));
     logProgress_ = Named<QProgressBar>("ProgressBar_GRAPHLOG_");
-    logProgress_->setRange(0, ProgressSteps);
+    logProgress_->setRange(0, MonitorLogTask::ProgressSteps);
     logProgress_->hide();
     cancelLog_->hide();
     connect(add, &QPushButton::clicked, this, &TrendGraphPage::BitBtn_GRAPHADD_Click);
@@ -319,9 +313,9 @@ void TrendGraphPage::BitBtn_GRAPHSAVE_Click() {
 }
 
 void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
-    if (logThread_ != nullptr)
+    if (LogReading())
         return;
-    const QString path = CurrentPrompts().OpenFile(StartFolder(), LogFilter, QString());
+    const QString path = CurrentPrompts().OpenFile(StartFolder(), MonitorLogFilter(), QString());
     if (path.isEmpty())
         return;
     if (store_.PollCount() > 0 &&
@@ -329,40 +323,24 @@ void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
             QStringLiteral("Точки графика будут заменены точками лога. Продолжить?"),
             QStringLiteral("Вы уверены?"), Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
-    logBytes_ = std::max<qint64>(1, QFileInfo(path).size());
-    logProgressState_ = std::make_shared<MonitorLogProgress>();
     logRead_ = std::make_shared<MonitorLogRead>();
-    // A day's log of a large battery is over a gigabyte: it is read on a thread of its own.
-    logThread_ = QThread::create([path, progress = logProgressState_, read = logRead_] {
-        *read = ReadMonitorLog(path, progress.get());
+    logTask_->Start(path, [read = logRead_](const QString& log, MonitorLogProgress* progress) {
+        *read = ReadMonitorLog(log, progress);
     });
-    connect(logThread_, &QThread::finished, this, &TrendGraphPage::TakeLogRead);
     openLog_->setEnabled(false);
-    logProgress_->setValue(0);
     logProgress_->show();
     cancelLog_->show();
-    logTimer_->start();
-    logThread_->start();
 }
 
 void TrendGraphPage::BitBtn_GRAPHLOGCANCEL_Click() {
-    if (logProgressState_)
-        logProgressState_->cancel.store(true);
-}
-
-void TrendGraphPage::ShowLogProgress() {
-    logProgress_->setValue(int(logProgressState_->bytesRead.load() * ProgressSteps / logBytes_));
+    logTask_->Cancel();
 }
 
 void TrendGraphPage::TakeLogRead() {
-    logTimer_->stop();
-    logThread_->deleteLater();
-    logThread_ = nullptr;
     logProgress_->hide();
     cancelLog_->hide();
     openLog_->setEnabled(true);
     const std::shared_ptr<MonitorLogRead> read = std::move(logRead_);
-    logProgressState_.reset();
     if (read->cancelled) {
         Q_EMIT LogReadFinished();
         return;

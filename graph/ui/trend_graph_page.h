@@ -15,9 +15,8 @@ class QCategoryAxis;
 class QLineSeries;
 class QProgressBar;
 class QPushButton;
+class MonitorLogTask;
 class QSpinBox;
-class QThread;
-class QTimer;
 class QValueAxis;
 class TForm2;
 class TrendChartView;
@@ -52,7 +51,7 @@ public:
     // The clock of the poll labels and the proposed file name.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     // A monitoring log is being read on its thread.
-    bool LogReading() const { return logThread_ != nullptr; }
+    bool LogReading() const;
 
 Q_SIGNALS:
     // The log read has been taken in, refused or cancelled, and its message shown.
@@ -79,7 +78,6 @@ private:
     void ClearLines();
     void XRangeChanged();
     QByteArray ChartImage(const char* format);
-    void ShowLogProgress();
     void TakeLogRead();
 
     const RegisterImage& image_;
@@ -107,9 +105,6 @@ private:
     bool settingRange_ = false;
     int columns_ = 0;
 
-    QThread* logThread_ = nullptr;
-    QTimer* logTimer_ = nullptr;
-    qint64 logBytes_ = 0;
-    std::shared_ptr<MonitorLogProgress> logProgressState_;
+    MonitorLogTask* logTask_ = nullptr;
     std::shared_ptr<MonitorLogRead> logRead_;
 };

@@ -135,8 +135,9 @@ private Q_SLOTS:
                 items.append(QStringLiteral("  ") + item->objectName() + QLatin1Char('=') +
                              item->text());
         }
-        QCOMPARE(items, (QStringList{"Файл", "  N6=Настройки", "  N2=Выход", "Связь",
-                                     "  N4=Параметры связи", "  N7=Монитор обмена"}));
+        QCOMPARE(items, (QStringList{"Файл", "  N6=Настройки",
+                                     "  MenuItem_TESTREPORT_=Отчёт об испытании...", "  N2=Выход",
+                                     "Связь", "  N4=Параметры связи", "  N7=Монитор обмена"}));
 
         for (const char* name : {"Timer_POLLING_", "Timer_POLLINGTEST_", "Timer_INDICATE_"})
             QVERIFY2(!Child<QTimer>(&form, name)->isActive(), name);
