@@ -95,12 +95,18 @@ QString CannotRead(const QString& path, const QString& reason) {
 // The status columns of a log header lie within its first 36.
 constexpr int MaxTrendColumns = 64;
 
-// The graph's reader: the 17 trend rows of every data line.
+// The graph's reader: the 17 trend rows of every data line, and the cells' series asked for.
 class TrendSink final : public MonitorLogSink {
 public:
-    explicit TrendSink(TrendStore& store) : store_(store) {}
+    TrendSink(TrendStore& store, const TrendSelection& cells) : store_(store) {
+        for (int i = CellVoltageSeries; i < TrendSeriesCount; ++i)
+            if (cells[std::size_t(i)])
+                cellSeries_.push_back(i);
+    }
 
     bool Header(const QStringList& names) override {
+        if (!cellSeries_.empty() && !cellColumns_.Locate(names))
+            cellColumns_ = {};
         std::array<int, TrendRowCount> columns{};
         int maxColumn = 0;
         for (int i = 0; i < TrendRowCount; ++i) {
@@ -116,29 +122,98 @@ public:
     }
 
     bool DataLine(const MonitorLogLine& line) override {
-        std::array<std::string_view, MaxTrendColumns> fields;
-        if (line.Fields(std::span(fields).first(std::size_t(maxColumn_ + 1))) <=
-            std::size_t(maxColumn_))
+        // Only the status fields, unless cells are wanted.
+        const bool cells = !cellSeries_.empty() && cellColumns_.firstColumn > 0;
+        const std::size_t count = line.Fields(
+            std::span(fields_).first(cells ? fields_.size() : std::size_t(maxColumn_ + 1)));
+        if (count <= std::size_t(maxColumn_))
             return false;
-        std::array<float, TrendRowCount> values{};
+        series_.clear();
+        values_.clear();
         for (int i = 0; i < TrendRowCount; ++i) {
             const std::optional<double> v =
-                line.Number(fields[std::size_t(columns_[std::size_t(i)])]);
+                line.Number(fields_[std::size_t(columns_[std::size_t(i)])]);
             if (!v)
                 return false;
-            values[std::size_t(i)] = float(*v);
+            series_.push_back(i);
+            values_.push_back(float(*v));
         }
-        store_.AddPoll(line.stamp, values, TrendRows().set());
+        if (cells && !CellValues(line, std::span(fields_).first(count)))
+            return false;
+        store_.AddPoll(line.stamp, series_, values_);
         return true;
     }
 
 private:
+    // The wanted cells' series the line has; false when its cells are cut short or a value is
+    // no number.
+    bool CellValues(const MonitorLogLine& line, std::span<const std::string_view> fields) {
+        const std::optional<int> cells = cellColumns_.Count(line, fields);
+        if (!cells)
+            return false;
+        for (const int series : cellSeries_) {
+            if (series == CellSpreadSeries) {
+                if (*cells == 0)
+                    continue;
+                double lowest = 1e300, highest = -1e300;
+                for (int cell = 1; cell <= *cells; ++cell) {
+                    const std::optional<double> v = line.Number(cellColumns_.Voltage(fields, cell));
+                    if (!v)
+                        return false;
+                    lowest = std::min(lowest, *v);
+                    highest = std::max(highest, *v);
+                }
+                series_.push_back(series);
+                values_.push_back(float(highest - lowest));
+                continue;
+            }
+            const bool voltage = series < CellTemperatureSeries;
+            const int cell = series - (voltage ? CellVoltageSeries : CellTemperatureSeries) + 1;
+            if (cell > *cells)
+                continue;
+            const std::optional<double> v =
+                line.Number(voltage ? cellColumns_.Voltage(fields, cell)
+                                    : cellColumns_.Temperature(fields, *cells, cell));
+            if (!v)
+                return false;
+            series_.push_back(series);
+            values_.push_back(float(*v));
+        }
+        return true;
+    }
+
     TrendStore& store_;
     std::array<int, TrendRowCount> columns_{};
     int maxColumn_ = 0;
+    std::vector<int> cellSeries_;
+    LogCellColumns cellColumns_;
+    std::array<std::string_view, MaxLogFields> fields_;
+    std::vector<int> series_;
+    std::vector<float> values_;
 };
 
 } // namespace
+
+bool LogCellColumns::Locate(const QStringList& names) {
+    countColumn = int(names.indexOf(QStringLiteral("Design_Cell_Number")));
+    const int clock = int(names.indexOf(QStringLiteral("RTC_Time_Value")));
+    firstColumn = clock > 0 ? clock + 1 : -1;
+    return countColumn > 0 && firstColumn > 0;
+}
+
+std::optional<int> LogCellColumns::Count(const MonitorLogLine& line,
+                                         std::span<const std::string_view> fields) const {
+    if (countColumn < 0 || std::size_t(countColumn) >= fields.size())
+        return std::nullopt;
+    const std::optional<double> count = line.Number(fields[std::size_t(countColumn)]);
+    if (!count || *count < 0 || *count != std::floor(*count))
+        return std::nullopt;
+    const int cells = int(std::min<double>(*count, MaxCells));
+    // Every field of the cells must be there, so that a line cut short is no line.
+    if (fields.size() < std::size_t(firstColumn + 3 * cells))
+        return std::nullopt;
+    return cells;
+}
 
 std::size_t MonitorLogLine::Fields(std::span<std::string_view> fields) const {
     // The fields are a few characters each: a plain loop beats a search per field.
@@ -257,9 +332,10 @@ QString MonitorLogFilter() {
         "Лог опроса|*_log.csv|Comma-Separated Values files (*.csv)|*.csv|Все файлы|*.*");
 }
 
-MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress) {
+MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress,
+                              const TrendSelection& cells) {
     MonitorLogRead result;
-    TrendSink sink(result.store);
+    TrendSink sink(result.store, cells);
     static_cast<MonitorLogCounts&>(result) = ReadMonitorLogLines(path, sink, progress);
     if (!result.error.isEmpty())
         result.store.Clear();

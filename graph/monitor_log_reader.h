@@ -40,6 +40,30 @@ struct MonitorLogLine {
     std::optional<double> Number(std::string_view field) const;
 };
 
+// The most fields a line of the largest battery has, and one more.
+inline constexpr std::size_t MaxLogFields = 64 + 3 * MaxCells + 1;
+
+// Where a data line keeps its cells: its own Design_Cell_Number says how many (the header may
+// name another count, and the writer caps it at 200); their voltages, temperatures and status
+// words follow the last status field, RTC_Time_Value, in that order.
+struct LogCellColumns {
+    int countColumn = -1;
+    int firstColumn = -1;
+
+    // From a header's names; false when it lacks either field.
+    bool Locate(const QStringList& names);
+    // The cell count of a line split into `fields` when every field of its cells is there.
+    std::optional<int> Count(const MonitorLogLine& line,
+                             std::span<const std::string_view> fields) const;
+    std::string_view Voltage(std::span<const std::string_view> fields, int cell) const {
+        return fields[std::size_t(firstColumn + cell - 1)];
+    }
+    std::string_view Temperature(std::span<const std::string_view> fields, int cells,
+                                 int cell) const {
+        return fields[std::size_t(firstColumn + cells + cell - 1)];
+    }
+};
+
 // What the lines of a log are given to.
 class MonitorLogSink {
 public:
@@ -66,5 +90,7 @@ QString MonitorLogFilter();
 
 // Reads a monitoring log for the graph: every data line becomes one poll that gives each of the
 // 17 trend rows the value written in its mnemonic's column, its label the line's date and time;
-// only the header's status columns count.
-MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress = nullptr);
+// only the header's status columns count. The cells' series in `cells` take their values from
+// the line's cell fields, where the line has that cell.
+MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress = nullptr,
+                              const TrendSelection& cells = {});

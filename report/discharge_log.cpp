@@ -22,10 +22,10 @@ void DischargeLog::Append(qint64 stamp, float volts, float amps, float ambient,
 namespace {
 
 // The status columns the report reads, by their header names.
-enum Column { Capacity, CellCount, Firmware, PackVoltage, PackCurrent, Ambient, Clock, Columns };
+enum Column { Capacity, Firmware, PackVoltage, PackCurrent, Ambient, Columns };
 constexpr std::array<const char16_t*, Columns> ColumnNames = {
-    u"Design_Capacity", u"Design_Cell_Number",  u"Firmware_Version", u"Pack_Voltage_Sum",
-    u"Pack_Current",    u"Temperature_Ambient", u"RTC_Time_Value"};
+    u"Design_Capacity", u"Firmware_Version", u"Pack_Voltage_Sum", u"Pack_Current",
+    u"Temperature_Ambient"};
 
 // The ambient sensor's "absent" (-1000 tenths) as the scaled view writes it.
 constexpr double AmbientAbsent = -100.0;
@@ -42,32 +42,26 @@ public:
                 return false;
         }
         columns_ = columns;
-        // The cell fields follow the last status field, voltages first, then temperatures.
-        firstCell_ = columns[Clock] + 1;
-        return true;
+        return cells_.Locate(names);
     }
 
     bool DataLine(const MonitorLogLine& line) override {
-        const std::size_t count = line.Fields(fields_);
-        const auto number = [&](int column) {
-            return std::size_t(column) < count ? line.Number(fields_[std::size_t(column)])
-                                               : std::nullopt;
-        };
-        const std::optional<double> cellCount = number(columns_[CellCount]);
-        if (!cellCount || *cellCount < 0 || *cellCount != std::floor(*cellCount))
+        const std::span<const std::string_view> fields =
+            std::span(fields_).first(line.Fields(fields_));
+        const std::optional<int> count = cells_.Count(line, fields);
+        if (!count)
             return false;
-        // The writer caps the cells at the 200 of the arrays.
-        const int cells = int(std::min<double>(*cellCount, MaxCells));
-        // Every field of the line must be there, so a line cut short is no line.
-        if (count < std::size_t(firstCell_ + 3 * cells))
-            return false;
+        const int cells = *count;
         std::array<std::optional<double>, Columns> values;
-        for (int c = 0; c < Columns; ++c)
-            if (!(values[std::size_t(c)] = number(columns_[std::size_t(c)])))
+        for (int c = 0; c < Columns; ++c) {
+            const std::size_t column = std::size_t(columns_[std::size_t(c)]);
+            if (column >= fields.size() || !(values[std::size_t(c)] = line.Number(fields[column])))
                 return false;
+        }
         for (int i = 0; i < cells; ++i) {
-            const std::optional<double> volts = number(firstCell_ + i);
-            const std::optional<double> degrees = number(firstCell_ + cells + i);
+            const std::optional<double> volts = line.Number(cells_.Voltage(fields, i + 1));
+            const std::optional<double> degrees =
+                line.Number(cells_.Temperature(fields, cells, i + 1));
             if (!volts || !degrees)
                 return false;
             millivolts_[std::size_t(i)] =
@@ -107,9 +101,8 @@ private:
     DischargeLog& log_;
     const qint64 fileBytes_;
     std::array<int, Columns> columns_{};
-    int firstCell_ = 0;
-    // Room for a full line of the largest battery and one field more.
-    std::array<std::string_view, 64 + 3 * MaxCells + 1> fields_;
+    LogCellColumns cells_;
+    std::array<std::string_view, MaxLogFields> fields_;
     std::array<quint16, MaxCells> millivolts_{};
     std::array<qint16, MaxCells> degrees_{};
 };

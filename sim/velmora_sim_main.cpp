@@ -2,6 +2,7 @@
 // Prints the terminal's path on standard output and answers until SIGINT or SIGTERM. With
 // --write-image it writes a firmware image the simulated bootloader accepts, and ends.
 
+#include "cell_list.h"
 #include "register_map.h"
 #include "simulated_controller.h"
 
@@ -49,19 +50,6 @@ std::optional<double> Decimal(const QString& text, double low, double high) {
     return std::nullopt;
 }
 
-// Cell numbers separated by commas, each within 1..cells.
-std::optional<std::vector<int>> CellList(const QString& text, int cells) {
-    std::vector<int> list;
-    for (const QString& item : text.split(QLatin1Char(','))) {
-        bool ok = false;
-        const int cell = item.trimmed().toInt(&ok);
-        if (!ok || cell < 1 || cell > cells)
-            return std::nullopt;
-        list.push_back(cell);
-    }
-    return list;
-}
-
 // The discharge test of --discharge and the options that shape it; false (and said why) when
 // one does not read.
 bool TestOptions(const QCommandLineParser& parser, int cells, BatteryTest* test) {
@@ -80,6 +68,8 @@ bool TestOptions(const QCommandLineParser& parser, int cells, BatteryTest* test)
         Refuse(QStringLiteral("--%1: нужно %2, задано \"%3\"").arg(name, wanted, value));
         return false;
     };
+    QString ignored;
+    const auto cellList = [&](const QString& text) { return ParseCellList(text, cells, &ignored); };
     const std::optional<double> amps = Decimal(parser.value(discharge), 0.1, 2000);
     if (!amps)
         return bad(discharge, parser.value(discharge),
@@ -98,21 +88,21 @@ bool TestOptions(const QCommandLineParser& parser, int cells, BatteryTest* test)
         test->stepSeconds = *seconds;
     }
     if (parser.isSet(shaping[1])) {
-        const std::optional<std::vector<int>> weak = CellList(parser.value(shaping[1]), cells);
+        const std::optional<std::vector<int>> weak = cellList(parser.value(shaping[1]));
         if (!weak)
             return bad(shaping[1], parser.value(shaping[1]),
-                       QStringLiteral("номера элементов от 1 до %1 через запятую").arg(cells));
+                       QStringLiteral("номера элементов от 1 до %1 (1-4, 17)").arg(cells));
         test->weakCells = *weak;
     }
     for (const QString& value : parser.values(shaping[2])) {
         const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
         const std::optional<std::vector<int>> list =
-            colon > 0 ? CellList(value.left(colon), cells) : std::nullopt;
+            colon > 0 ? cellList(value.left(colon)) : std::nullopt;
         const std::optional<double> milliohm =
             colon > 0 ? Decimal(value.mid(colon + 1), 0, 1000) : std::nullopt;
         if (!list || !milliohm)
             return bad(shaping[2], value,
-                       QStringLiteral("СПИСОК:МОМ, номера элементов от 1 до %1 через запятую и "
+                       QStringLiteral("СПИСОК:МОМ, номера элементов от 1 до %1 (1-4, 17) и "
                                       "сопротивление от 0 до 1000 мОм")
                            .arg(cells));
         for (const int cell : *list)

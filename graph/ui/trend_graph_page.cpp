@@ -78,7 +78,7 @@ void TrendGraphPage::BuildChart() {
     valueAxis_->setLabelFormat(QStringLiteral("%.6g"));
     chart->addAxis(timeAxis_, Qt::AlignBottom);
     chart->addAxis(valueAxis_, Qt::AlignLeft);
-    plot_ = new TrendPlotItem(chart, timeAxis_, valueAxis_, TrendRowCount);
+    plot_ = new TrendPlotItem(chart, timeAxis_, valueAxis_, TrendSeriesCount);
 
     for (int i = 0; i < SeriesCount; ++i) {
         auto* series = new QLineSeries;
@@ -182,14 +182,44 @@ void TrendGraphPage::SetScaleSpinners() {
 }
 
 void TrendGraphPage::SetActiveRows(TrendRows rows) {
-    active_ = rows;
-    for (int i = 0; i < TrendRowCount; ++i) {
-        series_[std::size_t(i)]->setVisible(rows[std::size_t(i)]);
+    SetActiveSeries((active_ & ~RowSelection(TrendRows().set())) | RowSelection(rows));
+}
+
+void TrendGraphPage::SetActiveSeries(const TrendSelection& series) {
+    active_ = series;
+    for (int i = 0; i < TrendSeriesCount; ++i) {
+        const bool shown = series[std::size_t(i)];
+        if (i < TrendRowCount)
+            series_[std::size_t(i)]->setVisible(shown);
+        else if (shown)
+            CellLegendSeries(i)->setVisible(true);
+        else if (const auto it = cellSeries_.find(i); it != cellSeries_.end())
+            it->second->setVisible(false);
         // A hidden series keeps its points in the store only.
-        if (!rows[std::size_t(i)])
+        if (!shown)
             plot_->SetPoints(i, {});
     }
     RedrawIfVisible();
+}
+
+QLineSeries* TrendGraphPage::CellLegendSeries(int series) {
+    QLineSeries*& line = cellSeries_[series];
+    if (line != nullptr)
+        return line;
+    line = new QLineSeries;
+    line->setObjectName(QStringLiteral("SeriesCell%1").arg(series - TrendRowCount + 1));
+    line->setName(TrendSeriesTitle(series));
+    QPen pen{QColor(QRgb(TrendSeriesColour(series)))};
+    // Temperatures dashed, so that a cell's two lines are told apart.
+    if (series >= CellTemperatureSeries && series < CellSpreadSeries)
+        pen.setStyle(Qt::DashLine);
+    pen.setWidth(series == CellSpreadSeries ? 2 : 1);
+    line->setPen(pen);
+    plot_->SetPen(series, pen);
+    view_->chart()->addSeries(line);
+    line->attachAxis(timeAxis_);
+    line->attachAxis(valueAxis_);
+    return line;
 }
 
 void TrendGraphPage::UpDown_GRAPHBOTMAX_Click(int position) {
@@ -218,14 +248,14 @@ void TrendGraphPage::Redraw() {
         xMax = timeAxis_->max();
     } else {
         qint64 most = 0;
-        for (int i = 0; i < TrendRowCount; ++i)
+        for (int i = 0; i < TrendSeriesCount; ++i)
             if (active_[std::size_t(i)])
                 most = std::max(most, store_.PointCount(i));
         xMax = double(std::max<qint64>(most - 1, 1));
     }
     UpdateLabels(xMin, xMax);
     const ColumnGrid grid{xMin, xMax, std::max(1, columns_)};
-    for (int i = 0; i < TrendRowCount; ++i)
+    for (int i = 0; i < TrendSeriesCount; ++i)
         if (active_[std::size_t(i)])
             plot_->SetPoints(i, DecimateSeries(store_.Values(i), grid));
 }
@@ -237,7 +267,7 @@ void TrendGraphPage::UpdateLabels(double xMin, double xMax) {
     timeAxis_->setStartValue(xMin);
     // The labels of the first active series that has a point there.
     for (const qint64 x : LabelPositions(xMin, xMax, std::max(1, columns_ / LabelSpacingPx))) {
-        for (int i = 0; i < TrendRowCount; ++i) {
+        for (int i = 0; i < TrendSeriesCount; ++i) {
             if (!active_[std::size_t(i)] || store_.PointCount(i) <= x)
                 continue;
             const QString text = Chart_GRAPH_GetAxisLabel(
@@ -266,15 +296,16 @@ void TrendGraphPage::ShowWholeView() {
 }
 
 void TrendGraphPage::ClearLines() {
-    for (int i = 0; i < TrendRowCount; ++i)
+    for (int i = 0; i < TrendSeriesCount; ++i)
         plot_->SetPoints(i, {});
     zoomed_ = false;
 }
 
 void TrendGraphPage::BitBtn_GRAPHADD_Click() {
-    dialog_.SetMarks(active_);
+    dialog_.SetMarks(ActiveRows());
+    dialog_.SetCells(active_ & ~RowSelection(TrendRows().set()));
     if (dialog_.exec() == QDialog::Accepted)
-        SetActiveRows(dialog_.Marks());
+        SetActiveSeries(RowSelection(dialog_.Marks()) | dialog_.Cells());
 }
 
 void TrendGraphPage::BitBtn_GRAPHCLEAR_Click() {
@@ -304,7 +335,7 @@ void TrendGraphPage::BitBtn_GRAPHSAVE_Click() {
     // The name says what to write; a name without .png or .csv gets the bitmap.
     const QString suffix = QFileInfo(path).suffix().toLower();
     const QByteArray bytes = suffix == QLatin1String("csv")
-                                 ? TrendCsvBytes(store_, TrendSeriesTitles())
+                                 ? TrendCsvBytes(store_, AllTrendSeriesTitles())
                                  : ChartImage(suffix == QLatin1String("png") ? "PNG" : "BMP");
     const FileError error = SaveWholeFile(path, bytes);
     if (!error.isEmpty())
@@ -324,9 +355,10 @@ void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
             QStringLiteral("Вы уверены?"), Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
     logRead_ = std::make_shared<MonitorLogRead>();
-    logTask_->Start(path, [read = logRead_](const QString& log, MonitorLogProgress* progress) {
-        *read = ReadMonitorLog(log, progress);
-    });
+    logTask_->Start(
+        path, [read = logRead_, cells = active_](const QString& log, MonitorLogProgress* progress) {
+            *read = ReadMonitorLog(log, progress, cells);
+        });
     openLog_->setEnabled(false);
     logProgress_->show();
     cancelLog_->show();

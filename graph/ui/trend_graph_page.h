@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 class QCategoryAxis;
@@ -46,8 +47,12 @@ public:
     void SetScaleSpinners();
 
     const TrendStore& Store() const { return store_; }
-    TrendRows ActiveRows() const { return active_; }
+    TrendRows ActiveRows() const { return SelectedRows(active_); }
+    // The rows; the cells' series stay as they are.
     void SetActiveRows(TrendRows rows);
+    // Every series, the rows and the cells' series.
+    const TrendSelection& ActiveSeries() const { return active_; }
+    void SetActiveSeries(const TrendSelection& series);
     // The clock of the poll labels and the proposed file name.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     // A monitoring log is being read on its thread.
@@ -76,6 +81,8 @@ private:
     void ShowWholeView();
     // The store has been emptied or replaced: no line is drawn until the next redraw.
     void ClearLines();
+    // The legend's line series of a cell's series, made when it is first shown.
+    QLineSeries* CellLegendSeries(int series);
     void XRangeChanged();
     QByteArray ChartImage(const char* format);
     void TakeLogRead();
@@ -83,12 +90,13 @@ private:
     const RegisterImage& image_;
     TForm2& dialog_;
     TrendStore store_;
-    TrendRows active_;
+    TrendSelection active_;
     DateTimeTextParser parser_;
     std::function<QDateTime()> clock_ = &QDateTime::currentDateTime;
 
     TrendChartView* view_ = nullptr;
     std::array<QLineSeries*, SeriesCount> series_{};
+    std::map<int, QLineSeries*> cellSeries_;
     QValueAxis* valueAxis_ = nullptr;
     TrendPlotItem* plot_ = nullptr;
     QCategoryAxis* timeAxis_ = nullptr;
