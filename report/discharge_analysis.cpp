@@ -27,6 +27,15 @@ bool Reached(const DischargeLog& log, qint64 line, int cell, double endVolts) {
     return log.cellMillivolts[std::size_t(line * log.cells + cell - 1)] <= endVolts * 1000 + 1e-6;
 }
 
+// The time the clock moved on from line `first` to line `last`: the steps where it went back
+// (a clock set back, the hour of the autumn clock change) count for nothing.
+qint64 ForwardMs(const DischargeLog& log, qint64 first, qint64 last) {
+    qint64 ms = 0;
+    for (qint64 i = first; i < last; ++i)
+        ms += std::max<qint64>(0, log.stamps[std::size_t(i + 1)] - log.stamps[std::size_t(i)]);
+    return ms;
+}
+
 std::optional<LineRange> GivenRange(const DischargeLog& log, const DischargeSettings& s) {
     std::optional<LineRange> range;
     for (qint64 i = 0; i < log.Lines(); ++i) {
@@ -194,8 +203,9 @@ std::optional<LineRange> FindDischarge(const DischargeLog& log, double threshold
             runStart = i;
         if (discharging || !runStart)
             continue;
-        const qint64 ms = log.stamps[std::size_t(i - 1)] - log.stamps[std::size_t(*runStart)];
-        if (ms >= minimumRunMs && ms > bestMs) {
+        const qint64 ms = ForwardMs(log, *runStart, i - 1);
+        // A run of one line has no duration to integrate over, however short a run may be.
+        if (i - 1 > *runStart && ms >= minimumRunMs && ms > bestMs) {
             best = LineRange{*runStart, i - 1};
             bestMs = ms;
         }
@@ -236,7 +246,7 @@ DischargeReport AnalyseDischarge(const DischargeLog& log, const DischargeSetting
     r.lastLine = range->last;
     r.start = log.stamps[std::size_t(r.firstLine)];
     r.end = log.stamps[std::size_t(r.lastLine)];
-    r.seconds = double(r.end - r.start) / 1000;
+    r.seconds = double(ForwardMs(log, r.firstLine, r.lastLine)) / 1000;
     r.startPackVolts = log.packVolts[std::size_t(r.firstLine)];
     r.endPackVolts = log.packVolts[std::size_t(r.lastLine)];
 

@@ -232,6 +232,21 @@ private Q_SLOTS:
         }
     }
 
+    // A clock set back in the middle of the discharge (the autumn clock change): the hour it
+    // went back is a gap, and neither the duration nor the charge goes negative.
+    void clockSetBack() {
+        DischargeLog log = LogOf(std::vector<float>(8, -20), {2000, 2000});
+        for (std::size_t i = 4; i < log.stamps.size(); ++i)
+            log.stamps[i] -= 3600000;
+        const DischargeReport r = AnalyseDischarge(log, DischargeSettings());
+        QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+        QCOMPARE(r.firstLine, 0);
+        QCOMPARE(r.lastLine, 7);
+        QCOMPARE(r.seconds, 6 * 60.0);
+        QCOMPARE(qsizetype(r.gaps.size()), 1);
+        QVERIFY(std::abs(r.ampereHours - 20.0 * 6 / 60) < 1e-6);
+    }
+
     // A cell is weak by its voltage when it lies more than three scaled deviations below the
     // median at the end point, and at least 20 mV below it.
     void weakByVoltage_data() {
