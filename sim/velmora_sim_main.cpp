@@ -176,7 +176,7 @@ int main(int argc, char* argv[]) {
                         "секунд."),
          QStringLiteral("AMPS:SECONDS")},
         {QStringLiteral("weak-cells"),
-         QStringLiteral("Слабые элементы (номера через запятую): у них 80 % емкости."),
+         QStringLiteral("Слабые элементы (номера и промежутки: 1-4, 17): у них 80 % емкости."),
          QStringLiteral("LIST")},
         {QStringLiteral("cell-resistance"),
          QStringLiteral("Сопротивление элементов из списка в мОм (у остальных 1 мОм); можно "

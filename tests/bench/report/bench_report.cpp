@@ -1,8 +1,8 @@
 // Figures of the discharge-test report, printed, not judged: a 24-hour log of a 200-cell battery
 // at one line a second (86,400 lines) read and analysed, with the peak memory of the process
 // while it is, and the PDF and HTML written from it. The log is made first by the program's own
-// log writer: a rest, a discharge at 5 A with steps to 15 A every ten minutes, two weak cells
-// and one of high resistance, a rest.
+// log writer: a 200 A·h battery at rest, a discharge at 5 A with steps to 26 A every ten minutes,
+// two weak cells and one of high resistance, a rest.
 //
 // Run: build/tests/bench/report/bench_report [--cells N] [--hours H] [--keep DIR] [--log FILE]
 // (--keep writes the log, the PDF, the HTML and the CSV into DIR; --log reads that log instead
@@ -46,15 +46,16 @@ void ResetPeak() {
 DischargeModel DayModel(int cells, double hours) {
     DischargeModel m;
     m.cells = cells;
+    m.ratedAmpereHours = 200;
     m.pollSeconds = 1;
     m.restBefore = 1800;
     m.restAfter = 1800;
     m.dischargeLines = std::max(600, int(hours * 3600) - m.restBefore - m.restAfter);
     m.amps = 5;
-    m.stepAmps = 15;
+    m.stepAmps = 26;
     m.stepLines = 600;
-    m.slope = 12;
-    m.slopes = {{17, 19}, {cells / 2, 18}};
+    m.slope = 20;
+    m.slopes = {{17, 32}, {cells / 2, 30}};
     m.milliohm = {{cells - 3, 4}};
     return m;
 }
