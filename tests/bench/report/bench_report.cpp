@@ -25,17 +25,6 @@
 
 namespace {
 
-// The largest resident set of the process since the last reset, in megabytes.
-double PeakMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-    return 0;
-}
-
 // Lets the peak start again from what the process holds now.
 void ResetPeak() {
     QFile refs(QStringLiteral("/proc/self/clear_refs"));
@@ -118,7 +107,7 @@ int main(int argc, char* argv[]) {
     const qint64 bytes = QFileInfo(log).size();
 
     ResetPeak();
-    const double before = PeakMegabytes();
+    const double before = ProcessMegabytes("VmHWM");
     timer.start();
     const DischargeLogRead read = ReadDischargeLog(log);
     const double readSeconds = Seconds(timer);
@@ -133,8 +122,8 @@ int main(int argc, char* argv[]) {
         "  read %lld lines, %.1f MB: %.2f s (%.0f MB/s), analysis: %.2f s, together %.2f s\n",
         read.dataLines, bytes / 1e6, readSeconds, bytes / 1e6 / readSeconds, analyseSeconds,
         readSeconds + analyseSeconds);
-    std::printf("  peak memory of the process: %.0f MB (%.0f MB before reading)\n", PeakMegabytes(),
-                before);
+    std::printf("  peak memory of the process: %.0f MB (%.0f MB before reading)\n",
+                ProcessMegabytes("VmHWM"), before);
 
     const ReportHeader header{QStringLiteral("Подстанция «Северная»"),
                               QStringLiteral("АБ-1, %1 элементов").arg(report.cells),

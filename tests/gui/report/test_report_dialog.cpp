@@ -1,6 +1,7 @@
 #include "discharge_log_text.h"
 #include "report_dialog.h"
 #include "scripted_prompts.h"
+#include "test_file.h"
 
 #include <QApplication>
 #include <QDateTimeEdit>
@@ -26,11 +27,7 @@ class TestReportDialog : public QObject {
         return w;
     }
     QString Write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return WriteTestFile(dir.filePath(name), bytes);
     }
     QString Summary(QWidget& dialog) {
         return Find<QLabel>(dialog, "Label_REPORTSUMMARY_")->text();

@@ -1,5 +1,6 @@
 #include "cli_process.h"
 #include "discharge_log_text.h"
+#include "test_file.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -19,12 +20,7 @@ class TestCliReport : public QObject {
     QTemporaryDir dir;
 
     QString WriteLog(const QString& name, const QStringList& lines) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        const QByteArray bytes = EncodeLines(lines);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return WriteTestFile(dir.filePath(name), EncodeLines(lines));
     }
 
 private Q_SLOTS:

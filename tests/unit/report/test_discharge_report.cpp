@@ -1,7 +1,7 @@
 #include "discharge_analysis.h"
 #include "discharge_log_text.h"
+#include "test_file.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,13 +56,7 @@ class TestDischargeReport : public QObject {
         QByteArray bytes = EncodeLines(lines);
         if (spoil == Spoil::TruncatedLastLine)
             bytes.chop(lines.last().size() / 2);
-        const QString path = dir.filePath(QStringLiteral("log.csv"));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        file.close();
-        return ReadDischargeLog(path);
+        return ReadDischargeLog(WriteTestFile(dir.filePath(QStringLiteral("log.csv")), bytes));
     }
 
 private Q_SLOTS:

@@ -2,8 +2,8 @@
 #include "report_charts.h"
 #include "report_document.h"
 #include "table_file.h"
+#include "test_file.h"
 
-#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -36,12 +36,8 @@ class TestReportOutputs : public QObject {
         m.slopes = {{2, 93}, {5, 88}};
         m.stepAmps = 60;
         m.stepLines = 10;
-        const QString path = dir.filePath(QStringLiteral("log%1.csv").arg(cells));
-        QFile file(path);
-        const QByteArray bytes = EncodeLines(m.Log());
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        file.close();
+        const QString path = WriteTestFile(dir.filePath(QStringLiteral("log%1.csv").arg(cells)),
+                                           EncodeLines(m.Log()));
         Analysed a{ReadDischargeLog(path).log, {}};
         DischargeSettings settings;
         if (endVoltage)
