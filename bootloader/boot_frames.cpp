@@ -6,6 +6,8 @@ namespace {
 
 // The packet reply is address, 0x21, bytes written: its CRC covers those three.
 constexpr qsizetype WriteReplyCovered = 3;
+// A packet request is address, 0x21, the flash address in four bytes, then the data length.
+constexpr qsizetype WriteRequestLengthAt = 6;
 constexpr qsizetype ReceiveBufferShown = 9;
 
 QByteArray Finished(std::initializer_list<quint8> bytes) {
@@ -71,6 +73,18 @@ BootReply JudgeBootReply(QByteArrayView reply, quint8 command) {
     if (function & 0x80)
         return {BootVerdict::Exception, ReplyByte(reply, 2)};
     return {BootVerdict::Unexpected};
+}
+
+BootReply JudgeBootReplyTo(QByteArrayView request, QByteArrayView reply) {
+    const quint8 command = ReplyByte(request, 1);
+    const BootReply judged = JudgeBootReply(reply, command);
+    if (command != BootWriteCode ||
+        (judged.verdict != BootVerdict::Expected && judged.verdict != BootVerdict::Exception))
+        return judged;
+    const bool sameAddress = ReplyByte(reply, 0) == ReplyByte(request, 0);
+    const bool sameLength = judged.verdict == BootVerdict::Exception ||
+                            ReplyByte(reply, 2) == ReplyByte(request, WriteRequestLengthAt);
+    return sameAddress && sameLength ? judged : BootReply{BootVerdict::Stray};
 }
 
 QString FrameHexText(QByteArrayView bytes) {

@@ -31,7 +31,9 @@ QByteArray BootEraseRequest(quint8 address, quint8 area);
 QByteArray BootWriteRequest(quint8 address, quint32 flashAddress, QByteArrayView data);
 QByteArray BootFinishRequest(quint8 address);
 
-enum class BootVerdict { Expected, NoAnswer, CrcError, Exception, Unexpected };
+// Stray: a well-formed packet reply that answers another request (another address, or another
+// packet's length): a late reply to an earlier one.
+enum class BootVerdict { Expected, NoAnswer, CrcError, Exception, Unexpected, Stray };
 
 struct BootReply {
     BootVerdict verdict = BootVerdict::NoAnswer;
@@ -43,6 +45,9 @@ struct BootReply {
 // two bytes, except for a packet's reply, whose CRC is taken from bytes 3 and 4. Neither the
 // address nor the length is compared with the request; the reply to 0x30 must also carry 0x01.
 BootReply JudgeBootReply(QByteArrayView reply, quint8 command);
+// Judges the reply to this request, a packet's by the packet it names too: a packet reply must
+// come from the request's address and echo its data length; otherwise it is Stray.
+BootReply JudgeBootReplyTo(QByteArrayView request, QByteArrayView reply);
 
 // Byte i of a reply as the receive buffer holds it: 0 past its end.
 quint8 ReplyByte(QByteArrayView reply, qsizetype i);

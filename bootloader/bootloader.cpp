@@ -13,6 +13,9 @@
 namespace {
 
 constexpr int PacketAttempts = 3;
+// The first cell's voltage: a status register past the bootloader's own, so that only the
+// application answers its read.
+constexpr quint16 ApplicationProbeStart = StatusBlockStart + CellVoltageOffset;
 
 // The view's controls are locked for one command and unlocked on every way out of it.
 class ControlsLock {
@@ -30,25 +33,43 @@ QString Numbered(const char* text, quint32 number) {
     return QString::fromUtf8(text) + QString::number(number);
 }
 
+// The line of a packet attempt that brought no reply to the packet, without its number.
+const char* PacketFailureText(BootVerdict verdict) {
+    switch (verdict) {
+    case BootVerdict::NoAnswer:
+        return "Нет ответа на пакет №";
+    case BootVerdict::Stray:
+        return "Ответ на другой запрос вместо пакета №";
+    default:
+        return "Ошибка CRC ответа на пакет №";
+    }
+}
+
 } // namespace
 
 Bootloader::Bootloader(BootExchange exchange, BootView& view, quint8 address, bool diagnostic)
     : exchange_(std::move(exchange)), view_(view), address_(address), diagnostic_(diagnostic) {}
 
-Bootloader::Exchanged Bootloader::Exchange(const QByteArray& request, quint8 command,
-                                           BootWait wait) {
+Bootloader::Exchanged Bootloader::Exchange(const QByteArray& request, BootWait wait) {
     FrameFields fields{FrameHexText(request), {}, FrameDollarText(request)};
     view_.ShowFrameFields(fields);
     Exchanged done;
     done.reply = exchange_(request, wait);
-    done.judged = JudgeBootReply(done.reply, command);
+    done.judged = JudgeBootReplyTo(request, done.reply);
     fields.reply = FrameHexText(done.reply);
     view_.ShowFrameFields(fields);
     return done;
 }
 
+bool Bootloader::Stopping() {
+    if (!view_.StopRequested())
+        return false;
+    lastEnd_ = CommandEnd::Stopped;
+    return true;
+}
+
 void Bootloader::ReportException(quint8 code) {
-    refused_ = true;
+    lastEnd_ = CommandEnd::Refused;
     const QString text = ExceptionText(code);
     Log(text);
     CurrentPrompts().Message(text, QStringLiteral("Ответ с ошибкой"));
@@ -62,9 +83,11 @@ std::optional<QByteArray>
 Bootloader::Run(const QByteArray& request, quint8 command, BootWait wait,
                 const std::function<void(const BootReply&)>& beforeException) {
     view_.ShowFrameFields({});
-    const Exchanged done = Exchange(request, command, wait);
+    lastEnd_ = CommandEnd::Failed;
+    const Exchanged done = Exchange(request, wait);
     switch (done.judged.verdict) {
     case BootVerdict::Expected:
+        lastEnd_ = CommandEnd::Done;
         return done.reply;
     case BootVerdict::NoAnswer:
     case BootVerdict::CrcError:
@@ -81,6 +104,7 @@ Bootloader::Run(const QByteArray& request, quint8 command, BootWait wait,
         ReportException(done.judged.exceptionCode);
         return std::nullopt;
     case BootVerdict::Unexpected:
+    case BootVerdict::Stray: // only a packet's reply names its request
         ReportUnexpected();
         return std::nullopt;
     }
@@ -122,6 +146,8 @@ bool Bootloader::BootErase(quint8 area) {
         return false;
     const bool erased = ReplyByte(*reply, 3) == BootStatusDone;
     Log(erased ? QStringLiteral("Флэш память стерта!") : QStringLiteral("Ошибка при стирании"));
+    if (!erased)
+        lastEnd_ = CommandEnd::Refused;
     return erased;
 }
 
@@ -140,6 +166,8 @@ bool Bootloader::BootFinish() {
     const bool written = ReplyByte(*reply, 3) == BootStatusDone;
     Log(written ? QStringLiteral("Программа успешно записана!")
                 : QStringLiteral("Ошибочный спецкод!"));
+    if (!written)
+        lastEnd_ = CommandEnd::Refused;
     return written;
 }
 
@@ -152,21 +180,37 @@ bool Bootloader::BootWriteImage(QByteArrayView image) {
     int attemptsLeft = PacketAttempts;
     bool resend = false;
     QByteArray frame;
+    lastEnd_ = CommandEnd::Failed;
     for (quint32 n = 0; n <= fullPackets;) {
         // Keeps the window painted; the lock keeps the operator from starting anything.
         QCoreApplication::processEvents();
-        if (attemptsLeft == 0)
+        if (attemptsLeft == 0 || Stopping())
             return false;
         const BootPacket packet = PacketAt(image.size(), n);
         // A packet tried again goes out exactly as it went the first time.
         if (!resend)
             frame = BootWriteRequest(address_, packet.flashAddress,
                                      image.sliced(packet.offset, packet.length));
-        const Exchanged done = Exchange(frame, BootWriteCode, BootWait::Normal);
+        Exchanged done = Exchange(frame, BootWait::Normal);
         Log(QStringLiteral(" "));
+        const bool answered = done.judged.verdict == BootVerdict::Expected ||
+                              done.judged.verdict == BootVerdict::Exception ||
+                              done.judged.verdict == BootVerdict::Unexpected;
+        bool late = false;
+        if (!answered) {
+            // A reply still on its way answers this packet: were the packet sent again first,
+            // its second reply would be taken for the next packet's.
+            Exchanged again = Exchange(frame, BootWait::Again);
+            late = again.judged.verdict == BootVerdict::Expected ||
+                   again.judged.verdict == BootVerdict::Exception;
+            if (late)
+                done = std::move(again);
+        }
         switch (done.judged.verdict) {
         case BootVerdict::Expected:
             view_.ShowProgress(ProgressAfter(n, fullPackets, clock.elapsed()));
+            if (late)
+                Log(Numbered("Ответ пришёл с опозданием на пакет №", n));
             Log(Numbered("Принят пакет №", n));
             if (diagnostic_) {
                 Log(Numbered("Записано байт:", ReplyByte(done.reply, 2)));
@@ -185,32 +229,41 @@ bool Bootloader::BootWriteImage(QByteArrayView image) {
             return false;
         case BootVerdict::NoAnswer:
         case BootVerdict::CrcError:
-            Log(Numbered(done.judged.verdict == BootVerdict::NoAnswer
-                             ? "Нет ответа на пакет №"
-                             : "Ошибка CRC ответа на пакет №",
-                         n));
+        case BootVerdict::Stray:
+            Log(Numbered(PacketFailureText(done.judged.verdict), n));
             resend = true;
             --attemptsLeft;
             break;
         }
     }
+    lastEnd_ = CommandEnd::Done;
     return true;
 }
 
-std::optional<quint32> Bootloader::ReadApplicationVersion(int waitMs, int pauseMs) {
+RestartCheck Bootloader::CheckRestart(int waitMs, int pauseMs) {
     const ControlsLock lock(view_);
-    const QByteArray request = BuildReadRequest(address_, StatusBlockStart, StatusValueCount);
+    const auto read = [this](quint16 start, quint16 count) {
+        return JudgeReadReply(exchange_(BuildReadRequest(address_, start, count), BootWait::Normal),
+                              count);
+    };
     const int version = StatusByMnemonic(u"Firmware_Version").field.offset;
+    bool answered = false;
     QElapsedTimer clock;
     clock.start();
     for (;;) {
-        const ReadReply reply =
-            JudgeReadReply(exchange_(request, BootWait::Normal), StatusValueCount);
-        if (reply.verdict.status == ReplyStatus::Correct && reply.words.size() == StatusValueCount)
-            return Word32(reply.words, version);
+        const ReadReply probe = read(ApplicationProbeStart, 1);
+        if (probe.verdict.status == ReplyStatus::Correct && probe.words.size() == 1) {
+            const ReadReply status = read(StatusBlockStart, StatusValueCount);
+            if (status.verdict.status == ReplyStatus::Correct &&
+                status.words.size() == StatusValueCount)
+                return {RestartCheck::Answered::Application, Word32(status.words, version)};
+        }
+        answered = answered || (probe.verdict.status != ReplyStatus::NoAnswer &&
+                                probe.verdict.status != ReplyStatus::CrcError);
         if (clock.elapsed() >= waitMs)
-            return std::nullopt;
+            break;
         QCoreApplication::processEvents();
         QThread::msleep(pauseMs);
     }
+    return {answered ? RestartCheck::Answered::Bootloader : RestartCheck::Answered::Nobody};
 }

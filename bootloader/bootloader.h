@@ -15,10 +15,11 @@
 // (CurrentPrompts) for the message boxes of exception and unexpected replies.
 
 // The erase is answered only after seconds: its exchange waits long and keeps the window alive.
-enum class BootWait { Normal, Long };
+// Again sends nothing: it waits as Normal does for a reply to the request that went out last.
+enum class BootWait { Normal, Long, Again };
 
-// Sends the request and returns the reply as it came, empty when nothing came (or the request
-// could not be sent).
+// Sends the request (Again: only names it) and returns the reply as it came, empty when nothing
+// came (or the request could not be sent).
 using BootExchange = std::function<QByteArray(QByteArrayView request, BootWait wait)>;
 
 // The request, reply and "$" form of the last frame, for the page's frame fields.
@@ -39,6 +40,20 @@ public:
     virtual void ShowProgress(const PacketProgress& progress) { Q_UNUSED(progress); }
     // false before a command's exchange, true after it, on every path.
     virtual void SetControlsEnabled(bool enabled) { Q_UNUSED(enabled); }
+    // The operator asked the update to stop: it stops before its next exchange.
+    virtual bool StopRequested() { return false; }
+};
+
+// How the last command ended: done, without a reply that can be taken, refused by the
+// controller (an exception, or a status that is not done), or stopped by the operator.
+enum class CommandEnd { Done, Failed, Refused, Stopped };
+
+// Who answered after the restart: the application (with its firmware version), only the
+// bootloader (something answered, but not the read only the application answers), or nobody.
+struct RestartCheck {
+    enum class Answered { Application, Bootloader, Nobody };
+    Answered answered = Answered::Nobody;
+    quint32 version = 0;
 };
 
 class Bootloader {
@@ -49,8 +64,10 @@ public:
 
     // Each returns true on success; a failure has been logged (and boxed where it says so).
     bool BootInit();
-    // Whether the controller has refused a command with an exception reply.
-    bool Refused() const { return refused_; }
+    CommandEnd LastEnd() const { return lastEnd_; }
+    // True once the operator has asked the update to stop; the last command then counts as
+    // stopped.
+    bool Stopping();
     // From register 0 the reply fills BootloaderRegisters; from 4248 the program data is logged.
     bool BootReadRegisters(quint16 start, quint16 count);
     bool BootErase(quint8 area);
@@ -58,9 +75,10 @@ public:
     // Sends the image in packets of 240 bytes to the flash from 0x08002000, each up to 3 times.
     bool BootWriteImage(QByteArrayView image);
 
-    // Reads registers 0 to 49 until the application answers or waitMs have passed, pausing pauseMs
-    // between reads: its firmware version, or nothing. No message box.
-    std::optional<quint32> ReadApplicationVersion(int waitMs, int pauseMs);
+    // Until the application answers or waitMs have passed, pausing pauseMs between tries: reads a
+    // status register past the bootloader's (the first cell's voltage), which only the
+    // application answers, and then registers 0 to 49 for its firmware version. No message box.
+    RestartCheck CheckRestart(int waitMs, int pauseMs);
 
     void Log(const QString& line) { view_.AddLine(line); }
     BootView& View() { return view_; }
@@ -75,13 +93,13 @@ private:
     // and boxes of the failures every command shares. Only an expected reply is left to the caller.
     std::optional<QByteArray> Run(const QByteArray& request, quint8 command, BootWait wait,
                                   const std::function<void(const BootReply&)>& beforeException);
-    Exchanged Exchange(const QByteArray& request, quint8 command, BootWait wait);
+    Exchanged Exchange(const QByteArray& request, BootWait wait);
     void ReportException(quint8 code);
-    bool refused_ = false;
     void ReportUnexpected();
 
     BootExchange exchange_;
     BootView& view_;
     quint8 address_;
     bool diagnostic_;
+    CommandEnd lastEnd_ = CommandEnd::Done;
 };

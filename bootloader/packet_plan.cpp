@@ -26,9 +26,11 @@ QString ProgressText(const PacketProgress& progress) {
         return {};
     // Whole seconds, rounded up, so that only a finished transfer shows 0:00.
     const qint64 seconds = (progress.msLeft + 999) / 1000;
-    return QStringLiteral("Передано пакетов: %1 из %2, осталось %3:%4")
+    // The log numbers packets from 0: the count names the number of the last line too.
+    return QStringLiteral("Передано пакетов: %1 из %2 (принят №%3), осталось %4:%5")
         .arg(progress.sent)
         .arg(progress.total)
+        .arg(progress.sent - 1)
         .arg(seconds / 60)
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }

@@ -34,5 +34,6 @@ struct PacketProgress {
 
 // The time the packets left will take at the pace of the ones sent in elapsedMs.
 PacketProgress ProgressAfter(quint32 number, quint32 fullPackets, qint64 elapsedMs);
-// "Передано пакетов: 3 из 9, осталось 0:12"; empty before a transfer.
+// "Передано пакетов: 3 из 9 (принят №2), осталось 0:12", the number as the log's last "Принят
+// пакет №2"; empty before a transfer.
 QString ProgressText(const PacketProgress& progress);

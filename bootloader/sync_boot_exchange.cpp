@@ -8,9 +8,16 @@ QByteArray SyncBootExchange(QByteArrayView request, BootWait wait) {
         return {};
     const quint16 length = LoadSyncTxFrame(request);
     const SyncTrafficSource source(TrafficSource::Bootloader);
-    if (wait == BootWait::Long)
-        ExchangeSyncLongWait(length);
-    else
+    switch (wait) {
+    case BootWait::Normal:
         ExchangeSync(length);
+        break;
+    case BootWait::Long:
+        ExchangeSyncLongWait(length);
+        break;
+    case BootWait::Again:
+        AwaitSyncReply(length);
+        break;
+    }
     return SyncReply().toByteArray();
 }

@@ -5,9 +5,7 @@
 #include "image_crc.h"
 #include "prompts.h"
 #include "status_map.h"
-
-#include <QDir>
-#include <QFile>
+#include "text_file.h"
 
 namespace {
 
@@ -17,68 +15,101 @@ constexpr int HighestRegisterField = 65534;
 
 const QString Blank = QStringLiteral(" ");
 
-// Runs the command up to `attempts` times, until it succeeds.
-bool Attempt(int attempts, const std::function<bool()>& command) {
-    for (int i = 0; i < attempts; ++i)
+// Runs the command up to `attempts` times, until it succeeds or the operator stops the update.
+bool Attempt(Bootloader& boot, int attempts, const std::function<bool()>& command) {
+    for (int i = 0; i < attempts && !boot.Stopping(); ++i)
         if (command())
             return true;
     return false;
 }
 
-// The steps from the bootloader's start to the finish; false when one of them ended the update
-// with its line.
-bool ProgramController(Bootloader& boot, QByteArrayView image, UpdateStart start) {
-    if (start == UpdateStart::FromApplication &&
-        !Attempt(InitAttempts, [&] { return boot.BootInit(); })) {
-        boot.Log(QStringLiteral("Ошибка инициализации бутлоадера, попытки исчерпаны."));
-        return false;
+UpdateOutcome FailureOf(const Bootloader& boot) {
+    return boot.LastEnd() == CommandEnd::Refused ? UpdateOutcome::Refused : UpdateOutcome::Failed;
+}
+
+// How far an update that ends early got: what the controller holds then.
+enum class Reached { BeforeErase, Erase, AfterErase };
+
+// The line that tells the operator what the controller holds after an update that ended early.
+QString StateLine(Reached reached, bool stopped) {
+    switch (reached) {
+    case Reached::BeforeErase:
+        return stopped ? QStringLiteral("Программа контроллера не изменена.") : QString();
+    case Reached::Erase:
+        return QStringLiteral("Программа контроллера могла быть стерта: управление остаётся у "
+                              "загрузчика, запустите обновление снова.");
+    case Reached::AfterErase:
+        break;
     }
+    return QStringLiteral("В контроллере нет действующей программы: управление остаётся у "
+                          "загрузчика, запустите обновление снова.");
+}
+
+// Ends the update at a step that failed: its line (or that the operator stopped it), then what
+// the controller holds now. The outcome is a refusal when the step's last command was refused,
+// or when `refused` (the controller has no room for the image).
+UpdateOutcome EndEarly(Bootloader& boot, const QString& line, Reached reached,
+                       bool refused = false) {
+    const bool stopped = boot.LastEnd() == CommandEnd::Stopped;
+    boot.Log(stopped ? QStringLiteral("Обновление прервано оператором.") : line);
+    if (const QString state = StateLine(reached, stopped); !state.isEmpty())
+        boot.Log(state);
+    return refused ? UpdateOutcome::Refused : FailureOf(boot);
+}
+
+// The steps from the bootloader's start to the last packet; the outcome when one of them ended
+// the update, nothing when the image is in flash.
+std::optional<UpdateOutcome> ProgramController(Bootloader& boot, QByteArrayView image,
+                                               UpdateStart start) {
+    if (start == UpdateStart::FromApplication &&
+        !Attempt(boot, InitAttempts, [&] { return boot.BootInit(); }))
+        return EndEarly(boot, QStringLiteral("Ошибка инициализации бутлоадера, попытки исчерпаны."),
+                        Reached::BeforeErase);
     boot.Log(Blank);
     boot.Log(QStringLiteral("Чтение регистров бутлоадера."));
-    if (!Attempt(RegisterReadAttempts,
-                 [&] { return boot.BootReadRegisters(BootRegistersStart, BootRegistersCount); })) {
-        boot.Log(QStringLiteral("Ошибка чтения регистров бутлоадера, попытки исчерпаны."));
-        return false;
-    }
+    if (!Attempt(boot, RegisterReadAttempts,
+                 [&] { return boot.BootReadRegisters(BootRegistersStart, BootRegistersCount); }))
+        return EndEarly(boot,
+                        QStringLiteral("Ошибка чтения регистров бутлоадера, попытки исчерпаны."),
+                        Reached::BeforeErase);
     const quint32 freeKb = BootloaderRegisters.FLASH_FREE;
     if (boot.Diagnostic() || start == UpdateStart::FromBootloader)
         boot.Log(QStringLiteral("Свободно: ") + QString::number(freeKb) +
                  QStringLiteral(" кбайт."));
-    if (quint64(freeKb) * 1024 < quint64(image.size())) {
-        boot.Log(QStringLiteral("Недостаточно свободной памяти микроконтроллера!"));
-        return false;
-    }
+    if (quint64(freeKb) * 1024 < quint64(image.size()))
+        return EndEarly(boot, QStringLiteral("Недостаточно свободной памяти микроконтроллера!"),
+                        Reached::BeforeErase, true);
     boot.Log(Blank);
-    if (!boot.BootErase(EraseProgramArea)) {
-        boot.Log(QStringLiteral("Ошибка стирания флэш, попытки исчерпаны."));
-        return false;
-    }
-    if (!boot.BootWriteImage(image)) {
-        boot.Log(QStringLiteral("Ошибка пересылки пакета, попытки исчерпаны."));
-        return false;
-    }
-    return true;
+    if (boot.Stopping() || !boot.BootErase(EraseProgramArea))
+        return EndEarly(boot, QStringLiteral("Ошибка стирания флэш, попытки исчерпаны."),
+                        boot.LastEnd() == CommandEnd::Stopped ? Reached::BeforeErase
+                                                              : Reached::Erase);
+    if (!boot.BootWriteImage(image))
+        return EndEarly(boot, QStringLiteral("Ошибка пересылки пакета, попытки исчерпаны."),
+                        Reached::AfterErase);
+    return std::nullopt;
 }
 
 } // namespace
 
-std::optional<QByteArray> OpenImage(BootView& view) {
-    const QString path = CurrentPrompts().OpenFile(
-        StartFolder(), QStringLiteral("Binary files (*.bin)|*.bin"), QString());
-    if (path.isEmpty())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        CurrentPrompts().Message(
-            QStringLiteral("Не удалось открыть файл ") + QDir::toNativeSeparators(path),
-            QStringLiteral("Ошибка!"), Prompts::Buttons::Ok, Prompts::Icon::Error);
+QString ChooseImage() {
+    return CurrentPrompts().OpenFile(StartFolder(), QStringLiteral("Binary files (*.bin)|*.bin"),
+                                     QString());
+}
+
+std::optional<QByteArray> LoadImage(BootView& view, const QString& path) {
+    const WholeFileRead read = ReadWholeFile(
+        path, LargestImageBytes,
+        QStringLiteral("файл больше 65535 кбайт, столько флэш-памяти у загрузчика не бывает"));
+    if (!read.error.isEmpty()) {
+        CurrentPrompts().Message(read.error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+                                 Prompts::Icon::Error);
         return std::nullopt;
     }
-    const QByteArray image = file.readAll();
     view.AddLine(Blank);
-    view.AddLine(QStringLiteral("Размер файла: ") + QString::number(image.size()) +
+    view.AddLine(QStringLiteral("Размер файла: ") + QString::number(read.bytes.size()) +
                  QStringLiteral(" байт."));
-    return image;
+    return read.bytes;
 }
 
 bool ImageConsistent(Bootloader& boot, QByteArrayView image) {
@@ -90,30 +121,66 @@ bool ImageConsistent(Bootloader& boot, QByteArrayView image) {
     return false;
 }
 
+bool ImageAcceptable(Bootloader& boot, QByteArrayView image) {
+    // Four bytes are the checksum word alone: 0xFFFFFFFF checks, and would erase the program.
+    if (image.size() <= 4) {
+        boot.Log(QStringLiteral("Файл слишком мал для образа прошивки: %1 байт.").arg(image.size()));
+        return false;
+    }
+    if (!ImageConsistent(boot, image))
+        return false;
+    if (image.size() % 4 == 0)
+        return true;
+    const QString note =
+        QStringLiteral("Необычная длина файла: %1 байт, не кратна 4 (так бывает у обрезанного "
+                       "образа).")
+            .arg(image.size());
+    boot.Log(note);
+    const bool go =
+        CurrentPrompts().Message(note + QStringLiteral("\nПродолжить обновление?"),
+                                 QStringLiteral("Подтверждение"), Prompts::Buttons::YesNo,
+                                 Prompts::Icon::Question) == Prompts::Answer::Yes;
+    if (!go)
+        boot.Log(QStringLiteral("Обновление не начато."));
+    return go;
+}
+
 UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStart start,
                               const ApplicationWait& wait) {
     // A damaged image never reaches the erase.
-    if (!ImageConsistent(boot, image))
+    if (!ImageAcceptable(boot, image))
         return UpdateOutcome::BadImage;
     boot.Log(Blank);
     boot.Log(QStringLiteral("---Старт обновления ПО.---"));
     boot.View().ShowProgress({});
-    if (!ProgramController(boot, image, start))
-        return UpdateOutcome::Failed;
+    if (const std::optional<UpdateOutcome> ended = ProgramController(boot, image, start))
+        return *ended;
     // The finish tells its outcome in its own lines; the update ends either way.
     const bool finished = boot.BootFinish();
     boot.Log(QStringLiteral("---Обновление ПО завершено!---"));
-    if (!finished)
-        return UpdateOutcome::Failed;
-    const std::optional<quint32> version = boot.ReadApplicationVersion(wait.waitMs, wait.pauseMs);
-    boot.Log(version ? QStringLiteral("Версия ПО контроллера после перезапуска: ") +
-                           FirmwareVersionText(*version)
-                     : QStringLiteral("Контроллер не ответил после перезапуска."));
-    return UpdateOutcome::Done;
+    if (!finished) {
+        boot.Log(StateLine(Reached::AfterErase, false));
+        return FailureOf(boot);
+    }
+    const RestartCheck check = boot.CheckRestart(wait.waitMs, wait.pauseMs);
+    switch (check.answered) {
+    case RestartCheck::Answered::Application:
+        boot.Log(QStringLiteral("Версия ПО контроллера после перезапуска: ") +
+                 FirmwareVersionText(check.version));
+        return UpdateOutcome::Done;
+    case RestartCheck::Answered::Bootloader:
+        boot.Log(QStringLiteral("Контроллер остался в загрузчике: основная программа не "
+                                "запустилась."));
+        break;
+    case RestartCheck::Answered::Nobody:
+        boot.Log(QStringLiteral("Контроллер не ответил после перезапуска."));
+        break;
+    }
+    return UpdateOutcome::Failed;
 }
 
 void ProgramImage(Bootloader& boot, QByteArrayView image) {
-    if (!ImageConsistent(boot, image))
+    if (!ImageAcceptable(boot, image))
         return;
     boot.Log(boot.BootWriteImage(image) ? QStringLiteral("---Завершено!---")
                                         : QStringLiteral("Ошибки связи, попытки исчерпаны."));

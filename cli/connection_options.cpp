@@ -2,6 +2,7 @@
 
 #include "address_check.h"
 #include "line_settings.h"
+#include "port_list.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -28,10 +29,6 @@ std::optional<ConnectionSettings> ConnectionFrom(const CliCall& call, QString* e
 
     if (settings.portName.isEmpty())
         *error = QStringLiteral("Не задан порт: укажите --port (список портов: velmora-cli ports)");
-#ifdef Q_OS_UNIX
-    else if (!QFileInfo::exists(PortSystemName(settings.portName)))
-        *error = QStringLiteral("Порт %1 не найден").arg(PortSystemName(settings.portName));
-#endif
     else if (settings.baudIndex < 0)
         *error = QStringLiteral("--baud: скорость должна быть одной из %1, задано \"%2\"")
                      .arg(BaudRates.join(QStringLiteral(", ")), call.value("baud"));
@@ -43,6 +40,17 @@ std::optional<ConnectionSettings> ConnectionFrom(const CliCall& call, QString* e
     if (!error->isEmpty())
         return std::nullopt;
     return settings;
+}
+
+QString AbsentPortText(const ConnectionSettings& connection) {
+#ifdef Q_OS_UNIX
+    const QString device = PortSystemName(connection.portName);
+    if (!QFileInfo::exists(device))
+        return PortOpenFailureText(QSerialPort::DeviceNotFoundError, device);
+#else
+    Q_UNUSED(connection);
+#endif
+    return {};
 }
 
 bool ApplyLocale(const CliCall& call, QString* error) {

@@ -18,13 +18,16 @@ namespace {
 
 struct PollPlan {
     int periodMs = 1000;
-    qint64 lines = 0; // data lines to write; 0 polls until stopped
-    QString logPath;  // empty: the lines go to standard output
+    qint64 lines = 0;      // data lines to write; 0 polls until stopped
+    QString logPath;       // empty: the lines go to standard output
+    qint64 maxMisses = 10; // cycles in a row without an answer that end the run
 };
 
 // One run of polling. Each tick starts a cycle unless one still runs; each cycle that got its
 // replies gives a data line at once (the header before the first one into an empty file), each
-// link error an error line. Stopped by the line count, SIGINT or SIGTERM, or a vanished port.
+// link error an error line. Stopped by the line count, SIGINT or SIGTERM, a vanished port, or a
+// line that stays silent for maxMisses cycles. A run in which no cycle was answered ends with
+// exit code 1 however it is stopped.
 class PollRun {
 public:
     explicit PollRun(const PollPlan& plan) : plan_(plan) {}
@@ -42,7 +45,11 @@ public:
             PrintError(portText_);
             Finish(ExitNoAnswer);
         });
-        QObject::connect(&stop_, &StopSignals::Stopped, &context_, [this] { Finish(ExitDone); });
+        QObject::connect(&stop_, &StopSignals::Stopped, &context_, [this] {
+            if (answered_ == 0)
+                PrintError(QStringLiteral("Опрос остановлен: ни один цикл не получил ответа"));
+            Finish(answered_ > 0 ? ExitDone : ExitNoAnswer);
+        });
         QObject::connect(&timer_, &QTimer::timeout, &context_, [this] {
             if (controller_.PollIdle())
                 controller_.StartPollCycle();
@@ -60,8 +67,18 @@ public:
 private:
     void CycleEnded(const QList<PolledBlock>& blocks, bool answered) {
         StorePolledBlocks(blocks, image_);
-        if (!answered || finished_)
+        if (finished_)
             return;
+        if (!answered) {
+            if (++misses_ == plan_.maxMisses) {
+                PrintError(
+                    QStringLiteral("Нет ответа %1 циклов подряд: опрос остановлен").arg(misses_));
+                Finish(ExitNoAnswer);
+            }
+            return;
+        }
+        misses_ = 0;
+        ++answered_;
         const bool header = plan_.logPath.isEmpty() ? written_ == 0 : LogFileEmpty(plan_.logPath);
         if (header)
             Write(LogHeaderLine(image_.StatusBlock));
@@ -110,9 +127,24 @@ private:
     LogWriteNotice notice_;
     QString portText_;
     qint64 written_ = 0;
+    qint64 answered_ = 0; // cycles that got their replies
+    qint64 misses_ = 0;   // cycles in a row without an answer
     bool linesLost_ = false;
     bool finished_ = false;
 };
+
+// A whole number of at least 1 given by the option, stored in value; false after saying why.
+bool CountOption(const CliCall& call, const char* name, qint64* value) {
+    if (!call.has(name))
+        return true;
+    QString error;
+    const std::optional<qint64> count = IntegerValue(QString::fromUtf8(name), call.value(name), 1,
+                                                     std::numeric_limits<int>::max(), &error);
+    if (!count)
+        PrintError(error);
+    *value = count.value_or(*value);
+    return count.has_value();
+}
 
 } // namespace
 
@@ -128,16 +160,9 @@ int RunPoll(const CliCall& call, const QStringList&) {
         }
         plan.periodMs = int(std::lround(*seconds * 1000));
     }
-    if (call.has("count")) {
-        const std::optional<qint64> lines =
-            IntegerValue(QStringLiteral("count"), call.value("count"), 1,
-                         std::numeric_limits<int>::max(), &error);
-        if (!lines) {
-            PrintError(error);
-            return ExitUsage;
-        }
-        plan.lines = *lines;
-    }
+    if (!CountOption(call, "count", &plan.lines) ||
+        !CountOption(call, "max-misses", &plan.maxMisses))
+        return ExitUsage;
     plan.logPath = call.value("log");
     if (call.has("log") && !(error = FileTargetError(plan.logPath)).isEmpty()) {
         PrintError(error);

@@ -3,6 +3,7 @@
 #include "command_sending.h"
 #include "console.h"
 #include "device_access.h"
+#include "device_time.h"
 #include "handlers.h"
 
 #include <QDateTime>
@@ -48,6 +49,11 @@ std::optional<ClockFields> ClockArgument(const QString& text) {
         PrintError(QStringLiteral("Нет такой даты или времени: %1").arg(text));
         return std::nullopt;
     }
+    // The year is written in full: 0099 is not 2099.
+    if (fields.year < FirstClockYear || fields.year > LastClockYear) {
+        PrintError(ClockRangeText());
+        return std::nullopt;
+    }
     return fields;
 }
 
@@ -55,9 +61,12 @@ int SetClock(const ClockFields& fields) {
     const ClockTexts texts = {QString::number(fields.hour),   QString::number(fields.minute),
                               QString::number(fields.second), QString::number(fields.day),
                               QString::number(fields.month),  QString::number(fields.year)};
-    const int code = Send(CommandCode::SetClock, ClockParameter(texts));
+    const std::optional<quint32> seconds = ClockParameter(texts);
+    const int code = Send(CommandCode::SetClock, seconds);
+    // The time sent, as the controller's clock reads it back.
     if (code == ExitDone)
-        PrintOut(QStringLiteral("Часы контроллера установлены: %1").arg(ClockText(fields)));
+        PrintOut(QStringLiteral("Часы контроллера установлены: %1")
+                     .arg(ClockText(ClockFieldsFromSeconds(*seconds))));
     return code;
 }
 

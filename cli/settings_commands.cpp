@@ -118,7 +118,13 @@ int RunSettingsSave(const CliCall& call, const QStringList& arguments) {
         PrintError(error);
         return ExitFileError;
     }
-    UseScaledUnits = !call.has("raw");
+    // A backup in raw units restores every register exactly; a scaled value has four significant
+    // digits only. --raw, the default, is still taken.
+    if (call.has("raw") && call.has("scaled")) {
+        PrintError(QStringLiteral("Параметры --raw и --scaled исключают друг друга"));
+        return ExitUsage;
+    }
+    UseScaledUnits = call.has("scaled");
     const SettingsTable table = TablesByName[index];
     RegisterImage image;
     if (const ExitCode code = ReadSettingsBlock(table, image))

@@ -74,14 +74,40 @@ std::optional<bool> ViewOfUnits(SettingsTable table, const QList<QStringList>& r
     return scaled.value_or(false);
 }
 
+// The text without the blanks around it, its decimal separator a point: a file of either locale
+// writes the same value with the same text otherwise.
+QString ComparableText(const QString& text) {
+    QString comparable = text.trimmed();
+    comparable.replace(QLatin1Char(','), QLatin1Char('.'));
+    return comparable;
+}
+
+// The controller's register value of a row when the file's text is the one the controller's
+// register shows in the file's view: the row is unchanged since the file was saved from it.
+std::optional<quint32> UnchangedWord(const SettingsFile& file, const SettingsRegister& row,
+                                     const RegisterImage& controller, const QString& text) {
+    const std::span<const quint16> block = SettingsTableBlock(file.table, controller);
+    if (ComparableText(text) !=
+        ComparableText(SettingsRowTexts(row, block, file.scaledUnits).value))
+        return std::nullopt;
+    return quint32(FieldValue(block, row.field));
+}
+
 // Converts every value into the image; the message of the first row that does not convert.
-QString StoreCells(const SettingsFile& file, RegisterImage& image) {
+// With the controller's values, a text that is what its register shows keeps the register as it
+// is.
+QString StoreCells(const SettingsFile& file, RegisterImage& image,
+                   const RegisterImage* controller) {
+    const std::span<const SettingsRegister> registers = SettingsTableRegisters(file.table);
     int lastRow = 0;
     const TableStore store = StoreTableCells(
         WritableOf(file.table),
         [&](int row) {
             lastRow = row;
-            return file.cells[row][ValueColumn];
+            const QString& text = file.cells[row][ValueColumn];
+            return ValueCell(text, controller ? UnchangedWord(file, registers[size_t(row - 1)],
+                                                              *controller, text)
+                                              : std::nullopt);
         },
         image, file.scaledUnits);
     if (store.complete)
@@ -118,7 +144,7 @@ SettingsFileRead ParseSettingsFile(const QStringList& lines) {
         return {std::nullopt, error};
     file.scaledUnits = *scaled;
     RegisterImage image;
-    if (error = StoreCells(file, image); !error.isEmpty())
+    if (error = StoreCells(file, image, nullptr); !error.isEmpty())
         return {std::nullopt, error};
     if (file.table == SettingsTable::Comm)
         if (const std::optional<Remark> link = CommSettingsLinkError(image.CommSettingsBlock))
@@ -129,7 +155,8 @@ SettingsFileRead ParseSettingsFile(const QStringList& lines) {
 }
 
 void StoreSettingsFile(const SettingsFile& file, RegisterImage& image) {
-    StoreCells(file, image);
+    const RegisterImage controller = image;
+    StoreCells(file, image, &controller);
 }
 
 QList<SettingsChange> ChangedRows(SettingsTable table, const RegisterImage& before,

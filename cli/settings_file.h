@@ -28,7 +28,11 @@ struct SettingsFileRead {
 
 SettingsFileRead ParseSettingsFile(const QStringList& lines);
 
-// Stores the file's values into the table's block of the image; the rest stays as it is.
+// Stores the file's values into the table's block of the image, which holds the controller's
+// values; the rest stays as it is. A value whose text is the one the controller's register shows
+// in the file's view (either decimal separator) leaves that register as it is: a scaled value
+// has four significant digits only, so "43,58" h is CF_Time 2615 min when the controller holds
+// 2615, though it reads back as 2614 on its own.
 void StoreSettingsFile(const SettingsFile& file, RegisterImage& image);
 
 // A row whose register differs between two states of the block.

@@ -8,10 +8,13 @@
 
 namespace {
 
-// The handler may only write: the byte wakes the notifier on the event loop.
+// The handler may only write: the byte wakes the notifier on the event loop, the flag tells
+// those who look.
 int signalPipe[2] = {-1, -1};
+volatile std::sig_atomic_t received = 0;
 
 void OnStopSignal(int) {
+    received = 1;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
 }
@@ -27,6 +30,7 @@ void SetStopHandler(void (*handler)(int)) {
 } // namespace
 
 StopSignals::StopSignals(QObject* parent) : QObject(parent) {
+    received = 0;
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
@@ -47,4 +51,8 @@ StopSignals::~StopSignals() {
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);
     signalPipe[0] = signalPipe[1] = -1;
+}
+
+bool StopSignals::Received() const {
+    return received != 0;
 }

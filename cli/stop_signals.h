@@ -12,6 +12,10 @@ public:
     explicit StopSignals(QObject* parent = nullptr);
     ~StopSignals() override;
 
+    // Whether a signal came since this object was made; true at once, without the event loop,
+    // for work that blocks between its looks.
+    bool Received() const;
+
 Q_SIGNALS:
     void Stopped();
 

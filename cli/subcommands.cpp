@@ -14,13 +14,14 @@ namespace {
 // clang-format off
 constexpr std::array<Subcommand, 15> Table = {{
     {"ports", "", "последовательные порты компьютера", false, "", 0, 0, RunPorts},
-    {"read", "[--raw] [--mnemonics] [--csv|--json] [--save ФАЙЛ]",
-     "регистры состояния АБ (0..49) одним запросом: таблица, CSV или JSON", true,
-     "raw mnemonics csv json save", 0, 0, RunRead},
-    {"journal", "[--save ФАЙЛ]", "журнал аварий в CSV, новые записи первыми", true, "save", 0, 0,
-     RunJournal},
-    {"settings save", "ФАЙЛ --table rs|alarm|charge [--raw]",
-     "таблица настроек в файл, как её сохраняет окно программы", true, "table raw", 1, 1,
+    {"read", "[--cells] [--raw] [--mnemonics] [--csv|--json] [--save ФАЙЛ]",
+     "регистры состояния АБ (0..49) одним запросом, с --cells таблица элементов: таблица, CSV "
+     "или JSON", true, "cells raw mnemonics csv json save", 0, 0, RunRead},
+    {"journal", "[--json] [--save ФАЙЛ]", "журнал аварий в CSV или JSON, новые записи первыми",
+     true, "json save", 0, 0, RunJournal},
+    {"settings save", "ФАЙЛ --table rs|alarm|charge [--scaled]",
+     "таблица настроек в файл, как её сохраняет окно; в значениях регистров (точная копия), "
+     "если не задано --scaled", true, "table raw scaled", 1, 1,
      RunSettingsSave},
     {"settings load", "ФАЙЛ [--yes]",
      "таблица настроек из файла: отличия, вопрос, запись, проверка чтением", true, "yes", 1, 1,
@@ -36,12 +37,12 @@ constexpr std::array<Subcommand, 15> Table = {{
      "без аргумента показывает часы контроллера, иначе устанавливает их", true, "", 0, 2,
      RunClock},
     {"command clear-journal", "", "очистка журнала аварий", true, "", 0, 0, RunClearJournal},
-    {"poll", "[--period С] [--count N] [--log ФАЙЛ] [--raw]",
-     "опрос с записью лога мониторинга, до Ctrl+C или N строк", true, "period count log raw", 0, 0,
-     RunPoll},
-    {"flash", "ОБРАЗ [--from-bootloader]",
-     "автоматическое обновление прошивки из файла образа *.bin", true, "from-bootloader", 1, 1,
-     RunFlash},
+    {"poll", "[--period С] [--count N] [--log ФАЙЛ] [--raw] [--max-misses N]",
+     "опрос с записью лога мониторинга, до Ctrl+C, N строк или N циклов без ответа", true,
+     "period count log raw max-misses", 0, 0, RunPoll},
+    {"flash", "ОБРАЗ [--from-bootloader] [--allow-unaligned]",
+     "автоматическое обновление прошивки из файла образа *.bin", true,
+     "from-bootloader allow-unaligned", 1, 1, RunFlash},
     {"report", "ЛОГ [--from T] [--to T] [--end-voltage В] [--pdf ФАЙЛ] [--html ФАЙЛ] "
      "[--csv ФАЙЛ] [--json] [--site ТЕКСТ] [--battery ТЕКСТ] [--engineer ТЕКСТ]",
      "отчёт об испытании разрядом по логу мониторинга: емкость, слабые элементы, сопротивление; "
@@ -134,7 +135,8 @@ QString HelpText() {
               QStringLiteral("Коды завершения:"),
               QStringLiteral("  0  выполнено"),
               QStringLiteral("  1  нет ответа или ответ неверен (ошибка CRC, длина, порт не "
-                             "открылся или пропал)"),
+                             "открылся или пропал, порта нет); у poll также циклы без ответа "
+                             "подряд или остановка до первого ответа"),
               QStringLiteral("  2  ошибка в командной строке или во входных данных (ничего не "
                              "отправлено)"),
               QStringLiteral("  3  отказ контроллера: ответ-исключение или записанное значение "
@@ -183,6 +185,10 @@ int RunCli(const QStringList& arguments) {
         const std::optional<ConnectionSettings> connection = ConnectionFrom(call, &error);
         if (!connection)
             return Refuse(error, UsageLine(*s));
+        if (const QString absent = AbsentPortText(*connection); !absent.isEmpty()) {
+            PrintError(absent);
+            return ExitNoAnswer;
+        }
         SetConnectionSettingsSource([settings = *connection] { return settings; });
     }
     ConsolePrompts prompts(call.has("yes"));

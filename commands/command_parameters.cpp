@@ -61,19 +61,24 @@ std::optional<quint32> ClockParameter(const ClockTexts& texts) {
     time.day = quint8(day);
     // A typed month outside 1..12 stays invalid, so its low byte never passes for a month.
     time.month = month >= 1 && month <= 12 ? quint8(month) : 0;
-    // A year below 100 (as an unsigned number) counts from 2000 already. The count is checked
+    // A year below 100 (as an unsigned number) counts from 2000 already. The year is checked
     // before its low byte is taken, so 2256 is refused, not sent as 2000.
-    const qint64 years = year < 100 ? qint64(year) : qint64(qint32(year)) - 2000;
-    if (time.month != 0 && (years < 0 || years > 0xFF)) {
-        CurrentPrompts().Message(OutOfCounterText(), EntryCaption(), Prompts::Buttons::Ok,
+    const qint64 years = year < 100 ? qint64(year) : qint64(qint32(year)) - FirstClockYear;
+    const auto refuse = [](const QString& message) {
+        CurrentPrompts().Message(message, EntryCaption(), Prompts::Buttons::Ok,
                                  Prompts::Icon::Error);
         return std::nullopt;
-    }
+    };
+    if (time.month != 0 && (years < 0 || years > LastClockYear - FirstClockYear))
+        return refuse(ClockRangeText());
     time.year = quint8(years);
     const std::optional<quint32> seconds = DateTimeToSeconds(time);
     if (!seconds)
-        CurrentPrompts().Message(DateTimeRefusalText(time), EntryCaption(), Prompts::Buttons::Ok,
-                                 Prompts::Icon::Error);
+        return refuse(DateTimeRefusalText(time));
+    // Hours or days past their range can carry 31 December 2099 into 2100, which would read
+    // back as 2000.
+    if (*seconds > LastClockSecond)
+        return refuse(ClockRangeText());
     return seconds;
 }
 

@@ -37,8 +37,8 @@ struct ClockTexts {
 
 // Device seconds of the typed time. Each field is a signed 32-bit integer and keeps its low 8
 // bits; a year below 100 counts from 2000 as it is, any other year has 2000 taken off first.
-// Hours, minutes, seconds and days are not range-checked; a month outside 1 to 12 and a time the
-// device count cannot hold (a year before 2000 or past its end) are refused.
+// Hours, minutes, seconds and days are not range-checked; a month outside 1 to 12 and a time
+// outside 2000 to 2099 (the clock texts would read a later count as 2000) are refused.
 std::optional<quint32> ClockParameter(const ClockTexts& texts);
 
 // What the clock fields show: plain numbers, the day and month as list positions from 1, the

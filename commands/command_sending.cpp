@@ -10,9 +10,9 @@
 
 namespace {
 
-// False when the read could not be sent.
-bool ReadStatusValues(RegisterImage& image) {
-    return ShowReadReply(StatusBlockStart, 0, image.StatusBlock, StatusValueCount).has_value();
+// The verdict on the read; nothing when it could not be sent.
+std::optional<ReplyVerdict> ReadStatusValues(RegisterImage& image) {
+    return ShowReadReply(StatusBlockStart, 0, image.StatusBlock, StatusValueCount);
 }
 
 // The typed password packed, or nothing after the operator cancelled or was told why not.
@@ -29,9 +29,9 @@ std::optional<quint32> AskPassword(const QString& prompt) {
 
 } // namespace
 
-std::optional<ReplyVerdict> SendCommand(CommandCode code, quint32 parameter) {
+std::optional<ReplyVerdict> SendCommand(CommandCode code, quint32 parameter, WriteSuccess success) {
     const CommandBlock block = MakeCommandBlock(code, parameter);
-    return ShowWriteReply(CommandRegister, block.words);
+    return ShowWriteReply(CommandRegister, block.words, success);
 }
 
 TableStore WriteTable(WritableTable table, const CellReader& cells, RegisterImage& image) {
@@ -57,20 +57,31 @@ std::optional<ClockFields> ReadClock(RegisterImage& image) {
 }
 
 std::optional<bool> PasswordToggled(bool pressed, RegisterImage& image) {
-    bool sent = false;
+    std::optional<ReplyVerdict> written;
     if (pressed) {
         const std::optional<quint32> password = AskPassword(QStringLiteral("Введите пароль:"));
         if (!password)
             return false;
-        sent = SendCommand(CommandCode::Login, *password).has_value();
+        written = SendCommand(CommandCode::Login, *password, WriteSuccess::LeftToCaller);
     } else {
-        sent = SendCommand(CommandCode::Logout, 0).has_value();
+        written = SendCommand(CommandCode::Logout, 0, WriteSuccess::LeftToCaller);
     }
     // The read-back could not be sent either, and would say so a second time.
-    if (!sent)
+    if (!written)
         return std::nullopt;
-    ReadStatusValues(image);
-    return LoginInForce(image);
+    const std::optional<ReplyVerdict> read = ReadStatusValues(image);
+    const bool loggedIn = LoginInForce(image);
+    if (written->status != ReplyStatus::Correct)
+        return loggedIn;
+    // The controller takes any password into its mailbox; only the bit read back tells.
+    if (read && read->status == ReplyStatus::Correct && loggedIn != pressed)
+        CurrentPrompts().Message(
+            pressed ? QStringLiteral("Пароль не принят: вход не выполнен!")
+                    : QStringLiteral("Выход не выполнен: вход остался в силе!"),
+            QStringLiteral("Ошибка"), Prompts::Buttons::Ok, Prompts::Icon::Error);
+    else
+        TellWriteTaken();
+    return loggedIn;
 }
 
 bool SendNewPassword() {

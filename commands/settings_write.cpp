@@ -93,8 +93,10 @@ TableStore StoreTableCells(WritableTable table, const CellReader& cells, Registe
     TableStore store;
     const std::span<quint16> block = BlockOf(table, image);
     for (const WritableRow& r : RowsOf(table)) {
-        const QString text = cells(r.row);
-        const RegisterConversion c = CellTextToRegister(text, r.field, r.scaling, scaledUnits);
+        const ValueCell cell = cells(r.row);
+        const RegisterConversion c =
+            cell.filledWord ? RegisterConversion{cell.filledWord, {}}
+                            : CellTextToRegister(cell.text, r.field, r.scaling, scaledUnits);
         if (!c.value) {
             store.error = c.error;
             return store;
@@ -127,7 +129,7 @@ QList<Remark> CommSettingsEditRemarks(const CellReader& cells) {
     for (const SettingsRegister& r : CommSettingsRegisters) {
         if (r.row > 4)
             break;
-        const ParsedNumber n = ParseInteger(cells(r.row));
+        const ParsedNumber n = ParseInteger(cells(r.row).text);
         if (!n.value)
             continue;
         if (r.decode != SettingsDecode::None) {

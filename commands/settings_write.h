@@ -20,8 +20,18 @@ enum class WritableTable { CommSettings, AlarmSettings, ChargeSettings, Status }
 // The write-back of a settings table.
 WritableTable WritableOf(SettingsTable table);
 
-// The value cell (column 2) of a table row; rows count from 1 below the header.
-using CellReader = std::function<QString(int row)>;
+// The value cell (column 2) of a table row. A cell whose text is still the one a fill wrote from
+// the controller's register carries that register's value, which goes back unchanged: a scaled
+// text has only four significant digits, so converting it back could change the register.
+struct ValueCell {
+    ValueCell(QString cellText = {}, std::optional<quint32> word = std::nullopt)
+        : text(std::move(cellText)), filledWord(word) {}
+    QString text;
+    std::optional<quint32> filledWord;
+};
+
+// The value cell of a row; rows count from 1 below the header.
+using CellReader = std::function<ValueCell(int row)>;
 
 // A text for column 3 of a row of the communication table.
 struct Remark {
@@ -36,8 +46,8 @@ struct TableStore {
     QList<Remark> remarks; // decode texts or range messages of the coded rows stored
 };
 
-// Converts and stores the rows in order; a row that does not convert stops the run, the rows
-// before it staying stored.
+// Converts and stores the rows in order (a filled cell stores its word as it is); a row that does
+// not convert stops the run, the rows before it staying stored.
 TableStore StoreTableCells(WritableTable table, const CellReader& cells, RegisterImage& image,
                            bool scaledUnits = UseScaledUnits);
 

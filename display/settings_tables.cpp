@@ -39,7 +39,8 @@ void FillSettings(QWidget* root, const char* table, const std::array<SettingsReg
     for (const SettingsRegister& row : rows) {
         const RowTexts texts = SettingsRowTexts(row, block);
         SetGridCell(grid, row.row, 3, texts.unit);
-        SetGridCell(grid, row.row, kValueColumn, texts.value);
+        SetFilledGridCell(grid, row.row, kValueColumn, texts.value,
+                          quint32(FieldValue(block, row.field)));
     }
 }
 

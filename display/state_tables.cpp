@@ -64,12 +64,8 @@ void LayoutCellHeader(QWidget* root) {
     if (table == nullptr)
         return;
     QList<int> widths = {25, 35, 30};
-    QStringList headers = TextList({"№", "Напр.", "Темп."});
-    for (const CellStatusBit& b : CellStatusBits) {
-        widths.append(28);
-        headers.append(b.header.toString());
-    }
-    SetGridColumns(table, widths, headers);
+    widths.append(QList<int>(CellStatusBits.size(), 28));
+    SetGridColumns(table, widths, CellTableHeader());
 }
 
 void LayoutJournalColumns(QWidget* root) {
@@ -126,7 +122,8 @@ void FillInfoBase(const RegisterImage& image, QWidget* root) {
     for (const StatusRegister& row : StatusRegisters) {
         const RowTexts texts = StatusRowTexts(row, image.StatusBlock);
         SetGridCell(table, row.row, 3, texts.unit);
-        SetGridCell(table, row.row, 2, texts.value);
+        SetFilledGridCell(table, row.row, 2, texts.value,
+                          quint32(FieldValue(image.StatusBlock, row.field)));
     }
 }
 

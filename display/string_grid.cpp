@@ -5,6 +5,18 @@
 
 #include <algorithm>
 
+namespace {
+
+// The text a fill wrote into a cell and the register value it was written from.
+constexpr int FilledTextRole = Qt::UserRole;
+constexpr int FilledWordRole = Qt::UserRole + 1;
+
+QTableWidgetItem* CellItem(const QTableWidget* grid, int row, int column) {
+    return row == 0 ? grid->horizontalHeaderItem(column) : grid->item(row - 1, column);
+}
+
+} // namespace
+
 QTableWidget* MakeStringGrid(const QString& name, bool editable) {
     auto* grid = new QTableWidget;
     grid->setObjectName(name);
@@ -47,8 +59,7 @@ void SetGridRowCount(QTableWidget* grid, int count) {
 }
 
 QString GridCell(const QTableWidget* grid, int row, int column) {
-    const QTableWidgetItem* item =
-        row == 0 ? grid->horizontalHeaderItem(column) : grid->item(row - 1, column);
+    const QTableWidgetItem* item = CellItem(grid, row, column);
     return item != nullptr ? item->text() : QString();
 }
 
@@ -66,8 +77,7 @@ QList<QStringList> GridTexts(const QTableWidget* grid) {
 void SetGridCell(QTableWidget* grid, int row, int column, const QString& text) {
     if (row < 0 || row >= GridRowCount(grid) || column < 0 || column >= grid->columnCount())
         return;
-    QTableWidgetItem* item =
-        row == 0 ? grid->horizontalHeaderItem(column) : grid->item(row - 1, column);
+    QTableWidgetItem* item = CellItem(grid, row, column);
     if (item != nullptr) {
         // Reusing the item keeps a refresh of hundreds of rows cheap.
         if (item->text() != text)
@@ -81,4 +91,26 @@ void SetGridCell(QTableWidget* grid, int row, int column, const QString& text) {
         grid->setHorizontalHeaderItem(column, item);
     else
         grid->setItem(row - 1, column, item);
+}
+
+void SetFilledGridCell(QTableWidget* grid, int row, int column, const QString& text, quint32 word) {
+    if (row < 1 || row >= GridRowCount(grid) || column < 0 || column >= grid->columnCount())
+        return;
+    QTableWidgetItem* item = grid->item(row - 1, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        grid->setItem(row - 1, column, item);
+    }
+    if (item->text() != text)
+        item->setText(text);
+    item->setData(FilledTextRole, text);
+    item->setData(FilledWordRole, word);
+}
+
+std::optional<quint32> FilledGridWord(const QTableWidget* grid, int row, int column) {
+    const QTableWidgetItem* item = CellItem(grid, row, column);
+    if (item == nullptr || !item->data(FilledWordRole).isValid() ||
+        item->data(FilledTextRole).toString() != item->text())
+        return std::nullopt;
+    return item->data(FilledWordRole).toUInt();
 }

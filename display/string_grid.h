@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QTableWidget;
 class QWidget;
 
@@ -25,3 +27,9 @@ QString GridCell(const QTableWidget* grid, int row, int column);
 // Every cell's text, row by row from the header on.
 QList<QStringList> GridTexts(const QTableWidget* grid);
 void SetGridCell(QTableWidget* grid, int row, int column, const QString& text);
+
+// A value cell filled from a register: its text, and the register's value, which the cell gives
+// back for as long as its text is the one filled (an edit or a loaded file that changes the text
+// drops it).
+void SetFilledGridCell(QTableWidget* grid, int row, int column, const QString& text, quint32 word);
+std::optional<quint32> FilledGridWord(const QTableWidget* grid, int row, int column);

@@ -6,23 +6,17 @@
 #include "table_cells.h"
 
 #include <QFile>
-#include <QLocale>
-#include <QRegularExpression>
 #include <QStringList>
 
 QString MonitorLogPath;
 
 namespace {
 
-// The status values the log writes scaled in the scaled view: entries 1 to 22, but for the
-// leakage current, which stays in milliamperes; every scaled value is G4.
 constexpr int LastScaledEntry = 22;
 constexpr std::u16string_view UnscaledLeakage = u"Pack_Current_Leakage";
 
 QString LogValue(const StatusRegister& row, std::span<const quint16> block, bool scaledUnits) {
-    const bool scaled = scaledUnits && row.row <= LastScaledEntry && row.scaling != Scaling::None &&
-                        row.mnemonic != UnscaledLeakage;
-    if (scaled)
+    if (scaledUnits && LogScalesEntry(row))
         return FormatG4(FieldValue(block, row.field), ScalingDenominator(row.scaling));
     return RawText(block, row.field);
 }
@@ -36,19 +30,9 @@ QString Fields(const QStringList& fields) {
 
 } // namespace
 
-QString TimeFormatWithoutZone(const QLocale& locale) {
-    // The long time format of some locales ends in the time zone, which the text leaves out.
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    format.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*$")));
-    return format;
-}
-
-QString StandardDateTimeText(const QDateTime& when) {
-    const QLocale locale;
-    const QString date = locale.toString(when.date(), QLocale::ShortFormat);
-    if (when.time() == QTime(0, 0))
-        return date;
-    return date + QLatin1Char(' ') + locale.toString(when.time(), TimeFormatWithoutZone(locale));
+bool LogScalesEntry(const StatusRegister& row) {
+    return row.row <= LastScaledEntry && row.scaling != Scaling::None &&
+           row.mnemonic != UnscaledLeakage;
 }
 
 QString LogHeaderLine(std::span<const quint16> statusBlock) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "date_time_text.h"
+#include "status_map.h"
 #include "text_file.h"
 #include "view_options.h"
 
@@ -18,11 +20,10 @@
 // The log file named when polling was last started with logging on; empty until then.
 extern QString MonitorLogPath;
 
-// The locale's short date, a blank and its long time without the time zone; the time is left out
-// at exactly midnight.
-QString StandardDateTimeText(const QDateTime& when);
-// The locale's long time format without its time zone.
-QString TimeFormatWithoutZone(const QLocale& locale);
+// Whether a status value is written scaled in the scaled view (entries 1 to 22 with a scaling,
+// but for the leakage current, which stays in milliamperes); every other value is written as in
+// the raw view, and every scaled one is G4.
+bool LogScalesEntry(const StatusRegister& row);
 
 // Both line builders read the cell count from Design_Cell_Number at each line, capped at the 200
 // cells of the arrays.
@@ -32,7 +33,15 @@ QString LogHeaderLine(std::span<const quint16> statusBlock);
 QString LogRowLine(std::span<const quint16> statusBlock, const QDateTime& when,
                    bool scaledUnits = UseScaledUnits);
 
-// A link error: the date and time, then the event (" Нет ответа", " Ошибка CRC ответа").
+// What follows the date and time on the lines of link errors and port events, each with its
+// leading blank. All are written under the same option (LogLinkErrors).
+inline const QString NoAnswerEvent = QStringLiteral(" Нет ответа");
+inline const QString CrcErrorEvent = QStringLiteral(" Ошибка CRC ответа");
+inline const QString PortLostEvent = QStringLiteral(" Порт отключен");
+inline const QString PortBackEvent = QStringLiteral(" Порт снова подключен");
+inline const QString LinkEvents[] = {NoAnswerEvent, CrcErrorEvent, PortLostEvent, PortBackEvent};
+
+// A link error or port event: the date and time, then the event.
 QString LinkErrorLogLine(const QDateTime& when, const QString& event);
 
 // Appends one line to the file; the message when it could not be written.

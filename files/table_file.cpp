@@ -11,12 +11,13 @@ bool IsBlankOrControl(QChar c) {
 } // namespace
 
 QString QuoteCell(const QString& cell) {
+    const QString written = TextAsWritten(cell);
     bool quote = false;
-    for (const QChar c : cell)
+    for (const QChar c : written)
         quote = quote || IsBlankOrControl(c) || c == QLatin1Char('"') || c == QLatin1Char(',');
     if (!quote)
-        return cell;
-    QString quoted = cell;
+        return written;
+    QString quoted = written;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }

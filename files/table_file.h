@@ -7,8 +7,8 @@
 
 // The table file: one line per table row, the header row first, the cells joined by commas.
 
-// A cell as written: unchanged, or in double quotes (each quote inside doubled) when it holds a
-// character with code 0 to 32, a double quote or a comma.
+// A cell as written: its text as the file holds it (TextAsWritten), in double quotes (each quote
+// inside doubled) when that holds a character with code 0 to 32, a double quote or a comma.
 QString QuoteCell(const QString& cell);
 
 // A row's cells quoted and joined by "," with nothing between them.

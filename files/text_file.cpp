@@ -5,10 +5,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -53,6 +55,79 @@ FileError ReadFailure(const QString& path, const QString& reason) {
     return QStringLiteral("Не удалось прочитать файл %1: %2").arg(FileText(path), reason);
 }
 
+// Why a path cannot be written or read as a file, or an empty text when it can (it is a regular
+// file, or there is nothing there yet). A link counts as what it points to.
+QString NotRegularFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return {};
+    if (info.isDir())
+        return QStringLiteral("это папка");
+    return QStringLiteral("это не обычный файл (устройство, канал или сокет)");
+}
+
+// Code page 1251's bytes 0x80 to 0xFF by the character each stands for, in the order of the
+// characters; the bytes below 0x80 stand for themselves.
+using CodePageTable = std::array<std::pair<char16_t, char>, 128>;
+
+const CodePageTable& UpperHalf() {
+    static const CodePageTable table = [] {
+        CodePageTable t;
+        QByteArray bytes(128, Qt::Uninitialized);
+        for (int i = 0; i < 128; ++i)
+            bytes[i] = char(0x80 + i);
+        const QString text = QStringDecoder("windows-1251").decode(bytes);
+        Q_ASSERT(text.size() == 128);
+        for (int i = 0; i < 128; ++i)
+            t[std::size_t(i)] = {text[i].unicode(), char(0x80 + i)};
+        std::sort(t.begin(), t.end());
+        return t;
+    }();
+    return table;
+}
+
+// The byte of a character in code page 1251, or '?' when the code page lacks it.
+inline char ByteOf(char32_t c) {
+    if (c < 0x80)
+        return char(c);
+    static const CodePageTable& table = UpperHalf();
+    const auto at = std::lower_bound(table.begin(), table.end(), c,
+                                     [](const auto& entry, char32_t v) { return entry.first < v; });
+    return at != table.end() && at->first == c ? at->second : '?';
+}
+
+// Calls f(byte, at, length) for every character of the text with its byte in the code page and
+// where it lies (a surrogate pair is one character of length 2).
+template <class F> void ForEachCharacter(QStringView text, F f) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        const bool pair =
+            QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (pair)
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+        f(ByteOf(c), i, pair ? 2 : 1);
+        i += pair ? 1 : 0;
+    }
+}
+
+// Calls line(begin, end) for every line of the text: a line ends at CR, at LF or at CR LF, and a
+// final line break adds no empty line.
+template <class Text, class Line> void ForEachLine(const Text& text, Line line) {
+    const auto size = qsizetype(text.size());
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto c = text[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        line(start, i);
+        if (c == '\r' && i + 1 < size && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        line(start, size);
+}
+
 QString TooLargeText(qint64 maxBytes) {
     constexpr qint64 MiB = 1024 * 1024;
     if (maxBytes % MiB == 0)
@@ -62,36 +137,53 @@ QString TooLargeText(qint64 maxBytes) {
 
 } // namespace
 
+QString TextAsWritten(const QString& text) {
+    QString written;
+    written.reserve(text.size());
+    ForEachCharacter(text, [&](char byte, qsizetype at, qsizetype length) {
+        if (byte == '?')
+            written.append(QLatin1Char('?'));
+        else
+            written.append(QStringView(text).mid(at, length));
+    });
+    return written;
+}
+
 QByteArray EncodeLines(const QStringList& lines) {
-    QStringEncoder encoder("windows-1251");
-    QByteArray bytes;
+    // A character is never more than one byte: the bytes go straight into room made for them.
+    qsizetype most = 0;
+    for (const QString& line : lines)
+        most += line.size() + 2;
+    QByteArray bytes(most, Qt::Uninitialized);
+    char* out = bytes.data();
     for (const QString& line : lines) {
-        bytes += encoder.encode(line);
-        bytes += "\r\n";
+        ForEachCharacter(line, [&](char byte, qsizetype, qsizetype) { *out++ = byte; });
+        *out++ = '\r';
+        *out++ = '\n';
     }
+    bytes.truncate(out - bytes.constData());
     return bytes;
 }
 
 QStringList DecodeLines(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1251");
-    const QString text = decoder.decode(bytes);
+    const QString text = QStringDecoder("windows-1251").decode(bytes);
     QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append(text.mid(start));
+    ForEachLine(text, [&](qsizetype begin, qsizetype end) {
+        lines.append(text.mid(begin, end - begin));
+    });
     return lines;
 }
 
+qsizetype CountLines(QByteArrayView bytes) {
+    qsizetype count = 0;
+    ForEachLine(bytes, [&](qsizetype, qsizetype) { ++count; });
+    return count;
+}
+
 FileError SaveWholeFile(const QString& path, const QByteArray& bytes) {
+    // QSaveFile would put its new file in place of the device or FIFO; it follows a link itself.
+    if (const QString reason = NotRegularFile(path); !reason.isEmpty())
+        return WriteFailure(path, reason);
     errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -126,21 +218,34 @@ FileError AppendToFile(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-TextFileRead ReadTextFile(const QString& path, qint64 maxBytes) {
+WholeFileRead ReadWholeFile(const QString& path, qint64 maxBytes, const QString& tooLarge) {
+    // Opening a FIFO would wait for a writer.
+    if (const QString reason = NotRegularFile(path); !reason.isEmpty())
+        return {{}, ReadFailure(path, reason)};
+    if (QFileInfo(path).size() > maxBytes)
+        return {{}, ReadFailure(path, tooLarge)};
     errno = 0;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, ReadFailure(path, Reason(file, path, false, errno))};
-    const TextFileRead tooLarge = {{}, ReadFailure(path, TooLargeText(maxBytes))};
-    if (file.size() > maxBytes)
-        return tooLarge;
     // read() of one more byte than allowed catches a file that grows or reports no size.
-    const QByteArray bytes = file.read(maxBytes + 1);
+    QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return {{}, ReadFailure(path, Reason(file, path, false, errno))};
     if (bytes.size() > maxBytes)
-        return tooLarge;
-    if (bytes.contains('\0'))
+        return {{}, ReadFailure(path, tooLarge)};
+    return {std::move(bytes), {}};
+}
+
+TextFileRead ReadTextFile(const QString& path, qint64 maxBytes, qsizetype maxLines) {
+    const WholeFileRead read = ReadWholeFile(path, maxBytes, TooLargeText(maxBytes));
+    if (!read.error.isEmpty())
+        return {{}, read.error};
+    if (read.bytes.contains('\0'))
         return {{}, ReadFailure(path, QStringLiteral("это не текстовый файл"))};
-    return {DecodeLines(bytes), {}};
+    if (maxLines >= 0 && CountLines(read.bytes) > maxLines)
+        return {{}, ReadFailure(path, QStringLiteral("в нём больше %1 строк, столько таблица не "
+                                                     "вмещает")
+                                          .arg(maxLines))};
+    return {DecodeLines(read.bytes), {}};
 }

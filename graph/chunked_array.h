@@ -13,6 +13,25 @@ template <class T, int ChunkBits = 14> class ChunkedArray {
 public:
     static constexpr qint64 ChunkSize = qint64(1) << ChunkBits;
 
+    ChunkedArray() = default;
+    ChunkedArray(const ChunkedArray& other) : size_(other.size_) {
+        chunks_.reserve(other.chunks_.size());
+        for (std::size_t c = 0; c < other.chunks_.size(); ++c) {
+            chunks_.push_back(std::make_unique_for_overwrite<T[]>(std::size_t(ChunkSize)));
+            const qint64 used = std::min(ChunkSize, size_ - qint64(c) * ChunkSize);
+            std::copy_n(other.chunks_[c].get(), used, chunks_.back().get());
+        }
+    }
+    ChunkedArray& operator=(const ChunkedArray& other) {
+        ChunkedArray copy(other);
+        std::swap(chunks_, copy.chunks_);
+        std::swap(size_, copy.size_);
+        return *this;
+    }
+    ChunkedArray(ChunkedArray&&) noexcept = default;
+    ChunkedArray& operator=(ChunkedArray&&) noexcept = default;
+    ~ChunkedArray() = default;
+
     void Append(const T& value) {
         if (size_ % ChunkSize == 0)
             chunks_.push_back(std::make_unique_for_overwrite<T[]>(std::size_t(ChunkSize)));

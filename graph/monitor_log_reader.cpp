@@ -1,6 +1,9 @@
 #include "monitor_log_reader.h"
 
 #include "date_time_text.h"
+#include "monitor_log.h"
+#include "number_format.h"
+#include "register_image.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,20 +11,28 @@
 #include <QStringEncoder>
 
 #include <algorithm>
-#include <array>
 #include <charconv>
-#include <cmath>
 #include <cstring>
 
 namespace {
 
-const QString HeaderStart = QStringLiteral("Дата-Время;");
-// What follows the date and time on a link error line.
-const QString ErrorEvents[] = {QStringLiteral(" Нет ответа"), QStringLiteral(" Ошибка CRC ответа")};
-
 constexpr qint64 ReadChunk = 4 * 1024 * 1024;
-// Far above the longest line of a 200-cell battery (about 4 KB); anything longer is no log line.
-constexpr qint64 MaxLineBytes = 64 * 1024;
+
+// The cell fields as registers, for reading them in either view.
+constexpr RegisterField CellVoltageField{CellVoltageOffset, RegisterWidth::Bits16, false};
+constexpr RegisterField CellTemperatureField{CellTemperatureOffset, RegisterWidth::Bits16, true};
+constexpr RegisterField CellStatusField{CellStatusOffset, RegisterWidth::Bits16, false};
+
+// LogScalesEntry of every status row, by index.
+const std::array<bool, StatusRowCount>& LogScaledRows() {
+    static const std::array<bool, StatusRowCount> rows = [] {
+        std::array<bool, StatusRowCount> r{};
+        for (int i = 0; i < StatusRowCount; ++i)
+            r[std::size_t(i)] = LogScalesEntry(StatusRegisters[std::size_t(i)]);
+        return r;
+    }();
+    return rows;
+}
 
 QString Decode(std::string_view bytes) {
     const bool ascii =
@@ -32,132 +43,333 @@ QString Decode(std::string_view bytes) {
     return decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
-// Sorts the lines of a log into headers, data lines, link error lines and the rest.
-class LogLineReader {
-public:
-    LogLineReader(MonitorLogSink& sink, MonitorLogCounts& counts)
-        : sink_(sink), counts_(counts),
-          headerStart_(QStringEncoder("windows-1251").encode(HeaderStart)) {
-        const QString point = QLocale().decimalPoint();
-        decimalPoint_ =
-            point.size() == 1 && point[0].unicode() < 0x80 ? char(point[0].unicode()) : '.';
+// A field as the raw view writes it: a decimal integer of the register's range, as the
+// register's value (the signed reading of an unsigned 32-bit register as unsigned).
+std::optional<qint64> RawValue(std::string_view text, const RegisterField& field) {
+    const std::size_t digitsFrom = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() == digitsFrom || text.size() > 12 ||
+        !std::all_of(text.begin() + qsizetype(digitsFrom), text.end(),
+                     [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    qint64 value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    const ValueRange range = IntegerRange(field);
+    if (value < range.lowest || value > range.highest)
+        return std::nullopt;
+    if (value < 0 && !field.isSigned)
+        value += qint64(1) << 32;
+    return value;
+}
+
+// A number within the register's range once scaled: what the scaled view writes of it.
+std::optional<double> ScaledNumber(std::string_view text, const RegisterField& field,
+                                   Scaling scaling, NumberText* parts = nullptr) {
+    const std::optional<double> value = ParseNumberText(text, parts);
+    if (!value)
+        return std::nullopt;
+    // Four significant digits round the ends of the range by at most half a unit in the fourth.
+    const ValueRange range = FieldRange(field);
+    const double den = double(ScalingDenominator(scaling));
+    constexpr double Rounding = 1.0005;
+    if (*value < double(range.lowest) / den * Rounding ||
+        *value > double(range.highest) / den * Rounding)
+        return std::nullopt;
+    return value;
+}
+
+// Whether a field can be what the scaled view writes: a number of the register's range once
+// scaled, with at most four significant digits (G4).
+bool FitsScaledView(std::string_view text, const RegisterField& field, Scaling scaling) {
+    NumberText parts;
+    if (!ScaledNumber(text, field, scaling, &parts))
+        return false;
+    // The significant digits: the mantissa's but its leading zeros and the fraction's trailing
+    // ones.
+    const qsizetype integers = parts.integerEnd - parts.integerBegin;
+    const qsizetype all = integers + parts.fractionEnd - parts.fractionBegin;
+    const auto digit = [&](qsizetype k) {
+        return text[std::size_t(k < integers ? parts.integerBegin + k
+                                             : parts.fractionBegin + k - integers)];
+    };
+    qsizetype first = 0, end = all;
+    while (first < all && digit(first) == '0')
+        ++first;
+    while (end > first && end > integers && digit(end - 1) == '0')
+        --end;
+    constexpr qsizetype G4Digits = 4;
+    return end - first <= G4Digits;
+}
+
+// A field's value in the units of the scaled view, read as the view given wrote it.
+std::optional<double> FieldValueOf(std::string_view text, const RegisterField& field,
+                                   Scaling scaling, bool writtenScaled) {
+    if (writtenScaled && scaling != Scaling::None)
+        return ScaledNumber(text, field, scaling);
+    const std::optional<qint64> raw = RawValue(text, field);
+    if (!raw)
+        return std::nullopt;
+    return ScaledValue(*raw, scaling);
+}
+
+} // namespace
+
+QString LogLineFaultText(LogLineFault fault) {
+    switch (fault) {
+    case LogLineFault::None:
+        break;
+    case LogLineFault::NotALine:
+        return QStringLiteral("это не строка лога");
+    case LogLineFault::BeforeHeader:
+        return QStringLiteral("строка данных до строки заголовка");
+    case LogLineFault::BadHeader:
+        return QStringLiteral("в строке заголовка названы не все 35 регистров");
+    case LogLineFault::TooFewFields:
+        return QStringLiteral("в строке меньше полей, чем регистров в заголовке");
+    case LogLineFault::DateTime:
+        return QStringLiteral("дата и время записаны не в формате этой или локали C и не по "
+                              "ISO 8601");
+    case LogLineFault::View:
+        return QStringLiteral("значения не подходят ни к приведенным единицам, ни к значениям из "
+                              "регистров");
+    case LogLineFault::Value:
+        return QStringLiteral("значение графика не является числом");
+    case LogLineFault::TooLong:
+        return QStringLiteral("строка длиннее %1 КБ").arg(MaxLogLineBytes / 1024);
     }
+    return {};
+}
 
-    bool SawHeader() const { return sawHeader_; }
+void MonitorLogSink::EventLine(qint64, const QString&) {}
 
+std::optional<std::string_view> MonitorLogLine::Field(int column) const {
+    while (fields_->size() <= std::size_t(column)) {
+        const std::size_t end = text_.find(';', next_);
+        if (end == std::string_view::npos)
+            return std::nullopt;
+        fields_->push_back(text_.substr(next_, end - next_));
+        next_ = end + 1;
+    }
+    return (*fields_)[std::size_t(column)];
+}
+
+std::optional<double> MonitorLogLine::Status(int index) const {
+    const int column = layout_->status[std::size_t(index)];
+    const std::optional<std::string_view> text = Field(column);
+    if (!text)
+        return std::nullopt;
+    const StatusRegister& row = StatusRegisters[std::size_t(index)];
+    return FieldValueOf(*text, row.field, row.scaling,
+                        scaled_ && LogScaledRows()[std::size_t(index)]);
+}
+
+int MonitorLogLine::Cells() const {
+    const std::optional<double> n = Status(1);
+    return n ? int(std::min<double>(*n, MaxCells)) : 0;
+}
+
+std::optional<double> MonitorLogLine::CellValue(int column, const RegisterField& field,
+                                                Scaling scaling, bool written) const {
+    const std::optional<std::string_view> text = Field(column);
+    if (!text)
+        return std::nullopt;
+    return FieldValueOf(*text, field, scaling, written);
+}
+
+std::optional<double> MonitorLogLine::CellVoltage(int cell) const {
+    if (cell < 1 || cell > Cells())
+        return std::nullopt;
+    return CellValue(layout_->cells + cell - 1, CellVoltageField, Scaling::Milli, scaled_);
+}
+
+std::optional<double> MonitorLogLine::CellTemperature(int cell) const {
+    const int cells = Cells();
+    if (cell < 1 || cell > cells)
+        return std::nullopt;
+    return CellValue(layout_->cells + cells + cell - 1, CellTemperatureField, Scaling::None,
+                     false);
+}
+
+std::optional<double> MonitorLogLine::CellStatus(int cell) const {
+    const int cells = Cells();
+    if (cell < 1 || cell > cells)
+        return std::nullopt;
+    return CellValue(layout_->cells + 2 * cells + cell - 1, CellStatusField, Scaling::None,
+                     false);
+}
+
+// Takes the lines of a log one by one and gives them to the sink.
+class MonitorLogReader {
+public:
+    MonitorLogReader(MonitorLogScan& scan, MonitorLogSink& sink)
+        : scan_(scan), sink_(sink),
+          headerStart_(QStringEncoder("windows-1251").encode(QStringLiteral("Дата-Время;"))) {}
+
+    bool SawHeader() const { return layout_.cells > 0; }
+
+    // The next line of the file, without its line feed.
     void Line(std::string_view line) {
+        ++number_;
+        if (qint64(line.size()) > MaxLogLineBytes)
+            return Bad(LogLineFault::TooLong);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (line.empty())
             return;
-        const std::size_t firstSeparator = line.find(';');
-        if (firstSeparator == std::string_view::npos) {
-            ++(ErrorLine(Decode(line)) ? counts_.errorLines : counts_.badLines);
-            return;
-        }
+        if (line.find(';') == std::string_view::npos)
+            return EventLine(Decode(line));
         if (line.starts_with(
-                std::string_view(headerStart_.constData(), std::size_t(headerStart_.size())))) {
-            if (sink_.Header(Decode(line).split(QLatin1Char(';'))))
-                sawHeader_ = true;
-            else
-                ++counts_.badLines;
-            return;
-        }
-        const std::optional<QDateTime> when =
-            sawHeader_ ? parser_.Parse(Decode(line.substr(0, firstSeparator))) : std::nullopt;
-        if (when && sink_.DataLine({TrendStamp(*when), line, decimalPoint_}))
-            ++counts_.dataLines;
-        else
-            ++counts_.badLines;
+                std::string_view(headerStart_.constData(), std::size_t(headerStart_.size()))))
+            return Header(Decode(line));
+        DataLine(line);
+    }
+
+    // A line dropped unread, too long for any log line.
+    void Overlong() {
+        ++number_;
+        Bad(LogLineFault::TooLong);
     }
 
 private:
-    bool ErrorLine(const QString& text) const {
-        for (const QString& event : ErrorEvents)
-            if (text.endsWith(event))
-                return parser_.Parse(QStringView(text).chopped(event.size())).has_value();
-        return false;
+    void Bad(LogLineFault fault) {
+        if (scan_.badLines++ == 0) {
+            scan_.firstBadLine = number_;
+            scan_.firstBadFault = fault;
+        }
     }
 
+    void EventLine(const QString& text) {
+        for (const QString& event : LinkEvents) {
+            if (!text.endsWith(event))
+                continue;
+            if (const std::optional<QDateTime> when =
+                    parser_.Parse(QStringView(text).chopped(event.size()))) {
+                ++scan_.errorLines;
+                sink_.EventLine(TrendStamp(*when), event);
+                return;
+            }
+        }
+        Bad(LogLineFault::NotALine);
+    }
+
+    void Header(const QString& text) {
+        const QStringList names = text.split(QLatin1Char(';'));
+        MonitorLogLine::Layout layout;
+        for (int i = 0; i < StatusRowCount; ++i) {
+            const int column = int(names.indexOf(StatusRegisters[std::size_t(i)].mnemonic));
+            if (column < 1)
+                return Bad(LogLineFault::BadHeader);
+            layout.status[std::size_t(i)] = column;
+            layout.cells = std::max(layout.cells, column + 1);
+        }
+        layout_ = layout;
+    }
+
+    // The view the line was written in, told by the first of its fields that fits one view
+    // only: the status values each view writes its own way, then the cell voltages. Nothing when
+    // a field fits neither.
+    std::optional<bool> View(const MonitorLogLine& line) const {
+        std::optional<bool> view;
+        const auto fit = [&](std::string_view text, const RegisterField& field, Scaling scaling) {
+            const bool raw = RawValue(text, field).has_value();
+            const bool scaled = FitsScaledView(text, field, scaling);
+            if (raw != scaled)
+                view = scaled;
+            return raw || scaled;
+        };
+        for (int i = 0; i < StatusRowCount && !view; ++i) {
+            const StatusRegister& row = StatusRegisters[std::size_t(i)];
+            if (LogScaledRows()[std::size_t(i)] &&
+                !fit(*line.Field(layout_.status[std::size_t(i)]), row.field, row.scaling))
+                return std::nullopt;
+        }
+        const int cells = view ? 0 : line.Cells();
+        for (int cell = 1; cell <= cells && !view; ++cell) {
+            const std::optional<std::string_view> text = line.Field(layout_.cells + cell - 1);
+            if (text && !fit(*text, CellVoltageField, Scaling::Milli))
+                return std::nullopt;
+        }
+        return view.value_or(lastScaled_);
+    }
+
+    void DataLine(std::string_view text) {
+        if (!SawHeader())
+            return Bad(LogLineFault::BeforeHeader);
+        MonitorLogLine line(text, layout_, fields_);
+        if (!line.Field(layout_.cells - 1))
+            return Bad(LogLineFault::TooFewFields);
+        const std::optional<QDateTime> when = parser_.Parse(Decode(*line.Field(0)));
+        if (!when)
+            return Bad(LogLineFault::DateTime);
+        const std::optional<bool> scaled = View(line);
+        if (!scaled)
+            return Bad(LogLineFault::View);
+        line.stamp_ = TrendStamp(*when);
+        line.scaled_ = *scaled;
+        lastScaled_ = *scaled;
+        if (!sink_.DataLine(line))
+            return Bad(LogLineFault::Value);
+        ++scan_.dataLines;
+    }
+
+    MonitorLogScan& scan_;
     MonitorLogSink& sink_;
-    MonitorLogCounts& counts_;
     const QByteArray headerStart_;
     DateTimeTextParser parser_;
-    char decimalPoint_ = ',';
-    bool sawHeader_ = false;
+    MonitorLogLine::Layout layout_;
+    std::vector<std::string_view> fields_;
+    bool lastScaled_ = true;
+    qint64 number_ = 0;
 };
+
+namespace {
 
 QString CannotRead(const QString& path, const QString& reason) {
     return QStringLiteral("Не удалось прочитать файл %1: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-// The status columns of a log header lie within its first 36.
-constexpr int MaxTrendColumns = 64;
-
-// The graph's reader: the 17 trend rows of every data line, and the cells' series asked for.
+// The trend points of every data line: the 17 rows and the cells' series asked for.
 class TrendSink final : public MonitorLogSink {
 public:
     TrendSink(TrendStore& store, const TrendSelection& cells) : store_(store) {
+        for (int i = 0; i < TrendRowCount; ++i)
+            statusIndex_[std::size_t(i)] = TrendParameters[std::size_t(i)].Status().row - 1;
         for (int i = CellVoltageSeries; i < TrendSeriesCount; ++i)
             if (cells[std::size_t(i)])
                 cellSeries_.push_back(i);
     }
 
-    bool Header(const QStringList& names) override {
-        if (!cellSeries_.empty() && !cellColumns_.Locate(names))
-            cellColumns_ = {};
-        std::array<int, TrendRowCount> columns{};
-        int maxColumn = 0;
-        for (int i = 0; i < TrendRowCount; ++i) {
-            columns[std::size_t(i)] =
-                int(names.indexOf(TrendParameters[std::size_t(i)].mnemonic.toString()));
-            if (columns[std::size_t(i)] < 1 || columns[std::size_t(i)] >= MaxTrendColumns)
-                return false;
-            maxColumn = std::max(maxColumn, columns[std::size_t(i)]);
-        }
-        columns_ = columns;
-        maxColumn_ = maxColumn;
-        return true;
-    }
-
     bool DataLine(const MonitorLogLine& line) override {
-        // Only the status fields, unless cells are wanted.
-        const bool cells = !cellSeries_.empty() && cellColumns_.firstColumn > 0;
-        const std::size_t count = line.Fields(
-            std::span(fields_).first(cells ? fields_.size() : std::size_t(maxColumn_ + 1)));
-        if (count <= std::size_t(maxColumn_))
-            return false;
         series_.clear();
         values_.clear();
         for (int i = 0; i < TrendRowCount; ++i) {
-            const std::optional<double> v =
-                line.Number(fields_[std::size_t(columns_[std::size_t(i)])]);
-            if (!v)
+            const std::optional<double> value = line.Status(statusIndex_[std::size_t(i)]);
+            if (!value)
                 return false;
             series_.push_back(i);
-            values_.push_back(float(*v));
+            values_.push_back(float(TrendValueOf(TrendParameters[std::size_t(i)], *value)));
         }
-        if (cells && !CellValues(line, std::span(fields_).first(count)))
+        if (!cellSeries_.empty() && !CellValues(line))
             return false;
-        store_.AddPoll(line.stamp, series_, values_);
+        store_.AddPoll(line.Stamp(), series_, values_);
         return true;
     }
 
 private:
     // The wanted cells' series the line has; false when its cells are cut short or a value is
     // no number.
-    bool CellValues(const MonitorLogLine& line, std::span<const std::string_view> fields) {
-        const std::optional<int> cells = cellColumns_.Count(line, fields);
-        if (!cells)
+    bool CellValues(const MonitorLogLine& line) {
+        const int cells = line.Cells();
+        // Every field of the cells must be there, so that a line cut short is no line.
+        if (cells > 0 && !line.CellStatus(cells))
             return false;
         for (const int series : cellSeries_) {
             if (series == CellSpreadSeries) {
-                if (*cells == 0)
+                if (cells == 0)
                     continue;
                 double lowest = 1e300, highest = -1e300;
-                for (int cell = 1; cell <= *cells; ++cell) {
-                    const std::optional<double> v = line.Number(cellColumns_.Voltage(fields, cell));
+                for (int cell = 1; cell <= cells; ++cell) {
+                    const std::optional<double> v = line.CellVoltage(cell);
                     if (!v)
                         return false;
                     lowest = std::min(lowest, *v);
@@ -169,11 +381,10 @@ private:
             }
             const bool voltage = series < CellTemperatureSeries;
             const int cell = series - (voltage ? CellVoltageSeries : CellTemperatureSeries) + 1;
-            if (cell > *cells)
+            if (cell > cells)
                 continue;
             const std::optional<double> v =
-                line.Number(voltage ? cellColumns_.Voltage(fields, cell)
-                                    : cellColumns_.Temperature(fields, *cells, cell));
+                voltage ? line.CellVoltage(cell) : line.CellTemperature(cell);
             if (!v)
                 return false;
             series_.push_back(series);
@@ -183,110 +394,35 @@ private:
     }
 
     TrendStore& store_;
-    std::array<int, TrendRowCount> columns_{};
-    int maxColumn_ = 0;
+    std::array<int, TrendRowCount> statusIndex_{};
     std::vector<int> cellSeries_;
-    LogCellColumns cellColumns_;
-    std::array<std::string_view, MaxLogFields> fields_;
     std::vector<int> series_;
     std::vector<float> values_;
 };
 
 } // namespace
 
-bool LogCellColumns::Locate(const QStringList& names) {
-    countColumn = int(names.indexOf(QStringLiteral("Design_Cell_Number")));
-    const int clock = int(names.indexOf(QStringLiteral("RTC_Time_Value")));
-    firstColumn = clock > 0 ? clock + 1 : -1;
-    return countColumn > 0 && firstColumn > 0;
-}
-
-std::optional<int> LogCellColumns::Count(const MonitorLogLine& line,
-                                         std::span<const std::string_view> fields) const {
-    if (countColumn < 0 || std::size_t(countColumn) >= fields.size())
-        return std::nullopt;
-    const std::optional<double> count = line.Number(fields[std::size_t(countColumn)]);
-    if (!count || *count < 0 || *count != std::floor(*count))
-        return std::nullopt;
-    const int cells = int(std::min<double>(*count, MaxCells));
-    // Every field of the cells must be there, so that a line cut short is no line.
-    if (fields.size() < std::size_t(firstColumn + 3 * cells))
-        return std::nullopt;
-    return cells;
-}
-
-std::size_t MonitorLogLine::Fields(std::span<std::string_view> fields) const {
-    // The fields are a few characters each: a plain loop beats a search per field.
-    std::size_t count = 0;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size() && count < fields.size(); ++i)
-        if (text[i] == ';') {
-            fields[count++] = text.substr(start, i - start);
-            start = i + 1;
-        }
-    return count;
-}
-
-std::optional<double> MonitorLogLine::Number(std::string_view field) const {
-    // The plain decimals the writer makes are read at once, as an integer of up to 18 digits
-    // divided by a power of ten, which rounds exactly as from_chars does; anything else (an
-    // exponent, more digits) goes to from_chars.
-    static constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
-                                        1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
-    const bool negative = !field.empty() && field.front() == '-';
-    qint64 mantissa = 0;
-    int digits = 0;
-    int decimals = -1; // digits after the separator, once there is one
-    bool plain = true;
-    for (std::size_t i = negative ? 1 : 0; i < field.size() && plain; ++i) {
-        const char c = field[i];
-        if (c >= '0' && c <= '9' && digits < 18) {
-            mantissa = mantissa * 10 + (c - '0');
-            ++digits;
-            decimals += decimals >= 0;
-        } else if ((c == decimalPoint || c == '.') && decimals < 0) {
-            decimals = 0;
-        } else {
-            plain = false;
-        }
-    }
-    if (plain && digits > 0) {
-        const double value = double(mantissa) / Powers[std::max(decimals, 0)];
-        return negative ? -value : value;
-    }
-    char digitsText[64];
-    if (field.empty() || field.size() >= sizeof digitsText)
-        return std::nullopt;
-    for (std::size_t i = 0; i < field.size(); ++i)
-        digitsText[i] = field[i] == decimalPoint ? '.' : field[i];
-    double value = 0;
-    const auto [end, error] = std::from_chars(digitsText, digitsText + field.size(), value);
-    if (error != std::errc() || end != digitsText + field.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-MonitorLogCounts ReadMonitorLogLines(const QString& path, MonitorLogSink& sink,
-                                     MonitorLogProgress* progress) {
-    MonitorLogCounts counts;
+MonitorLogScan ScanMonitorLog(const QString& path, MonitorLogSink& sink,
+                              MonitorLogProgress* progress) {
+    MonitorLogScan scan;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        counts.error = CannotRead(path, file.errorString());
-        return counts;
+        scan.error = CannotRead(path, file.errorString());
+        return scan;
     }
-    LogLineReader reader(sink, counts);
-    QByteArray buffer(ReadChunk + MaxLineBytes, Qt::Uninitialized);
+    MonitorLogReader reader(scan, sink);
+    QByteArray buffer(ReadChunk + MaxLogLineBytes, Qt::Uninitialized);
     qint64 kept = 0;       // the start of a line carried over from the last chunk
     bool skipping = false; // inside an overlong line, dropped up to its end
     qint64 total = 0;
     for (;;) {
         if (progress && progress->cancel.load()) {
-            counts.cancelled = true;
+            scan.cancelled = true;
             break;
         }
         const qint64 got = file.read(buffer.data() + kept, ReadChunk);
         if (got < 0) {
-            counts.error = CannotRead(path, file.errorString());
+            scan.error = CannotRead(path, file.errorString());
             break;
         }
         total += got;
@@ -306,25 +442,27 @@ MonitorLogCounts ReadMonitorLogLines(const QString& path, MonitorLogSink& sink,
         }
         const std::string_view rest = data.substr(start);
         if (got == 0) {
-            if (!skipping)
+            if (!skipping && !rest.empty())
                 reader.Line(rest);
             break;
         }
-        if (skipping || qint64(rest.size()) > MaxLineBytes) {
-            if (!skipping)
-                ++counts.badLines;
+        // A start of a line already longer than any line is dropped with the rest of it.
+        if (!skipping && qint64(rest.size()) > MaxLogLineBytes) {
+            reader.Overlong();
             skipping = true;
+        }
+        if (skipping) {
             kept = 0;
         } else {
             std::memmove(buffer.data(), rest.data(), rest.size());
             kept = qint64(rest.size());
         }
     }
-    if (counts.error.isEmpty() && !counts.cancelled && !reader.SawHeader())
-        counts.error = QStringLiteral("Файл %1 не является логом опроса: в нём нет строки "
-                                      "заголовка")
-                           .arg(QDir::toNativeSeparators(path));
-    return counts;
+    if (scan.error.isEmpty() && !scan.cancelled && !reader.SawHeader())
+        scan.error = QStringLiteral("Файл %1 не является логом опроса: в нём нет строки "
+                                    "заголовка")
+                         .arg(QDir::toNativeSeparators(path));
+    return scan;
 }
 
 QString MonitorLogFilter() {
@@ -332,12 +470,34 @@ QString MonitorLogFilter() {
         "Лог опроса|*_log.csv|Comma-Separated Values files (*.csv)|*.csv|Все файлы|*.*");
 }
 
+QString LogReadText(const MonitorLogScan& scan, const QString& path) {
+    if (scan.dataLines > 0)
+        return QStringLiteral("Прочитано строк лога: %1. Пропущено строк об ошибках связи: %2, "
+                              "строк, которые не удалось разобрать: %3.")
+            .arg(scan.dataLines)
+            .arg(scan.errorLines)
+            .arg(scan.badLines);
+    QString text = QStringLiteral("Точки графика не изменены: в файле %1 нет ни одной строки "
+                                  "данных, которую удалось прочитать.")
+                       .arg(QDir::toNativeSeparators(path));
+    if (scan.badLines > 0)
+        return text + QStringLiteral(" Строк, которые не удалось разобрать: %1; первая из них — "
+                                     "строка %2: %3.")
+                          .arg(scan.badLines)
+                          .arg(scan.firstBadLine)
+                          .arg(LogLineFaultText(scan.firstBadFault));
+    if (scan.errorLines > 0)
+        return text + QStringLiteral(" В нём только строки об ошибках связи (%1).")
+                          .arg(scan.errorLines);
+    return text + QStringLiteral(" В нём только строка заголовка.");
+}
+
 MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress,
                               const TrendSelection& cells) {
-    MonitorLogRead result;
-    TrendSink sink(result.store, cells);
-    static_cast<MonitorLogCounts&>(result) = ReadMonitorLogLines(path, sink, progress);
-    if (!result.error.isEmpty())
-        result.store.Clear();
-    return result;
+    MonitorLogRead read;
+    TrendSink sink(read.store, cells);
+    static_cast<MonitorLogScan&>(read) = ScanMonitorLog(path, sink, progress);
+    if (!read.error.isEmpty())
+        read.store.Clear();
+    return read;
 }

@@ -1,15 +1,30 @@
 #pragma once
 
+#include "status_map.h"
 #include "text_file.h"
 #include "trend_store.h"
 
 #include <QString>
-#include <QStringList>
 
+#include <array>
 #include <atomic>
 #include <optional>
-#include <span>
 #include <string_view>
+#include <vector>
+
+// Reading monitoring logs, those of the window and of velmora-cli poll, whatever the view and
+// the locale they were written in (the date-time texts of DateTimeTextParser, either decimal
+// separator).
+//
+// The view of a data line is told by its own fields, since the option can change in the middle
+// of a log: the first of the values the two views write differently (the scaled status values,
+// then the cell voltages) that fits one view only decides. A decimal fraction or an exponent is
+// never raw; more than four significant digits, or a value beyond what the scaled view can write
+// for its register (a cell voltage of 3312 cannot be 3312 V), is never scaled. A line whose
+// fields fit both views (all of them small integers, such as a line of zeros) is taken in the
+// view of the line before it, the scaled view at the start of a file; its values are then off
+// by the scaling when the view changed just there. A field met while deciding that fits neither
+// view makes the line unread; any other field that does not fit the line's view has no value.
 
 // Shared with the thread that reads: how far it has got, and the operator's cancel.
 struct MonitorLogProgress {
@@ -17,80 +32,112 @@ struct MonitorLogProgress {
     std::atomic<bool> cancel{false};
 };
 
-// How the lines of a log were taken.
-struct MonitorLogCounts {
-    qint64 dataLines = 0;  // lines taken
-    qint64 errorLines = 0; // link error lines, skipped
-    qint64 badLines = 0;   // lines that do not parse, skipped
+// Why a line was not read.
+enum class LogLineFault {
+    None,
+    NotALine,     // neither a header, nor a data line, nor an event line
+    BeforeHeader, // a data line before any header
+    BadHeader,    // a header without all 35 status mnemonics
+    TooFewFields, // fewer fields than the header's status columns
+    DateTime,     // the first field is no date and time
+    View,         // the values fit neither view
+    Value,        // a value the reader needs is missing or no number
+    TooLong,      // longer than any log line (MaxLogLineBytes)
+};
+QString LogLineFaultText(LogLineFault fault);
+
+// Far above the longest line of a 200-cell battery (about 4 KB): a line of more bytes, before its
+// line feed, is not read, wherever it lies in the file.
+inline constexpr qint64 MaxLogLineBytes = 64 * 1024;
+
+class MonitorLogReader;
+
+// One data line: its time, the view it was written in and its values in engineering units,
+// whichever view that was. Valid only during the MonitorLogSink call it is given to.
+class MonitorLogLine {
+public:
+    // The TrendStamp of the line's date and time.
+    qint64 Stamp() const { return stamp_; }
+    // Written in the scaled view.
+    bool Scaled() const { return scaled_; }
+
+    // The value of status row index (0 to 34, the order of StatusRegisters) in the units of the
+    // status table's scaled view: V, A, A·h, h, °C (the ambient sensor's -1000 absent mark as
+    // -100 °C); the values that view leaves as they are (counts, bit fields, the version, the
+    // clock's seconds) as those numbers, and a 32-bit unsigned register as unsigned. Nothing when
+    // the field is missing or is no number of the line's view.
+    std::optional<double> Status(int index) const;
+    // The cells the line holds: its Design_Cell_Number, at most 200.
+    int Cells() const;
+    // Of cell 1 to Cells(): the voltage in volts, the temperature in °C, the status bits.
+    std::optional<double> CellVoltage(int cell) const;
+    std::optional<double> CellTemperature(int cell) const;
+    std::optional<double> CellStatus(int cell) const;
+
+private:
+    friend class MonitorLogReader;
+    struct Layout {
+        std::array<int, StatusRowCount> status{}; // the column of each status row
+        int cells = 0;                            // the column of cell 1's voltage
+    };
+    // fields: room for the split fields, reused from line to line.
+    MonitorLogLine(std::string_view text, const Layout& layout,
+                   std::vector<std::string_view>& fields)
+        : text_(text), layout_(&layout), fields_(&fields) {
+        fields.clear();
+    }
+    // Field `column` (0 is the date and time), or nothing when the line ends before it.
+    std::optional<std::string_view> Field(int column) const;
+    std::optional<double> CellValue(int column, const RegisterField& field, Scaling scaling,
+                                    bool written) const;
+
+    std::string_view text_;
+    const Layout* layout_;
+    std::vector<std::string_view>* fields_; // split as far as asked
+    mutable std::size_t next_ = 0;                 // where the splitting goes on
+    qint64 stamp_ = 0;
+    bool scaled_ = true;
+};
+
+// What a reader of a log is given, line by line in file order.
+class MonitorLogSink {
+public:
+    virtual ~MonitorLogSink() = default;
+    // A data line; false when it lacks a value the sink needs (counted as LogLineFault::Value).
+    virtual bool DataLine(const MonitorLogLine& line) = 0;
+    // A link error or port event line: its stamp and the event (one of LinkEvents).
+    virtual void EventLine(qint64 stamp, const QString& event);
+};
+
+// How a log was read.
+struct MonitorLogScan {
+    qint64 dataLines = 0;  // data lines taken
+    qint64 errorLines = 0; // link error and port event lines
+    qint64 badLines = 0;   // lines not read, skipped
+    qint64 firstBadLine = 0; // the number (from 1) of the first of those, 0 when none
+    LogLineFault firstBadFault = LogLineFault::None;
     bool cancelled = false;
     FileError error; // the file could not be read or holds no log header
 };
 
-// A data line as the reader hands it on: its date and time, and its text in code page 1251
-// without the line break, field 0 being the date and time, every field followed by ";".
-struct MonitorLogLine {
-    qint64 stamp = 0; // TrendStamp of the date and time
-    std::string_view text;
-    char decimalPoint = ',';
+// Reads the log at path in chunks, giving every line to the sink. Headers may repeat and the
+// cell count may change from line to line; the status columns are those the last header names.
+MonitorLogScan ScanMonitorLog(const QString& path, MonitorLogSink& sink,
+                              MonitorLogProgress* progress = nullptr);
 
-    // Splits the text into its first fields (up to fields.size()); how many were there.
-    std::size_t Fields(std::span<std::string_view> fields) const;
-    // A field as a number, with the locale's decimal separator or a point; nothing when it is
-    // none or not finite.
-    std::optional<double> Number(std::string_view field) const;
-};
-
-// The most fields a line of the largest battery has, and one more.
-inline constexpr std::size_t MaxLogFields = 64 + 3 * MaxCells + 1;
-
-// Where a data line keeps its cells: its own Design_Cell_Number says how many (the header may
-// name another count, and the writer caps it at 200); their voltages, temperatures and status
-// words follow the last status field, RTC_Time_Value, in that order.
-struct LogCellColumns {
-    int countColumn = -1;
-    int firstColumn = -1;
-
-    // From a header's names; false when it lacks either field.
-    bool Locate(const QStringList& names);
-    // The cell count of a line split into `fields` when every field of its cells is there.
-    std::optional<int> Count(const MonitorLogLine& line,
-                             std::span<const std::string_view> fields) const;
-    std::string_view Voltage(std::span<const std::string_view> fields, int cell) const {
-        return fields[std::size_t(firstColumn + cell - 1)];
-    }
-    std::string_view Temperature(std::span<const std::string_view> fields, int cells,
-                                 int cell) const {
-        return fields[std::size_t(firstColumn + cells + cell - 1)];
-    }
-};
-
-// What the lines of a log are given to.
-class MonitorLogSink {
-public:
-    virtual ~MonitorLogSink() = default;
-    // A header line's field names, "Дата-Время" first. False when the header lacks what this
-    // reader needs; the line then counts as one that does not parse.
-    virtual bool Header(const QStringList& names) = 0;
-    // A data line after a header the sink took; false when it does not parse.
-    virtual bool DataLine(const MonitorLogLine& line) = 0;
-};
-
-// Reads a monitoring log a chunk at a time, so that a log of any size takes little memory, and
-// gives its header and data lines to the sink in file order. Headers may repeat and the cell
-// count may change from line to line. A file without a header the sink took is refused.
-MonitorLogCounts ReadMonitorLogLines(const QString& path, MonitorLogSink& sink,
-                                     MonitorLogProgress* progress = nullptr);
-
-struct MonitorLogRead : MonitorLogCounts {
-    TrendStore store; // empty when the log is refused
-};
-
-// The open dialog's filter for monitoring logs.
+// The file dialog's filter for a monitoring log.
 QString MonitorLogFilter();
 
-// Reads a monitoring log for the graph: every data line becomes one poll that gives each of the
-// 17 trend rows the value written in its mnemonic's column, its label the line's date and time;
-// only the header's status columns count. The cells' series in `cells` take their values from
-// the line's cell fields, where the line has that cell.
+// What the operator is told of a log read without error: the lines taken and those skipped, or,
+// when no data line was taken, that nothing changes and why.
+QString LogReadText(const MonitorLogScan& scan, const QString& path);
+
+struct MonitorLogRead : MonitorLogScan {
+    TrendStore store; // empty when the file was refused
+};
+
+// A log as trend points: every data line becomes one poll that gives each of the 17 trend rows
+// the value the live graph would have plotted for that line's registers, and each of the cells'
+// series in `cells` its value where the line has that cell.
 MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress = nullptr,
                               const TrendSelection& cells = {});

@@ -5,6 +5,7 @@
 #include "view_options.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 using F = TrendFormula;
@@ -31,19 +32,17 @@ const std::array<TrendParameter, TrendRowCount> TrendParameters = {{
 }};
 // clang-format on
 
+double TrendValueOf(const TrendParameter& parameter, double scaledValue) {
+    // A tenth of an integer is never rounded onto the next integer, so this truncates as the
+    // integer division of the register value by ten does.
+    return parameter.formula == TrendFormula::TenthsTruncated ? std::trunc(scaledValue)
+                                                              : scaledValue;
+}
+
 double TrendValue(const TrendParameter& parameter, std::span<const quint16> statusBlock) {
-    const qint64 value = FieldValue(statusBlock, parameter.Status().field);
-    switch (parameter.formula) {
-    case TrendFormula::Thousandths:
-        return double(value) * 0.001;
-    case TrendFormula::AsIs:
-        return double(value);
-    case TrendFormula::TenthsTruncated:
-        return double(value / 10);
-    case TrendFormula::MinutesToHours:
-        return double(value) / 60.0;
-    }
-    return double(value);
+    const StatusRegister& status = parameter.Status();
+    return TrendValueOf(parameter,
+                        ScaledValue(FieldValue(statusBlock, status.field), status.scaling));
 }
 
 QStringList TrendSeriesTitles(bool russianNames) {

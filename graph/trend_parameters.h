@@ -12,7 +12,9 @@
 #include <optional>
 #include <span>
 
-// How a trend row turns its register value into the plotted number.
+// How a trend row turns its register value into the plotted number: each is the scaling of the
+// row's status register, so that the plotted value is the register in the units of the scaled
+// view, the ambient temperature in whole degrees.
 enum class TrendFormula {
     Thousandths,     // value x 0.001
     AsIs,            // the value itself
@@ -38,6 +40,9 @@ extern const std::array<TrendParameter, TrendRowCount> TrendParameters;
 // Which of the 17 rows take a point (bit i is row i + 1).
 using TrendRows = std::bitset<TrendRowCount>;
 
+// The row's plotted value from its register's value in the units of the scaled view (a live
+// register or a log line's value).
+double TrendValueOf(const TrendParameter& parameter, double scaledValue);
 // The row's plotted value from the status block.
 double TrendValue(const TrendParameter& parameter, std::span<const quint16> statusBlock);
 

@@ -126,7 +126,7 @@ void PollingCycle::OnPortLost() {
     }
     // The button stays down and the controls locked: a click on it ends the waiting.
     ClosePollPort();
-    LogPortEvent(QStringLiteral(" Порт отключен"));
+    LogPortEvent(PortLostEvent);
     form_.SetStatusPanel(0, QStringLiteral("Порт отключен, ожидание переподключения"));
     reconnectTimer_->start();
 }
@@ -135,12 +135,12 @@ void PollingCycle::TryReconnect() {
     if (!QFileInfo::exists(PortSystemName(settings_.portName)) || !RunPolling())
         return;
     reconnectTimer_->stop();
-    LogPortEvent(QStringLiteral(" Порт снова подключен"));
+    LogPortEvent(PortBackEvent);
     form_.SetStatusPanel(0, QStringLiteral("Порт снова подключен, опрос продолжается"));
 }
 
 void PollingCycle::LogPortEvent(const QString& event) {
-    if (form_.LogEnabled())
+    if (form_.LogEnabled() && LogLinkErrors)
         form_.AppendMonitorLog(LinkErrorLogLine(clock_(), event));
 }
 

@@ -131,10 +131,13 @@ void TForm4::SetSettingControlsEnabled(bool enabled) {
 }
 
 void TForm4::ListPorts() {
+    // The port in use (the demo's terminal, a chosen adapter) stays selected while it is listed.
+    const QVariant selected = port_->currentData();
     port_->clear();
     for (const PortEntry& entry : ListSerialPortEntries(extraPorts_))
         port_->addItem(entry.label, entry.openName);
-    port_->setCurrentIndex(port_->count() > 0 ? 0 : -1);
+    const int kept = selected.isValid() ? port_->findData(selected) : -1;
+    port_->setCurrentIndex(kept >= 0 ? kept : (port_->count() > 0 ? 0 : -1));
 }
 
 void TForm4::Button_FORM4OK_Click() {

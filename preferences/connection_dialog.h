@@ -24,7 +24,8 @@ public:
     int PollIntervalMs() const;
 
     // Adds a port the system does not list (a by-id path, the simulator's pseudo-terminal) after
-    // the listed ones, keeps it across "Поиск портов" and selects it.
+    // the listed ones, keeps it across "Поиск портов" and selects it. "Поиск портов" keeps the
+    // selected port while it is still listed, and otherwise selects the first.
     void AddPort(const QString& port);
 
     // Greys or restores the setting controls and "Поиск портов" while polling runs or a

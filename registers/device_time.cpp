@@ -59,11 +59,13 @@ std::optional<quint32> DateTimeToSeconds(const DeviceDateTime& time) {
 QString DateTimeRefusalText(const DeviceDateTime& time) {
     if (!MonthValid(time))
         return QStringLiteral("Месяц должен быть от 1 до 12!");
-    return OutOfCounterText();
+    return QStringLiteral("Дата за пределами счетчика времени контроллера!");
 }
 
-QString OutOfCounterText() {
-    return QStringLiteral("Дата за пределами счетчика времени контроллера!");
+QString ClockRangeText() {
+    return QStringLiteral("Дата должна быть от 01.01.%1 до 31.12.%2!")
+        .arg(FirstClockYear)
+        .arg(LastClockYear);
 }
 
 QString ClockText(const DeviceDateTime& time) {

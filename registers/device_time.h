@@ -26,8 +26,14 @@ std::optional<quint32> DateTimeToSeconds(const DeviceDateTime& time);
 
 // The message for a time DateTimeToSeconds refuses.
 QString DateTimeRefusalText(const DeviceDateTime& time);
-// The message for a time before 2000 or past the end of the 32-bit count.
-QString OutOfCounterText();
+
+// The times the clock is set to: what the 32-bit count holds and the clock texts show as it is.
+// The count runs on to February 2136, but SecondsToDateTime reads everything past 2099 as 2000.
+inline constexpr int FirstClockYear = 2000;
+inline constexpr int LastClockYear = 2099;
+inline constexpr quint32 LastClockSecond = 3155759999u; // 2099-12-31 23:59:59
+// The message for a time outside them.
+QString ClockRangeText();
 
 // "9:5:0 3-12-2024": hour:minute:second day-month-year, no leading zeros.
 QString ClockText(const DeviceDateTime& time);

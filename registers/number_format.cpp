@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <charconv>
+
 namespace {
 
 // 18 digits always fit a qint64; every register needs far fewer, so longer is out of range.
@@ -124,50 +126,132 @@ RangeCheck CheckIntegerText(const QString& text, int low, int high) {
     return value < low || value > high ? RangeCheck::OutOfRange : RangeCheck::Valid;
 }
 
+namespace {
+
+char16_t CodeAt(QStringView text, qsizetype i) {
+    return text[i].unicode();
+}
+char16_t CodeAt(std::string_view text, qsizetype i) {
+    return char16_t(uchar(text[std::size_t(i)]));
+}
+
+template <class Text> std::optional<NumberText> Scan(Text text) {
+    const auto size = qsizetype(text.size());
+    NumberText parts;
+    qsizetype i = 0;
+    const auto is = [&](char16_t a, char16_t b = 0) {
+        return i < size && (CodeAt(text, i) == a || (b != 0 && CodeAt(text, i) == b));
+    };
+    const auto digits = [&] {
+        while (i < size && CodeAt(text, i) >= '0' && CodeAt(text, i) <= '9')
+            ++i;
+    };
+    if (is('-', '+'))
+        parts.negative = CodeAt(text, i++) == '-';
+    parts.integerBegin = i;
+    digits();
+    parts.integerEnd = parts.fractionBegin = parts.fractionEnd = i;
+    if (is(',', '.')) {
+        parts.fractionBegin = ++i;
+        digits();
+        parts.fractionEnd = i;
+    }
+    if (parts.integerEnd == parts.integerBegin && parts.fractionEnd == parts.fractionBegin)
+        return std::nullopt;
+    if (is('e', 'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (is('-', '+'))
+            negativeExponent = CodeAt(text, i++) == '-';
+        // Four exponent digits reach far beyond any register; a longer exponent is refused
+        // before its digits are added up, so it cannot overflow the sum.
+        constexpr qsizetype MaxExponentDigits = 4;
+        const qsizetype first = i;
+        digits();
+        if (i == first || i - first > MaxExponentDigits)
+            return std::nullopt;
+        for (qsizetype k = first; k < i; ++k)
+            parts.exponent = parts.exponent * 10 + (CodeAt(text, k) - '0');
+        if (negativeExponent)
+            parts.exponent = -parts.exponent;
+    }
+    if (i != size)
+        return std::nullopt;
+    return parts;
+}
+
+} // namespace
+
+std::optional<NumberText> ScanNumberText(QStringView text) {
+    return Scan(text);
+}
+
+std::optional<NumberText> ScanNumberText(std::string_view text) {
+    return Scan(text);
+}
+
+std::optional<double> ParseNumberText(std::string_view text, NumberText* scanned) {
+    const std::optional<NumberText> parts = ScanNumberText(text);
+    if (!parts)
+        return std::nullopt;
+    if (scanned)
+        *scanned = *parts;
+    // Up to 15 digits and a power of ten up to 22 are exact as doubles, so one multiplication or
+    // division rounds the value correctly: the numbers of cells and logs, fast.
+    constexpr qsizetype ExactDigits = 15;
+    constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const qsizetype fraction = parts->fractionEnd - parts->fractionBegin;
+    const int exponent = parts->exponent - int(fraction);
+    if (parts->integerEnd - parts->integerBegin + fraction <= ExactDigits && exponent >= -22 &&
+        exponent <= 22) {
+        qint64 mantissa = 0;
+        for (qsizetype k = parts->integerBegin; k < parts->integerEnd; ++k)
+            mantissa = mantissa * 10 + (text[std::size_t(k)] - '0');
+        for (qsizetype k = parts->fractionBegin; k < parts->fractionEnd; ++k)
+            mantissa = mantissa * 10 + (text[std::size_t(k)] - '0');
+        const double magnitude = exponent < 0 ? double(mantissa) / Powers[-exponent]
+                                              : double(mantissa) * Powers[exponent];
+        return parts->negative ? -magnitude : magnitude;
+    }
+    // Anything else as from_chars reads it: the digits around a point, then the exponent; a
+    // longer text is no number of a cell or a log.
+    char normal[80];
+    if (text.size() + 8 > sizeof normal)
+        return std::nullopt;
+    char* out = normal;
+    const auto copy = [&](qsizetype begin, qsizetype end) {
+        for (qsizetype k = begin; k < end; ++k)
+            *out++ = text[std::size_t(k)];
+    };
+    if (parts->negative)
+        *out++ = '-';
+    copy(parts->integerBegin, parts->integerEnd);
+    *out++ = '.';
+    copy(parts->fractionBegin, parts->fractionEnd);
+    *out++ = 'e';
+    out = std::to_chars(out, normal + sizeof normal, parts->exponent).ptr;
+    double value = 0;
+    const auto [end, error] = std::from_chars(normal, out, value);
+    if (error != std::errc() || end != out)
+        return std::nullopt;
+    return value;
+}
+
 ParsedNumber ParseScaled(const QString& text, qint64 factor) {
     Q_ASSERT(factor > 0);
     const QString trimmed = text.trimmed();
-    const QString separator = DecimalSeparator();
-    qsizetype i = 0;
-    const auto isDigit = [&](qsizetype at) {
-        return at < trimmed.size() && trimmed[at] >= QLatin1Char('0') &&
-               trimmed[at] <= QLatin1Char('9');
-    };
-    bool negative = false;
-    if (i < trimmed.size() && (trimmed[i] == QLatin1Char('-') || trimmed[i] == QLatin1Char('+')))
-        negative = trimmed[i++] == QLatin1Char('-');
-
+    const std::optional<NumberText> parts = ScanNumberText(QStringView(trimmed));
+    if (!parts)
+        return {std::nullopt, NotFloat(text)};
+    const bool negative = parts->negative;
     // All mantissa digits, and the power of ten that places them.
-    QByteArray mantissa;
-    int exponent = 0;
-    for (; isDigit(i); ++i)
-        mantissa.append(char(trimmed[i].unicode()));
-    if (trimmed.mid(i, separator.size()) == separator) {
-        for (i += separator.size(); isDigit(i); ++i, --exponent)
-            mantissa.append(char(trimmed[i].unicode()));
-    }
-    if (mantissa.isEmpty())
-        return {std::nullopt, NotFloat(text)};
-    if (i < trimmed.size() && (trimmed[i] == QLatin1Char('e') || trimmed[i] == QLatin1Char('E'))) {
-        ++i;
-        bool negativeExponent = false;
-        if (i < trimmed.size() &&
-            (trimmed[i] == QLatin1Char('-') || trimmed[i] == QLatin1Char('+')))
-            negativeExponent = trimmed[i++] == QLatin1Char('-');
-        // Four exponent digits reach far beyond any register; the digits after them are not
-        // added up, so a long exponent cannot overflow the sum.
-        constexpr int MaxExponentDigits = 4;
-        int written = 0;
-        int digitCount = 0;
-        for (; isDigit(i); ++i, ++digitCount)
-            if (digitCount < MaxExponentDigits)
-                written = written * 10 + (trimmed[i].unicode() - '0');
-        if (digitCount == 0 || digitCount > MaxExponentDigits)
-            return {std::nullopt, NotFloat(text)};
-        exponent += negativeExponent ? -written : written;
-    }
-    if (i != trimmed.size())
-        return {std::nullopt, NotFloat(text)};
+    const QByteArray mantissa =
+        (trimmed.mid(parts->integerBegin, parts->integerEnd - parts->integerBegin) +
+         trimmed.mid(parts->fractionBegin, parts->fractionEnd - parts->fractionBegin))
+            .toLatin1();
+    const int exponent = parts->exponent - int(parts->fractionEnd - parts->fractionBegin);
 
     // value x factor = (mantissa x factor) x 10^exponent; dropping the fractional digits
     // truncates toward zero because the sign is applied afterwards.

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <optional>
+#include <string_view>
 
 // General number format: the value rounded to `digits` significant digits (half away from zero),
 // trailing zeros and a trailing separator dropped; fixed notation while the integer part has no
@@ -40,7 +41,25 @@ QString NotInteger(const QString& text);
 enum class RangeCheck { Valid, NotNumber, OutOfRange };
 RangeCheck CheckIntegerText(const QString& text, int low, int high);
 
-// A number in the form FormatG writes (locale decimal separator, optional exponent), multiplied
-// by factor and truncated toward zero. The product is formed exactly on the decimal text, so
-// "4,35" x 1000 gives 4350, never 4349. factor must be positive.
+// A number as the program writes it into cells and files: an optional sign, decimal digits with
+// at most one decimal separator, then an optional exponent ("e+06") of at most four digits. The
+// separator is a comma or a point whatever the locale, so that the files of one locale read in
+// another; no number the program writes holds a group separator. Blanks are not part of it.
+struct NumberText {
+    bool negative = false;
+    // Where the digits before and after the separator lie in the text.
+    qsizetype integerBegin = 0, integerEnd = 0;
+    qsizetype fractionBegin = 0, fractionEnd = 0;
+    int exponent = 0; // as written
+};
+std::optional<NumberText> ScanNumberText(QStringView text);
+std::optional<NumberText> ScanNumberText(std::string_view text);
+
+// A number text (ScanNumberText) as the nearest double, its parts into *parts when given;
+// nothing when it is none.
+std::optional<double> ParseNumberText(std::string_view text, NumberText* parts = nullptr);
+
+// A number text (ScanNumberText, blanks around it ignored) multiplied by factor and truncated
+// toward zero. The product is formed exactly on the decimal text, so "4,35" x 1000 gives 4350,
+// never 4349. factor must be positive.
 ParsedNumber ParseScaled(const QString& text, qint64 factor);

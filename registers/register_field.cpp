@@ -21,6 +21,10 @@ qint64 ScalingDenominator(Scaling scaling) {
     return 1;
 }
 
+double ScaledValue(qint64 value, Scaling scaling) {
+    return double(value) / double(ScalingDenominator(scaling));
+}
+
 qint64 FieldValue(std::span<const quint16> block, const RegisterField& field) {
     if (field.width == RegisterWidth::Bits32)
         return field.isSigned ? qint64(SignedWord32(block, field.offset))
@@ -42,15 +46,7 @@ QString ScaledText(std::span<const quint16> block, const RegisterField& field, S
     return FormatG(FieldValue(block, field), ScalingDenominator(scaling), digits);
 }
 
-namespace {
-
-struct ValueRange {
-    qint64 lowest;
-    qint64 highest;
-};
-
-// The values the field's own reading takes.
-ValueRange OwnRange(const RegisterField& field) {
+ValueRange FieldRange(const RegisterField& field) {
     if (field.width == RegisterWidth::Bits32)
         return field.isSigned ? ValueRange{std::numeric_limits<qint32>::min(),
                                            std::numeric_limits<qint32>::max()}
@@ -58,14 +54,14 @@ ValueRange OwnRange(const RegisterField& field) {
     return field.isSigned ? ValueRange{-32768, 32767} : ValueRange{0, 65535};
 }
 
-// The values an integer cell takes: the field's own range, and for an unsigned 32-bit register
-// also the signed reading its integer text shows (-1 stands for 0xFFFFFFFF).
 ValueRange IntegerRange(const RegisterField& field) {
-    const ValueRange own = OwnRange(field);
+    const ValueRange own = FieldRange(field);
     if (field.width == RegisterWidth::Bits32 && !field.isSigned)
         return {std::numeric_limits<qint32>::min(), own.highest};
     return own;
 }
+
+namespace {
 
 // An end of the range as the scaled view shows it (four significant digits) and reads it back:
 // 65535 mV shows as 65,54 V, which reads back as 65540.
@@ -93,7 +89,7 @@ RegisterConversion CellTextToRegister(const QString& text, const RegisterField& 
         scaled ? ParseScaled(text, ScalingDenominator(scaling)) : ParseInteger(text);
     if (!parsed.value)
         return {std::nullopt, parsed.error};
-    const ValueRange accepted = scaled ? OwnRange(field) : IntegerRange(field);
+    const ValueRange accepted = scaled ? FieldRange(field) : IntegerRange(field);
     const qint64 value =
         scaled ? PullBackShownEnd(*parsed.value, accepted, scaling) : *parsed.value;
     if (value < accepted.lowest || value > accepted.highest)

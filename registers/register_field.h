@@ -28,6 +28,19 @@ enum class Scaling {
 };
 
 qint64 ScalingDenominator(Scaling scaling);
+// A register value in the units of the scaled view, as a double.
+double ScaledValue(qint64 value, Scaling scaling);
+
+// The values the field's own reading takes: 0 to 65535 unsigned, -32768 to 32767 signed, and the
+// same for 32 bits.
+struct ValueRange {
+    qint64 lowest;
+    qint64 highest;
+};
+ValueRange FieldRange(const RegisterField& field);
+// The values an integer text of the field takes: its own range, and for an unsigned 32-bit
+// register also the signed reading the raw view shows (-1 stands for 0xFFFFFFFF).
+ValueRange IntegerRange(const RegisterField& field);
 
 // The register's value as a number: unsigned or signed by the field's type.
 qint64 FieldValue(std::span<const quint16> block, const RegisterField& field);

@@ -77,6 +77,24 @@ RowTexts StatusRowTexts(const StatusRegister& row, std::span<const quint16> stat
     return texts;
 }
 
+std::optional<double> StatusRowNumber(const StatusRegister& row,
+                                      std::span<const quint16> statusBlock, bool scaledUnits) {
+    const double value = double(FieldValue(statusBlock, row.field));
+    switch (row.special) {
+    case StatusSpecial::AmbientTemperature:
+        if (SignedWord16(statusBlock, row.field.offset) == AmbientSensorAbsent)
+            return std::nullopt;
+        break;
+    case StatusSpecial::FirmwareVersion:
+        return scaledUnits ? value / 1000 : value;
+    case StatusSpecial::Clock:
+        return value;
+    case StatusSpecial::None:
+        break;
+    }
+    return scaledUnits ? value / double(ScalingDenominator(row.scaling)) : value;
+}
+
 QString FirmwareVersionText(quint32 version) {
     return QStringLiteral("%1.%2%3%4")
         .arg(version / 1000)

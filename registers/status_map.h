@@ -5,6 +5,8 @@
 #include <QStringView>
 
 #include <array>
+#include <optional>
+#include <span>
 
 // Values of the status block with a text of their own in the scaled view.
 enum class StatusSpecial {
@@ -36,6 +38,14 @@ inline constexpr qint16 AmbientSensorAbsent = -1000;
 // register takes its texts from here, so they cannot disagree.
 RowTexts StatusRowTexts(const StatusRegister& row, std::span<const quint16> statusBlock,
                         bool russianNames = UseRussianNames, bool scaledUnits = UseScaledUnits);
+
+// The same value as a number in the view's unit (the register value in the raw view), for
+// readers that compute with it: a 32-bit register reads as its own type, the firmware version as
+// 1.234, the clock as its count of seconds since 2000-01-01. Nothing where the text is no value
+// ("NC": no ambient sensor).
+std::optional<double> StatusRowNumber(const StatusRegister& row,
+                                      std::span<const quint16> statusBlock,
+                                      bool scaledUnits = UseScaledUnits);
 
 // The thousands, a point, then the hundreds, tens and units digits: 7 shows as 0.007.
 QString FirmwareVersionText(quint32 version);

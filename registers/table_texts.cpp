@@ -1,6 +1,8 @@
 #include "table_texts.h"
 
+#include "bit_tables.h"
 #include "status_map.h"
+#include "table_cells.h"
 
 namespace {
 
@@ -50,6 +52,13 @@ QStringList StatusTableHeader() {
     return TextList({"№", "Регистр", "Значение", "Ед.изм."});
 }
 
+QStringList CellTableHeader() {
+    QStringList header = TextList({"№", "Напр.", "Темп."});
+    for (const CellStatusBit& b : CellStatusBits)
+        header.append(b.header.toString());
+    return header;
+}
+
 QStringList SettingsTableHeader(SettingsTable table) {
     if (table == SettingsTable::Comm)
         return TextList({"№", "Регистр", "Значение", "Расшифровка"});
@@ -70,6 +79,13 @@ QList<QStringList> StatusTableCells(std::span<const quint16> statusBlock, bool r
     for (const StatusRegister& row : StatusRegisters)
         cells.append(
             TableRowCells(row.row, StatusRowTexts(row, statusBlock, russianNames, scaledUnits)));
+    return cells;
+}
+
+QList<QStringList> CellTableCells(std::span<const quint16> statusBlock, bool scaledUnits) {
+    QList<QStringList> cells{CellTableHeader()};
+    for (int cell = 1; cell <= ShownCellCount(statusBlock); ++cell)
+        cells.append(CellTableRow(statusBlock, cell, scaledUnits));
     return cells;
 }
 

@@ -24,17 +24,22 @@ std::span<quint16> SettingsTableBlock(SettingsTable table, RegisterImage& image)
 std::span<const quint16> SettingsTableBlock(SettingsTable table, const RegisterImage& image);
 
 QStringList StatusTableHeader();
+// Number, voltage, temperature, then the title of each cell status flag.
+QStringList CellTableHeader();
 QStringList SettingsTableHeader(SettingsTable table);
 QStringList JournalTableHeader();
 
 // Number, date-time, event text and cell of one journal row.
 QStringList JournalRowCells(const JournalRow& row);
 
-// Whole tables as filled from the register blocks: the status table (registers 0 to 49), a
-// settings table, and the journal rows newest first.
+// Whole tables as filled from the register blocks: the status table (registers 0 to 49), the
+// cell table, a settings table, and the journal rows newest first.
 QList<QStringList> StatusTableCells(std::span<const quint16> statusBlock,
                                     bool russianNames = UseRussianNames,
                                     bool scaledUnits = UseScaledUnits);
+// The cell table: one row per cell of Design_Cell_Number (at most MaxCells).
+QList<QStringList> CellTableCells(std::span<const quint16> statusBlock,
+                                  bool scaledUnits = UseScaledUnits);
 QList<QStringList> SettingsTableCells(SettingsTable table, std::span<const quint16> block,
                                       bool scaledUnits = UseScaledUnits);
 QList<QStringList> JournalTableCells(const QList<JournalRow>& rows);

@@ -21,47 +21,37 @@ void DischargeLog::Append(qint64 stamp, float volts, float amps, float ambient,
 
 namespace {
 
-// The status columns the report reads, by their header names.
+// The status rows the report reads.
 enum Column { Capacity, Firmware, PackVoltage, PackCurrent, Ambient, Columns };
 constexpr std::array<const char16_t*, Columns> ColumnNames = {
     u"Design_Capacity", u"Firmware_Version", u"Pack_Voltage_Sum", u"Pack_Current",
     u"Temperature_Ambient"};
 
-// The ambient sensor's "absent" (-1000 tenths) as the scaled view writes it.
+// The ambient sensor's "absent" (-1000 tenths) in degrees.
 constexpr double AmbientAbsent = -100.0;
 
 class DischargeSink final : public MonitorLogSink {
 public:
-    DischargeSink(DischargeLog& log, qint64 fileBytes) : log_(log), fileBytes_(fileBytes) {}
-
-    bool Header(const QStringList& names) override {
-        std::array<int, Columns> columns{};
-        for (int c = 0; c < Columns; ++c) {
-            columns[std::size_t(c)] = int(names.indexOf(QString::fromUtf16(ColumnNames[c])));
-            if (columns[std::size_t(c)] < 1)
-                return false;
-        }
-        columns_ = columns;
-        return cells_.Locate(names);
+    DischargeSink(DischargeLog& log, qint64 fileBytes) : log_(log), fileBytes_(fileBytes) {
+        for (int c = 0; c < Columns; ++c)
+            rows_[std::size_t(c)] = StatusByMnemonic(ColumnNames[std::size_t(c)]).row - 1;
     }
 
     bool DataLine(const MonitorLogLine& line) override {
-        const std::span<const std::string_view> fields =
-            std::span(fields_).first(line.Fields(fields_));
-        const std::optional<int> count = cells_.Count(line, fields);
-        if (!count)
+        const int cells = line.Cells();
+        // Every field of the cells must be there, so that a line cut short is no line.
+        if (cells > 0 && !line.CellStatus(cells))
             return false;
-        const int cells = *count;
-        std::array<std::optional<double>, Columns> values;
+        std::array<double, Columns> values{};
         for (int c = 0; c < Columns; ++c) {
-            const std::size_t column = std::size_t(columns_[std::size_t(c)]);
-            if (column >= fields.size() || !(values[std::size_t(c)] = line.Number(fields[column])))
+            const std::optional<double> value = line.Status(rows_[std::size_t(c)]);
+            if (!value)
                 return false;
+            values[std::size_t(c)] = *value;
         }
         for (int i = 0; i < cells; ++i) {
-            const std::optional<double> volts = line.Number(cells_.Voltage(fields, i + 1));
-            const std::optional<double> degrees =
-                line.Number(cells_.Temperature(fields, cells, i + 1));
+            const std::optional<double> volts = line.CellVoltage(i + 1);
+            const std::optional<double> degrees = line.CellTemperature(i + 1);
             if (!volts || !degrees)
                 return false;
             millivolts_[std::size_t(i)] =
@@ -73,12 +63,12 @@ public:
             return true;
         }
         if (log_.cells == 0)
-            Start(cells, line.text.size());
-        if (*values[Capacity] > 0)
-            log_.ratedAmpereHours = *values[Capacity];
-        log_.firmwareVersion = qint64(*values[Firmware]);
-        const double ambient = *values[Ambient];
-        log_.Append(line.stamp, float(*values[PackVoltage]), float(*values[PackCurrent]),
+            Start(cells);
+        if (values[Capacity] > 0)
+            log_.ratedAmpereHours = values[Capacity];
+        log_.firmwareVersion = qint64(values[Firmware]);
+        const double ambient = values[Ambient];
+        log_.Append(line.Stamp(), float(values[PackVoltage]), float(values[PackCurrent]),
                     ambient == AmbientAbsent ? std::numeric_limits<float>::quiet_NaN()
                                              : float(ambient),
                     millivolts_.data(), degrees_.data());
@@ -86,10 +76,13 @@ public:
     }
 
 private:
-    // The first line tells the cell count and, from its length, about how many lines follow.
-    void Start(int cells, std::size_t lineBytes) {
+    // The first line tells the cell count and, from the bytes a line of that many cells takes
+    // at least (about 11 a cell and 200 more), at most how many lines follow; the room reserved
+    // beyond them is never touched.
+    void Start(int cells) {
         log_.cells = cells;
-        const std::size_t lines = std::size_t(fileBytes_ / qint64(lineBytes + 2) * 21 / 20 + 16);
+        const qint64 lineBytes = 150 + 10 * qint64(cells);
+        const std::size_t lines = std::size_t(fileBytes_ / lineBytes * 21 / 20 + 16);
         log_.stamps.reserve(lines);
         log_.packVolts.reserve(lines);
         log_.packAmps.reserve(lines);
@@ -100,9 +93,7 @@ private:
 
     DischargeLog& log_;
     const qint64 fileBytes_;
-    std::array<int, Columns> columns_{};
-    LogCellColumns cells_;
-    std::array<std::string_view, MaxLogFields> fields_;
+    std::array<int, Columns> rows_{};
     std::array<quint16, MaxCells> millivolts_{};
     std::array<qint16, MaxCells> degrees_{};
 };
@@ -112,7 +103,7 @@ private:
 DischargeLogRead ReadDischargeLog(const QString& path, MonitorLogProgress* progress) {
     DischargeLogRead result;
     DischargeSink sink(result.log, QFileInfo(path).size());
-    static_cast<MonitorLogCounts&>(result) = ReadMonitorLogLines(path, sink, progress);
+    static_cast<MonitorLogScan&>(result) = ScanMonitorLog(path, sink, progress);
     if (!result.error.isEmpty() || result.cancelled)
         result.log = {};
     return result;

@@ -34,7 +34,7 @@ struct DischargeLog {
                 const qint16* degrees);
 };
 
-struct DischargeLogRead : MonitorLogCounts {
+struct DischargeLogRead : MonitorLogScan {
     DischargeLog log; // empty when the log is refused
 };
 

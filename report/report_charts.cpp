@@ -281,7 +281,7 @@ std::vector<QPolygonF> TimeLine(const DischargeLog& log, qint64 first, qint64 la
     return pieces;
 }
 
-Range ValueRange(const std::vector<std::vector<QPolygonF>>& lines, std::optional<double> extra) {
+Range PlotRange(const std::vector<std::vector<QPolygonF>>& lines, std::optional<double> extra) {
     double low = extra.value_or(1e300), high = extra.value_or(-1e300);
     for (const auto& pieces : lines)
         for (const QPolygonF& piece : pieces)
@@ -388,8 +388,8 @@ void ReportPainter::PackVoltageCurrent(QPainter& painter, const QRectF& area) co
     const auto amps = TimeLine(log_, report_.firstLine, report_.lastLine, gapMs, columns,
                                [&](qint64 i) { return -log_.packAmps[std::size_t(i)]; });
     const TimeAxis time = SegmentHours(report_);
-    const Range y = ValueRange({volts}, std::nullopt);
-    const Range y2 = ValueRange({amps}, 0.0);
+    const Range y = PlotRange({volts}, std::nullopt);
+    const Range y2 = PlotRange({amps}, 0.0);
     frame.Axes(time.hours, HoursTitle, y, QStringLiteral("Напряжение АБ, В"), &y2,
                QStringLiteral("Ток разряда, А"));
     frame.Lines(volts, VoltageColour);
@@ -414,7 +414,7 @@ void ReportPainter::CellSpread(QPainter& painter, const QRectF& area) const {
     const auto high = spread(highest_);
     const auto median = spread(medians_);
     const TimeAxis time = SegmentHours(report_);
-    frame.Axes(time.hours, HoursTitle, ValueRange({low, high}, report_.endVolts), VoltsTitle);
+    frame.Axes(time.hours, HoursTitle, PlotRange({low, high}, report_.endVolts), VoltsTitle);
     if (report_.endVolts)
         frame.Level(*report_.endVolts, QStringLiteral("конечное напряжение"));
     frame.Lines(high, HighColour);
@@ -479,7 +479,7 @@ void ReportPainter::WeakestCurves(QPainter& painter, const QRectF& area) const {
         TimeLine(log_, report_.firstLine, report_.lastLine, gapMs, columns,
                  [&](qint64 i) { return medians_[std::size_t(i - report_.firstLine)]; });
     lines.push_back(median);
-    frame.Axes(SegmentHours(report_).hours, HoursTitle, ValueRange(lines, report_.endVolts),
+    frame.Axes(SegmentHours(report_).hours, HoursTitle, PlotRange(lines, report_.endVolts),
                VoltsTitle);
     if (report_.endVolts)
         frame.Level(*report_.endVolts, QStringLiteral("конечное напряжение"));
@@ -522,7 +522,7 @@ QImage SegmentPreview(const DischargeLog& log, std::optional<LineRange> segment,
     const double hours = double(log.stamps.back() - log.stamps.front()) / MsPerHour;
     Range x = NiceRange(0, std::max(hours, 1e-3));
     x.min = 0;
-    frame.Axes(x, HoursTitle, ValueRange({amps}, 0.0), QStringLiteral("Ток, А"));
+    frame.Axes(x, HoursTitle, PlotRange({amps}, 0.0), QStringLiteral("Ток, А"));
     if (segment) {
         const auto at = [&](qint64 line) {
             return double(log.stamps[std::size_t(line)] - log.stamps.front()) / MsPerHour;

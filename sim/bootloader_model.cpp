@@ -18,6 +18,7 @@ constexpr quint8 DeviceFailure = 4;
 constexpr quint8 Erased = 0xFF;
 constexpr int ShortRequestBytes = 5; // address, function, one byte, CRC
 constexpr int WriteHeaderBytes = 7;  // address, function, flash address, length
+constexpr int CrcBytes = 2;
 // The program size register counts the kilobytes beyond 304.
 constexpr int ProgramSizeOffsetKb = 304;
 constexpr quint32 CompilerVersion = 6020000;
@@ -94,7 +95,7 @@ SimReply BootloaderModel::answer(QByteArrayView request, qint64 nowMs) {
     case Boot::Erase:
         return {answerErase(request), timing_.eraseDelayMs};
     case Boot::Write:
-        return {answerWrite(request)};
+        return {answerWrite(request), timing_.writeDelayMs};
     case Boot::Finish:
         return {answerFinish(request, nowMs)};
     default:
@@ -150,8 +151,10 @@ QByteArray BootloaderModel::answerErase(QByteArrayView request) {
 
 QByteArray BootloaderModel::answerWrite(QByteArrayView request) {
     const quint8 address = Byte(request, 0);
+    if (request.size() < WriteHeaderBytes + CrcBytes)
+        return ModbusSlave::ExceptionReply(address, Boot::Write, IllegalDataValue);
     const int length = Byte(request, WriteHeaderBytes - 1);
-    if (length > Boot::MaxPacketBytes || request.size() != WriteHeaderBytes + length + 2)
+    if (length > Boot::MaxPacketBytes || request.size() != WriteHeaderBytes + length + CrcBytes)
         return ModbusSlave::ExceptionReply(address, Boot::Write, IllegalDataValue);
     quint32 flashAddress = 0;
     for (int i = 2; i < 6; ++i)

@@ -21,6 +21,7 @@ public:
     struct Timing {
         int eraseDelayMs = 3000;   // the erase reply leaves this long after the request
         int restartDelayMs = 1000; // from an accepted finish to the application running
+        int writeDelayMs = 0;      // a packet's reply leaves this long after it: the flash write
     };
 
     BootloaderModel(const Timing& timing, quint32 programVersion);

@@ -90,15 +90,19 @@ quint8 ControllerModel::writeRegisters(quint16 first, std::span<const quint16> v
     if (!regs_.contains(first, count))
         return IllegalDataAddress;
     const QList<quint16> before = regs_.read(first, count);
+    const DeviceClock clockBefore = clock_;
     regs_.write(first, values);
     KeepUnworkableSettings(regs_, first, count, before);
     followClockRegisters(first, count);
     if (!Covers(first, count, Status::Command))
         return 0;
     const quint8 refused = runCommand();
-    // A refused command leaves the registers as they were, as a refused request should.
-    if (refused)
+    // A refused command leaves the registers and the clock as they were, as a refused request
+    // should: the clock words of the same write are not taken either.
+    if (refused) {
         regs_.write(first, before);
+        clock_ = clockBefore;
+    }
     return refused;
 }
 

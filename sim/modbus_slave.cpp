@@ -14,6 +14,7 @@ constexpr int ReadRequestLength = 8;
 constexpr int WriteHeaderLength = 7; // address, function, first, count, byte count
 constexpr int CrcLength = 2;
 constexpr int MinimumFrameBytes = 4;     // address, function, CRC
+constexpr quint8 ExceptionBit = 0x80;
 constexpr int BootShortRequestBytes = 5; // address, function, one byte, CRC
 constexpr int BootWriteHeaderLength = 7; // address, function, flash address, data length
 
@@ -36,6 +37,8 @@ QByteArray Finished(QByteArray frame) {
 
 QByteArray AnswerWrite(QByteArrayView request, ControllerModel& model) {
     const quint8 address = Byte(request, 0);
+    if (request.size() < WriteHeaderLength + CrcLength)
+        return ModbusSlave::ExceptionReply(address, FunctionWriteMultiple, IllegalDataValue);
     const quint16 first = Word(request, 2);
     const quint16 count = Word(request, 4);
     const int byteCount = Byte(request, 6);
@@ -56,9 +59,11 @@ namespace ModbusSlave {
 
 QByteArray AnswerRead(QByteArrayView request, const RegisterReader& read) {
     const quint8 address = Byte(request, 0);
+    if (request.size() != ReadRequestLength)
+        return ExceptionReply(address, FunctionReadHolding, IllegalDataValue);
     const quint16 first = Word(request, 2);
     const quint16 count = Word(request, 4);
-    if (request.size() != ReadRequestLength || count == 0 || count > MaxReadRegisters)
+    if (count == 0 || count > MaxReadRegisters)
         return ExceptionReply(address, FunctionReadHolding, IllegalDataValue);
     QList<quint16> values;
     if (const quint8 code = read(first, count, &values))
@@ -115,25 +120,22 @@ QList<QByteArray> TakeRequestFrames(QByteArray& pending, bool silence) {
 }
 
 QByteArray ExceptionReply(quint8 address, quint8 function, quint8 code) {
+    Q_ASSERT(!(function & ExceptionBit));
     QByteArray reply;
     reply.append(char(address));
-    reply.append(char(function | 0x80));
+    reply.append(char(function | ExceptionBit));
     reply.append(char(code));
     return Finished(reply);
 }
 
 QByteArray Answer(QByteArrayView request, ControllerModel& model) {
     const quint8 function = Byte(request, 1);
-    // The shortest request of a known function is the read: anything shorter is malformed.
-    if (function == FunctionReadHolding || function == FunctionWriteMultiple) {
-        if (request.size() < ReadRequestLength + (function == FunctionWriteMultiple ? 1 : 0))
-            return ExceptionReply(Byte(request, 0), function, IllegalDataValue);
-        if (function == FunctionWriteMultiple)
-            return AnswerWrite(request, model);
+    if (function == FunctionWriteMultiple)
+        return AnswerWrite(request, model);
+    if (function == FunctionReadHolding)
         return AnswerRead(request, [&](quint16 first, int count, QList<quint16>* values) {
             return model.readRegisters(first, count, values);
         });
-    }
     return ExceptionReply(Byte(request, 0), function, IllegalFunction);
 }
 
@@ -142,6 +144,10 @@ SimReply Respond(QByteArrayView frame, quint8 address, ControllerModel& model, F
     if (frame.size() < MinimumFrameBytes || !HasValidCrc(frame) || Byte(frame, 0) != address)
         return {};
     const quint8 function = Byte(frame, 1);
+    // A function byte with bit 7 set is what an exception reply carries: such a frame is no
+    // request, and an exception reply to it could not be told from the frame itself.
+    if (function & ExceptionBit)
+        return {};
     const Fault* fault = faults.next(function);
     if (fault && fault->kind == FaultKind::NoReply)
         return {};

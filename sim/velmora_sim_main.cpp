@@ -161,6 +161,10 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("turnaround"),
          QStringLiteral("Задержка перед ответом в мс при --paced (0..1000), по умолчанию 2."),
          QStringLiteral("MS")},
+        {QStringLiteral("write-delay"),
+         QStringLiteral("Время записи пакета прошивки во флэш в мс (0..5000): ответ на пакет "
+                        "уходит после него, по умолчанию 0."),
+         QStringLiteral("MS")},
         {QStringLiteral("write-image"),
          QStringLiteral("Записать файл прошивки, который примет загрузчик, и выйти."),
          QStringLiteral("PATH")},
@@ -206,7 +210,9 @@ int main(int argc, char* argv[]) {
     options.address = quint8(address);
     int turnaroundMs = options.turnaroundUs / 1000;
     if (!NumberOption(parser, QStringLiteral("paced"), 9600, 115200, &options.pacedBaudRate) ||
-        !NumberOption(parser, QStringLiteral("turnaround"), 0, 1000, &turnaroundMs))
+        !NumberOption(parser, QStringLiteral("turnaround"), 0, 1000, &turnaroundMs) ||
+        !NumberOption(parser, QStringLiteral("write-delay"), 0, 5000,
+                      &options.bootTiming.writeDelayMs))
         return 2;
     options.turnaroundUs = turnaroundMs * 1000;
     if (!TestOptions(parser, options.cellCount, &options.batteryTest))

@@ -1,6 +1,7 @@
 #include "traffic_log.h"
 
 #include "modbus_frames.h"
+#include "traffic_verdict.h"
 
 #include <QDateTime>
 
@@ -11,6 +12,8 @@ void TrafficLog::Append(const QList<TrafficFrame>& frames) {
             ++dropped_;
         }
         frames_.push_back(frame);
+        if (frame.direction == TrafficDirection::Received)
+            frames_.back().verdict = JudgeTraffic(frame.source, frame.request, frame.bytes);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <deque>
 
 // The last frames of the line, oldest first: at most Capacity, older ones dropped and counted.
+// Each reply is judged as it is kept.
 class TrafficLog {
 public:
     static constexpr qsizetype Capacity = 10000;

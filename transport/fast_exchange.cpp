@@ -20,6 +20,7 @@ struct FixedReply {
     int bytes;
 };
 constexpr FixedReply BootloaderReplies[] = {{0x30, 5}, {0x20, 6}, {0x21, 5}, {0x31, 6}};
+constexpr quint8 FlashWritingFunctions[] = {0x21, 0x31};
 
 std::optional<int> FixedReplyLength(quint8 function) {
     if (function == FunctionWriteMultiple)
@@ -71,6 +72,12 @@ int ExpectedReplyLengthFor(QByteArrayView request) {
     if (request.size() >= 2)
         return FixedReplyLength(quint8(request[1])).value_or(MaxFrameBytes);
     return MaxFrameBytes;
+}
+
+bool AnsweredAfterFlashWrite(QByteArrayView request) {
+    return request.size() >= 2 &&
+           std::ranges::find(FlashWritingFunctions, quint8(request[1])) !=
+               std::end(FlashWritingFunctions);
 }
 
 int FastReplyTimeoutMs(const LineSettings& line, int requestBytes, int replyBytes, int limitMs) {

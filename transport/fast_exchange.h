@@ -37,6 +37,11 @@ std::optional<int> ExpectedReplyLength(QByteArrayView received);
 // 5 + 2n), or the longest frame when the request does not tell.
 int ExpectedReplyLengthFor(QByteArrayView request);
 
+// Whether the controller answers the request only after writing its flash: the bootloader's
+// packet (0x21) and finish (0x31). A flash write may take longer than the line's time-out, so
+// these replies get the whole fixed first-byte wait.
+bool AnsweredAfterFlashWrite(QByteArrayView request);
+
 // The margin for the controller to turn the line around and start its reply.
 inline constexpr int TurnaroundMarginMs = 200;
 

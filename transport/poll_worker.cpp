@@ -2,6 +2,7 @@
 
 #include "fast_exchange.h"
 #include "line_settings.h"
+#include "port_list.h"
 #include "rule_timer.h"
 
 #include <QDateTime>
@@ -36,8 +37,9 @@ bool PollWorker::OpenPollPort(const ConnectionSettings& connection, quint8 addre
     readFailures_ = 0;
     port_->setPortName(systemName_);
     if (!port_->open(QIODevice::ReadWrite)) {
+        const QString text = PortOpenFailureText(port_->error(), systemName_);
         ClosePollPort();
-        Q_EMIT PortStateText(QStringLiteral("Не удалось открыть порт"));
+        Q_EMIT PortStateText(text);
         return false;
     }
     const bool configured = port_->setBaudRate(line.baudRate) &&

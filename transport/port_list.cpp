@@ -11,6 +11,16 @@
 #include <unistd.h>
 #endif
 
+namespace {
+
+// The name the kernel gives the device behind a port path (a by-id link leads to ttyUSB0).
+QString KernelName(const QString& port) {
+    const QString target = QFileInfo(port).canonicalFilePath();
+    return QFileInfo(target.isEmpty() ? port : target).fileName();
+}
+
+} // namespace
+
 QList<PortEntry> ListSerialPortEntries(const QStringList& extraPorts) {
     QList<PortEntry> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
@@ -86,11 +96,24 @@ QString OpenFailureDetails(QSerialPort::SerialPortError error, const QString& po
     return OpenFailureDetails(error, port, info.exists(), accessible, info.group());
 }
 
+QString PortOpenFailureText(QSerialPort::SerialPortError error, const QString& port) {
+    return QStringLiteral("Не удалось открыть порт. ") + OpenFailureDetails(error, port);
+}
+
 QString OpenFailureDetails(QSerialPort::SerialPortError error, const QString& port, bool exists,
                            bool accessible, const QString& group) {
     if (!exists || error == QSerialPort::DeviceNotFoundError)
         return QStringLiteral("Устройства %1 нет: адаптер отключен или выбран не тот порт.")
             .arg(port);
+    // Joining root would give the user the whole machine: the device gets a group of its own.
+    if (!accessible && group == QLatin1String("root"))
+        return QStringLiteral("Нет прав на порт %1, а принадлежит он группе root. Дайте ему группу "
+                              "dialout правилом udev: строка SUBSYSTEM==\"tty\", KERNEL==\"%2\", "
+                              "GROUP=\"dialout\", MODE=\"0660\" в файле "
+                              "/etc/udev/rules.d/99-velmora.rules, затем sudo udevadm trigger; "
+                              "добавьте пользователя в группу dialout: sudo usermod -aG dialout "
+                              "$USER и войдите в систему заново.")
+            .arg(port, KernelName(port));
     if (!accessible) {
         const QString joined = group.isEmpty() ? QStringLiteral("dialout") : group;
         return QStringLiteral("Нет прав на порт %1. Добавьте пользователя в группу %2: "

@@ -32,8 +32,11 @@ std::optional<int> UsbLatencyTimerMs(const QString& port,
 QString LatencyAdvice(const QString& port, int latencyMs);
 
 // Why the port could not be opened, with what to do about it: missing rights (and the group to
-// join), a port held by another program, a device that is gone.
+// join, or a udev rule when the device belongs to root), a port held by another program, a device
+// that is gone. The synchronous exchange and polling both say it.
 QString OpenFailureDetails(QSerialPort::SerialPortError error, const QString& port);
+// The status text of a port that did not open: "Не удалось открыть порт." and the reason.
+QString PortOpenFailureText(QSerialPort::SerialPortError error, const QString& port);
 // The same for the facts given: whether the device exists and can be read and written, and its
 // group.
 QString OpenFailureDetails(QSerialPort::SerialPortError error, const QString& port, bool exists,

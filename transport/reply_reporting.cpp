@@ -77,7 +77,8 @@ std::optional<ReplyVerdict> ShowReadReply(quint16 start, int index, std::span<qu
     return reply.verdict;
 }
 
-std::optional<ReplyVerdict> ShowWriteReply(quint16 start, std::span<const quint16> values) {
+std::optional<ReplyVerdict> ShowWriteReply(quint16 start, std::span<const quint16> values,
+                                           WriteSuccess success) {
     const QDateTime when = QDateTime::currentDateTime();
     const std::optional<quint16> received =
         SendRequest([&](quint8 address) { return BuildWriteRequest(address, start, values); });
@@ -85,6 +86,14 @@ std::optional<ReplyVerdict> ShowWriteReply(quint16 start, std::span<const quint1
         return std::nullopt;
     const ReplyVerdict verdict =
         *received != 0 ? JudgeWriteReply(SyncReply()) : ReplyVerdict{ReplyStatus::NoAnswer, 0};
-    Present(WriteReplyReport(verdict, start), when);
+    ReplyReport report = WriteReplyReport(verdict, start);
+    if (verdict.status == ReplyStatus::Correct && success == WriteSuccess::LeftToCaller)
+        report.messageText.clear();
+    Present(report, when);
     return verdict;
+}
+
+void TellWriteTaken() {
+    const ReplyReport taken = WriteReplyReport({ReplyStatus::Correct, 0}, 0);
+    CurrentPrompts().Message(taken.messageText, taken.messageCaption);
 }

@@ -38,5 +38,12 @@ std::optional<quint8> RequestAddress();
 // exchange is still under way (the exchange refuses with its own message).
 std::optional<ReplyVerdict> ShowReadReply(quint16 start, int index, std::span<quint16> target,
                                           quint16 count);
+// Whether a write the controller took says so at once, or leaves that to its caller, which first
+// checks what the write did (a login the controller refused is no success).
+enum class WriteSuccess { Told, LeftToCaller };
+
 // Writes the values to the registers from `start` on in one synchronous exchange.
-std::optional<ReplyVerdict> ShowWriteReply(quint16 start, std::span<const quint16> values);
+std::optional<ReplyVerdict> ShowWriteReply(quint16 start, std::span<const quint16> values,
+                                           WriteSuccess success = WriteSuccess::Told);
+// The message of a write the controller took.
+void TellWriteTaken();

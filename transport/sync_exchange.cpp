@@ -26,33 +26,57 @@ struct WaitRule {
     int roundMs;           // one round of the first-byte wait
     bool processEvents;    // keep the window alive in each round
     bool settle;           // wait for the longest reply to finish once it has begun
+    bool send = true;      // false: the request went out with the last exchange
 };
 
 // Up to about 1 s for the first byte, then the settle wait.
 constexpr WaitRule ShortWait{10, 10, false, true};
-// Up to about 50 s for the first byte; the slow command's reply is short and read as it is.
+// Up to about 50 s for the first byte; the slow command's short reply is read once complete.
 constexpr WaitRule LongWait{0, 500, true, false};
+// The short wait once more, for a reply still on its way, without sending anything.
+constexpr WaitRule LateWait{10, 10, false, true, false};
 
-// The rules' wait: a pause, rounds of looking for the first byte, then the settle wait.
-void WaitByRules(SerialPort& port, const LineSettings& line, const WaitRule& rule) {
+// Waits for the reply that has begun to be complete: the length its first bytes announce has
+// come, or no byte has come for silenceMs. Returns the bytes that make the reply: what follows
+// its announced length belongs to no reply.
+quint16 AwaitWholeReply(SerialPort& port, int silenceMs) {
+    while (port.BytesWaiting() != 0) {
+        const std::optional<int> length = ExpectedReplyLength(port.Peek());
+        if (length && port.BytesWaiting() >= *length)
+            return quint16(*length);
+        if (port.BytesWaiting() >= SyncRxFrameBytes || !port.WaitForBytes(silenceMs))
+            break;
+    }
+    return port.BytesWaiting();
+}
+
+// The rules' wait: a pause, rounds of looking for the first byte, then the settle wait. The long
+// wait looks only every half second, so its reply may be caught half-way: it is read when its
+// length has come or after the settle wait past its last byte. Returns the bytes to read.
+quint16 WaitByRules(SerialPort& port, const LineSettings& line, const WaitRule& rule) {
     QThread::msleep(rule.pauseAfterWriteMs);
     for (int round = 0; round < FirstByteRounds && port.BytesWaiting() == 0; ++round) {
         if (rule.processEvents)
             QCoreApplication::processEvents();
         QThread::msleep(rule.roundMs);
     }
-    if (rule.settle && port.BytesWaiting() != 0)
+    if (port.BytesWaiting() == 0)
+        return 0;
+    if (rule.settle)
         QThread::msleep(SettleWaitMs(line.bitTimeMs));
+    else
+        AwaitWholeReply(port, SettleWaitMs(line.bitTimeMs));
+    return port.BytesWaiting();
 }
 
-// The fast wait: the first byte within the fast time-out (the long wait keeps its own and keeps
-// the window alive), then the reply until its announced length or 3.5 characters of silence.
-// Returns the bytes that make the reply: what follows its announced length belongs to no reply.
+// The fast wait: the first byte within the fast time-out (the long wait and a flash write keep
+// the fixed one, the long wait keeping the window alive), then the reply until its announced
+// length or 3.5 characters of silence.
 quint16 WaitFast(SerialPort& port, const LineSettings& line, const WaitRule& rule,
                  QByteArrayView request) {
     constexpr int PumpMs = 10;
     const int rulesLimitMs = rule.pauseAfterWriteMs + FirstByteRounds * rule.roundMs;
-    const int firstByteMs = rule.processEvents
+    const int firstByteMs = rule.processEvents || AnsweredAfterFlashWrite(request)
                                 ? rulesLimitMs
                                 : FastReplyTimeoutMs(line, int(request.size()),
                                                      ExpectedReplyLengthFor(request), rulesLimitMs);
@@ -63,15 +87,7 @@ quint16 WaitFast(SerialPort& port, const LineSettings& line, const WaitRule& rul
         const int left = int(deadline.remainingTime());
         port.WaitForBytes(rule.processEvents ? std::min(PumpMs, left) : left);
     }
-    const int silenceMs = ReplySilenceMs(line);
-    while (port.BytesWaiting() != 0) {
-        const std::optional<int> length = ExpectedReplyLength(port.Peek());
-        if (length && port.BytesWaiting() >= *length)
-            return quint16(*length);
-        if (port.BytesWaiting() >= SyncRxFrameBytes || !port.WaitForBytes(silenceMs))
-            break;
-    }
-    return port.BytesWaiting();
+    return AwaitWholeReply(port, ReplySilenceMs(line));
 }
 
 bool busy = false;
@@ -106,14 +122,15 @@ quint16 Exchange(quint16 length, const WaitRule& rule) {
     port.PurgeRx();
     const quint16 sent = std::min<quint16>(length, SyncTxFrameBytes);
     const QByteArrayView request(SyncTxFrame.data(), sent);
-    port.Write(SyncTxFrame.data(), sent);
-    Show(SentFrame(trafficSource, request));
+    if (rule.send) {
+        port.Write(SyncTxFrame.data(), sent);
+        Show(SentFrame(trafficSource, request));
+    }
     quint16 reply = 0;
     if (settings.fastExchange) {
         reply = WaitFast(port, line, rule, request);
     } else {
-        WaitByRules(port, line, rule);
-        reply = port.BytesWaiting();
+        reply = WaitByRules(port, line, rule);
     }
     // Bytes beyond the longest reply are dropped with the purge below.
     SyncRxCount = std::min<quint16>(reply, SyncRxFrameBytes);
@@ -133,6 +150,10 @@ quint16 ExchangeSync(quint16 length) {
 
 quint16 ExchangeSyncLongWait(quint16 length) {
     return Exchange(length, LongWait);
+}
+
+quint16 AwaitSyncReply(quint16 length) {
+    return Exchange(length, LateWait);
 }
 
 bool SyncExchangeBusy() {

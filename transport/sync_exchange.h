@@ -29,6 +29,9 @@ quint16 ExchangeSync(quint16 length);
 // The same for requests the controller answers only after seconds: waits up to about 50 s for
 // the reply to begin, letting the window process its events every half second.
 quint16 ExchangeSyncLongWait(quint16 length);
+// Waits as ExchangeSync does for a reply to the first `length` bytes of SyncTxFrame without
+// sending them again: for a reply still on its way when the last exchange stopped waiting.
+quint16 AwaitSyncReply(quint16 length);
 
 // True while an exchange runs; a second exchange started meanwhile (from the events the long
 // wait processes) is refused with a message and leaves the buffers alone.

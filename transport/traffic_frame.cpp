@@ -4,11 +4,11 @@
 
 #include <QDateTime>
 
-namespace {
-
-quint16 Word(QByteArrayView bytes, qsizetype at) {
+quint16 FrameWord(QByteArrayView bytes, qsizetype at) {
     return at + 1 < bytes.size() ? quint16(quint8(bytes[at]) << 8 | quint8(bytes[at + 1])) : 0;
 }
+
+namespace {
 
 struct BootCommand {
     quint8 function;
@@ -47,11 +47,13 @@ QString FunctionText(QByteArrayView frame, QByteArrayView request) {
     switch (function) {
     case FunctionReadHolding:
         if (asked.size() >= 6)
-            return QStringLiteral("чтение ") + RegisterRange(Word(asked, 2), Word(asked, 4));
+            return QStringLiteral("чтение ") +
+                   RegisterRange(FrameWord(asked, 2), FrameWord(asked, 4));
         return QStringLiteral("чтение");
     case FunctionWriteMultiple:
         if (asked.size() >= 6)
-            return QStringLiteral("запись ") + RegisterRange(Word(asked, 2), Word(asked, 4));
+            return QStringLiteral("запись ") +
+                   RegisterRange(FrameWord(asked, 2), FrameWord(asked, 4));
         return QStringLiteral("запись");
     default:
         return QStringLiteral("функция 0x%1")
@@ -76,29 +78,7 @@ TrafficFrame ReceivedFrame(TrafficSource source, QByteArrayView request, QByteAr
             source,
             reply.toByteArray(),
             request.toByteArray(),
-            JudgeTraffic(request, reply)};
-}
-
-TrafficVerdict JudgeTraffic(QByteArrayView request, QByteArrayView reply) {
-    if (reply.isEmpty())
-        return TrafficVerdict::NoAnswer;
-    const quint8 function = reply.size() > 1 ? quint8(reply[1]) : 0;
-    if (request.size() >= 6 && quint8(request[1]) == FunctionReadHolding && !(function & 0x80)) {
-        const ReadReply judged = JudgeReadReply(reply, Word(request, 4));
-        switch (judged.verdict.status) {
-        case ReplyStatus::TooLong:
-            return TrafficVerdict::TooLong;
-        case ReplyStatus::Correct:
-            return judged.words.size() == Word(request, 4) ? TrafficVerdict::Correct
-                                                           : TrafficVerdict::WrongLength;
-        default:
-            return TrafficVerdict::CrcError;
-        }
-    }
-    // Other replies carry their CRC in their last two bytes.
-    if (!HasValidCrc(reply))
-        return TrafficVerdict::CrcError;
-    return function & 0x80 ? TrafficVerdict::Exception : TrafficVerdict::Correct;
+            TrafficVerdict::None};
 }
 
 QString DecodeFrame(const TrafficFrame& frame) {
@@ -126,6 +106,10 @@ QString VerdictText(TrafficVerdict verdict) {
         return QStringLiteral("неверная длина");
     case TrafficVerdict::Exception:
         return QStringLiteral("исключение");
+    case TrafficVerdict::UnexpectedFunction:
+        return QStringLiteral("неверный ответ");
+    case TrafficVerdict::Stray:
+        return QStringLiteral("чужой ответ");
     }
     return QString();
 }

@@ -68,7 +68,13 @@ void BootloaderHandlers::RunUpdate(UpdateStart start) {
     std::optional<Bootloader> boot = Session();
     if (!boot)
         return;
-    if (const std::optional<QByteArray> image = OpenImage(*this))
+    const QString path = ChooseImage();
+    if (path.isEmpty())
+        return;
+    // The log tells this update only.
+    if (auto* memo = Find<QPlainTextEdit>("Memo2"))
+        memo->clear();
+    if (const std::optional<QByteArray> image = LoadImage(*this, path))
         AutomaticUpdate(*boot, *image, start, applicationWait_);
 }
 
@@ -84,7 +90,10 @@ void BootloaderHandlers::BitBtn_BOOTLOADER21_Click() {
     std::optional<Bootloader> boot = Session();
     if (!boot)
         return;
-    if (const std::optional<QByteArray> image = OpenImage(*this))
+    const QString path = ChooseImage();
+    if (path.isEmpty())
+        return;
+    if (const std::optional<QByteArray> image = LoadImage(*this, path))
         ProgramImage(*boot, *image);
 }
 

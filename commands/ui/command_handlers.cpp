@@ -19,7 +19,9 @@ constexpr int ValueColumn = 2;
 constexpr int RemarkColumn = 3;
 
 CellReader ValueCells(const QTableWidget* grid) {
-    return [grid](int row) { return GridCell(grid, row, ValueColumn); };
+    return [grid](int row) {
+        return ValueCell(GridCell(grid, row, ValueColumn), FilledGridWord(grid, row, ValueColumn));
+    };
 }
 
 void ShowRemarks(QTableWidget* grid, const QList<Remark>& remarks) {
@@ -151,8 +153,14 @@ void CommandHandlers::BitBtn_TIMEWRITE_Click() {
     const ClockTexts texts = {Text("LabeledEdit_HOUR_"),   Text("LabeledEdit_MINUTE_"),
                               Text("LabeledEdit_SECOND_"), Text("ComboBox_DAY_"),
                               Text("ComboBox_MONTH_"),     Text("LabeledEdit_YEAR_")};
-    if (const std::optional<quint32> seconds = ClockParameter(texts))
-        SendCommand(CommandCode::SetClock, *seconds);
+    const std::optional<quint32> seconds = ClockParameter(texts);
+    if (!seconds)
+        return;
+    // The fields show the time the controller took, as a read would show it: a year typed as 15
+    // comes back as 2015, 25 o'clock as one o'clock of the next day.
+    const std::optional<ReplyVerdict> verdict = SendCommand(CommandCode::SetClock, *seconds);
+    if (verdict && verdict->status == ReplyStatus::Correct)
+        ShowClockFields(ClockFieldsFromSeconds(*seconds));
 }
 
 void CommandHandlers::ShowClockFields(const ClockFields& fields) {

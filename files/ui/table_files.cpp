@@ -2,9 +2,12 @@
 
 #include "file_names.h"
 #include "prompts.h"
+#include "register_image.h"
+#include "status_map.h"
 #include "string_grid.h"
 #include "table_file.h"
 #include "table_page.h"
+#include "table_texts.h"
 #include "text_file.h"
 
 #include <QAbstractButton>
@@ -13,16 +16,25 @@
 
 namespace {
 
-constexpr TableFileKind Journal = {"StringGrid_LOG_", "_alarm_data.csv", "Журнал аварий"};
-constexpr TableFileKind Status = {"StringGrid_INFOBASE_", "_info_data.csv", "Таблица состояния АБ"};
+template <SettingsTable table> int SettingsRows() {
+    return int(SettingsTableRegisters(table).size()) + 1;
+}
+
+constexpr TableFileKind Journal = {"StringGrid_LOG_", "_alarm_data.csv", "Журнал аварий",
+                                   [] { return JournalRecordCount + 1; }};
+constexpr TableFileKind Status = {"StringGrid_INFOBASE_", "_info_data.csv", "Таблица состояния АБ",
+                                  [] { return StatusRowCount + 1; }};
 constexpr TableFileKind Cells = {"StringGrid_INFOCELL_", "_info_cell.csv",
-                                 "Таблица состояния элементов АБ"};
+                                 "Таблица состояния элементов АБ", [] { return MaxCells + 1; }};
 constexpr TableFileKind CommSettings = {"StringGrid_SETRS_", "_connection_set.csv",
-                                        "Таблица настроек соединения"};
+                                        "Таблица настроек соединения",
+                                        SettingsRows<SettingsTable::Comm>};
 constexpr TableFileKind AlarmSettings = {"StringGrid_SETALARM_", "_alarm_set.csv",
-                                         "Таблица настроек аварий"};
+                                         "Таблица настроек аварий",
+                                         SettingsRows<SettingsTable::Alarm>};
 constexpr TableFileKind ChargeSettings = {"StringGrid_SETCHARGE_", "_charge_set.csv",
-                                          "Таблица настроек заряда"};
+                                          "Таблица настроек заряда",
+                                          SettingsRows<SettingsTable::Charge>};
 
 const QString CsvFilter = QStringLiteral("Comma-Separated Values files (*.csv)|*.csv");
 
@@ -126,7 +138,7 @@ void TableFileHandlers::Load(const TableFileKind& kind) {
     const QString path = CurrentPrompts().OpenFile(StartFolder(), LoadFilter(kind), QString());
     if (path.isEmpty())
         return;
-    const TextFileRead read = ReadTextFile(path);
+    const TextFileRead read = ReadTextFile(path, MaxTextFileBytes, kind.rows());
     if (!read.error.isEmpty()) {
         ReportError(read.error);
         return;

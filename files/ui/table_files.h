@@ -13,13 +13,14 @@ struct TableFileKind {
     const char* grid;       // the table's objectName
     const char* suffix;     // after the date-time stamp of a proposed name
     const char* filterName; // the first filter of the load dialog
+    int (*rows)();          // the most rows the table holds, header included
 };
 
 // The save and load buttons of the journal, the status and cell tables and the three settings
 // tables. A save writes every row of the table, header first; a load puts a file's lines into
 // the table's cells and touches nothing else (neither the register image nor the controller).
-// A file that cannot be written or read is reported, and the table and any existing file stay as
-// they were.
+// A file that cannot be written or read, or that has more lines than the table has rows, is
+// reported, and the table and any existing file stay as they were.
 class TableFileHandlers final : public QObject {
     Q_OBJECT
 public:

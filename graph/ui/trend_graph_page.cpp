@@ -3,7 +3,6 @@
 #include "axis_labels.h"
 #include "decimation.h"
 #include "file_names.h"
-#include "monitor_log_task.h"
 #include "named_widget.h"
 #include "prompts.h"
 #include "register_image.h"
@@ -25,6 +24,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -34,6 +35,9 @@ namespace {
 constexpr quint32 SpareColours[] = {0xFFFFFF, 0x808080, 0xFF00FF};
 // The room one bottom axis label needs.
 constexpr int LabelSpacingPx = 90;
+constexpr int ProgressSteps = 1000;
+// An export shows its progress once it has taken this long; a log read shows it at once.
+constexpr int ExportProgressAfterMs = 1000;
 
 const QString PictureFilter = QStringLiteral("Bitmap files (*.bmp)|*.bmp|PNG files (*.png)|*.png|"
                                              "Comma-Separated Values files (*.csv)|*.csv");
@@ -51,15 +55,17 @@ TrendGraphPage::TrendGraphPage(QWidget* page, const RegisterImage& image, TForm2
     : QObject(page), image_(image), dialog_(dialog) {
     BuildChart();
     BuildControls(page);
-    logTask_ = new MonitorLogTask(this);
-    connect(logTask_, &MonitorLogTask::Progress, logProgress_, &QProgressBar::setValue);
-    connect(logTask_, &MonitorLogTask::Finished, this, &TrendGraphPage::TakeLogRead);
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(100);
+    connect(progressTimer_, &QTimer::timeout, this, &TrendGraphPage::ShowProgress);
 }
 
-TrendGraphPage::~TrendGraphPage() = default;
-
-bool TrendGraphPage::LogReading() const {
-    return logTask_->Running();
+TrendGraphPage::~TrendGraphPage() {
+    if (work_ == nullptr)
+        return;
+    cancel_();
+    work_->wait();
+    delete work_;
 }
 
 void TrendGraphPage::BuildChart() {
@@ -126,16 +132,16 @@ void TrendGraphPage::BuildControls(QWidget* page) {
     connect(bottom_, &QSpinBox::valueChanged, this, &TrendGraphPage::UpDown_GRAPHBOTMIN_Click);
 
     auto* add = Named<QPushButton>("BitBtn_GRAPHADD_", QStringLiteral("Добавить"));
-    auto* save = Named<QPushButton>("BitBtn_GRAPHSAVE_", QStringLiteral("Сохранить"));
+    save_ = Named<QPushButton>("BitBtn_GRAPHSAVE_", QStringLiteral("Сохранить"));
     auto* clear = Named<QPushButton>("BitBtn_GRAPHCLEAR_", QStringLiteral("Очистить"));
     openLog_ = Named<QPushButton>("BitBtn_GRAPHOPENLOG_", QStringLiteral("Открыть лог"));
     cancelLog_ = Named<QPushButton>("BitBtn_GRAPHLOGCANCEL_", QStringLiteral("Отмена"));
     logProgress_ = Named<QProgressBar>("ProgressBar_GRAPHLOG_");
-    logProgress_->setRange(0, MonitorLogTask::ProgressSteps);
+    logProgress_->setRange(0, ProgressSteps);
     logProgress_->hide();
     cancelLog_->hide();
     connect(add, &QPushButton::clicked, this, &TrendGraphPage::BitBtn_GRAPHADD_Click);
-    connect(save, &QPushButton::clicked, this, &TrendGraphPage::BitBtn_GRAPHSAVE_Click);
+    connect(save_, &QPushButton::clicked, this, &TrendGraphPage::BitBtn_GRAPHSAVE_Click);
     connect(clear, &QPushButton::clicked, this, &TrendGraphPage::BitBtn_GRAPHCLEAR_Click);
     connect(openLog_, &QPushButton::clicked, this, &TrendGraphPage::BitBtn_GRAPHOPENLOG_Click);
     connect(cancelLog_, &QPushButton::clicked, this, &TrendGraphPage::BitBtn_GRAPHLOGCANCEL_Click);
@@ -148,7 +154,7 @@ void TrendGraphPage::BuildControls(QWidget* page) {
     row->addStretch(1);
     row->addWidget(logProgress_);
     row->addWidget(cancelLog_);
-    for (QPushButton* button : {add, save, clear, openLog_})
+    for (QPushButton* button : {add, save_, clear, openLog_})
         row->addWidget(button);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -328,23 +334,49 @@ QByteArray TrendGraphPage::ChartImage(const char* format) {
 }
 
 void TrendGraphPage::BitBtn_GRAPHSAVE_Click() {
+    if (work_ != nullptr)
+        return;
     const QString path = CurrentPrompts().SaveFile(
         StartFolder(), PictureFilter, FileNameStamp(clock_()) + QStringLiteral("_pic.bmp"));
     if (path.isEmpty())
         return;
     // The name says what to write; a name without .png or .csv gets the bitmap.
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const QByteArray bytes = suffix == QLatin1String("csv")
-                                 ? TrendCsvBytes(store_, AllTrendSeriesTitles())
-                                 : ChartImage(suffix == QLatin1String("png") ? "PNG" : "BMP");
-    const FileError error = SaveWholeFile(path, bytes);
+    if (suffix == QLatin1String("csv")) {
+        ExportCsv(path);
+        return;
+    }
+    const FileError error =
+        SaveWholeFile(path, ChartImage(suffix == QLatin1String("png") ? "PNG" : "BMP"));
     if (!error.isEmpty())
         CurrentPrompts().Message(error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
                                  Prompts::Icon::Error);
 }
 
+void TrendGraphPage::ExportCsv(const QString& path) {
+    // The points as they are now: polling goes on adding to the page's own store meanwhile.
+    const auto points = std::make_shared<const TrendStore>(store_);
+    const auto progress = std::make_shared<CsvExportProgress>();
+    const auto error = std::make_shared<FileError>();
+    const qint64 polls = std::max<qint64>(1, points->PollCount());
+    RunInBackground(
+        [points, progress, error, path, titles = AllTrendSeriesTitles()] {
+            const QByteArray bytes = TrendCsvBytes(*points, titles, progress.get());
+            if (!progress->cancel.load())
+                *error = SaveWholeFile(path, bytes);
+        },
+        [progress, polls] { return int(progress->polls.load() * ProgressSteps / polls); },
+        [progress] { progress->cancel.store(true); }, ExportProgressAfterMs,
+        [this, error] {
+            if (!error->isEmpty())
+                CurrentPrompts().Message(*error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+                                         Prompts::Icon::Error);
+            Q_EMIT CsvExportFinished();
+        });
+}
+
 void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
-    if (LogReading())
+    if (work_ != nullptr)
         return;
     const QString path = CurrentPrompts().OpenFile(StartFolder(), MonitorLogFilter(), QString());
     if (path.isEmpty())
@@ -354,43 +386,87 @@ void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
             QStringLiteral("Точки графика будут заменены точками лога. Продолжить?"),
             QStringLiteral("Вы уверены?"), Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
-    logRead_ = std::make_shared<MonitorLogRead>();
-    logTask_->Start(
-        path, [read = logRead_, cells = active_](const QString& log, MonitorLogProgress* progress) {
-            *read = ReadMonitorLog(log, progress, cells);
-        });
+    const qint64 bytes = std::max<qint64>(1, QFileInfo(path).size());
+    const auto progress = std::make_shared<MonitorLogProgress>();
+    const auto read = std::make_shared<MonitorLogRead>();
+    // A day's log of a large battery is over a gigabyte: it is read on a thread of its own.
+    RunInBackground([path, progress, read, cells = active_] {
+                        *read = ReadMonitorLog(path, progress.get(), cells);
+                    },
+                    [progress, bytes] {
+                        return int(progress->bytesRead.load() * ProgressSteps / bytes);
+                    },
+                    [progress] { progress->cancel.store(true); }, 0,
+                    [this, read, path] { TakeLogRead(*read, path); });
+}
+
+void TrendGraphPage::RunInBackground(std::function<void()> work, std::function<int()> permille,
+                                     std::function<void()> cancel, int showAfterMs,
+                                     std::function<void()> done) {
+    permille_ = std::move(permille);
+    cancel_ = std::move(cancel);
+    done_ = std::move(done);
+    showAfterMs_ = showAfterMs;
+    work_ = QThread::create(std::move(work));
+    connect(work_, &QThread::finished, this, &TrendGraphPage::WorkFinished);
     openLog_->setEnabled(false);
+    save_->setEnabled(false);
+    logProgress_->setValue(0);
+    workTime_.start();
+    ShowProgress();
+    progressTimer_->start();
+    work_->start();
+}
+
+void TrendGraphPage::BitBtn_GRAPHLOGCANCEL_Click() {
+    if (cancel_)
+        cancel_();
+}
+
+void TrendGraphPage::ShowProgress() {
+    if (workTime_.elapsed() < showAfterMs_)
+        return;
+    logProgress_->setValue(permille_());
     logProgress_->show();
     cancelLog_->show();
 }
 
-void TrendGraphPage::BitBtn_GRAPHLOGCANCEL_Click() {
-    logTask_->Cancel();
-}
-
-void TrendGraphPage::TakeLogRead() {
+void TrendGraphPage::WorkFinished() {
+    progressTimer_->stop();
+    work_->deleteLater();
+    work_ = nullptr;
     logProgress_->hide();
     cancelLog_->hide();
     openLog_->setEnabled(true);
-    const std::shared_ptr<MonitorLogRead> read = std::move(logRead_);
-    if (read->cancelled) {
+    save_->setEnabled(true);
+    const std::function<void()> done = std::move(done_);
+    permille_ = {};
+    cancel_ = {};
+    done();
+}
+
+void TrendGraphPage::TakeLogRead(MonitorLogRead& read, const QString& path) {
+    if (read.cancelled) {
         Q_EMIT LogReadFinished();
         return;
     }
-    if (!read->error.isEmpty()) {
-        CurrentPrompts().Message(read->error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+    if (!read.error.isEmpty()) {
+        CurrentPrompts().Message(read.error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
                                  Prompts::Icon::Error);
         Q_EMIT LogReadFinished();
         return;
     }
-    store_ = std::move(read->store);
+    QString text = LogReadText(read, path);
+    // A log without a line to show leaves the points as they were.
+    if (read.dataLines == 0) {
+        CurrentPrompts().Message(text, QStringLiteral("Открыть лог"), Prompts::Buttons::Ok,
+                                 Prompts::Icon::Warning);
+        Q_EMIT LogReadFinished();
+        return;
+    }
+    store_ = std::move(read.store);
     ClearLines();
     RedrawIfVisible();
-    QString text = QStringLiteral("Прочитано строк лога: %1. Пропущено строк об ошибках связи: "
-                                  "%2, строк, которые не удалось разобрать: %3.")
-                       .arg(read->dataLines)
-                       .arg(read->errorLines)
-                       .arg(read->badLines);
     if (active_.none())
         text += QStringLiteral(" Графики для показа выбираются кнопкой «Добавить».");
     CurrentPrompts().Message(text, QStringLiteral("Открыть лог"), Prompts::Buttons::Ok,

@@ -5,6 +5,7 @@
 #include "trend_store.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <array>
@@ -16,8 +17,9 @@ class QCategoryAxis;
 class QLineSeries;
 class QProgressBar;
 class QPushButton;
-class MonitorLogTask;
 class QSpinBox;
+class QThread;
+class QTimer;
 class QValueAxis;
 class TForm2;
 class TrendChartView;
@@ -55,12 +57,14 @@ public:
     void SetActiveSeries(const TrendSelection& series);
     // The clock of the poll labels and the proposed file name.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
-    // A monitoring log is being read on its thread.
-    bool LogReading() const;
+    // A monitoring log is being read, or the points exported, on a thread of its own.
+    bool LogReading() const { return work_ != nullptr; }
 
 Q_SIGNALS:
     // The log read has been taken in, refused or cancelled, and its message shown.
     void LogReadFinished();
+    // The points' export has been written, has failed (its message shown) or was cancelled.
+    void CsvExportFinished();
 
 private:
     void BuildChart();
@@ -85,7 +89,16 @@ private:
     QLineSeries* CellLegendSeries(int series);
     void XRangeChanged();
     QByteArray ChartImage(const char* format);
-    void TakeLogRead();
+    void ExportCsv(const QString& path);
+    // Runs work on a thread of its own, with the progress bar (permille() of the work done) and
+    // the cancel button shown once it has run for showAfterMs; done runs on the page's thread
+    // when the work has ended. One work at a time.
+    void RunInBackground(std::function<void()> work, std::function<int()> permille,
+                         std::function<void()> cancel, int showAfterMs,
+                         std::function<void()> done);
+    void ShowProgress();
+    void WorkFinished();
+    void TakeLogRead(MonitorLogRead& read, const QString& path);
 
     const RegisterImage& image_;
     TForm2& dialog_;
@@ -102,6 +115,7 @@ private:
     QCategoryAxis* timeAxis_ = nullptr;
     QSpinBox* top_ = nullptr;
     QSpinBox* bottom_ = nullptr;
+    QPushButton* save_ = nullptr;
     QPushButton* openLog_ = nullptr;
     QPushButton* cancelLog_ = nullptr;
     QProgressBar* logProgress_ = nullptr;
@@ -113,6 +127,11 @@ private:
     bool settingRange_ = false;
     int columns_ = 0;
 
-    MonitorLogTask* logTask_ = nullptr;
-    std::shared_ptr<MonitorLogRead> logRead_;
+    QThread* work_ = nullptr;
+    QTimer* progressTimer_ = nullptr;
+    QElapsedTimer workTime_;
+    int showAfterMs_ = 0;
+    std::function<int()> permille_;
+    std::function<void()> cancel_;
+    std::function<void()> done_;
 };

@@ -10,6 +10,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const quint8 command :
          {BootInitCode, BootReadCode, BootEraseCode, BootWriteCode, BootFinishCode})
         (void)JudgeBootReply(reply, command);
+    // A packet's reply against the packet it must name; the request may be short too.
+    (void)JudgeBootReplyTo(BootWriteRequest(238, 0x08002000, reply.first(qMin(reply.size(), 240))),
+                           reply);
+    (void)JudgeBootReplyTo(reply.first(qMin(reply.size(), 3)), reply);
     (void)BootRegisterLines(DecodeBootRegisters(reply));
     (void)ProgramDataLines(reply);
     (void)FrameHexText(reply);

@@ -12,6 +12,7 @@
 #include "scripted_prompts.h"
 #include "series_dialog.h"
 #include "text_file.h"
+#include "trend_csv.h"
 #include "trend_graph_page.h"
 
 #include <QApplication>
@@ -66,6 +67,8 @@ void StepImage(RegisterImage& image, qint64 poll) {
 
 class Bench {
 public:
+    static constexpr qint64 DayAt250Ms = 345600;
+
     Bench() : graph_(nullptr) {
         window_.resize(792, 554);
         auto* layout = new QVBoxLayout(&window_);
@@ -113,6 +116,13 @@ public:
                           DecimateSeries(graph_->Store().Values(i), grid);
                   }),
               "ms");
+        if (points == DayAt250Ms) {
+            QElapsedTimer timer;
+            timer.start();
+            const QByteArray csv = TrendCsvBytes(graph_->Store(), TrendSeriesTitles());
+            std::printf("  CSV export of the %lld polls: %.2f s, %.0f MB\n", points,
+                        double(timer.nsecsElapsed()) / 1e9, double(csv.size()) / 1e6);
+        }
         Print("  of which one paint",
               TimeCalls(
                   20, [] {}, [&] { graphPage_->findChild<QChartView*>()->viewport()->repaint(); }),
@@ -187,7 +197,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     Bench bench;
-    bench.Run(345600);
+    bench.Run(Bench::DayAt250Ms);
     bench.Run(1000000);
     QTemporaryDir dir;
     std::printf("Monitoring logs opened into the graph:\n");

@@ -154,6 +154,8 @@ private Q_SLOTS:
         QTest::newRow("empty file") << QByteArray("") << "пуст";
         QTest::newRow("binary file") << QByteArray("a\0b", 3) << "не текстовый";
         QTest::newRow("no such file") << QByteArray("-") << "нет такого файла";
+        QTest::newRow("more lines than the table holds")
+            << QByteArray(1000000, '\n') << "столько таблица не вмещает";
     }
     void faults() {
         QFETCH(QByteArray, content);

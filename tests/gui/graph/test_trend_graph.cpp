@@ -345,6 +345,7 @@ private Q_SLOTS:
         w.Poll(3);
         const QString path = dir.filePath(name);
         prompts->files = {path};
+        QSignalSpy exported(w.graph, &TrendGraphPage::CsvExportFinished);
         w.Click("BitBtn_GRAPHSAVE_");
         const ScriptedPrompts::Shown& shown = prompts->shown.last();
         QCOMPARE(shown.kind, QStringLiteral("save"));
@@ -352,6 +353,11 @@ private Q_SLOTS:
         QCOMPARE(shown.text, QStringLiteral("Bitmap files (*.bmp)|*.bmp|PNG files (*.png)|*.png|"
                                             "Comma-Separated Values files (*.csv)|*.csv"));
         if (format.isEmpty()) {
+            // Written on a thread, with the save and open buttons off meanwhile.
+            QVERIFY(w.graph->LogReading());
+            QVERIFY(!w.Find<QWidget>("BitBtn_GRAPHSAVE_")->isEnabled());
+            QVERIFY(exported.wait(10000));
+            QVERIFY(w.Find<QWidget>("BitBtn_GRAPHSAVE_")->isEnabled());
             const TextFileRead read = ReadTextFile(path);
             QCOMPARE(read.lines.size(), 4);
             QCOMPARE(read.lines[0], QStringLiteral("Дата-Время;Напряжение АБ;Ток АБ"));
@@ -405,6 +411,24 @@ private Q_SLOTS:
         QVERIFY(qobject_cast<QCategoryAxis*>(w.Axis(Qt::Horizontal))
                     ->categoriesLabels()
                     .contains(QStringLiteral("10:00:01")));
+    }
+
+    // A log that gives no point leaves the graph's points, and says why.
+    void openLogWithoutDataKeepsThePoints() {
+        Window w;
+        w.graph->SetActiveRows(TrendRows().set(0));
+        w.Poll(2);
+        const QString path = dir.filePath(QStringLiteral("header_log.csv"));
+        QVERIFY(SaveWholeFile(path, EncodeLines({TestLogHeader(16)})).isEmpty());
+        prompts->files = {path};
+        QSignalSpy finished(w.graph, &TrendGraphPage::LogReadFinished);
+        w.Click("BitBtn_GRAPHOPENLOG_");
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(w.graph->Store().PollCount(), 2);
+        QCOMPARE(w.Plot()->Points(0).size(), 2);
+        QVERIFY2(prompts->shown.last().text.contains(QStringLiteral("только строка заголовка")),
+                 qPrintable(prompts->shown.last().text));
+        QCOMPARE(prompts->shown.last().icon, Prompts::Icon::Warning);
     }
 
     // A rubber band zooms; a right drag moves the values only; a right click shows it all again.

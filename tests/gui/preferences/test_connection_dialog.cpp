@@ -216,11 +216,12 @@ private Q_SLOTS:
         form.AddPort(QStringLiteral("/tmp/velmora-b"));
         QCOMPARE(ports->count(), present + 3);
         QCOMPARE(CurrentConnectionSettings().portName, QStringLiteral("/tmp/velmora-b"));
-        ports->setCurrentIndex(2);
-        // "Поиск портов" lists again, keeps the given ports and selects the first item.
+        ports->setCurrentIndex(present + 2);
+        // "Поиск портов" lists again, keeps the given ports and the port chosen among them.
         Click(form, "BitBtn_PORTSCAN_");
         QCOMPARE(ports->count(), present + 3);
-        QCOMPARE(ports->currentIndex(), 0);
+        QCOMPARE(ports->currentIndex(), present + 2);
+        QCOMPARE(CurrentConnectionSettings().portName, QStringLiteral("/tmp/velmora-c"));
     }
 
     // Enter is "OK" with its check, wherever the focus is; it never lists the ports again.

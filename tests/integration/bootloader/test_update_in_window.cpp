@@ -9,6 +9,7 @@
 #include "window_on_sim.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -41,7 +42,10 @@ private Q_SLOTS:
 
     void automaticUpdateFromStartToRestart();
     void packetUnansweredTwiceOnTheLine();
+    void slowFlashWriteNeedsNoResend_data();
+    void slowFlashWriteNeedsNoResend();
     void cancelledDialogSendsNothing();
+    void newUpdateClearsTheLog();
     void addressThatIsNoNumberEndsTheCommand();
 
 private:
@@ -140,10 +144,12 @@ void TestUpdateInWindow::automaticUpdateFromStartToRestart() {
     expected << BootFinishRequest(Address);
     const QList<QByteArray> frames = sim->receivedFrames();
     QCOMPARE(frames.mid(0, expected.size()), expected);
-    // Then reads of the status values until the restarted application answers.
-    QVERIFY(frames.size() > expected.size());
-    for (const QByteArray& frame : frames.mid(expected.size()))
-        QCOMPARE(frame, BuildReadRequest(Address, 0, 50));
+    // Then reads of the first cell's voltage, which only the application answers, until it
+    // does, and of its version.
+    QVERIFY(frames.size() > expected.size() + 1);
+    for (const QByteArray& frame : frames.mid(expected.size(), frames.size() - expected.size() - 1))
+        QCOMPARE(frame, BuildReadRequest(Address, 50, 1));
+    QCOMPARE(frames.last(), BuildReadRequest(Address, 0, 50));
     QCOMPARE(sim->programmedImage(), image);
     QVERIFY(!sim->inBootloader());
 
@@ -155,7 +161,9 @@ void TestUpdateInWindow::automaticUpdateFromStartToRestart() {
                           "Версия ПО контроллера после перезапуска: 1.206"}));
     QCOMPARE(Find<QProgressBar>("ProgressBar_BOOTLOADER_")->value(), 100);
     QCOMPARE(Find<QLabel>("Label_BOOTLOADERPROGRESS_")->text(),
-             QStringLiteral("Передано пакетов: 5 из 5, осталось 0:00"));
+             QStringLiteral("Передано пакетов: 5 из 5 (принят №4), осталось 0:00"));
+    QCOMPARE(lines.filter(QStringLiteral("Принят пакет №")).last(),
+             QStringLiteral("Принят пакет №4"));
     QCOMPARE(prompts->shown.first().kind, QStringLiteral("open"));
     QCOMPARE(prompts->shown.first().text, QStringLiteral("Binary files (*.bin)|*.bin"));
 
@@ -193,12 +201,54 @@ void TestUpdateInWindow::packetUnansweredTwiceOnTheLine() {
     QCOMPARE(sim->programmedImage(), image);
 }
 
+// A bootloader that takes 300 ms to write each packet, longer than the fast exchange gives a
+// reply on the line: every packet still goes out once.
+void TestUpdateInWindow::slowFlashWriteNeedsNoResend_data() {
+    QTest::addColumn<bool>("fast");
+    QTest::newRow("fixed waits") << false;
+    QTest::newRow("fast exchange") << true;
+}
+
+void TestUpdateInWindow::slowFlashWriteNeedsNoResend() {
+    QFETCH(bool, fast);
+    SimulatedControllerOptions options;
+    options.bootTiming = {100, 100, 300};
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    ConnectDialogTo(*form, sim->portPath());
+    form->findChild<QCheckBox*>(QStringLiteral("CheckBox_FASTEXCHANGE_"))->setChecked(fast);
+    sim->enterBootloader();
+    const QByteArray image = DemoImage(1000);
+    prompts->files = {ImageFile(image)};
+    Find<QPushButton>("BitBtn_BOOTLOADERAUTOBOOT_")->click();
+    QList<QByteArray> packets;
+    for (const QByteArray& frame : sim->receivedFrames())
+        if (quint8(frame[1]) == BootWriteCode)
+            packets.append(frame);
+    QCOMPARE(packets.size(), 5);
+    QVERIFY(MemoLines().filter(QStringLiteral("на пакет №")).isEmpty());
+    QCOMPARE(sim->programmedImage(), image);
+}
+
 void TestUpdateInWindow::cancelledDialogSendsNothing() {
     for (const char* button :
          {"BitBtn_BOOTLOADERAUTO_", "BitBtn_BOOTLOADERAUTOBOOT_", "BitBtn_BOOTLOADER21_"})
         Find<QPushButton>(button)->click();
     QCOMPARE(prompts->shown.size(), 3);
     QCOMPARE(Find<QPlainTextEdit>("Memo2")->toPlainText(), QString());
+    QVERIFY(sim->receivedFrames().isEmpty());
+}
+
+// The log of an update tells that update only; a cancelled dialog leaves the last one's.
+void TestUpdateInWindow::newUpdateClearsTheLog() {
+    auto* memo = Find<QPlainTextEdit>("Memo2");
+    memo->setPlainText(QStringLiteral("Принят пакет №4"));
+    Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->click();
+    QCOMPARE(memo->toPlainText(), QStringLiteral("Принят пакет №4"));
+    prompts->files = {ImageFile(QByteArray(100, 'x'))};
+    Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->click();
+    QCOMPARE(MemoLines().mid(0, 3), (QStringList{" ", "Размер файла: 100 байт.",
+                                                 "Контрольная сумма файла не верна!"}));
     QVERIFY(sim->receivedFrames().isEmpty());
 }
 

@@ -1,11 +1,13 @@
 #include "bootloader_model.h"
 #include "cli_process.h"
 #include "command_block.h"
+#include "cut_image.h"
 #include "modbus_frames.h"
 #include "monitor_log_reader.h"
 #include "register_image.h"
 #include "simulated_controller.h"
 #include "status_map.h"
+#include "table_cells.h"
 #include "table_file.h"
 #include "table_output.h"
 #include "table_texts.h"
@@ -15,13 +17,19 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
+#include <vector>
+
+#include <csignal>
 
 Q_DECLARE_METATYPE(FaultKind)
 Q_DECLARE_METATYPE(CommandCode)
+Q_DECLARE_METATYPE(SettingsTable)
 
 // velmora-cli against the simulated controller: what reaches the controller, what is printed and
 // which exit code comes back.
@@ -38,12 +46,23 @@ private Q_SLOTS:
     void read_shows_the_window_texts();
     void read_as_json_parses();
     void journal_newest_first_as_the_page_and_its_file();
+    void journal_as_json_carries_the_records();
+    void read_cells_as_the_cell_table_data();
+    void read_cells_as_the_cell_table();
+    void read_cells_as_json();
     void commands_reach_the_mailbox_data();
     void commands_reach_the_mailbox();
     void clock_is_read();
     void settings_load_asks_writes_and_checks();
+    void settings_backup_restores_every_register_data();
+    void settings_backup_restores_every_register();
     void poll_log_opens_in_the_graph();
+    void poll_ends_with_what_it_got_data();
+    void poll_ends_with_what_it_got();
     void flash_updates_the_firmware();
+    void flash_exit_codes_data();
+    void flash_exit_codes();
+    void flash_interrupted();
 
 private:
     CliResult Cli(QStringList arguments, const QByteArray& input = {}) const {
@@ -57,6 +76,8 @@ private:
     QList<QByteArray> Writes() const;
     // An image whose checksum does not hold.
     static QString BadImage();
+    // The image in a file of its own.
+    static QString ImageFile(const QByteArray& image);
 
     std::unique_ptr<SimulatedController> sim;
     QTemporaryDir dir;
@@ -111,40 +132,114 @@ void TestCliOnSim::outcomes_data() {
         << "Параметр --yes не относится к команде journal" << false;
     QTest::newRow("no such date") << QStringList{"command", "clock", "30.02.2024", "10:00:00"}
                                   << none << 2 << "Нет такой даты или времени" << false;
+    // The year 99, which the controller could only hold as 2099.
+    QTest::newRow("year 0099") << QStringList{"command", "clock", "01.01.0099", "00:00:00"} << none
+                               << 2 << "Дата должна быть от 01.01.2000 до 31.12.2099!" << false;
+    QTest::newRow("year 2100") << QStringList{"command", "clock", "01.01.2100 00:00:00"} << none
+                               << 2 << "Дата должна быть от 01.01.2000 до 31.12.2099!" << false;
     QTest::newRow("image missing") << QStringList{"flash", "/nonexistent/image.bin"} << none << 4
                                    << "/nonexistent/image.bin" << false;
-    // A damaged image never reaches the controller.
-    QTest::newRow("image damaged") << QStringList{"flash", BadImage()} << none << 2 << "" << false;
+    // A damaged image never reaches the controller; the refusal is also an error.
+    QTest::newRow("image damaged") << QStringList{"flash", BadImage()} << none << 2
+                                   << "Контрольная сумма файла не верна!" << false;
+    QTest::newRow("image cut short")
+        << QStringList{"flash", ImageFile(CutImageThatChecks())} << none << 2
+        << "повторите с --allow-unaligned" << false;
+    QTest::newRow("image a device")
+        << QStringList{"flash", "/dev/zero"} << none << 4 << "это не обычный файл" << false;
 }
 
-QString TestCliOnSim::BadImage() {
+QString TestCliOnSim::ImageFile(const QByteArray& image) {
     static QTemporaryDir images;
-    const QString path = images.filePath(QStringLiteral("damaged.bin"));
+    static int made = 0;
+    const QString path = images.filePath(QStringLiteral("image%1.bin").arg(++made));
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
-        file.write(QByteArray(100, 'x'));
+        file.write(image);
     return path;
 }
 
-// The automatic update from the application to the restart, on the simulated bootloader.
+QString TestCliOnSim::BadImage() {
+    return ImageFile(QByteArray(100, 'x'));
+}
+
+// The automatic update from the application to the restart, on the simulated bootloader: every
+// line of the window's log on standard output, the progress on one line of standard error.
 void TestCliOnSim::flash_updates_the_firmware() {
     SimulatedControllerOptions options;
     options.bootTiming = {100, 100};
     sim = std::make_unique<SimulatedController>(options);
     QVERIFY(sim->start());
     const QByteArray image = DemoImage(2000);
-    const QString path = dir.filePath(QStringLiteral("image.bin"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(image);
-    file.close();
-    const CliResult result = Cli({"flash", path});
+    const CliResult result = Cli({"flash", ImageFile(image)});
     QCOMPARE(result.code, 0);
-    QVERIFY2(result.out.contains(QStringLiteral("---Обновление ПО завершено!---")),
-             qPrintable(result.out));
-    QVERIFY(result.out.contains(QStringLiteral("Версия ПО контроллера после перезапуска")));
-    QVERIFY(result.err.contains(QStringLiteral("Передано пакетов")));
+    const QStringList lines = result.out.split(QLatin1Char('\n'));
+    QCOMPARE(lines.mid(0, 4),
+             (QStringList{" ", "Размер файла: 2000 байт.", " ", "---Старт обновления ПО.---"}));
+    QCOMPARE(lines.filter(QStringLiteral("Принят пакет №")).size(), 9);
+    QCOMPARE(lines.mid(lines.size() - 4),
+             (QStringList{"Программа успешно записана!", "---Обновление ПО завершено!---",
+                          "Версия ПО контроллера после перезапуска: 1.206", ""}));
+    // One line: the updates overwrite each other, the last names the last packet.
+    QCOMPARE(result.err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(result.err.startsWith(QLatin1Char('\r')), qPrintable(result.err));
+    QVERIFY(result.err.endsWith(QStringLiteral("(принят №8), осталось 0:00\n")));
     QCOMPARE(sim->programmedImage(), image);
+}
+
+// The exit code tells how the update ended.
+void TestCliOnSim::flash_exit_codes_data() {
+    QTest::addColumn<quint16>("flashFree");
+    QTest::addColumn<int>("restartMs");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("too little flash: refused")
+        << quint16(1) << 100 << 3 << "Недостаточно свободной памяти микроконтроллера!";
+    // The post-check after an accepted finish failed: no success.
+    QTest::newRow("still in the bootloader")
+        << quint16(248) << (1 << 30) << 1
+        << "Контроллер остался в загрузчике: основная программа не запустилась.";
+}
+
+void TestCliOnSim::flash_exit_codes() {
+    QFETCH(quint16, flashFree);
+    QFETCH(int, restartMs);
+    QFETCH(int, code);
+    QFETCH(QString, last);
+    SimulatedControllerOptions options;
+    options.bootTiming = {100, restartMs};
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    sim->setFlashFree(flashFree);
+    const CliResult result = Cli({"flash", ImageFile(DemoImage(2000))});
+    QCOMPARE(result.code, code);
+    QCOMPARE(result.out.trimmed().split(QLatin1Char('\n')).last(), last);
+}
+
+// Ctrl+C during the transfer stops it before the next packet and says what the controller holds.
+void TestCliOnSim::flash_interrupted() {
+    SimulatedControllerOptions options;
+    options.bootTiming = {100, 100, 200};
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    QProcess cli;
+    cli.start(QStringLiteral(VELMORA_CLI_PATH),
+              {"flash", ImageFile(DemoImage(4000)), "--port", sim->portPath()});
+    QVERIFY(cli.waitForStarted(10000));
+    QString out;
+    while (!out.contains(QStringLiteral("Принят пакет №1")) && cli.waitForReadyRead(10000))
+        out += QString::fromUtf8(cli.readAllStandardOutput());
+    ::kill(pid_t(cli.processId()), SIGINT);
+    QVERIFY(cli.waitForFinished(10000));
+    out += QString::fromUtf8(cli.readAllStandardOutput());
+    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(cli.exitCode(), 1);
+    const QStringList lines = out.trimmed().split(QLatin1Char('\n'));
+    QCOMPARE(lines.mid(lines.size() - 2),
+             (QStringList{"Обновление прервано оператором.",
+                          "В контроллере нет действующей программы: управление остаётся у "
+                          "загрузчика, запустите обновление снова."}));
+    QVERIFY(sim->receivedFrames().last().at(1) == char(0x21));
 }
 
 void TestCliOnSim::outcomes() {
@@ -205,6 +300,10 @@ void TestCliOnSim::read_as_json_parses() {
         QCOMPARE(row[QStringLiteral("mnemonic")].toString(), r.mnemonic.toString());
         QCOMPARE(row[QStringLiteral("name")].toString(), r.russianName.toString());
         QCOMPARE(qint64(row[QStringLiteral("raw")].toDouble()), FieldValue(words, r.field));
+        // The number is the shown value: the register value in the view's unit.
+        const double number = row[QStringLiteral("number")].toDouble();
+        if (r.special == StatusSpecial::None)
+            QCOMPARE(qRound64(number * ScalingDenominator(r.scaling)), FieldValue(words, r.field));
         QLocale::setDefault(QLocale::c());
         const RowTexts texts = StatusRowTexts(r, words, true, true);
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
@@ -227,6 +326,99 @@ void TestCliOnSim::journal_newest_first_as_the_page_and_its_file() {
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), TableFileBytes(cells));
+}
+
+void TestCliOnSim::journal_as_json_carries_the_records() {
+    sim->preloadJournal(40);
+    const CliResult result = Cli({"journal", "--json"});
+    QCOMPARE(result.code, 0);
+    const QJsonArray json = QJsonDocument::fromJson(result.out.toUtf8()).array();
+    const std::optional<QList<JournalRow>> rows =
+        JournalRows(Registers(JournalBlockStart, JournalBlockWords));
+    QVERIFY(rows);
+    QCOMPARE(json.size(), rows->size());
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const QJsonObject row = json[i].toObject();
+        const JournalRow& shown = (*rows)[i];
+        QCOMPARE(row[QStringLiteral("row")].toInt(), shown.number);
+        // Each text beside the record's number it was made from.
+        const QJsonObject time = row[QStringLiteral("dateTime")].toObject();
+        QCOMPARE(time[QStringLiteral("value")].toString(), shown.dateTime);
+        QCOMPARE(JournalDateTimeText(quint32(time[QStringLiteral("number")].toDouble())),
+                 shown.dateTime);
+        const QJsonObject event = row[QStringLiteral("event")].toObject();
+        QCOMPARE(event[QStringLiteral("value")].toString(), shown.event.trimmed());
+        QCOMPARE(JournalEventText(quint16(event[QStringLiteral("number")].toInt())), shown.event);
+        const QJsonObject cell = row[QStringLiteral("cell")].toObject();
+        QCOMPARE(cell[QStringLiteral("value")].toString(), shown.cell);
+        QCOMPARE(cell[QStringLiteral("number")].isNull(), shown.cell.isEmpty());
+        if (!shown.cell.isEmpty())
+            QCOMPARE(cell[QStringLiteral("number")].toInt(), shown.cell.toInt());
+    }
+}
+
+void TestCliOnSim::read_cells_as_the_cell_table_data() {
+    QTest::addColumn<int>("cells");
+    QTest::addColumn<bool>("scaled");
+    QTest::newRow("16 cells in volts") << 16 << true;
+    // More cells than one request reads.
+    QTest::newRow("130 cells in millivolts") << 130 << false;
+}
+
+// The cell table as the window shows and saves it, read with no more requests than it needs.
+void TestCliOnSim::read_cells_as_the_cell_table() {
+    QFETCH(int, cells);
+    QFETCH(bool, scaled);
+    SimulatedControllerOptions options;
+    options.cellCount = cells;
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    const QString file = dir.filePath(QStringLiteral("info_cell.csv"));
+    QStringList arguments = {"read", "--cells", "--csv", "--save", file};
+    if (!scaled)
+        arguments << QStringLiteral("--raw");
+    const CliResult result = Cli(arguments);
+    QCOMPARE(result.code, 0);
+    const QList<QStringList> table = CellTableCells(Registers(0, StatusBlockWords), scaled);
+    QCOMPARE(table.size(), cells + 1);
+    QCOMPARE(result.out, CsvText(table) + QLatin1Char('\n'));
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), TableFileBytes(table));
+    QList<QByteArray> expected = {BuildReadRequest(238, 0, 50)};
+    for (int offset : {CellVoltageOffset, CellTemperatureOffset, CellStatusOffset})
+        for (int first = 0; first < cells; first += MaxReadRegisters)
+            expected.append(BuildReadRequest(238, quint16(offset + first),
+                                             quint16(std::min(cells - first, MaxReadRegisters))));
+    QCOMPARE(sim->receivedFrames(), expected);
+}
+
+void TestCliOnSim::read_cells_as_json() {
+    // Flags on two cells, so that their titles show.
+    const std::array<quint16, 2> status = {quint16(1u << 0 | 1u << 12), quint16(1u << 13)};
+    QVERIFY(sim->setRegisters(CellStatusOffset, status));
+    const CliResult result = Cli({"read", "--cells", "--json"});
+    QCOMPARE(result.code, 0);
+    const QJsonArray json = QJsonDocument::fromJson(result.out.toUtf8()).array();
+    const QList<quint16> words = Registers(0, StatusBlockWords);
+    QCOMPARE(json.size(), ShownCellCount(words));
+    for (int cell = 1; cell <= json.size(); ++cell) {
+        const QJsonObject row = json[cell - 1].toObject();
+        const QStringList shown = CellTableRow(words, cell, true);
+        QCOMPARE(row[QStringLiteral("cell")].toInt(), cell);
+        const QJsonObject voltage = row[QStringLiteral("voltage")].toObject();
+        QCOMPARE(voltage[QStringLiteral("value")].toString(), shown[1]);
+        QCOMPARE(voltage[QStringLiteral("number")].toDouble(), CellVoltage(words, cell) / 1000.0);
+        QCOMPARE(voltage[QStringLiteral("unit")].toString(), QStringLiteral("В"));
+        const QJsonObject temperature = row[QStringLiteral("temperature")].toObject();
+        QCOMPARE(temperature[QStringLiteral("number")].toInt(), CellTemperature(words, cell));
+        QCOMPARE(row[QStringLiteral("status")].toObject()[QStringLiteral("number")].toInt(),
+                 CellStatus(words, cell));
+    }
+    QCOMPARE(json[0].toObject()[QStringLiteral("status")].toObject()[QStringLiteral("flags")],
+             QJsonArray({"OV", "BAL"}));
+    QCOMPARE(json[1].toObject()[QStringLiteral("status")].toObject()[QStringLiteral("value")],
+             QStringLiteral("PCH"));
 }
 
 void TestCliOnSim::commands_reach_the_mailbox_data() {
@@ -272,7 +464,7 @@ void TestCliOnSim::clock_is_read() {
 
 void TestCliOnSim::settings_load_asks_writes_and_checks() {
     const QString saved = dir.filePath(QStringLiteral("charge_set.csv"));
-    QCOMPARE(Cli({"settings", "save", saved, "--table", "charge"}).code, 0);
+    QCOMPARE(Cli({"settings", "save", saved, "--table", "charge", "--scaled"}).code, 0);
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QStringList lines = DecodeLines(file.readAll());
@@ -313,6 +505,72 @@ void TestCliOnSim::settings_load_asks_writes_and_checks() {
     QVERIFY(result.out.contains(QStringLiteral("запись не нужна")));
 }
 
+// Values of five and more significant digits, whose four-digit texts read back as other numbers
+// (CF_Time 2615 min shows as 43,58 h, read back as 2614; PreCharge_Current 12345 mA as 12,35 A,
+// read back as 12350).
+static QList<quint16> ManyDigits(quint16 start, int count) {
+    QList<quint16> words;
+    for (int i = 0; i < count; ++i)
+        words.append(quint16(12345 + 2615 * i));
+    if (start == ChargeSettingsBlockStart)
+        words[40] = 16; // Design_Cell_Number, which the controller keeps within 1 to 200
+    return words;
+}
+
+void TestCliOnSim::settings_backup_restores_every_register_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<SettingsTable>("rows");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("scaled");
+    for (const bool scaled : {false, true}) {
+        const char* view = scaled ? "scaled" : "raw";
+        QTest::addRow("charge, %s", view)
+            << "charge" << SettingsTable::Charge << int(ChargeSettingsBlockStart)
+            << int(ChargeSettingsBlockWords) << scaled;
+        QTest::addRow("alarm, %s", view)
+            << "alarm" << SettingsTable::Alarm << int(AlarmSettingsBlockStart) << 49 << scaled;
+    }
+}
+
+// A file saved from the controller writes nothing back to it while it is unchanged, in either
+// view; a backup in the default view restores every register after the controller has changed.
+void TestCliOnSim::settings_backup_restores_every_register() {
+    QFETCH(QString, table);
+    QFETCH(SettingsTable, rows);
+    QFETCH(int, start);
+    QFETCH(int, count);
+    QFETCH(bool, scaled);
+    const QList<quint16> held = ManyDigits(quint16(start), count);
+    QVERIFY(sim->setRegisters(quint16(start), std::vector<quint16>(held.begin(), held.end())));
+    const QString saved = dir.filePath(table + QStringLiteral("_set.csv"));
+    QStringList save = {"settings", "save", saved, "--table", table};
+    if (scaled)
+        save << QStringLiteral("--scaled");
+    QCOMPARE(Cli(save).code, 0);
+
+    CliResult result = Cli({"settings", "load", saved, "--yes"});
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains(QStringLiteral("запись не нужна")), qPrintable(result.out));
+    QVERIFY(Writes().isEmpty());
+    if (scaled)
+        return;
+
+    std::vector<quint16> other(size_t(count), 7);
+    if (start == ChargeSettingsBlockStart)
+        other[40] = 16;
+    QVERIFY(sim->setRegisters(quint16(start), other));
+    result = Cli({"settings", "load", saved, "--yes"});
+    QCOMPARE(result.code, 0);
+    // Every register of a row; the pad registers, which no row carries, stay as they were.
+    QList<quint16> restored(other.begin(), other.end());
+    for (const SettingsRegister& row : SettingsTableRegisters(rows))
+        for (int w = 0; w < (row.field.width == RegisterWidth::Bits32 ? 2 : 1); ++w)
+            if (row.field.offset + w < count)
+                restored[row.field.offset + w] = held[row.field.offset + w];
+    QCOMPARE(Registers(quint16(start), count), restored);
+}
+
 void TestCliOnSim::poll_log_opens_in_the_graph() {
     const QString log = dir.filePath(QStringLiteral("poll_log.csv"));
     const CliResult result =
@@ -330,6 +588,53 @@ void TestCliOnSim::poll_log_opens_in_the_graph() {
     const QStringList lines = DecodeLines(file.readAll());
     QCOMPARE(lines.size(), 5);
     QVERIFY(lines[0].startsWith(QStringLiteral("Дата-Время;Design_Capacity;")));
+}
+
+void TestCliOnSim::poll_ends_with_what_it_got_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("silent"); // the controller answers nothing
+    QTest::addColumn<bool>("interrupted");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("dead line") << QStringList{"--max-misses", "2"} << true << false << 1
+                               << "Нет ответа 2 циклов подряд: опрос остановлен";
+    QTest::newRow("Ctrl+C with no cycle answered")
+        << QStringList{} << true << true << 1 << "ни один цикл не получил ответа";
+    QTest::newRow("Ctrl+C after answers") << QStringList{} << false << true << 0 << "";
+    QTest::newRow("misses not a count") << QStringList{"--max-misses", "0"} << false << false << 2
+                                        << "--max-misses: нужно целое число от 1";
+    QTest::newRow("port not there")
+        << QStringList{"--port", "/dev/velmora-no-such-port"} << false << false << 1
+        << "Не удалось открыть порт. Устройства /dev/velmora-no-such-port нет";
+}
+
+// A dead line or a stop before any answer is no success; a port that is not there did not open.
+void TestCliOnSim::poll_ends_with_what_it_got() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, silent);
+    QFETCH(bool, interrupted);
+    QFETCH(int, code);
+    QFETCH(QString, said);
+    if (silent)
+        sim->injectFault({FaultKind::NoReply}, PersistentFault);
+    if (!arguments.contains(QStringLiteral("--port")))
+        arguments << QStringLiteral("--port") << sim->portPath();
+    QProcess cli;
+    cli.start(QStringLiteral(VELMORA_CLI_PATH),
+              QStringList{"poll", "--fast", "--period", "0.25"} + arguments);
+    QVERIFY(cli.waitForStarted(10000));
+    if (interrupted) {
+        // Polled for a while: the requests have reached the controller (and, unless it is
+        // silent, a data line has come).
+        QTRY_VERIFY_WITH_TIMEOUT(
+            silent ? sim->receivedFrames().size() >= 2 : cli.bytesAvailable() > 0, 20000);
+        ::kill(pid_t(cli.processId()), SIGINT);
+    }
+    QVERIFY(cli.waitForFinished(30000));
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    QCOMPARE(cli.exitCode(), code);
+    QVERIFY2(err.contains(said), qPrintable(err));
+    QVERIFY(!err.contains(QStringLiteral("Использование")) || code == 2);
 }
 
 QTEST_GUILESS_MAIN(TestCliOnSim)

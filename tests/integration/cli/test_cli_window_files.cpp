@@ -59,9 +59,7 @@ void TestCliWindowFiles::same_bytes_both_ways() {
     QTemporaryDir dir;
     const QString cliFile = dir.filePath(QStringLiteral("cli.csv"));
     const QString windowFile = dir.filePath(QStringLiteral("window.csv"));
-    QStringList view;
-    if (!scaled)
-        view << QStringLiteral("--raw");
+    const QStringList view = {scaled ? QStringLiteral("--scaled") : QStringLiteral("--raw")};
     const QStringList port = {QStringLiteral("--port"), sim.portPath()};
     QCOMPARE(
         RunVelmoraCli(QStringList{"settings", "save", cliFile, "--table", name} + view + port).code,

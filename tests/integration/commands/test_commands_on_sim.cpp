@@ -24,6 +24,9 @@
 #include <QVBoxLayout>
 
 #include <memory>
+#include <vector>
+
+Q_DECLARE_METATYPE(std::optional<FaultKind>)
 
 // The command buttons of a window driven against the simulated controller: what reaches the
 // controller, frame by frame, and what the operator is told.
@@ -42,12 +45,16 @@ private Q_SLOTS:
     void clock_is_set_and_read_back();
     void journal_is_cleared();
     void login_logout_and_new_password();
+    void login_outcome_is_told_data();
+    void login_outcome_is_told();
     void password_of_wrong_length_sends_nothing_data();
     void password_of_wrong_length_sends_nothing();
     void address_that_is_no_number_ends_the_command_data();
     void address_that_is_no_number_ends_the_command();
     void settings_tables_are_written_and_stored_data();
     void settings_tables_are_written_and_stored();
+    void unchanged_tables_write_back_what_was_read_data();
+    void unchanged_tables_write_back_what_was_read();
     void communication_write_sends_an_unknown_code();
     void bad_table_cell_sends_nothing();
     void short_loaded_table_sends_nothing();
@@ -222,7 +229,12 @@ void TestCommandsOnSim::refused_entries_send_nothing_data() {
     QTest::newRow("year 2256") << "LabeledEdit_YEAR_"
                                << "2256"
                                << "BitBtn_TIMEWRITE_"
-                               << "Дата за пределами счетчика времени контроллера!";
+                               << "Дата должна быть от 01.01.2000 до 31.12.2099!";
+    // The count holds 2100 but the clock would read it back as 2000.
+    QTest::newRow("year 2100") << "LabeledEdit_YEAR_"
+                               << "2100"
+                               << "BitBtn_TIMEWRITE_"
+                               << "Дата должна быть от 01.01.2000 до 31.12.2099!";
 }
 
 void TestCommandsOnSim::refused_entries_send_nothing() {
@@ -244,8 +256,9 @@ void TestCommandsOnSim::clock_is_set_and_read_back() {
     for (const auto& [name, text] : fields)
         SetText(name, text);
     Click("BitBtn_TIMEWRITE_");
-    // 31665600 seconds: 366 days and 12 hours.
+    // 31665600 seconds: 366 days and 12 hours. The year typed as 1 shows as the year set.
     QCOMPARE(Frames(), QList<QByteArray>{MailboxFrame(2, 0x2DC0, 0x01E3)});
+    QCOMPARE(qobject_cast<QLineEdit*>(Field("LabeledEdit_YEAR_"))->text(), QStringLiteral("2001"));
 
     // The controller's clock runs on; the read shows it within a few seconds.
     const std::array<quint16, 2> clock = {quint16(31415926 & 0xFFFF), quint16(31415926 >> 16)};
@@ -333,6 +346,36 @@ void TestCommandsOnSim::login_logout_and_new_password() {
     toggle->click();
     QVERIFY(toggle->isChecked());
     QCOMPARE(toggle->text(), QStringLiteral("Выйти"));
+}
+
+void TestCommandsOnSim::login_outcome_is_told_data() {
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<std::optional<FaultKind>>("fault");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("loggedIn");
+    QTest::newRow("accepted") << "0000" << std::optional<FaultKind>()
+                              << QStringList{"Настройки изменены"} << true;
+    // The controller takes the command into its mailbox but does not log in.
+    QTest::newRow("refused") << "1234" << std::optional<FaultKind>()
+                             << QStringList{"Пароль не принят: вход не выполнен!"} << false;
+    // Only the write's own outcome: the read-back is not what failed.
+    QTest::newRow("unanswered") << "0000" << std::optional(FaultKind::NoReply)
+                                << QStringList{"Нет ответа"} << false;
+}
+
+void TestCommandsOnSim::login_outcome_is_told() {
+    QFETCH(QString, password);
+    QFETCH(std::optional<FaultKind>, fault);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, loggedIn);
+    if (fault)
+        sim->injectFault({*fault}, PersistentFault);
+    auto* toggle = qobject_cast<QAbstractButton*>(Field("SpeedButton_PASSWORD_"));
+    prompts->inputs = {password};
+    toggle->click();
+    QCOMPARE(prompts->messageTexts(), messages);
+    QCOMPARE(toggle->isChecked(), loggedIn);
+    QCOMPARE(toggle->text(), loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти"));
 }
 
 void TestCommandsOnSim::password_of_wrong_length_sends_nothing_data() {
@@ -446,6 +489,40 @@ void TestCommandsOnSim::settings_tables_are_written_and_stored() {
     QCOMPARE(frame.size(), 9 + 2 * count);
     QCOMPARE(sim->registerValue(quint16(address)), stored);
     QCOMPARE(prompts->messageTexts(), QStringList{QStringLiteral("Настройки изменены")});
+}
+
+void TestCommandsOnSim::unchanged_tables_write_back_what_was_read_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("count");
+    QTest::newRow("charge") << "BitBtn_WRITESETCHARGE_" << 0x6C00 << 47;
+    QTest::newRow("alarm") << "BitBtn_WRITESETALARM_" << 0x7000 << 49;
+    QTest::newRow("status") << "BitBtn_WRITEINFOBASE_" << 0 << 50;
+}
+
+// Values of five and more significant digits show with four in the scaled view (CF_Time 2615 min
+// as 43,58 h, which reads back as 2614): a table filled from the controller and written back
+// unchanged still sends every register as it was read.
+void TestCommandsOnSim::unchanged_tables_write_back_what_was_read() {
+    QFETCH(QString, button);
+    QFETCH(int, start);
+    QFETCH(int, count);
+    std::vector<quint16> held;
+    for (int i = 0; i < count; ++i)
+        held.push_back(quint16(12345 + 2615 * i));
+    QVERIFY(sim->setRegisters(quint16(start), held));
+    const QList<quint16> read = sim->registerValues(quint16(start), count);
+    const std::span<quint16> block = start == 0x6C00 ? std::span<quint16>(image.ChargeSettingsBlock)
+                                     : start == 0x7000
+                                         ? std::span<quint16>(image.AlarmSettingsBlock)
+                                         : std::span<quint16>(image.StatusBlock);
+    std::copy(read.begin(), read.end(), block.begin());
+    FillAlarmSettings(image, window.get());
+    FillChargeSettings(image, window.get());
+    FillInfoBase(image, window.get());
+    Click(qPrintable(button));
+    const std::vector<quint16> words(read.begin(), read.end());
+    QCOMPARE(Frames(), QList<QByteArray>{BuildWriteRequest(238, quint16(start), words)});
 }
 
 void TestCommandsOnSim::communication_write_sends_an_unknown_code() {

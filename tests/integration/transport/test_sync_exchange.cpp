@@ -190,6 +190,20 @@ private Q_SLOTS:
         QVERIFY(prompts.shown.isEmpty());
     }
 
+    // The wait once more, for a reply still on its way, sends nothing and reads that reply.
+    void awaitedReplyComesAfterTheWait() {
+        ScriptedPrompts prompts;
+        const QByteArray reply = ReadReplyFrame(2);
+        {
+            const auto device = AnswerOnce(peer, requestLength, {reply, 1300ms}, request);
+            QCOMPARE(ExchangeSync(requestLength), quint16(0));
+            QCOMPARE(AwaitSyncReply(requestLength), quint16(reply.size()));
+        }
+        QCOMPARE(SyncReply().toByteArray(), reply);
+        QVERIFY(peer.read(1, 100).isEmpty());
+        QVERIFY(prompts.shown.isEmpty());
+    }
+
     void missingPortIsReportedAndTheNextExchangeWorks() {
         ScriptedPrompts prompts;
         settings.portName = QStringLiteral("/dev/velmora-no-such-port");
@@ -209,6 +223,21 @@ private Q_SLOTS:
         }
         QCOMPARE(SyncReply().toByteArray(), reply);
         QCOMPARE(prompts.shown.size(), 1);
+    }
+
+    // The long wait looks for its reply every half second; a reply caught while still arriving
+    // at 9600 baud (half of an erase reply in, the rest 100 ms later) is read once complete.
+    void longWaitReadsAReplyCaughtHalfWay() {
+        ScriptedPrompts prompts;
+        settings.baudIndex = 0;
+        const QByteArray reply = QByteArray::fromHex("ee200001f506");
+        quint16 count = 0;
+        {
+            const auto device = AnswerOnce(peer, requestLength, {reply, 450ms, 3, 100ms}, request);
+            count = ExchangeSyncLongWait(requestLength);
+        }
+        QCOMPARE(count, quint16(reply.size()));
+        QCOMPARE(SyncReply().toByteArray(), reply);
     }
 
     // The long wait keeps the window alive; an exchange started from one of its events is

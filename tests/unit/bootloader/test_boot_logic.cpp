@@ -17,6 +17,8 @@ private Q_SLOTS:
     void requests();
     void judging_data();
     void judging();
+    void packetReplies_data();
+    void packetReplies();
     void frameTexts();
     void checksum_data();
     void checksum();
@@ -35,6 +37,13 @@ private Q_SLOTS:
 
 static QByteArray Hex(const char* text) {
     return QByteArray::fromHex(text);
+}
+
+// The bytes followed by their CRC.
+static QByteArray Sealed(const char* hex) {
+    QByteArray frame = Hex(hex);
+    AppendCrc(frame);
+    return frame;
 }
 
 void TestBootLogic::requests() {
@@ -83,6 +92,30 @@ void TestBootLogic::judging() {
     const BootReply judged = JudgeBootReply(reply, quint8(command));
     QCOMPARE(int(judged.verdict), verdict);
     QCOMPARE(int(judged.exceptionCode), code);
+}
+
+// A packet's reply names its packet by the address and the data length it echoes.
+void TestBootLogic::packetReplies_data() {
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("verdict");
+    QTest::newRow("its length") << Sealed("EE2114") << int(BootVerdict::Expected);
+    QTest::newRow("another packet's length") << Sealed("EE21F0") << int(BootVerdict::Stray);
+    QTest::newRow("another address") << Sealed("0121F0") << int(BootVerdict::Stray);
+    QTest::newRow("exception") << Sealed("EEA104") << int(BootVerdict::Exception);
+    QTest::newRow("exception from another address") << Sealed("01A104") << int(BootVerdict::Stray);
+    QTest::newRow("bad CRC") << Hex("EE21140000") << int(BootVerdict::CrcError);
+    QTest::newRow("nothing") << QByteArray() << int(BootVerdict::NoAnswer);
+    QTest::newRow("another command") << Sealed("EE3001") << int(BootVerdict::Unexpected);
+}
+
+void TestBootLogic::packetReplies() {
+    QFETCH(QByteArray, reply);
+    QFETCH(int, verdict);
+    const QByteArray packet = BootWriteRequest(238, 0x080021E0, QByteArray(20, 'x'));
+    QCOMPARE(int(JudgeBootReplyTo(packet, reply).verdict), verdict);
+    // The other commands' replies are judged without their address, as before.
+    QCOMPARE(JudgeBootReplyTo(BootInitRequest(238), Sealed("013001")).verdict,
+             BootVerdict::Expected);
 }
 
 void TestBootLogic::frameTexts() {
@@ -164,11 +197,11 @@ void TestBootLogic::progressText_data() {
     QTest::addColumn<qint64>("elapsedMs");
     QTest::addColumn<QString>("text");
     QTest::newRow("first of 547") << 0u << 546u << qint64(50)
-                                  << "Передано пакетов: 1 из 547, осталось 0:28";
+                                  << "Передано пакетов: 1 из 547 (принят №0), осталось 0:28";
     QTest::newRow("half way") << 272u << 546u << qint64(65000)
-                              << "Передано пакетов: 273 из 547, осталось 1:06";
+                              << "Передано пакетов: 273 из 547 (принят №272), осталось 1:06";
     QTest::newRow("last") << 546u << 546u << qint64(30000)
-                          << "Передано пакетов: 547 из 547, осталось 0:00";
+                          << "Передано пакетов: 547 из 547 (принят №546), осталось 0:00";
 }
 
 void TestBootLogic::progressText() {

@@ -2,6 +2,7 @@
 #include "bootloader.h"
 #include "bootloader_model.h"
 #include "controller_model.h"
+#include "cut_image.h"
 #include "fault_plan.h"
 #include "image_crc.h"
 #include "modbus_frames.h"
@@ -9,9 +10,13 @@
 #include "scripted_prompts.h"
 #include "update_procedures.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 // The bootloader's commands and the update procedures against the simulated controller's own
 // model, answered in-process: every frame the controller is sent, every line the operator reads.
@@ -29,6 +34,8 @@ public:
         percents.append(progress.percent);
         texts.append(ProgressText(progress));
     }
+    // The operator stops the update once this line has been logged.
+    bool StopRequested() override { return !stopAfter.isEmpty() && lines.contains(stopAfter); }
     void SetControlsEnabled(bool enabled) override {
         // Every lock is released before the next one is taken.
         QCOMPARE(enabled, locked);
@@ -37,6 +44,7 @@ public:
     }
 
     QStringList lines;
+    QString stopAfter;
     FrameFields fields;
     QList<int> percents;
     QStringList texts;
@@ -47,6 +55,12 @@ public:
 QString Text(int code) {
     return ExceptionText(code);
 }
+
+// What an update that ended after the erase says last.
+const QString NoProgram = QStringLiteral("В контроллере нет действующей программы: управление "
+                                         "остаётся у загрузчика, запустите обновление снова.");
+const QString MaybeErased = QStringLiteral("Программа контроллера могла быть стерта: управление "
+                                           "остаётся у загрузчика, запустите обновление снова.");
 
 } // namespace
 
@@ -65,6 +79,7 @@ private Q_SLOTS:
     void packetLoop();
     void packetRetries_data();
     void packetRetries();
+    void slowBootloaderRepliesArePairedWithTheirPackets();
     void packetDiagnosticLines();
     void automaticUpdate();
     void automaticUpdateFromTheBootloader();
@@ -74,8 +89,17 @@ private Q_SLOTS:
     void freeMemory();
     void damagedImagesAreRefused_data();
     void damagedImagesAreRefused();
+    void unalignedImages_data();
+    void unalignedImages();
+    void imageFiles_data();
+    void imageFiles();
     void finishUnanswered();
     void applicationSilentAfterRestart();
+    void restartChecks_data();
+    void restartChecks();
+    void failedSteps_data();
+    void failedSteps();
+    void stopBeforeTheErase();
     void manualProgramming_data();
     void manualProgramming();
 
@@ -85,11 +109,23 @@ private:
     Bootloader Boot(bool diagnostic = false) {
         return Bootloader(
             [this](QByteArrayView request, BootWait wait) {
-                frames.append(request.toByteArray());
-                waits.append(wait);
-                // Every exchange takes a second of the controller's time: a restart comes due.
+                if (wait != BootWait::Again) {
+                    frames.append(request.toByteArray());
+                    waits.append(wait);
+                    const int function = quint8(request[1]);
+                    FaultPlan& plan = planFor.contains(function) ? planFor[function] : faults;
+                    const SimReply reply =
+                        ModbusSlave::Respond(request, Address, *model, plan, now);
+                    if (!reply.bytes.isEmpty())
+                        onTheLine.append({now + reply.delayMs, reply.bytes});
+                }
+                // Every exchange takes a second of the controller's time: a restart comes due,
+                // and a reply held back longer arrives in a later exchange, behind the earlier.
                 now += 1000;
-                return ModbusSlave::Respond(request, Address, *model, faults, now).bytes;
+                QByteArray arrived;
+                while (!onTheLine.isEmpty() && onTheLine.first().first < now)
+                    arrived += onTheLine.takeFirst().second;
+                return arrived;
             },
             view, Address, diagnostic);
     }
@@ -105,7 +141,9 @@ private:
 
     std::unique_ptr<ControllerModel> model;
     FaultPlan faults;
+    QHash<int, FaultPlan> planFor; // faults of one function beside those of `faults`
     qint64 now = 0;
+    QList<std::pair<qint64, QByteArray>> onTheLine; // replies on their way, with their arrival
     QList<QByteArray> frames;
     QList<BootWait> waits;
     RecordingView view;
@@ -115,6 +153,8 @@ private:
 void TestBootProcedures::init() {
     model = std::make_unique<ControllerModel>(Address, 4, false, BootloaderModel::Timing{0, 500});
     faults.clear();
+    planFor.clear();
+    onTheLine.clear();
     frames.clear();
     waits.clear();
     view = RecordingView();
@@ -277,7 +317,11 @@ void TestBootProcedures::packetLoop() {
     QCOMPARE(view.lines, lines);
     QCOMPARE(view.percents, percents);
     QCOMPARE(view.texts.last(),
-             QStringLiteral("Передано пакетов: %1 из %1, осталось 0:00").arg(lengths.size()));
+             QStringLiteral("Передано пакетов: %1 из %1 (принят №%2), осталось 0:00")
+                 .arg(lengths.size())
+                 .arg(lengths.size() - 1));
+    // The count and the log's last packet line name the same packet.
+    QCOMPARE(view.lines.last(), QStringLiteral("Принят пакет №%1").arg(lengths.size() - 1));
     QCOMPARE(model->bootloader().programmed().left(size), image);
 }
 
@@ -293,6 +337,12 @@ void TestBootProcedures::packetRetries_data() {
     Fault crc = silent;
     crc.kind = FaultKind::BadCrc;
     QTest::newRow("bad CRC twice") << crc << 2 << true << "Ошибка CRC ответа на пакет №1";
+    // A well-formed reply that echoes 16 bytes answers no packet of 240.
+    QByteArray otherPacket = QByteArray::fromHex("EE2110");
+    AppendCrc(otherPacket);
+    QTest::newRow("reply naming another packet")
+        << Fault{.kind = FaultKind::Garbage, .bytes = otherPacket, .function = 0x21, .after = 1}
+        << 1 << true << "Ответ на другой запрос вместо пакета №1";
     Fault refused = silent;
     refused.kind = FaultKind::Exception;
     refused.exceptionCode = 4;
@@ -329,6 +379,29 @@ void TestBootProcedures::packetRetries() {
     QCOMPARE(view.lines, lines);
 }
 
+// A bootloader slower than the wait: each reply comes while the loop waits once more, and is
+// taken for its own packet; no packet goes out twice, so no reply is left to pair with the next.
+void TestBootProcedures::slowBootloaderRepliesArePairedWithTheirPackets() {
+    Fail({.kind = FaultKind::Delay, .delayMs = 1500, .function = 0x21}, PersistentFault);
+    const QByteArray image = DemoImage(500);
+    Bootloader boot = Boot();
+    QCOMPARE(AutomaticUpdate(boot, image, UpdateStart::FromApplication, {0, 0}),
+             UpdateOutcome::Done);
+    QStringList packetLines;
+    for (int n = 0; n <= 2; ++n)
+        packetLines << " " << QStringLiteral("Ответ пришёл с опозданием на пакет №%1").arg(n)
+                    << QStringLiteral("Принят пакет №%1").arg(n);
+    QCOMPARE(view.lines.mid(8, 9), packetLines);
+    QCOMPARE(view.lines.last(), QStringLiteral("Версия ПО контроллера после перезапуска: 1.206"));
+    QList<QByteArray> packets;
+    for (const QByteArray& frame : TakeFrames())
+        if (quint8(frame[1]) == BootWriteCode)
+            packets.append(frame);
+    QCOMPARE(packets, (QList<QByteArray>{BootWriteRequest(Address, 0x08002000, image.left(240)),
+                                         BootWriteRequest(Address, 0x080020F0, image.mid(240, 240)),
+                                         BootWriteRequest(Address, 0x080021E0, image.mid(480))}));
+}
+
 void TestBootProcedures::packetDiagnosticLines() {
     EraseFlash();
     QVERIFY(Boot(true).BootWriteImage(DemoImage(248)));
@@ -340,7 +413,8 @@ void TestBootProcedures::packetDiagnosticLines() {
 void TestBootProcedures::automaticUpdate() {
     const QByteArray image = DemoImage(1000);
     Bootloader boot = Boot();
-    AutomaticUpdate(boot, image, UpdateStart::FromApplication, {0, 0});
+    QCOMPARE(AutomaticUpdate(boot, image, UpdateStart::FromApplication, {0, 0}),
+             UpdateOutcome::Done);
     QList<QByteArray> expected = {BootInitRequest(Address), BootReadRequest(Address, 0, 11),
                                   BootEraseRequest(Address, 0)};
     QStringList lines = {" ",
@@ -355,7 +429,9 @@ void TestBootProcedures::automaticUpdate() {
         expected.append(BootWriteRequest(Address, 0x08002000 + 240 * n, image.mid(240 * n, 240)));
         lines << " " << QStringLiteral("Принят пакет №%1").arg(n);
     }
-    expected << BootFinishRequest(Address) << BuildReadRequest(Address, 0, 50);
+    // The first cell's voltage, which only the application answers, then its version.
+    expected << BootFinishRequest(Address) << BuildReadRequest(Address, 50, 1)
+             << BuildReadRequest(Address, 0, 50);
     lines << "Программа успешно записана!"
           << "---Обновление ПО завершено!---"
           << "Версия ПО контроллера после перезапуска: 1.206";
@@ -429,7 +505,8 @@ void TestBootProcedures::freeMemory() {
     AutomaticUpdate(boot, image, UpdateStart::FromBootloader, {0, 0});
     QCOMPARE(TakeFrames().last(),
              fits ? BootEraseRequest(Address, 0) : BootReadRequest(Address, 0, 11));
-    QCOMPARE(view.lines.last(),
+    // The erase's failure is followed by what the controller may hold now.
+    QCOMPARE(view.lines.at(view.lines.size() - (fits ? 2 : 1)),
              fits ? QStringLiteral("Ошибка стирания флэш, попытки исчерпаны.")
                   : QStringLiteral("Недостаточно свободной памяти микроконтроллера!"));
     QVERIFY(view.lines.contains(QStringLiteral("Свободно: 10 кбайт.")));
@@ -437,36 +514,96 @@ void TestBootProcedures::freeMemory() {
 
 void TestBootProcedures::damagedImagesAreRefused_data() {
     QTest::addColumn<QByteArray>("image");
-    QTest::addColumn<QString>("checksum");
+    QTest::addColumn<QStringList>("lines");
     QByteArray damaged = DemoImage(1000);
     damaged[500] = char(damaged[500] ^ 1);
     QTest::newRow("one bit changed")
-        << damaged << "STM32 CRC32: " + HexText(ImageCrc32(damaged), 8);
-    QTest::newRow("empty") << QByteArray() << "STM32 CRC32: FFFFFFFF";
+        << damaged
+        << QStringList{"Контрольная сумма файла не верна!",
+                       "STM32 CRC32: " + HexText(ImageCrc32(damaged), 8)};
+    QTest::newRow("empty") << QByteArray()
+                           << QStringList{"Файл слишком мал для образа прошивки: 0 байт."};
+    // The checksum word alone: FFFFFFFF checks, and would have the program erased.
+    QTest::newRow("four bytes that check")
+        << QByteArray(4, char(0xFF))
+        << QStringList{"Файл слишком мал для образа прошивки: 4 байт."};
 }
 
 void TestBootProcedures::damagedImagesAreRefused() {
     QFETCH(QByteArray, image);
-    QFETCH(QString, checksum);
+    QFETCH(QStringList, lines);
     for (UpdateStart start : {UpdateStart::FromApplication, UpdateStart::FromBootloader}) {
         view.lines.clear();
         Bootloader boot = Boot();
-        AutomaticUpdate(boot, image, start);
-        QCOMPARE(view.lines, (QStringList{"Контрольная сумма файла не верна!", checksum}));
+        QCOMPARE(AutomaticUpdate(boot, image, start), UpdateOutcome::BadImage);
+        QCOMPARE(view.lines, lines);
     }
     view.lines.clear();
     Bootloader boot = Boot();
     ProgramImage(boot, image);
-    QCOMPARE(view.lines, (QStringList{"Контрольная сумма файла не верна!", checksum}));
+    QCOMPARE(view.lines, lines);
     QVERIFY(frames.isEmpty());
+}
+
+// An image whose length is not a multiple of 4 goes out only when the operator allows it, and
+// is asked about before the first frame.
+void TestBootProcedures::unalignedImages_data() {
+    QTest::addColumn<int>("answer");
+    QTest::newRow("yes") << int(Prompts::Answer::Yes);
+    QTest::newRow("no") << int(Prompts::Answer::No);
+}
+
+void TestBootProcedures::unalignedImages() {
+    QFETCH(int, answer);
+    const bool sent = answer == int(Prompts::Answer::Yes);
+    const QByteArray image = CutImageThatChecks();
+    prompts->answers = {Prompts::Answer(answer)};
+    Bootloader boot = Boot();
+    const UpdateOutcome outcome = AutomaticUpdate(boot, image, UpdateStart::FromApplication, {0, 0});
+    const QString note =
+        QStringLiteral("Необычная длина файла: 479 байт, не кратна 4 (так бывает у обрезанного "
+                       "образа).");
+    QCOMPARE(view.lines.first(), note);
+    QCOMPARE(prompts->shown[0].text, note + "\nПродолжить обновление?");
+    QCOMPARE(outcome == UpdateOutcome::BadImage, !sent);
+    QCOMPARE(frames.isEmpty(), !sent);
+    if (!sent)
+        QCOMPARE(view.lines, (QStringList{note, "Обновление не начато."}));
+}
+
+// The file is refused before it is read when it is no regular file (a pipe would hang the read)
+// or is larger than any flash (a device or such a file would be read without end).
+void TestBootProcedures::imageFiles_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("reason");
+    static QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.bin"));
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    const QString large = dir.filePath(QStringLiteral("large.bin"));
+    QFile file(large);
+    if (file.open(QIODevice::WriteOnly))
+        file.resize(LargestImageBytes + 1); // sparse: nothing is written
+    QTest::newRow("pipe") << fifo << "это не обычный файл (устройство, канал или сокет)";
+    QTest::newRow("larger than 65535 KiB")
+        << large << "файл больше 65535 кбайт, столько флэш-памяти у загрузчика не бывает";
+}
+
+void TestBootProcedures::imageFiles() {
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+    QVERIFY(!LoadImage(view, path));
+    QVERIFY(view.lines.isEmpty());
+    QCOMPARE(prompts->messageTexts(),
+             QStringList{QStringLiteral("Не удалось прочитать файл %1: %2")
+                             .arg(QDir::toNativeSeparators(path), reason)});
 }
 
 void TestBootProcedures::finishUnanswered() {
     Fail({.function = 0x31});
     Bootloader boot = Boot();
     AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication);
-    QCOMPARE(view.lines.mid(view.lines.size() - 2),
-             (QStringList{"Нет ответа", "---Обновление ПО завершено!---"}));
+    QCOMPARE(view.lines.mid(view.lines.size() - 3),
+             (QStringList{"Нет ответа", "---Обновление ПО завершено!---", NoProgram}));
     // No wait for an application that was never restarted.
     QCOMPARE(TakeFrames().last(), BootFinishRequest(Address));
 }
@@ -474,13 +611,92 @@ void TestBootProcedures::finishUnanswered() {
 void TestBootProcedures::applicationSilentAfterRestart() {
     Fail({.function = 0x03, .after = 1}, PersistentFault);
     Bootloader boot = Boot();
-    AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication, {300, 100});
+    QCOMPARE(AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication, {300, 100}),
+             UpdateOutcome::Failed);
     QCOMPARE(view.lines.mid(view.lines.size() - 2),
              (QStringList{"---Обновление ПО завершено!---",
                           "Контроллер не ответил после перезапуска."}));
     const QList<QByteArray> sent = TakeFrames();
-    QVERIFY(sent.count(BuildReadRequest(Address, 0, 50)) >= 2);
+    QVERIFY(sent.count(BuildReadRequest(Address, 50, 1)) >= 2);
     QVERIFY(prompts->shown.isEmpty());
+}
+
+// After an accepted finish the version is told only once the application answers a read the
+// bootloader cannot: a bootloader that answers the status read with its own registers (REVISION
+// and DEVICE_ID where the version lies) is no application.
+void TestBootProcedures::restartChecks_data() {
+    QTest::addColumn<QByteArray>("statusReply"); // empty: the bootloader's own refusal
+    QByteArray bootRegisters = QByteArray::fromHex("EE0364");
+    bootRegisters += QByteArray::fromHex("3F21003251183438365020371001041300F800F80000");
+    bootRegisters += QByteArray(100 - 22, '\0');
+    AppendCrc(bootRegisters);
+    QTest::newRow("a bootloader that refuses the read") << QByteArray();
+    QTest::newRow("a bootloader that answers the status read") << bootRegisters;
+}
+
+void TestBootProcedures::restartChecks() {
+    QFETCH(QByteArray, statusReply);
+    // The bootloader never restarts into the application.
+    model = std::make_unique<ControllerModel>(Address, 4, false, BootloaderModel::Timing{0, 1 << 30});
+    if (!statusReply.isEmpty())
+        Fail({.kind = FaultKind::Garbage, .bytes = statusReply, .function = 0x03, .after = 1},
+             PersistentFault);
+    Bootloader boot = Boot();
+    QCOMPARE(AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication, {200, 10}),
+             UpdateOutcome::Failed);
+    QCOMPARE(view.lines.last(),
+             QStringLiteral("Контроллер остался в загрузчике: основная программа не запустилась."));
+}
+
+// What an update that ends early says last, and what it tells the caller: a refusal only when
+// the step that ended it was refused.
+void TestBootProcedures::failedSteps_data() {
+    QTest::addColumn<int>("function");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QStringList>("lastLines");
+    QTest::addColumn<int>("outcome");
+    const int failed = int(UpdateOutcome::Failed);
+    const int refused = int(UpdateOutcome::Refused);
+    const Fault silent{.kind = FaultKind::NoReply};
+    const Fault exception{.kind = FaultKind::Exception};
+    const QString eraseFailed = QStringLiteral("Ошибка стирания флэш, попытки исчерпаны.");
+    const QString packetFailed = QStringLiteral("Ошибка пересылки пакета, попытки исчерпаны.");
+    QTest::newRow("erase unanswered")
+        << 0x20 << silent << QStringList{eraseFailed, MaybeErased} << failed;
+    QTest::newRow("packet unanswered")
+        << 0x21 << silent << QStringList{packetFailed, NoProgram} << failed;
+    QTest::newRow("packet refused")
+        << 0x21 << exception
+        << QStringList{"Ошибка принятия пакета №0", packetFailed, NoProgram} << refused;
+    QTest::newRow("finish refused")
+        << 0x31 << Fault{.kind = FaultKind::Exception, .exceptionCode = 3}
+        << QStringList{"---Обновление ПО завершено!---", NoProgram} << refused;
+}
+
+void TestBootProcedures::failedSteps() {
+    QFETCH(int, function);
+    QFETCH(Fault, fault);
+    QFETCH(QStringList, lastLines);
+    QFETCH(int, outcome);
+    // An initialisation refused once does not make a later failure a refusal.
+    planFor[0x30].set({.kind = FaultKind::Exception, .exceptionCode = 1}, 1);
+    planFor[function].set(fault, PersistentFault);
+    Bootloader boot = Boot();
+    QCOMPARE(int(AutomaticUpdate(boot, DemoImage(100), UpdateStart::FromApplication, {0, 0})),
+             outcome);
+    QCOMPARE(view.lines.mid(view.lines.size() - lastLines.size()), lastLines);
+}
+
+// The operator's stop before the erase takes effect before the next exchange and says that the
+// program is untouched (a stop in the transfer: the command-line tool's test).
+void TestBootProcedures::stopBeforeTheErase() {
+    view.stopAfter = QStringLiteral("Команда принята!");
+    Bootloader boot = Boot();
+    QCOMPARE(AutomaticUpdate(boot, DemoImage(1000), UpdateStart::FromApplication, {0, 0}),
+             UpdateOutcome::Failed);
+    QCOMPARE(view.lines.mid(view.lines.size() - 2),
+             (QStringList{"Обновление прервано оператором.", "Программа контроллера не изменена."}));
+    QCOMPARE(TakeFrames(), QList<QByteArray>{BootInitRequest(Address)});
 }
 
 void TestBootProcedures::manualProgramming_data() {

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void connection();
     void settings_file_data();
     void settings_file();
+    void settings_file_of_another_locale_data();
+    void settings_file_of_another_locale();
 };
 
 void TestCliInput::arguments_data() {
@@ -77,8 +79,9 @@ void TestCliInput::connection_data() {
         << QStringList{"--port", "PORT", "--baud", "9600", "--format", "8o1"} << 0 << 2 << "";
     QTest::newRow("no port") << QStringList{} << 0 << 0
                              << "Не задан порт: укажите --port (список портов: velmora-cli ports)";
-    QTest::newRow("port not present") << QStringList{"--port", "/nonexistent/ttyUSB9"} << 0 << 0
-                                      << "Порт /nonexistent/ttyUSB9 не найден";
+    // Not a mistake of the command line: the port does not open (exit code 1, not 2).
+    QTest::newRow("port not present")
+        << QStringList{"--port", "/nonexistent/ttyUSB9"} << 4 << 0 << "";
     QTest::newRow("rate not offered")
         << QStringList{"--port", "PORT", "--baud", "4800"} << 0 << 0
         << "--baud: скорость должна быть одной из 9600, 19200, 38400, 57600, 115200, задано "
@@ -187,6 +190,34 @@ void TestCliInput::settings_file() {
     RegisterImage stored;
     StoreSettingsFile(*read.file, stored);
     QVERIFY(ChangedRows(table, image, stored).isEmpty());
+}
+
+// A file the window saved under one locale loads under the other with the same values.
+void TestCliInput::settings_file_of_another_locale_data() {
+    QTest::addColumn<QLocale>("saved");
+    QTest::addColumn<QLocale>("loaded");
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    QTest::newRow("Russian file under C") << russian << QLocale::c();
+    QTest::newRow("C file in Russian") << QLocale::c() << russian;
+}
+
+void TestCliInput::settings_file_of_another_locale() {
+    QFETCH(QLocale, saved);
+    QFETCH(QLocale, loaded);
+    RegisterImage image;
+    std::span<quint16> block = SettingsTableBlock(SettingsTable::Charge, image);
+    block[0] = 3600;
+    block[1] = 25;
+    QLocale::setDefault(saved);
+    const QStringList lines = DecodeLines(
+        TableFileBytes(SettingsTableCells(SettingsTable::Charge, block, true)));
+    QLocale::setDefault(loaded);
+    const SettingsFileRead read = ParseSettingsFile(lines);
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QVERIFY2(read.file, qPrintable(read.error));
+    RegisterImage stored;
+    StoreSettingsFile(*read.file, stored);
+    QVERIFY(ChangedRows(SettingsTable::Charge, image, stored).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCliInput)

@@ -80,6 +80,8 @@ void TestCommandParameters::clock_write_data() {
         << QStringList{"0", "0", "0", "31", "2", "2001"} << 36892800u;
     QTest::newRow("hour keeps its low byte")
         << QStringList{"257", "0", "0", "1", "1", "0"} << 3600u;
+    QTest::newRow("last second of 2099")
+        << QStringList{"23", "59", "59", "31", "12", "2099"} << 3155759999u;
 }
 
 void TestCommandParameters::clock_write() {
@@ -106,9 +108,14 @@ void TestCommandParameters::clock_refusals_data() {
         << QStringList{"12", "x", "y", "1", "1", "2001"} << "'x' is not a valid integer value";
     QTest::newRow("empty year") << QStringList{"12", "0", "0", "1", "1", ""}
                                 << "'' is not a valid integer value";
-    const QString counter = QStringLiteral("Дата за пределами счетчика времени контроллера!");
+    const QString counter = QStringLiteral("Дата должна быть от 01.01.2000 до 31.12.2099!");
     QTest::newRow("beyond the device count")
         << QStringList{"0", "0", "0", "1", "1", "2255"} << counter;
+    // The count holds these, but they would read back as 2000.
+    QTest::newRow("2100") << QStringList{"0", "0", "0", "1", "1", "2100"} << counter;
+    QTest::newRow("2135") << QStringList{"0", "0", "0", "1", "1", "2135"} << counter;
+    QTest::newRow("25 o'clock on the last day of 2099")
+        << QStringList{"25", "0", "0", "31", "12", "99"} << counter;
     // The years are counted before the low byte is taken: 2256 is not 2000.
     QTest::newRow("2256 is not 2000") << QStringList{"0", "0", "0", "1", "1", "2256"} << counter;
     QTest::newRow("before 2000") << QStringList{"0", "0", "0", "1", "1", "1999"} << counter;

@@ -148,8 +148,8 @@ void TestSettingsWrite::bad_cell_stops_after_the_rows_before_it() {
     QCOMPARE(image.AlarmSettingsBlock[2], quint16(77));
 
     const TableStore point =
-        StoreTableCells(WritableTable::ChargeSettings, Cells({{7, "1.5"}}), image, true);
-    QCOMPARE(point.error, QStringLiteral("'1.5' is not a valid floating point value"));
+        StoreTableCells(WritableTable::ChargeSettings, Cells({{7, "1.5."}}), image, true);
+    QCOMPARE(point.error, QStringLiteral("'1.5.' is not a valid floating point value"));
 }
 
 void TestSettingsWrite::coded_rows_get_remarks_and_are_still_stored() {

@@ -1,4 +1,5 @@
 #include "table_file.h"
+#include "text_file.h"
 
 #include <QTest>
 
@@ -23,6 +24,10 @@ private Q_SLOTS:
                                << "";
         QTest::newRow("one blank") << " "
                                    << "\" \"";
+        // Decided on the text as the file holds it: the arrow is written as '?'.
+        QTest::newRow("outside the code page") << QStringLiteral("5→6") << "5?6";
+        QTest::newRow("outside the code page, quoted")
+            << QStringLiteral("5 → 6") << "\"5 ? 6\"";
     }
     void quoting() {
         QFETCH(QString, cell);
@@ -64,6 +69,15 @@ private Q_SLOTS:
             if (cell.isEmpty())
                 cell = QStringLiteral(" ");
         QCOMPARE(SplitLine(JoinCells(cells), int(cells.size())), expected);
+    }
+
+    // Through the file's bytes a cell keeps its place and its sign shows it was changed: "−3650"
+    // (a typographic minus) comes back as "?3650", which no value cell takes.
+    void bytesRoundTrip() {
+        const QStringList cells = {QStringLiteral("5→6"), QStringLiteral("−3650"), "x"};
+        const QStringList lines = DecodeLines(TableFileBytes({cells}));
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(SplitLine(lines[0], 3), (QStringList{"5?6", "?3650", "x"}));
     }
 };
 

@@ -92,6 +92,9 @@ private Q_SLOTS:
         QTest::newRow("leading separator") << C << ".5" << 1000LL << 500LL;
         QTest::newRow("trailing separator") << C << "5." << 1000LL << 5000LL;
         QTest::newRow("C point") << C << "3.65" << 1000LL << 3650LL;
+        // A file of one locale is read in the other: either separator is the decimal one.
+        QTest::newRow("point in ru") << Russian << "3.65" << 1000LL << 3650LL;
+        QTest::newRow("comma in C") << C << "3,65" << 1000LL << 3650LL;
         QTest::newRow("integer") << Russian << "12" << 100LL << 1200LL;
     }
     void parseScaled() {
@@ -110,8 +113,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("error");
         const QString notFloat = QStringLiteral("'%1' is not a valid floating point value");
-        QTest::newRow("point in ru") << Russian << "3.65" << notFloat.arg("3.65");
-        QTest::newRow("comma in C") << C << "3,65" << notFloat.arg("3,65");
+        QTest::newRow("point and comma") << Russian << "1.2,3" << notFloat.arg("1.2,3");
+        QTest::newRow("group separators") << C << "1,000.5" << notFloat.arg("1,000.5");
         QTest::newRow("empty") << Russian << "" << notFloat.arg("");
         QTest::newRow("letters") << Russian << "abc" << notFloat.arg("abc");
         QTest::newRow("two separators") << Russian << "1,2,3" << notFloat.arg("1,2,3");
@@ -132,6 +135,28 @@ private Q_SLOTS:
         const ParsedNumber parsed = ParseScaled(text, 1000);
         QVERIFY(!parsed.value.has_value());
         QCOMPARE(parsed.error, error);
+    }
+
+    // The nearest double, by the quick way for short texts and by from_chars for the rest.
+    void parseNumberText_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("comma") << QByteArray("52,1") << 52.1;
+        QTest::newRow("point") << QByteArray("-0.00005") << -5e-05;
+        QTest::newRow("exponent") << QByteArray("2,147e+06") << 2147000.0;
+        QTest::newRow("beyond a float") << QByteArray("1e39") << 1e39;
+        QTest::newRow("eighteen digits") << QByteArray("123456789012345678") << 1.2345678901234568e17;
+        QTest::newRow("small exponent") << QByteArray("1e-30") << 1e-30;
+        QTest::newRow("signed 32-bit end") << QByteArray("-2147483648") << -2147483648.0;
+    }
+    void parseNumberText() {
+        QFETCH(QByteArray, text);
+        QFETCH(double, value);
+        const std::optional<double> read =
+            ParseNumberText(std::string_view(text.constData(), std::size_t(text.size())));
+        QVERIFY(read.has_value());
+        QVERIFY2(*read == value, qPrintable(QString::number(*read, 'g', 17)));
+        QVERIFY(!ParseNumberText("5,,1"));
     }
 
     void parseInteger_data() {

@@ -540,9 +540,12 @@ private Q_SLOTS:
         QTest::newRow("comma on integer row")
             << 2 << "COV_Time"
             << "1,5" << true << 0u << "'1,5' is not a valid integer value";
-        QTest::newRow("point in ru")
-            << 2 << "COV_Threshold"
-            << "3.65" << true << 0u << "'3.65' is not a valid floating point value";
+        // A cell loaded from a file of the C locale: either separator is the decimal one.
+        QTest::newRow("point in ru") << 2 << "COV_Threshold"
+                                     << "3.65" << true << 3650u << "";
+        QTest::newRow("two separators") << 2 << "COV_Threshold"
+                                        << "3.6,5" << true << 0u
+                                        << "'3.6,5' is not a valid floating point value";
         QTest::newRow("too big for 16 bits")
             << 2 << "COV_Time"
             << "70000" << false << 0u << "'70000': значение вне диапазона регистра!";

@@ -57,23 +57,37 @@ private Q_SLOTS:
         QTest::addColumn<int>("error");
         QTest::addColumn<bool>("exists");
         QTest::addColumn<bool>("accessible");
+        QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("says");
-        QTest::newRow("no rights") << int(QSerialPort::PermissionError) << true << false
-                                   << "sudo usermod -aG uucp $USER";
+        QTest::addColumn<QString>("never");
+        QTest::newRow("no rights") << int(QSerialPort::PermissionError) << true << false << "uucp"
+                                   << "sudo usermod -aG uucp $USER"
+                                   << "udev";
+        // Joining root is no advice: a rule gives the device a group to join.
+        QTest::newRow("no rights, device of root")
+            << int(QSerialPort::PermissionError) << true << false << "root"
+            << "KERNEL==\"ttyUSB0\", GROUP=\"dialout\""
+            << "-aG root";
         QTest::newRow("held by another program")
-            << int(QSerialPort::PermissionError) << true << true << "занят другой программой";
-        QTest::newRow("gone") << int(QSerialPort::DeviceNotFoundError) << false << false
-                              << "адаптер отключен";
+            << int(QSerialPort::PermissionError) << true << true << "root"
+            << "занят другой программой"
+            << "udev";
+        QTest::newRow("gone") << int(QSerialPort::DeviceNotFoundError) << false << false << "root"
+                              << "адаптер отключен"
+                              << "udev";
     }
     void openFailureDetails() {
         QFETCH(int, error);
         QFETCH(bool, exists);
         QFETCH(bool, accessible);
+        QFETCH(QString, group);
         QFETCH(QString, says);
+        QFETCH(QString, never);
         const QString details =
             OpenFailureDetails(QSerialPort::SerialPortError(error), QStringLiteral("/dev/ttyUSB0"),
-                               exists, accessible, QStringLiteral("uucp"));
+                               exists, accessible, group);
         QVERIFY2(details.contains(says), qPrintable(details));
+        QVERIFY2(!details.contains(never), qPrintable(details));
         QVERIFY(details.contains(QStringLiteral("/dev/ttyUSB0")));
     }
 };
