@@ -24,8 +24,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -35,7 +33,6 @@ namespace {
 constexpr quint32 SpareColours[] = {0xFFFFFF, 0x808080, 0xFF00FF};
 // The room one bottom axis label needs.
 constexpr int LabelSpacingPx = 90;
-constexpr int ProgressSteps = 1000;
 // An export shows its progress once it has taken this long; a log read shows it at once.
 constexpr int ExportProgressAfterMs = 1000;
 
@@ -55,16 +52,13 @@ TrendGraphPage::TrendGraphPage(QWidget* page, const RegisterImage& image, TForm2
     : QObject(page), image_(image), dialog_(dialog) {
     BuildChart();
     BuildControls(page);
-    progressTimer_ = new QTimer(this);
-    progressTimer_->setInterval(100);
-    connect(progressTimer_, &QTimer::timeout, this, &TrendGraphPage::ShowProgress);
+    work_ = new BackgroundWork(this);
+    connect(work_, &BackgroundWork::Progress, this, &TrendGraphPage::ShowProgress);
+    connect(work_, &BackgroundWork::Finished, this, &TrendGraphPage::WorkFinished);
 }
 
+// A work still running is cancelled and has ended before the page's members go.
 TrendGraphPage::~TrendGraphPage() {
-    if (work_ == nullptr)
-        return;
-    cancel_();
-    work_->wait();
     delete work_;
 }
 
@@ -137,7 +131,7 @@ void TrendGraphPage::BuildControls(QWidget* page) {
     openLog_ = Named<QPushButton>("BitBtn_GRAPHOPENLOG_", QStringLiteral("Открыть лог"));
     cancelLog_ = Named<QPushButton>("BitBtn_GRAPHLOGCANCEL_", QStringLiteral("Отмена"));
     logProgress_ = Named<QProgressBar>("ProgressBar_GRAPHLOG_");
-    logProgress_->setRange(0, ProgressSteps);
+    logProgress_->setRange(0, BackgroundWork::ProgressSteps);
     logProgress_->hide();
     cancelLog_->hide();
     connect(add, &QPushButton::clicked, this, &TrendGraphPage::BitBtn_GRAPHADD_Click);
@@ -334,7 +328,7 @@ QByteArray TrendGraphPage::ChartImage(const char* format) {
 }
 
 void TrendGraphPage::BitBtn_GRAPHSAVE_Click() {
-    if (work_ != nullptr)
+    if (work_->Running())
         return;
     const QString path = CurrentPrompts().SaveFile(
         StartFolder(), PictureFilter, FileNameStamp(clock_()) + QStringLiteral("_pic.bmp"));
@@ -359,24 +353,26 @@ void TrendGraphPage::ExportCsv(const QString& path) {
     const auto progress = std::make_shared<CsvExportProgress>();
     const auto error = std::make_shared<FileError>();
     const qint64 polls = std::max<qint64>(1, points->PollCount());
-    RunInBackground(
+    BeginWork(ExportProgressAfterMs, [this, error] {
+        if (!error->isEmpty())
+            CurrentPrompts().Message(*error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+                                     Prompts::Icon::Error);
+        Q_EMIT CsvExportFinished();
+    });
+    work_->Start(
         [points, progress, error, path, titles = AllTrendSeriesTitles()] {
             const QByteArray bytes = TrendCsvBytes(*points, titles, progress.get());
             if (!progress->cancel.load())
                 *error = SaveWholeFile(path, bytes);
         },
-        [progress, polls] { return int(progress->polls.load() * ProgressSteps / polls); },
-        [progress] { progress->cancel.store(true); }, ExportProgressAfterMs,
-        [this, error] {
-            if (!error->isEmpty())
-                CurrentPrompts().Message(*error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
-                                         Prompts::Icon::Error);
-            Q_EMIT CsvExportFinished();
-        });
+        [progress, polls] {
+            return int(progress->polls.load() * BackgroundWork::ProgressSteps / polls);
+        },
+        [progress] { progress->cancel.store(true); });
 }
 
 void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
-    if (work_ != nullptr)
+    if (work_->Running())
         return;
     const QString path = CurrentPrompts().OpenFile(StartFolder(), MonitorLogFilter(), QString());
     if (path.isEmpty())
@@ -386,62 +382,42 @@ void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
             QStringLiteral("Точки графика будут заменены точками лога. Продолжить?"),
             QStringLiteral("Вы уверены?"), Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
-    const qint64 bytes = std::max<qint64>(1, QFileInfo(path).size());
-    const auto progress = std::make_shared<MonitorLogProgress>();
     const auto read = std::make_shared<MonitorLogRead>();
     // A day's log of a large battery is over a gigabyte: it is read on a thread of its own.
-    RunInBackground([path, progress, read, cells = active_] {
-                        *read = ReadMonitorLog(path, progress.get(), cells);
-                    },
-                    [progress, bytes] {
-                        return int(progress->bytesRead.load() * ProgressSteps / bytes);
-                    },
-                    [progress] { progress->cancel.store(true); }, 0,
-                    [this, read, path] { TakeLogRead(*read, path); });
+    BeginWork(0, [this, read, path] { TakeLogRead(*read, path); });
+    work_->StartLogRead(path,
+                        [read, cells = active_](const QString& log, MonitorLogProgress* progress) {
+                            *read = ReadMonitorLog(log, progress, cells);
+                        });
 }
 
-void TrendGraphPage::RunInBackground(std::function<void()> work, std::function<int()> permille,
-                                     std::function<void()> cancel, int showAfterMs,
-                                     std::function<void()> done) {
-    permille_ = std::move(permille);
-    cancel_ = std::move(cancel);
+void TrendGraphPage::BeginWork(int showAfterMs, std::function<void()> done) {
     done_ = std::move(done);
     showAfterMs_ = showAfterMs;
-    work_ = QThread::create(std::move(work));
-    connect(work_, &QThread::finished, this, &TrendGraphPage::WorkFinished);
     openLog_->setEnabled(false);
     save_->setEnabled(false);
-    logProgress_->setValue(0);
     workTime_.start();
-    ShowProgress();
-    progressTimer_->start();
-    work_->start();
+    ShowProgress(0);
 }
 
 void TrendGraphPage::BitBtn_GRAPHLOGCANCEL_Click() {
-    if (cancel_)
-        cancel_();
+    work_->Cancel();
 }
 
-void TrendGraphPage::ShowProgress() {
+void TrendGraphPage::ShowProgress(int steps) {
     if (workTime_.elapsed() < showAfterMs_)
         return;
-    logProgress_->setValue(permille_());
+    logProgress_->setValue(steps);
     logProgress_->show();
     cancelLog_->show();
 }
 
 void TrendGraphPage::WorkFinished() {
-    progressTimer_->stop();
-    work_->deleteLater();
-    work_ = nullptr;
     logProgress_->hide();
     cancelLog_->hide();
     openLog_->setEnabled(true);
     save_->setEnabled(true);
     const std::function<void()> done = std::move(done_);
-    permille_ = {};
-    cancel_ = {};
     done();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "background_work.h"
 #include "date_time_text.h"
 #include "monitor_log_reader.h"
 #include "trend_store.h"
@@ -18,8 +19,6 @@ class QLineSeries;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
-class QThread;
-class QTimer;
 class QValueAxis;
 class TForm2;
 class TrendChartView;
@@ -58,7 +57,7 @@ public:
     // The clock of the poll labels and the proposed file name.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     // A monitoring log is being read, or the points exported, on a thread of its own.
-    bool LogReading() const { return work_ != nullptr; }
+    bool LogReading() const { return work_->Running(); }
 
 Q_SIGNALS:
     // The log read has been taken in, refused or cancelled, and its message shown.
@@ -90,13 +89,10 @@ private:
     void XRangeChanged();
     QByteArray ChartImage(const char* format);
     void ExportCsv(const QString& path);
-    // Runs work on a thread of its own, with the progress bar (permille() of the work done) and
-    // the cancel button shown once it has run for showAfterMs; done runs on the page's thread
-    // when the work has ended. One work at a time.
-    void RunInBackground(std::function<void()> work, std::function<int()> permille,
-                         std::function<void()> cancel, int showAfterMs,
-                         std::function<void()> done);
-    void ShowProgress();
+    // Before a work starts on its thread: the progress bar and the cancel button are shown once
+    // it has run for showAfterMs; done runs on the page's thread when the work has ended.
+    void BeginWork(int showAfterMs, std::function<void()> done);
+    void ShowProgress(int steps);
     void WorkFinished();
     void TakeLogRead(MonitorLogRead& read, const QString& path);
 
@@ -127,11 +123,8 @@ private:
     bool settingRange_ = false;
     int columns_ = 0;
 
-    QThread* work_ = nullptr;
-    QTimer* progressTimer_ = nullptr;
+    BackgroundWork* work_ = nullptr; // one work at a time
     QElapsedTimer workTime_;
     int showAfterMs_ = 0;
-    std::function<int()> permille_;
-    std::function<void()> cancel_;
     std::function<void()> done_;
 };

@@ -1,8 +1,8 @@
 #include "report_dialog.h"
 
+#include "background_work.h"
 #include "file_names.h"
 #include "monitor_log.h"
-#include "monitor_log_task.h"
 #include "named_widget.h"
 #include "prompts.h"
 #include "report_charts.h"
@@ -77,14 +77,14 @@ TFormReport::TFormReport(EndVoltsSource proposedEndVolts, QWidget* parent)
     : QDialog(parent), proposedEndVolts_(std::move(proposedEndVolts)) {
     setObjectName(QStringLiteral("TFormReport"));
     setWindowTitle(Caption);
-    task_ = new MonitorLogTask(this);
+    task_ = new BackgroundWork(this);
 
     logPath_ = Named<QLineEdit>("Edit_REPORTLOG_");
     logPath_->setReadOnly(true);
     open_ = Named<QPushButton>("BitBtn_REPORTOPEN_", QStringLiteral("Открыть лог..."));
     cancel_ = Named<QPushButton>("BitBtn_REPORTCANCEL_", QStringLiteral("Отмена"));
     progress_ = Named<QProgressBar>("ProgressBar_REPORTLOG_");
-    progress_->setRange(0, MonitorLogTask::ProgressSteps);
+    progress_->setRange(0, BackgroundWork::ProgressSteps);
     progress_->hide();
     cancel_->hide();
     auto* logRow = new QHBoxLayout;
@@ -176,8 +176,8 @@ TFormReport::TFormReport(EndVoltsSource proposedEndVolts, QWidget* parent)
     connect(cancel_, &QPushButton::clicked, this, &TFormReport::BitBtn_REPORTCANCEL_Click);
     connect(automatic, &QPushButton::clicked, this, &TFormReport::BitBtn_REPORTAUTO_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(task_, &MonitorLogTask::Progress, progress_, &QProgressBar::setValue);
-    connect(task_, &MonitorLogTask::Finished, this, &TFormReport::TakeLogRead);
+    connect(task_, &BackgroundWork::Progress, progress_, &QProgressBar::setValue);
+    connect(task_, &BackgroundWork::Finished, this, &TFormReport::TakeLogRead);
     for (QDateTimeEdit* edit : {from_, to_})
         connect(edit, &QDateTimeEdit::dateTimeChanged, this, [this] {
             segmentGiven_ = true;
@@ -209,10 +209,11 @@ void TFormReport::BitBtn_REPORTOPEN_Click() {
         return;
     logPath_->setText(QDir::toNativeSeparators(path));
     read_ = std::make_shared<DischargeLogRead>();
-    task_->Start(path, [read = read_](const QString& log, MonitorLogProgress* progress) {
+    task_->StartLogRead(path, [read = read_](const QString& log, MonitorLogProgress* progress) {
         *read = ReadDischargeLog(log, progress);
     });
     open_->setEnabled(false);
+    progress_->setValue(0);
     progress_->show();
     cancel_->show();
     summary_->setText(QStringLiteral("Лог читается..."));

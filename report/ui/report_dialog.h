@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-class MonitorLogTask;
+class BackgroundWork;
 class QDateTimeEdit;
 class QLabel;
 class QLineEdit;
@@ -52,7 +52,7 @@ private:
     std::optional<double> EndVolts(bool* valid) const;
 
     EndVoltsSource proposedEndVolts_;
-    MonitorLogTask* task_ = nullptr;
+    BackgroundWork* task_ = nullptr;
     std::shared_ptr<DischargeLogRead> read_;
     DischargeLog log_;
     DischargeReport report_;
