@@ -166,6 +166,50 @@ private Q_SLOTS:
         }
     }
 
+    // A discharge logged in either view, with the decimal comma or point and the dates of the
+    // locale the log was written in, gives the figures of the scaled log with the comma.
+    void viewsAndSeparators_data() {
+        QTest::addColumn<bool>("scaled");
+        QTest::addColumn<QLocale>("written");
+        QTest::newRow("raw, decimal comma") << false << Russian;
+        QTest::newRow("scaled, decimal point") << true << QLocale::c();
+        QTest::newRow("raw, decimal point") << false << QLocale::c();
+    }
+    void viewsAndSeparators() {
+        QFETCH(bool, scaled);
+        QFETCH(QLocale, written);
+        DischargeModel m;
+        m.stepAmps = 60;
+        m.stepLines = 10;
+        m.slopes = {{6, 93}};
+        m.milliohm = {{5, 3.0}};
+        DischargeSettings settings;
+        settings.endVolts = 1.8;
+        const DischargeLog reference = Read(m.Log()).log;
+        const DischargeReport expected = AnalyseDischarge(reference, settings);
+        QLocale::setDefault(written);
+        const QStringList lines = m.Log(scaled);
+        QLocale::setDefault(Russian);
+        const DischargeLogRead read = Read(lines);
+        QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+        QCOMPARE(read.badLines, 0);
+        const DischargeReport r = AnalyseDischarge(read.log, settings);
+        QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+        QVERIFY(expected.endLine);
+        QCOMPARE(r.ratedAmpereHours, m.ratedAmpereHours);
+        QCOMPARE(r.start, expected.start);
+        QCOMPARE(r.end, expected.end);
+        QCOMPARE(r.endLine, expected.endLine);
+        QCOMPARE(r.ampereHours, expected.ampereHours);
+        // The scaled view writes the pack voltage to fewer digits than the raw one's millivolts.
+        QVERIFY2(std::abs(r.wattHours - expected.wattHours) <= 1e-4 * expected.wattHours,
+                 qPrintable(QString::number(r.wattHours)));
+        QCOMPARE(r.weakCells, expected.weakCells);
+        QCOMPARE(read.log.cellMillivolts, reference.cellMillivolts);
+        for (std::size_t c = 0; c < r.cellFigures.size(); ++c)
+            QCOMPARE(r.cellFigures[c].milliohm, expected.cellFigures[c].milliohm);
+    }
+
     // The figures beside the charge, from the constant-current model.
     void segmentFigures() {
         DischargeModel m;
