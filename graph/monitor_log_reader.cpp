@@ -163,8 +163,12 @@ std::optional<double> MonitorLogLine::Status(int index) const {
 }
 
 int MonitorLogLine::Cells() const {
-    const std::optional<double> n = Status(1);
-    return n ? int(std::min<double>(*n, MaxCells)) : 0;
+    // Asked for again by every cell's value.
+    if (!cells_) {
+        const std::optional<double> n = Status(1);
+        cells_ = n ? int(std::min<double>(*n, MaxCells)) : 0;
+    }
+    return *cells_;
 }
 
 std::optional<double> MonitorLogLine::CellValue(int column, const RegisterField& field,

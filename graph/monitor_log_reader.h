@@ -94,7 +94,8 @@ private:
     std::string_view text_;
     const Layout* layout_;
     std::vector<std::string_view>* fields_; // split as far as asked
-    mutable std::size_t next_ = 0;                 // where the splitting goes on
+    mutable std::size_t next_ = 0;          // where the splitting goes on
+    mutable std::optional<int> cells_;      // Cells(), once asked
     qint64 stamp_ = 0;
     bool scaled_ = true;
 };
