@@ -21,7 +21,7 @@ constexpr CliOptionInfo Options[] = {
     {"scaled", nullptr, "приведённые единицы (четыре значащие цифры) вместо значений из регистров"},
     {"mnemonics", nullptr, "мнемоимена регистров вместо русских наименований"},
     {"cells", nullptr, "напряжения, температуры и состояние всех элементов АБ"},
-    {"csv", nullptr, "вывод строками CSV, как в файле таблицы"},
+    {"csv", nullptr, "вывод строками CSV, как в файле таблицы (в report: --csv ФАЙЛ, таблица элементов)"},
     {"json", nullptr, "вывод в JSON: у каждого значения текст и число (\"number\")"},
     {"save", "ФАЙЛ", "сохранить таблицу в файл, как кнопка «Сохранить в файл»"},
     {"table", "T", "таблица настроек: rs (связь), alarm (аварии) или charge (заряд)"},
@@ -31,6 +31,14 @@ constexpr CliOptionInfo Options[] = {
     {"log", "ФАЙЛ", "файл лога мониторинга; без него строки лога выводятся на экран"},
     {"max-misses", "N", "завершить опрос с кодом 1 после N циклов подряд без ответа (по умолчанию 10)"},
     {"from-bootloader", nullptr, "контроллер уже находится в загрузчике"},
+    {"from", "T", "начало участка разряда: 2024-03-05T08:10:00 или дата и время, как в логе"},
+    {"to", "T", "конец участка разряда; без --from и --to участок находится по току разряда"},
+    {"end-voltage", "В", "конечное напряжение элемента, В: по нему находится емкость"},
+    {"pdf", "ФАЙЛ", "записать отчёт в PDF"},
+    {"html", "ФАЙЛ", "записать отчёт в один файл HTML с рисунками внутри"},
+    {"site", "ТЕКСТ", "объект для заголовка отчёта"},
+    {"battery", "ТЕКСТ", "батарея для заголовка отчёта"},
+    {"engineer", "ТЕКСТ", "инженер для заголовка отчёта"},
     {"allow-unaligned", nullptr, "обновить и образом, длина которого не кратна 4"},
     {"help", nullptr, "эта справка"},
     {"version", nullptr, "версия программы"},
@@ -50,7 +58,7 @@ std::span<const CliOptionInfo> CliOptions() {
     return Options;
 }
 
-CliCall ParseArguments(const QStringList& arguments) {
+CliCall ParseArguments(const QStringList& arguments, const QStringList& valued) {
     CliCall call;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size() && call.error.isEmpty(); ++i) {
@@ -74,7 +82,7 @@ CliCall ParseArguments(const QStringList& arguments) {
             call.error = QStringLiteral("Неизвестный параметр --%1").arg(name);
         } else if (call.options.contains(name)) {
             call.error = QStringLiteral("Параметр --%1 задан дважды").arg(name);
-        } else if (option->valueName == nullptr) {
+        } else if (option->valueName == nullptr && !valued.contains(name)) {
             if (equals >= 0)
                 call.error = QStringLiteral("Параметр --%1 не принимает значения").arg(name);
             call.options.insert(name, QString());
@@ -83,8 +91,9 @@ CliCall ParseArguments(const QStringList& arguments) {
         } else if (i + 1 < arguments.size()) {
             call.options.insert(name, arguments[++i]);
         } else {
-            call.error = QStringLiteral("Параметру --%1 нужно значение %2")
-                             .arg(name, QString::fromUtf8(option->valueName));
+            call.error =
+                QStringLiteral("Параметру --%1 нужно значение %2")
+                    .arg(name, QString::fromUtf8(option->valueName ? option->valueName : "ФАЙЛ"));
         }
     }
     return call;
@@ -103,15 +112,20 @@ std::optional<qint64> IntegerValue(const QString& option, const QString& text, q
     return std::nullopt;
 }
 
+std::optional<double> DecimalValue(const QString& option, const QString& text, double low,
+                                   double high, const QString& what, QString* error) {
+    bool ok = false;
+    double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok)
+        value = QLocale().toDouble(text.trimmed(), &ok);
+    if (ok && value >= low && value <= high)
+        return value;
+    *error = QStringLiteral("--%1: нужно %2 от %3 до %4, задано \"%5\"")
+                 .arg(option, what, QLocale().toString(low), QLocale().toString(high), text);
+    return std::nullopt;
+}
+
 std::optional<double> SecondsValue(const QString& option, const QString& text, double low,
                                    double high, QString* error) {
-    bool ok = false;
-    double seconds = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok)
-        seconds = QLocale().toDouble(text.trimmed(), &ok);
-    if (ok && seconds >= low && seconds <= high)
-        return seconds;
-    *error = QStringLiteral("--%1: нужно число секунд от %2 до %3, задано \"%4\"")
-                 .arg(option, QLocale().toString(low), QLocale().toString(high), text);
-    return std::nullopt;
+    return DecimalValue(option, text, low, high, QStringLiteral("число секунд"), error);
 }

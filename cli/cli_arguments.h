@@ -28,11 +28,16 @@ struct CliCall {
     QString value(const char* name) const { return options.value(QLatin1String(name)); }
 };
 
-CliCall ParseArguments(const QStringList& arguments);
+// `valued` names the flags that take a value in the subcommand at hand (report's --csv ФАЙЛ).
+CliCall ParseArguments(const QStringList& arguments, const QStringList& valued = {});
 
 // A whole number within [low, high], written in decimal; otherwise the message in `error`.
 std::optional<qint64> IntegerValue(const QString& option, const QString& text, qint64 low,
                                    qint64 high, QString* error);
+// A number with a decimal point or the locale's separator, within [low, high]; `what` names it
+// in the message ("число секунд").
+std::optional<double> DecimalValue(const QString& option, const QString& text, double low,
+                                   double high, const QString& what, QString* error);
 // A number of seconds with a decimal point or the locale's separator, within [low, high].
 std::optional<double> SecondsValue(const QString& option, const QString& text, double low,
                                    double high, QString* error);

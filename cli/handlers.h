@@ -21,3 +21,4 @@ int RunClock(const CliCall& call, const QStringList& arguments);
 int RunClearJournal(const CliCall& call, const QStringList& arguments);
 int RunPoll(const CliCall& call, const QStringList& arguments);
 int RunFlash(const CliCall& call, const QStringList& arguments);
+int RunReport(const CliCall& call, const QStringList& arguments);

@@ -12,7 +12,7 @@
 namespace {
 
 // clang-format off
-constexpr std::array<Subcommand, 14> Table = {{
+constexpr std::array<Subcommand, 15> Table = {{
     {"ports", "", "последовательные порты компьютера", false, "", 0, 0, RunPorts},
     {"read", "[--cells] [--raw] [--mnemonics] [--csv|--json] [--save ФАЙЛ]",
      "регистры состояния АБ (0..49) одним запросом, с --cells таблица элементов: таблица, CSV "
@@ -43,6 +43,11 @@ constexpr std::array<Subcommand, 14> Table = {{
     {"flash", "ОБРАЗ [--from-bootloader] [--allow-unaligned]",
      "автоматическое обновление прошивки из файла образа *.bin", true,
      "from-bootloader allow-unaligned", 1, 1, RunFlash},
+    {"report", "ЛОГ [--from T] [--to T] [--end-voltage В] [--pdf ФАЙЛ] [--html ФАЙЛ] "
+     "[--csv ФАЙЛ] [--json] [--site ТЕКСТ] [--battery ТЕКСТ] [--engineer ТЕКСТ]",
+     "отчёт об испытании разрядом по логу мониторинга: емкость, слабые элементы, сопротивление; "
+     "без файлов выводит итоги", false,
+     "from to end-voltage pdf html csv= json site battery engineer", 1, 1, RunReport},
 }};
 // clang-format on
 
@@ -74,9 +79,23 @@ const Subcommand* FindSubcommand(const QStringList& words, qsizetype* nameWords)
     return nullptr;
 }
 
+// The subcommand's options; a name ending in "=" takes a value here although it is a flag
+// elsewhere.
+QStringList OwnOptions(const Subcommand& s) {
+    return Utf8(s.options).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+QStringList ValuedFlags(const Subcommand& s) {
+    QStringList valued;
+    for (const QString& option : OwnOptions(s))
+        if (option.endsWith(QLatin1Char('=')))
+            valued.append(option.chopped(1));
+    return valued;
+}
+
 // The first option given that the subcommand does not take.
 QString StrayOption(const Subcommand& s, const CliCall& call) {
-    QStringList accepted = Utf8(s.options).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList accepted = OwnOptions(s).replaceInStrings(QStringLiteral("="), QString());
     accepted.append(QStringLiteral("locale"));
     if (s.usesPort)
         for (const char* common : CommonOptions)
@@ -127,7 +146,12 @@ QString HelpText() {
 }
 
 int RunCli(const QStringList& arguments) {
-    const CliCall call = ParseArguments(arguments);
+    CliCall call = ParseArguments(arguments);
+    // A subcommand whose own flags take values reads the line again knowing so.
+    qsizetype nameWords = 0;
+    if (const Subcommand* s = FindSubcommand(call.words, &nameWords);
+        s && !ValuedFlags(*s).isEmpty())
+        call = ParseArguments(arguments, ValuedFlags(*s));
     if (!call.error.isEmpty())
         return Refuse(call.error);
     if (call.has("help")) {
@@ -141,7 +165,6 @@ int RunCli(const QStringList& arguments) {
     }
     if (call.words.isEmpty())
         return Refuse(QStringLiteral("Не задана команда"));
-    qsizetype nameWords = 0;
     const Subcommand* s = FindSubcommand(call.words, &nameWords);
     if (s == nullptr)
         return Refuse(QStringLiteral("Неизвестная команда: %1")

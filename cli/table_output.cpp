@@ -51,7 +51,11 @@ QString FileTargetError(const QString& path) {
 }
 
 ExitCode SaveTableFile(const QString& path, const QList<QStringList>& rows) {
-    const FileError error = SaveWholeFile(path, TableFileBytes(rows));
+    return SaveOutputFile(path, TableFileBytes(rows));
+}
+
+ExitCode SaveOutputFile(const QString& path, const QByteArray& bytes) {
+    const FileError error = SaveWholeFile(path, bytes);
     if (error.isEmpty())
         return ExitDone;
     PrintError(error);

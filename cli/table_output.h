@@ -19,3 +19,5 @@ QString FileTargetError(const QString& path);
 
 // Saves the rows as the window saves a table: code page 1251, CR LF, the whole file or nothing.
 ExitCode SaveTableFile(const QString& path, const QList<QStringList>& rows);
+// Saves the bytes, the whole file or nothing; a failure is said on standard error.
+ExitCode SaveOutputFile(const QString& path, const QByteArray& bytes);

@@ -163,8 +163,12 @@ std::optional<double> MonitorLogLine::Status(int index) const {
 }
 
 int MonitorLogLine::Cells() const {
-    const std::optional<double> n = Status(1);
-    return n ? int(std::min<double>(*n, MaxCells)) : 0;
+    // Asked for again by every cell's value.
+    if (!cells_) {
+        const std::optional<double> n = Status(1);
+        cells_ = n ? int(std::min<double>(*n, MaxCells)) : 0;
+    }
+    return *cells_;
 }
 
 std::optional<double> MonitorLogLine::CellValue(int column, const RegisterField& field,
@@ -328,29 +332,76 @@ QString CannotRead(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-// The trend points of every data line.
+// The trend points of every data line: the 17 rows and the cells' series asked for.
 class TrendSink final : public MonitorLogSink {
 public:
-    explicit TrendSink(TrendStore& store) : store_(store) {
+    TrendSink(TrendStore& store, const TrendSelection& cells) : store_(store) {
         for (int i = 0; i < TrendRowCount; ++i)
             statusIndex_[std::size_t(i)] = TrendParameters[std::size_t(i)].Status().row - 1;
+        for (int i = CellVoltageSeries; i < TrendSeriesCount; ++i)
+            if (cells[std::size_t(i)])
+                cellSeries_.push_back(i);
     }
 
     bool DataLine(const MonitorLogLine& line) override {
-        std::array<float, TrendRowCount> values{};
+        series_.clear();
+        values_.clear();
         for (int i = 0; i < TrendRowCount; ++i) {
             const std::optional<double> value = line.Status(statusIndex_[std::size_t(i)]);
             if (!value)
                 return false;
-            values[std::size_t(i)] = float(TrendValueOf(TrendParameters[std::size_t(i)], *value));
+            series_.push_back(i);
+            values_.push_back(float(TrendValueOf(TrendParameters[std::size_t(i)], *value)));
         }
-        store_.AddPoll(line.Stamp(), values, TrendRows().set());
+        if (!cellSeries_.empty() && !CellValues(line))
+            return false;
+        store_.AddPoll(line.Stamp(), series_, values_);
         return true;
     }
 
 private:
+    // The wanted cells' series the line has; false when its cells are cut short or a value is
+    // no number.
+    bool CellValues(const MonitorLogLine& line) {
+        const int cells = line.Cells();
+        // Every field of the cells must be there, so that a line cut short is no line.
+        if (cells > 0 && !line.CellStatus(cells))
+            return false;
+        for (const int series : cellSeries_) {
+            if (series == CellSpreadSeries) {
+                if (cells == 0)
+                    continue;
+                double lowest = 1e300, highest = -1e300;
+                for (int cell = 1; cell <= cells; ++cell) {
+                    const std::optional<double> v = line.CellVoltage(cell);
+                    if (!v)
+                        return false;
+                    lowest = std::min(lowest, *v);
+                    highest = std::max(highest, *v);
+                }
+                series_.push_back(series);
+                values_.push_back(float(highest - lowest));
+                continue;
+            }
+            const bool voltage = series < CellTemperatureSeries;
+            const int cell = series - (voltage ? CellVoltageSeries : CellTemperatureSeries) + 1;
+            if (cell > cells)
+                continue;
+            const std::optional<double> v =
+                voltage ? line.CellVoltage(cell) : line.CellTemperature(cell);
+            if (!v)
+                return false;
+            series_.push_back(series);
+            values_.push_back(float(*v));
+        }
+        return true;
+    }
+
     TrendStore& store_;
     std::array<int, TrendRowCount> statusIndex_{};
+    std::vector<int> cellSeries_;
+    std::vector<int> series_;
+    std::vector<float> values_;
 };
 
 } // namespace
@@ -418,6 +469,11 @@ MonitorLogScan ScanMonitorLog(const QString& path, MonitorLogSink& sink,
     return scan;
 }
 
+QString MonitorLogFilter() {
+    return QStringLiteral(
+        "Лог опроса|*_log.csv|Comma-Separated Values files (*.csv)|*.csv|Все файлы|*.*");
+}
+
 QString LogReadText(const MonitorLogScan& scan, const QString& path) {
     if (scan.dataLines > 0)
         return QStringLiteral("Прочитано строк лога: %1. Пропущено строк об ошибках связи: %2, "
@@ -440,9 +496,10 @@ QString LogReadText(const MonitorLogScan& scan, const QString& path) {
     return text + QStringLiteral(" В нём только строка заголовка.");
 }
 
-MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress) {
+MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress,
+                              const TrendSelection& cells) {
     MonitorLogRead read;
-    TrendSink sink(read.store);
+    TrendSink sink(read.store, cells);
     static_cast<MonitorLogScan&>(read) = ScanMonitorLog(path, sink, progress);
     if (!read.error.isEmpty())
         read.store.Clear();

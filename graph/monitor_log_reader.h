@@ -94,7 +94,8 @@ private:
     std::string_view text_;
     const Layout* layout_;
     std::vector<std::string_view>* fields_; // split as far as asked
-    mutable std::size_t next_ = 0;                 // where the splitting goes on
+    mutable std::size_t next_ = 0;          // where the splitting goes on
+    mutable std::optional<int> cells_;      // Cells(), once asked
     qint64 stamp_ = 0;
     bool scaled_ = true;
 };
@@ -125,6 +126,9 @@ struct MonitorLogScan {
 MonitorLogScan ScanMonitorLog(const QString& path, MonitorLogSink& sink,
                               MonitorLogProgress* progress = nullptr);
 
+// The file dialog's filter for a monitoring log.
+QString MonitorLogFilter();
+
 // What the operator is told of a log read without error: the lines taken and those skipped, or,
 // when no data line was taken, that nothing changes and why.
 QString LogReadText(const MonitorLogScan& scan, const QString& path);
@@ -134,5 +138,7 @@ struct MonitorLogRead : MonitorLogScan {
 };
 
 // A log as trend points: every data line becomes one poll that gives each of the 17 trend rows
-// the value the live graph would have plotted for that line's registers.
-MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress = nullptr);
+// the value the live graph would have plotted for that line's registers, and each of the cells'
+// series in `cells` its value where the line has that cell.
+MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress = nullptr,
+                              const TrendSelection& cells = {});

@@ -36,7 +36,7 @@ QByteArray TrendCsvBytes(const TrendStore& store, const QStringList& titles,
     const QString point = QLocale().decimalPoint();
     std::vector<int> columns;
     QStringList header{QStringLiteral("Дата-Время")};
-    for (int i = 0; i < TrendRowCount; ++i)
+    for (int i = 0; i < TrendSeriesCount; ++i)
         if (store.PointCount(i) > 0) {
             columns.push_back(i);
             header.append(titles.value(i));

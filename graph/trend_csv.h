@@ -21,6 +21,7 @@ struct CsvExportProgress {
 // The points as a ";"-separated file in the program's text encoding (EncodeLines): a header of
 // "Дата-Время" and the titles of the series that hold points, then one line per poll with its
 // label and, for each of those series, its value at that poll or an empty field when it took
-// none. titles: the 17 titles. A cancelled export gives no bytes.
+// none. titles: the titles of the series by index
+// (AllTrendSeriesTitles). A cancelled export gives no bytes.
 QByteArray TrendCsvBytes(const TrendStore& store, const QStringList& titles,
                          CsvExportProgress* progress = nullptr);

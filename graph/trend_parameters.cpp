@@ -1,9 +1,12 @@
 #include "trend_parameters.h"
 
 #include "register_field.h"
+#include "table_cells.h"
 #include "view_options.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 using F = TrendFormula;
 
@@ -43,8 +46,74 @@ double TrendValue(const TrendParameter& parameter, std::span<const quint16> stat
 }
 
 QStringList TrendSeriesTitles(bool russianNames) {
+    return AllTrendSeriesTitles(russianNames).first(TrendRowCount);
+}
+
+namespace {
+
+// The cells' lines take their colours in turn from these.
+constexpr quint32 CellColours[] = {0x1F77B4, 0xFF7F0E, 0x2CA02C, 0xD62728, 0x9467BD,
+                                   0x8C564B, 0xE377C2, 0x7F7F7F, 0xBCBD22, 0x17BECF};
+
+} // namespace
+
+TrendSelection RowSelection(TrendRows rows) {
+    return TrendSelection(rows.to_ulong());
+}
+
+TrendRows SelectedRows(const TrendSelection& selection) {
+    TrendRows rows;
+    for (int i = 0; i < TrendRowCount; ++i)
+        rows[std::size_t(i)] = selection[std::size_t(i)];
+    return rows;
+}
+
+std::optional<double> TrendSeriesValue(int series, std::span<const quint16> statusBlock) {
+    if (series < CellVoltageSeries)
+        return TrendValue(TrendParameters[std::size_t(series)], statusBlock);
+    const int cells = ShownCellCount(statusBlock);
+    if (series < CellSpreadSeries) {
+        const bool voltage = series < CellTemperatureSeries;
+        const int cell = series - (voltage ? CellVoltageSeries : CellTemperatureSeries) + 1;
+        if (cell > cells)
+            return std::nullopt;
+        return voltage ? CellVoltage(statusBlock, cell) * 0.001
+                       : double(CellTemperature(statusBlock, cell));
+    }
+    if (cells == 0)
+        return std::nullopt;
+    int lowest = 0xFFFF, highest = 0;
+    for (int cell = 1; cell <= cells; ++cell) {
+        lowest = std::min<int>(lowest, CellVoltage(statusBlock, cell));
+        highest = std::max<int>(highest, CellVoltage(statusBlock, cell));
+    }
+    return (highest - lowest) * 0.001;
+}
+
+QString TrendSeriesTitle(int series, bool russianNames) {
+    if (series < CellVoltageSeries)
+        return DisplayName(TrendParameters[std::size_t(series)].Status(), russianNames);
+    if (series < CellTemperatureSeries)
+        return QStringLiteral("Uэл.№%1").arg(series - CellVoltageSeries + 1);
+    if (series < CellSpreadSeries)
+        return QStringLiteral("Tэл.№%1").arg(series - CellTemperatureSeries + 1);
+    return QStringLiteral("Разброс Uэл. (макс. - мин.)");
+}
+
+QStringList AllTrendSeriesTitles(bool russianNames) {
     QStringList titles;
-    for (const TrendParameter& parameter : TrendParameters)
-        titles.append(DisplayName(parameter.Status(), russianNames));
+    for (int i = 0; i < TrendSeriesCount; ++i)
+        titles.append(TrendSeriesTitle(i, russianNames));
     return titles;
+}
+
+quint32 TrendSeriesColour(int series) {
+    if (series < CellVoltageSeries)
+        return TrendParameters[std::size_t(series)].colour;
+    if (series == CellSpreadSeries)
+        return 0x000000;
+    const int cell = (series - CellVoltageSeries) % MaxCells;
+    // A cell's temperature takes the colour after its voltage's, so the two are told apart.
+    const int shift = series < CellTemperatureSeries ? 0 : 5;
+    return CellColours[std::size_t((cell + shift) % std::size(CellColours))];
 }

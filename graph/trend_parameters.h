@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register_image.h"
 #include "table_state.h"
 
 #include <QStringList>
@@ -8,6 +9,7 @@
 
 #include <array>
 #include <bitset>
+#include <optional>
 #include <span>
 
 // How a trend row turns its register value into the plotted number: each is the scaling of the
@@ -46,3 +48,23 @@ double TrendValue(const TrendParameter& parameter, std::span<const quint16> stat
 
 // The titles of series 1 to 17: Russian names or mnemonics, as the name view says.
 QStringList TrendSeriesTitles(bool russianNames = UseRussianNames);
+
+// Beyond the 17 rows the store keeps further series: the voltage (volts) and the temperature
+// (degrees) of each of the 200 cells, and the spread of the cell voltages (the highest less the
+// lowest, volts). Series i is row i + 1 for i below 17, then these in this order.
+inline constexpr int CellVoltageSeries = TrendRowCount;                    // + cell - 1
+inline constexpr int CellTemperatureSeries = CellVoltageSeries + MaxCells; // + cell - 1
+inline constexpr int CellSpreadSeries = CellTemperatureSeries + MaxCells;
+inline constexpr int TrendSeriesCount = CellSpreadSeries + 1;
+
+// Which series take points (bit i is series i).
+using TrendSelection = std::bitset<TrendSeriesCount>;
+TrendSelection RowSelection(TrendRows rows);
+TrendRows SelectedRows(const TrendSelection& selection);
+
+// Any series' value from the status block; nothing for a cell past the battery's count.
+std::optional<double> TrendSeriesValue(int series, std::span<const quint16> statusBlock);
+// A row's title in the name view, a cell's the log's own column name ("Uэл.№5", "Tэл.№5").
+QString TrendSeriesTitle(int series, bool russianNames = UseRussianNames);
+QStringList AllTrendSeriesTitles(bool russianNames = UseRussianNames);
+quint32 TrendSeriesColour(int series); // 0xRRGGBB

@@ -2,21 +2,18 @@
 
 #include <algorithm>
 
-void TrendStore::AddPoll(qint64 stamp, std::span<const float, TrendRowCount> values,
-                         TrendRows rows) {
-    if (rows.none())
+void TrendStore::AddPoll(qint64 stamp, std::span<const int> series, std::span<const float> values) {
+    if (series.empty())
         return;
     const qint64 poll = stamps_.Size();
     stamps_.Append(stamp);
-    for (int i = 0; i < TrendRowCount; ++i) {
-        if (!rows[std::size_t(i)])
-            continue;
-        Series& s = series_[std::size_t(i)];
+    for (std::size_t k = 0; k < series.size(); ++k) {
+        Series& s = series_[std::size_t(series[k])];
         const qint64 count = s.values.Size();
         // A series that missed the previous poll starts a new run.
         if (s.runs.empty() || s.runs.back().firstPoll + (count - s.runs.back().firstPoint) != poll)
             s.runs.push_back({count, poll});
-        s.values.Append(values[std::size_t(i)]);
+        s.values.Append(values[k]);
     }
 }
 
@@ -64,12 +61,15 @@ QDateTime StampDateTime(qint64 stamp) {
     return QDateTime::fromMSecsSinceEpoch(stamp, Qt::UTC);
 }
 
-void AddTrendPoints(TrendStore& store, TrendRows active, std::span<const quint16> statusBlock,
-                    const QDateTime& now) {
-    std::array<float, TrendRowCount> values{};
-    for (int i = 0; i < TrendRowCount; ++i)
+void AddTrendPoints(TrendStore& store, const TrendSelection& active,
+                    std::span<const quint16> statusBlock, const QDateTime& now) {
+    std::vector<int> series;
+    std::vector<float> values;
+    for (int i = 0; i < TrendSeriesCount; ++i)
         if (active[std::size_t(i)])
-            values[std::size_t(i)] =
-                float(TrendValue(TrendParameters[std::size_t(i)], statusBlock));
-    store.AddPoll(TrendStamp(now), values, active);
+            if (const std::optional<double> value = TrendSeriesValue(i, statusBlock)) {
+                series.push_back(i);
+                values.push_back(float(*value));
+            }
+    store.AddPoll(TrendStamp(now), series, values);
 }

@@ -12,6 +12,7 @@
 #include "named_widget.h"
 #include "options_dialog.h"
 #include "polling_cycle.h"
+#include "report_dialog.h"
 #include "series_dialog.h"
 #include "service_controls.h"
 #include "settings_tables.h"
@@ -183,6 +184,7 @@ void TForm1::BuildMenu() {
     options->setObjectName(QStringLiteral("N6"));
     QAction* exit = file->addAction(QStringLiteral("Выход"), this, &TForm1::N2Click);
     exit->setObjectName(QStringLiteral("N2"));
+    AddTestReportItem(file, this, [this] { return ControllerEndVolts(image_.AlarmSettingsBlock); });
     QMenu* link = menu->addMenu(QStringLiteral("Связь"));
     link->setObjectName(QStringLiteral("N3"));
     QAction* connection =

@@ -68,28 +68,43 @@ template <typename T> int Average(const std::vector<T>& values) {
 
 } // namespace
 
-BatteryModel::BatteryModel(int cellCount)
-    : cellCount_(std::clamp(cellCount, 1, MaxCells)), cellOffsets_(size_t(cellCount_)),
-      cellResistance_(size_t(cellCount_), 1), cellSocLead_(size_t(cellCount_)),
-      cellWarmth_(size_t(cellCount_)), voltages_(size_t(cellCount_)),
-      temperatures_(size_t(cellCount_)) {
+BatteryModel::BatteryModel(int cellCount, const BatteryTest& test)
+    : cellCount_(std::clamp(cellCount, 1, MaxCells)), test_(test), cellOffsets_(size_t(cellCount_)),
+      cellResistance_(size_t(cellCount_), BatteryTest::CellMilliohm),
+      cellSocLead_(size_t(cellCount_)), cellWarmth_(size_t(cellCount_)),
+      voltages_(size_t(cellCount_)), temperatures_(size_t(cellCount_)) {
     for (int i = 0; i < cellCount_; ++i) {
         cellOffsets_[i] = (i * 37) % 21 - 10;
         cellWarmth_[i] = (i * 13) % 5 - 2;
     }
-    // One weak cell, of less capacity and more resistance, runs ahead when nearly full and sags
-    // under load; one cell sits nearer a heat source. So the extreme flags, balancing and a few
-    // protections have something to show.
-    const int weak = std::min(2, cellCount_ - 1);
-    cellOffsets_[weak] += 10;
-    cellResistance_[weak] = 3;
-    cellSocLead_[weak] = 6;
+    // One cell sits nearer a heat source.
     cellWarmth_[cellCount_ - 1] += 6;
+    if (test_.Active()) {
+        // A test starts full, and its cells differ only as it says.
+        remaining_ = fullChargeCapacity_;
+        cellCapacity_.assign(size_t(cellCount_), fullChargeCapacity_);
+        for (const int cell : test_.weakCells)
+            if (cell >= 1 && cell <= cellCount_)
+                cellCapacity_[size_t(cell - 1)] *= BatteryTest::WeakCapacityShare;
+        cellCharge_ = cellCapacity_;
+        for (const auto& [cell, milliohm] : test_.milliohm)
+            if (cell >= 1 && cell <= cellCount_)
+                cellResistance_[size_t(cell - 1)] = milliohm;
+        current_ = -qint32(std::lround(test_.dischargeAmps * 1000));
+    } else {
+        // One weak cell, of less capacity and more resistance, runs ahead when nearly full and
+        // sags under load, so that the extreme flags, balancing and a few protections have
+        // something to show.
+        const int weak = std::min(2, cellCount_ - 1);
+        cellOffsets_[weak] += 10;
+        cellResistance_[weak] = 3;
+        cellSocLead_[weak] = 6;
+        current_ = DischargeCurrent;
+    }
     for (const Alarm::Protection& p :
          {Alarm::Cov, Alarm::Cuv, Alarm::Cova, Alarm::Cuva, Alarm::Cot, Alarm::Cut, Alarm::Cota,
           Alarm::Otaa, Alarm::Aot, Alarm::Otamb, Alarm::Occ, Alarm::Ocd, Alarm::Utc, Alarm::Utd})
         protections_.push_back({p});
-    current_ = DischargeCurrent;
     averageCurrent_ = current_;
     measureCells();
 }
@@ -197,26 +212,49 @@ void BatteryModel::advanceCharge() {
     ambientTenths_ = std::clamp(ambientTenths_ + int(noise_() % 5) - 2, 200, 280);
 }
 
+void BatteryModel::advanceTest(double seconds) {
+    // The current of the moment the step starts holds for the step; a test stepped at least
+    // once a current lasts sees every change.
+    const bool other = test_.stepSeconds > 0 &&
+                       std::fmod(testSeconds_, 2 * test_.stepSeconds) >= test_.stepSeconds;
+    const bool ended = std::any_of(cellCharge_.begin(), cellCharge_.end(),
+                                   [](double charge) { return charge <= 0; });
+    current_ =
+        ended ? 0 : -qint32(std::lround((other ? test_.stepAmps : test_.dischargeAmps) * 1000));
+    testSeconds_ += seconds;
+    for (double& charge : cellCharge_)
+        charge = std::max(0.0, charge + current_ * seconds / 3600.0);
+    remaining_ =
+        std::clamp(remaining_ + current_ * seconds / 3600.0, 0.0, double(fullChargeCapacity_));
+    averageCurrent_ = (3 * averageCurrent_ + current_) / 4;
+}
+
 void BatteryModel::measureCells() {
     // A flat middle, a steep rise when nearly full and a fall when nearly empty.
-    const auto openCircuit = [](int soc) {
-        return 3000 + 3 * soc + std::max(0, soc - 90) * 15 - std::max(0, 10 - soc) * 30;
+    const auto openCircuit = [](double soc) {
+        return 3000 + 3 * soc + std::max(0.0, soc - 90) * 15 - std::max(0.0, 10 - soc) * 30;
     };
     const int soc = stateOfCharge();
     const int heating = std::abs(current_) / 10000;
     for (int i = 0; i < cellCount_; ++i) {
         const int noise = int(noise_() % 5) - 2;
-        const int voltage = openCircuit(soc + cellSocLead_[i]) +
-                            current_ * cellResistance_[i] / 1000 + cellOffsets_[i] + noise;
+        const double cellSoc =
+            test_.Active() ? cellCharge_[i] * 100 / cellCapacity_[i] : soc + cellSocLead_[i];
+        const int voltage = int(std::lround(openCircuit(cellSoc))) +
+                            int(std::trunc(current_ * cellResistance_[i] / 1000)) +
+                            cellOffsets_[i] + noise;
         voltages_[i] = quint16(std::clamp(voltage, 0, 65535));
         temperatures_[i] = qint16(ambientTenths_ / 10 + 2 + heating + cellWarmth_[i]);
     }
 }
 
-void BatteryModel::step(RegisterSpace& regs, quint32 now) {
-    advanceCharge();
+void BatteryModel::step(RegisterSpace& regs, quint32 now, double seconds) {
+    if (test_.Active())
+        advanceTest(seconds);
+    else
+        advanceCharge();
     measureCells();
-    judgeProtections(regs, now);
+    judgeProtections(regs, now, int(std::lround(seconds)));
     publish(regs);
 }
 
@@ -259,7 +297,7 @@ BatteryModel::Reading BatteryModel::reading(int safetyBit) const {
     return {false, false, 0, 0};
 }
 
-void BatteryModel::judgeProtections(RegisterSpace& regs, quint32 now) {
+void BatteryModel::judgeProtections(RegisterSpace& regs, quint32 now, int seconds) {
     for (Protection& p : protections_) {
         const Reading r = reading(p.where.safetyBit);
         const int threshold = Level(regs, p.where, p.where.threshold);
@@ -274,7 +312,7 @@ void BatteryModel::judgeProtections(RegisterSpace& regs, quint32 now) {
         }
         if (!p.alert)
             continue;
-        p.heldSeconds += StepSeconds;
+        p.heldSeconds += seconds;
         if (!p.tripped && p.heldSeconds >= int(regs.word(AlarmAt(p.where.delay)))) {
             p.tripped = true;
             JournalRing::Append(regs, {now, quint16(p.where.safetyBit), quint16(r.cell)});

@@ -27,13 +27,22 @@ void KeepUnworkableSettings(RegisterSpace& regs, quint16 first, int count,
         regs.setWord(cells, before[cells - first]);
 }
 
+// The clock of a test that runs `speed` times faster.
+std::function<qint64()> Faster(const std::function<qint64()>& monotonicMs, double speed) {
+    if (speed == 1)
+        return monotonicMs;
+    return [monotonicMs, speed] { return qint64(double(monotonicMs()) * speed); };
+}
+
 } // namespace
 
 ControllerModel::ControllerModel(quint8 address, int cellCount, bool animate,
-                                 const BootloaderModel::Timing& bootTiming,
-                                 const ModelClock& clock)
-    : battery_(cellCount), boot_(bootTiming, InitialFirmwareVersion),
-      clock_(clock.localSeconds(), clock.monotonicMs), animate_(animate) {
+                                 const BootloaderModel::Timing& bootTiming, const ModelClock& clock,
+                                 const BatteryTest& test)
+    : battery_(cellCount, test), boot_(bootTiming, InitialFirmwareVersion),
+      monotonicMs_(Faster(clock.monotonicMs, test.Active() ? test.speed : 1)),
+      clock_(clock.localSeconds(), monotonicMs_), testing_(test.Active()),
+      steppedAtMs_(monotonicMs_()), animate_(animate) {
     BatteryModel::WriteDefaultSettings(regs_, cellCount, address);
     JournalRing::Clear(regs_);
     battery_.publish(regs_);
@@ -110,7 +119,11 @@ QList<quint16> ControllerModel::registers(quint16 first, int count) {
 }
 
 void ControllerModel::step() {
-    battery_.step(regs_, clock_.now());
+    // A test moves on by the time since its last step, the round by one step of its own.
+    const qint64 now = monotonicMs_();
+    const double seconds = testing_ ? double(now - steppedAtMs_) / 1000 : BatteryModel::StepSeconds;
+    steppedAtMs_ = now;
+    battery_.step(regs_, clock_.now(), seconds);
 }
 
 void ControllerModel::appendJournalEvent(quint16 code, quint16 cell, quint32 secondsAgo) {

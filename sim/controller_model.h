@@ -15,9 +15,10 @@
 // Modbus exception code, 0 when they succeed.
 class ControllerModel {
 public:
+    // A battery test runs its battery and the clock `speed` times faster than the clock given.
     ControllerModel(quint8 address, int cellCount, bool animate,
                     const BootloaderModel::Timing& bootTiming = {},
-                    const ModelClock& clock = ModelClock::System());
+                    const ModelClock& clock = ModelClock::System(), const BatteryTest& test = {});
 
     // The reply to a request for this controller with a good CRC: the bootloader's while it runs
     // (and to 0x30 always), the application's otherwise.
@@ -48,7 +49,10 @@ private:
     RegisterSpace regs_;
     BatteryModel battery_;
     BootloaderModel boot_;
+    std::function<qint64()> monotonicMs_;
     DeviceClock clock_;
+    bool testing_;
+    qint64 steppedAtMs_;
     QByteArray password_ = "0000";
     bool animate_;
 };

@@ -66,8 +66,8 @@ SimulatedControllerOptions DemoControllerOptions() {
 }
 
 SimulatedController::SimulatedController(const Options& options)
-    : options_(options),
-      model_(options.address, options.cellCount, options.animate, options.bootTiming) {}
+    : options_(options), model_(options.address, options.cellCount, options.animate,
+                                options.bootTiming, ModelClock::System(), options.batteryTest) {}
 
 SimulatedController::~SimulatedController() {
     stop();

@@ -39,6 +39,7 @@ struct SimulatedControllerOptions {
     QString listenAddress = QStringLiteral("127.0.0.1");
     quint16 tcpPort = 0;
     int netDelayMs = 0; // every network reply leaves this much later, as over a slow network
+    BatteryTest batteryTest; // a discharge test instead of the battery's round
 };
 
 // The controller velmora --demo starts: it animates the battery and updates its firmware at the

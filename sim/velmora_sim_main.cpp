@@ -3,6 +3,7 @@
 // on the next line) and answers until SIGINT or SIGTERM. With
 // --write-image it writes a firmware image the simulated bootloader accepts, and ends.
 
+#include "cell_list.h"
 #include "register_map.h"
 #include "simulated_controller.h"
 
@@ -12,7 +13,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <pthread.h>
+#include <vector>
 
 namespace {
 
@@ -32,6 +35,88 @@ bool NumberOption(const QCommandLineParser& parser, const QString& name, int low
                                 .arg(high)
                                 .arg(parser.value(name))));
     return false;
+}
+
+void Refuse(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+// A number with a decimal point or comma within [low, high].
+std::optional<double> Decimal(const QString& text, double low, double high) {
+    bool ok = false;
+    QString point = text.trimmed();
+    const double value = point.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (ok && value >= low && value <= high)
+        return value;
+    return std::nullopt;
+}
+
+// The discharge test of --discharge and the options that shape it; false (and said why) when
+// one does not read.
+bool TestOptions(const QCommandLineParser& parser, int cells, BatteryTest* test) {
+    const QString discharge = QStringLiteral("discharge");
+    const QStringList shaping = {QStringLiteral("current-steps"), QStringLiteral("weak-cells"),
+                                 QStringLiteral("cell-resistance"), QStringLiteral("speed")};
+    if (!parser.isSet(discharge)) {
+        for (const QString& name : shaping)
+            if (parser.isSet(name)) {
+                Refuse(QStringLiteral("--%1 действует только вместе с --discharge").arg(name));
+                return false;
+            }
+        return true;
+    }
+    const auto bad = [&](const QString& name, const QString& value, const QString& wanted) {
+        Refuse(QStringLiteral("--%1: нужно %2, задано \"%3\"").arg(name, wanted, value));
+        return false;
+    };
+    QString ignored;
+    const auto cellList = [&](const QString& text) { return ParseCellList(text, cells, &ignored); };
+    const std::optional<double> amps = Decimal(parser.value(discharge), 0.1, 2000);
+    if (!amps)
+        return bad(discharge, parser.value(discharge),
+                   QStringLiteral("число ампер от 0,1 до 2000"));
+    test->dischargeAmps = *amps;
+    if (const QString steps = parser.value(shaping[0]); parser.isSet(shaping[0])) {
+        const QStringList parts = steps.split(QLatin1Char(':'));
+        const std::optional<double> other =
+            parts.size() == 2 ? Decimal(parts[0], 0, 2000) : std::nullopt;
+        const std::optional<double> seconds =
+            parts.size() == 2 ? Decimal(parts[1], 1, 86400) : std::nullopt;
+        if (!other || !seconds)
+            return bad(shaping[0], steps,
+                       QStringLiteral("ТОК:СЕКУНДЫ, ток от 0 до 2000 А, время от 1 до 86400 с"));
+        test->stepAmps = *other;
+        test->stepSeconds = *seconds;
+    }
+    if (parser.isSet(shaping[1])) {
+        const std::optional<std::vector<int>> weak = cellList(parser.value(shaping[1]));
+        if (!weak)
+            return bad(shaping[1], parser.value(shaping[1]),
+                       QStringLiteral("номера элементов от 1 до %1 (1-4, 17)").arg(cells));
+        test->weakCells = *weak;
+    }
+    for (const QString& value : parser.values(shaping[2])) {
+        const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
+        const std::optional<std::vector<int>> list =
+            colon > 0 ? cellList(value.left(colon)) : std::nullopt;
+        const std::optional<double> milliohm =
+            colon > 0 ? Decimal(value.mid(colon + 1), 0, 1000) : std::nullopt;
+        if (!list || !milliohm)
+            return bad(shaping[2], value,
+                       QStringLiteral("СПИСОК:МОМ, номера элементов от 1 до %1 (1-4, 17) и "
+                                      "сопротивление от 0 до 1000 мОм")
+                           .arg(cells));
+        for (const int cell : *list)
+            test->milliohm[cell] = *milliohm;
+    }
+    if (parser.isSet(shaping[3])) {
+        const std::optional<double> speed = Decimal(parser.value(shaping[3]), 1, 100000);
+        if (!speed)
+            return bad(shaping[3], parser.value(shaping[3]),
+                       QStringLiteral("число от 1 до 100000"));
+        test->speed = *speed;
+    }
+    return true;
 }
 
 // Writes a demo image of `kilobytes`; the exit code.
@@ -99,6 +184,24 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("image-kb"),
          QStringLiteral("Размер файла прошивки в килобайтах (1..248), по умолчанию 32."),
          QStringLiteral("N")},
+        {QStringLiteral("discharge"),
+         QStringLiteral("Испытание разрядом: АБ начинает полной и разряжается током AMPS "
+                        "(0,1..2000 А), пока не опустеет первый элемент."),
+         QStringLiteral("AMPS")},
+        {QStringLiteral("current-steps"),
+         QStringLiteral("Ступени тока: ток разряда сменяется током AMPS и обратно каждые SECONDS "
+                        "секунд."),
+         QStringLiteral("AMPS:SECONDS")},
+        {QStringLiteral("weak-cells"),
+         QStringLiteral("Слабые элементы (номера и промежутки: 1-4, 17): у них 80 % емкости."),
+         QStringLiteral("LIST")},
+        {QStringLiteral("cell-resistance"),
+         QStringLiteral("Сопротивление элементов из списка в мОм (у остальных 1 мОм); можно "
+                        "задать несколько раз."),
+         QStringLiteral("LIST:MILLIOHM")},
+        {QStringLiteral("speed"),
+         QStringLiteral("Батарея и часы контроллера идут в K раз быстрее (1..100000)."),
+         QStringLiteral("K")},
     });
     parser.process(app);
 
@@ -140,6 +243,8 @@ int main(int argc, char* argv[]) {
     options.tcpPort = quint16(tcpPort);
     if (parser.isSet(QStringLiteral("listen")))
         options.listenAddress = parser.value(QStringLiteral("listen"));
+    if (!TestOptions(parser, options.cellCount, &options.batteryTest))
+        return 2;
 
     SimulatedController controller(options);
     QString error;

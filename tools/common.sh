@@ -3,7 +3,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev
-          qt6-qpa-plugins libmodbus-dev)
+          qt6-qpa-plugins libmodbus-dev fonts-dejavu-core)
 
 # Installs the packages named, or PACKAGES when none are.
 install_packages() {

@@ -1,8 +1,10 @@
 #include "series_dialog.h"
 
+#include "cell_series_dialog.h"
 #include "named_widget.h"
 
 #include <QListWidget>
+#include <QVBoxLayout>
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm2"));
@@ -16,10 +18,28 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
+    auto* cells = Named<QPushButton>("Button_FORM2CELLS_", QStringLiteral("Элементы..."));
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(checkList_, 1);
+    column->addWidget(cells, 0, Qt::AlignLeft);
     const auto [ok, cancel] =
-        LayOutDialog(this, checkList_, "Button_FORM2OK_", "Button_FORM2CANCEL_", 1);
+        LayOutDialog(this, content, "Button_FORM2OK_", "Button_FORM2CANCEL_", 1);
     connect(ok, &QPushButton::clicked, this, &TForm2::Button_FORM2OK_Click);
     connect(cancel, &QPushButton::clicked, this, &TForm2::Button_FORM2CANCEL_Click);
+    connect(cells, &QPushButton::clicked, this, &TForm2::Button_FORM2CELLS_Click);
+    cellsDialog_ = new TFormCells(this);
+}
+
+void TForm2::SetCells(const TrendSelection& cells) {
+    cells_ = shownCells_ = cells;
+}
+
+void TForm2::Button_FORM2CELLS_Click() {
+    cellsDialog_->SetSelection(cells_);
+    if (cellsDialog_->exec() == QDialog::Accepted)
+        cells_ = cellsDialog_->Selection();
 }
 
 void TForm2::SetMarks(TrendRows marks) {
@@ -52,5 +72,6 @@ void TForm2::Button_FORM2OK_Click() {
 
 void TForm2::Button_FORM2CANCEL_Click() {
     SetMarks(shownMarks_);
+    cells_ = shownCells_;
     reject();
 }

@@ -25,8 +25,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -36,14 +34,11 @@ namespace {
 constexpr quint32 SpareColours[] = {0xFFFFFF, 0x808080, 0xFF00FF};
 // The room one bottom axis label needs.
 constexpr int LabelSpacingPx = 90;
-constexpr int ProgressSteps = 1000;
 // An export shows its progress once it has taken this long; a log read shows it at once.
 constexpr int ExportProgressAfterMs = 1000;
 
 const QString PictureFilter = QStringLiteral("Bitmap files (*.bmp)|*.bmp|PNG files (*.png)|*.png|"
                                              "Comma-Separated Values files (*.csv)|*.csv");
-const QString LogFilter =
-    QStringLiteral("Лог опроса|*_log.csv|Comma-Separated Values files (*.csv)|*.csv|Все файлы|*.*");
 
 QSpinBox* MakeSpinner(const char* name) {
     auto* spin = Named<QSpinBox>(name);
@@ -58,16 +53,13 @@ TrendGraphPage::TrendGraphPage(QWidget* page, const RegisterImage& image, TForm2
     : QObject(page), image_(image), dialog_(dialog) {
     BuildChart();
     BuildControls(page);
-    progressTimer_ = new QTimer(this);
-    progressTimer_->setInterval(100);
-    connect(progressTimer_, &QTimer::timeout, this, &TrendGraphPage::ShowProgress);
+    work_ = new BackgroundWork(this);
+    connect(work_, &BackgroundWork::Progress, this, &TrendGraphPage::ShowProgress);
+    connect(work_, &BackgroundWork::Finished, this, &TrendGraphPage::WorkFinished);
 }
 
+// A work still running is cancelled and has ended before the page's members go.
 TrendGraphPage::~TrendGraphPage() {
-    if (work_ == nullptr)
-        return;
-    cancel_();
-    work_->wait();
     delete work_;
 }
 
@@ -87,7 +79,7 @@ void TrendGraphPage::BuildChart() {
     valueAxis_->setLabelFormat(QStringLiteral("%.6g"));
     chart->addAxis(timeAxis_, Qt::AlignBottom);
     chart->addAxis(valueAxis_, Qt::AlignLeft);
-    plot_ = new TrendPlotItem(chart, timeAxis_, valueAxis_, TrendRowCount);
+    plot_ = new TrendPlotItem(chart, timeAxis_, valueAxis_, TrendSeriesCount);
 
     for (int i = 0; i < SeriesCount; ++i) {
         auto* series = new QLineSeries;
@@ -140,7 +132,7 @@ void TrendGraphPage::BuildControls(QWidget* page) {
     openLog_ = Named<QPushButton>("BitBtn_GRAPHOPENLOG_", QStringLiteral("Открыть лог"));
     cancelLog_ = Named<QPushButton>("BitBtn_GRAPHLOGCANCEL_", QStringLiteral("Отмена"));
     logProgress_ = Named<QProgressBar>("ProgressBar_GRAPHLOG_");
-    logProgress_->setRange(0, ProgressSteps);
+    logProgress_->setRange(0, BackgroundWork::ProgressSteps);
     logProgress_->hide();
     cancelLog_->hide();
     connect(add, &QPushButton::clicked, this, &TrendGraphPage::BitBtn_GRAPHADD_Click);
@@ -191,14 +183,44 @@ void TrendGraphPage::SetScaleSpinners() {
 }
 
 void TrendGraphPage::SetActiveRows(TrendRows rows) {
-    active_ = rows;
-    for (int i = 0; i < TrendRowCount; ++i) {
-        series_[std::size_t(i)]->setVisible(rows[std::size_t(i)]);
+    SetActiveSeries((active_ & ~RowSelection(TrendRows().set())) | RowSelection(rows));
+}
+
+void TrendGraphPage::SetActiveSeries(const TrendSelection& series) {
+    active_ = series;
+    for (int i = 0; i < TrendSeriesCount; ++i) {
+        const bool shown = series[std::size_t(i)];
+        if (i < TrendRowCount)
+            series_[std::size_t(i)]->setVisible(shown);
+        else if (shown)
+            CellLegendSeries(i)->setVisible(true);
+        else if (const auto it = cellSeries_.find(i); it != cellSeries_.end())
+            it->second->setVisible(false);
         // A hidden series keeps its points in the store only.
-        if (!rows[std::size_t(i)])
+        if (!shown)
             plot_->SetPoints(i, {});
     }
     RedrawIfVisible();
+}
+
+QLineSeries* TrendGraphPage::CellLegendSeries(int series) {
+    QLineSeries*& line = cellSeries_[series];
+    if (line != nullptr)
+        return line;
+    line = new QLineSeries;
+    line->setObjectName(QStringLiteral("SeriesCell%1").arg(series - TrendRowCount + 1));
+    line->setName(TrendSeriesTitle(series));
+    QPen pen{QColor(QRgb(TrendSeriesColour(series)))};
+    // Temperatures dashed, so that a cell's two lines are told apart.
+    if (series >= CellTemperatureSeries && series < CellSpreadSeries)
+        pen.setStyle(Qt::DashLine);
+    pen.setWidth(series == CellSpreadSeries ? 2 : 1);
+    line->setPen(pen);
+    plot_->SetPen(series, pen);
+    view_->chart()->addSeries(line);
+    line->attachAxis(timeAxis_);
+    line->attachAxis(valueAxis_);
+    return line;
 }
 
 void TrendGraphPage::UpDown_GRAPHBOTMAX_Click(int position) {
@@ -227,14 +249,14 @@ void TrendGraphPage::Redraw() {
         xMax = timeAxis_->max();
     } else {
         qint64 most = 0;
-        for (int i = 0; i < TrendRowCount; ++i)
+        for (int i = 0; i < TrendSeriesCount; ++i)
             if (active_[std::size_t(i)])
                 most = std::max(most, store_.PointCount(i));
         xMax = double(std::max<qint64>(most - 1, 1));
     }
     UpdateLabels(xMin, xMax);
     const ColumnGrid grid{xMin, xMax, std::max(1, columns_)};
-    for (int i = 0; i < TrendRowCount; ++i)
+    for (int i = 0; i < TrendSeriesCount; ++i)
         if (active_[std::size_t(i)])
             plot_->SetPoints(i, DecimateSeries(store_.Values(i), grid));
 }
@@ -246,7 +268,7 @@ void TrendGraphPage::UpdateLabels(double xMin, double xMax) {
     timeAxis_->setStartValue(xMin);
     // The labels of the first active series that has a point there.
     for (const qint64 x : LabelPositions(xMin, xMax, std::max(1, columns_ / LabelSpacingPx))) {
-        for (int i = 0; i < TrendRowCount; ++i) {
+        for (int i = 0; i < TrendSeriesCount; ++i) {
             if (!active_[std::size_t(i)] || store_.PointCount(i) <= x)
                 continue;
             const QString text = Chart_GRAPH_GetAxisLabel(
@@ -275,15 +297,16 @@ void TrendGraphPage::ShowWholeView() {
 }
 
 void TrendGraphPage::ClearLines() {
-    for (int i = 0; i < TrendRowCount; ++i)
+    for (int i = 0; i < TrendSeriesCount; ++i)
         plot_->SetPoints(i, {});
     zoomed_ = false;
 }
 
 void TrendGraphPage::BitBtn_GRAPHADD_Click() {
-    dialog_.SetMarks(active_);
+    dialog_.SetMarks(ActiveRows());
+    dialog_.SetCells(active_ & ~RowSelection(TrendRows().set()));
     if (dialog_.exec() == QDialog::Accepted)
-        SetActiveRows(dialog_.Marks());
+        SetActiveSeries(RowSelection(dialog_.Marks()) | dialog_.Cells());
 }
 
 void TrendGraphPage::BitBtn_GRAPHCLEAR_Click() {
@@ -306,7 +329,7 @@ QByteArray TrendGraphPage::ChartImage(const char* format) {
 }
 
 void TrendGraphPage::BitBtn_GRAPHSAVE_Click() {
-    if (work_ != nullptr)
+    if (work_->Running())
         return;
     const QString path = AskSaveFile(FileKind::GraphExport, QStringLiteral("picture"),
                                      PictureFilter,
@@ -332,27 +355,29 @@ void TrendGraphPage::ExportCsv(const QString& path) {
     const auto progress = std::make_shared<CsvExportProgress>();
     const auto error = std::make_shared<FileError>();
     const qint64 polls = std::max<qint64>(1, points->PollCount());
-    RunInBackground(
-        [points, progress, error, path, titles = TrendSeriesTitles()] {
+    BeginWork(ExportProgressAfterMs, [this, error] {
+        if (!error->isEmpty())
+            CurrentPrompts().Message(*error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+                                     Prompts::Icon::Error);
+        Q_EMIT CsvExportFinished();
+    });
+    work_->Start(
+        [points, progress, error, path, titles = AllTrendSeriesTitles()] {
             const QByteArray bytes = TrendCsvBytes(*points, titles, progress.get());
             if (!progress->cancel.load())
                 *error = SaveWholeFile(path, bytes);
         },
-        [progress, polls] { return int(progress->polls.load() * ProgressSteps / polls); },
-        [progress] { progress->cancel.store(true); }, ExportProgressAfterMs,
-        [this, error] {
-            if (!error->isEmpty())
-                CurrentPrompts().Message(*error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
-                                         Prompts::Icon::Error);
-            Q_EMIT CsvExportFinished();
-        });
+        [progress, polls] {
+            return int(progress->polls.load() * BackgroundWork::ProgressSteps / polls);
+        },
+        [progress] { progress->cancel.store(true); });
 }
 
 void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
-    if (work_ != nullptr)
+    if (work_->Running())
         return;
     // The log polling wrote last is the likeliest one to look at.
-    const QString path = AskOpenFile(FileKind::Log, MonitorLogUse, LogFilter);
+    const QString path = AskOpenFile(FileKind::Log, MonitorLogUse, MonitorLogFilter());
     if (path.isEmpty())
         return;
     if (store_.PollCount() > 0 &&
@@ -360,60 +385,42 @@ void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
             QStringLiteral("Точки графика будут заменены точками лога. Продолжить?"),
             QStringLiteral("Вы уверены?"), Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
-    const qint64 bytes = std::max<qint64>(1, QFileInfo(path).size());
-    const auto progress = std::make_shared<MonitorLogProgress>();
     const auto read = std::make_shared<MonitorLogRead>();
     // A day's log of a large battery is over a gigabyte: it is read on a thread of its own.
-    RunInBackground([path, progress, read] { *read = ReadMonitorLog(path, progress.get()); },
-                    [progress, bytes] {
-                        return int(progress->bytesRead.load() * ProgressSteps / bytes);
-                    },
-                    [progress] { progress->cancel.store(true); }, 0,
-                    [this, read, path] { TakeLogRead(*read, path); });
+    BeginWork(0, [this, read, path] { TakeLogRead(*read, path); });
+    work_->StartLogRead(path,
+                        [read, cells = active_](const QString& log, MonitorLogProgress* progress) {
+                            *read = ReadMonitorLog(log, progress, cells);
+                        });
 }
 
-void TrendGraphPage::RunInBackground(std::function<void()> work, std::function<int()> permille,
-                                     std::function<void()> cancel, int showAfterMs,
-                                     std::function<void()> done) {
-    permille_ = std::move(permille);
-    cancel_ = std::move(cancel);
+void TrendGraphPage::BeginWork(int showAfterMs, std::function<void()> done) {
     done_ = std::move(done);
     showAfterMs_ = showAfterMs;
-    work_ = QThread::create(std::move(work));
-    connect(work_, &QThread::finished, this, &TrendGraphPage::WorkFinished);
     openLog_->setEnabled(false);
     save_->setEnabled(false);
-    logProgress_->setValue(0);
     workTime_.start();
-    ShowProgress();
-    progressTimer_->start();
-    work_->start();
+    ShowProgress(0);
 }
 
 void TrendGraphPage::BitBtn_GRAPHLOGCANCEL_Click() {
-    if (cancel_)
-        cancel_();
+    work_->Cancel();
 }
 
-void TrendGraphPage::ShowProgress() {
+void TrendGraphPage::ShowProgress(int steps) {
     if (workTime_.elapsed() < showAfterMs_)
         return;
-    logProgress_->setValue(permille_());
+    logProgress_->setValue(steps);
     logProgress_->show();
     cancelLog_->show();
 }
 
 void TrendGraphPage::WorkFinished() {
-    progressTimer_->stop();
-    work_->deleteLater();
-    work_ = nullptr;
     logProgress_->hide();
     cancelLog_->hide();
     openLog_->setEnabled(true);
     save_->setEnabled(true);
     const std::function<void()> done = std::move(done_);
-    permille_ = {};
-    cancel_ = {};
     done();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "background_work.h"
 #include "date_time_text.h"
 #include "monitor_log_reader.h"
 #include "trend_store.h"
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 class QCategoryAxis;
@@ -17,8 +19,6 @@ class QLineSeries;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
-class QThread;
-class QTimer;
 class QValueAxis;
 class TForm2;
 class TrendChartView;
@@ -48,12 +48,16 @@ public:
     void SetScaleSpinners();
 
     const TrendStore& Store() const { return store_; }
-    TrendRows ActiveRows() const { return active_; }
+    TrendRows ActiveRows() const { return SelectedRows(active_); }
+    // The rows; the cells' series stay as they are.
     void SetActiveRows(TrendRows rows);
+    // Every series, the rows and the cells' series.
+    const TrendSelection& ActiveSeries() const { return active_; }
+    void SetActiveSeries(const TrendSelection& series);
     // The clock of the poll labels and the proposed file name.
     void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     // A monitoring log is being read, or the points exported, on a thread of its own.
-    bool LogReading() const { return work_ != nullptr; }
+    bool LogReading() const { return work_->Running(); }
 
 Q_SIGNALS:
     // The log read has been taken in, refused or cancelled, and its message shown.
@@ -80,28 +84,28 @@ private:
     void ShowWholeView();
     // The store has been emptied or replaced: no line is drawn until the next redraw.
     void ClearLines();
+    // The legend's line series of a cell's series, made when it is first shown.
+    QLineSeries* CellLegendSeries(int series);
     void XRangeChanged();
     QByteArray ChartImage(const char* format);
     void ExportCsv(const QString& path);
-    // Runs work on a thread of its own, with the progress bar (permille() of the work done) and
-    // the cancel button shown once it has run for showAfterMs; done runs on the page's thread
-    // when the work has ended. One work at a time.
-    void RunInBackground(std::function<void()> work, std::function<int()> permille,
-                         std::function<void()> cancel, int showAfterMs,
-                         std::function<void()> done);
-    void ShowProgress();
+    // Before a work starts on its thread: the progress bar and the cancel button are shown once
+    // it has run for showAfterMs; done runs on the page's thread when the work has ended.
+    void BeginWork(int showAfterMs, std::function<void()> done);
+    void ShowProgress(int steps);
     void WorkFinished();
     void TakeLogRead(MonitorLogRead& read, const QString& path);
 
     const RegisterImage& image_;
     TForm2& dialog_;
     TrendStore store_;
-    TrendRows active_;
+    TrendSelection active_;
     DateTimeTextParser parser_;
     std::function<QDateTime()> clock_ = &QDateTime::currentDateTime;
 
     TrendChartView* view_ = nullptr;
     std::array<QLineSeries*, SeriesCount> series_{};
+    std::map<int, QLineSeries*> cellSeries_;
     QValueAxis* valueAxis_ = nullptr;
     TrendPlotItem* plot_ = nullptr;
     QCategoryAxis* timeAxis_ = nullptr;
@@ -119,11 +123,8 @@ private:
     bool settingRange_ = false;
     int columns_ = 0;
 
-    QThread* work_ = nullptr;
-    QTimer* progressTimer_ = nullptr;
+    BackgroundWork* work_ = nullptr; // one work at a time
     QElapsedTimer workTime_;
     int showAfterMs_ = 0;
-    std::function<int()> permille_;
-    std::function<void()> cancel_;
     std::function<void()> done_;
 };

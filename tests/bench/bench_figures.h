@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -34,4 +36,17 @@ inline Figures TimeCalls(int runs, const std::function<void()>& between,
         ms.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     return Summarise(ms);
+}
+
+// A memory figure of this process from /proc/self/status ("VmRSS", "VmHWM"), in megabytes; 0
+// where there is none.
+inline double ProcessMegabytes(const char* field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray key = QByteArray(field) + ':';
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').first().toDouble() / 1024;
+    return 0;
 }

@@ -5,6 +5,7 @@
 //
 // Run: QT_QPA_PLATFORM=offscreen build/tests/bench/soak/bench_soak [--minutes 30]
 
+#include "bench_figures.h"
 #include "connection_dialog.h"
 #include "main_window.h"
 #include "polling_cycle.h"
@@ -26,17 +27,6 @@
 #include <cstdio>
 
 namespace {
-
-// Resident memory of this process in MB.
-double ResidentMb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-    return 0;
-}
 
 void Select(TForm1& form, const char* name, int index) {
     form.findChild<QComboBox*>(QLatin1String(name))->setCurrentIndex(index);
@@ -79,7 +69,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&form.Polling()->Controller(), &PollController::CycleFinished,
                      [&](const QList<PolledBlock>&, bool ok) { answered += ok ? 1 : 0; });
     auto* connect = form.findChild<QPushButton*>(QStringLiteral("SpeedButton_CONNECT_"));
-    const double startMb = ResidentMb();
+    const double startMb = ProcessMegabytes("VmRSS");
     connect->click();
     if (!connect->isChecked()) {
         std::fprintf(stderr, "polling did not start: %s\n", qPrintable(form.StatusPanel(0)));
@@ -97,13 +87,14 @@ int main(int argc, char* argv[]) {
     QList<double> samples;
     QTimer sampler;
     sampler.setInterval(5 * 60 * 1000);
-    QObject::connect(&sampler, &QTimer::timeout, [&] { samples.append(ResidentMb()); });
+    QObject::connect(&sampler, &QTimer::timeout,
+                     [&] { samples.append(ProcessMegabytes("VmRSS")); });
     sampler.start();
     QTest::qWait(int(minutes * 60 * 1000));
     sampler.stop();
     probe.stop();
     connect->click();
-    const double endMb = ResidentMb();
+    const double endMb = ProcessMegabytes("VmRSS");
 
     QFile log(logPath);
     qint64 logLines = 0;

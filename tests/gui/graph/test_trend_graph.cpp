@@ -9,9 +9,11 @@
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChartView>
+#include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QLegendMarker>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
@@ -221,6 +223,70 @@ private Q_SLOTS:
         QCOMPARE(w.Legend(), (QStringList{"Pack_Voltage_Sum", "Average_Time_to_Full"}));
         w.RunDialog([&](QListWidget*) { QCOMPARE(w.Items(), TrendSeriesTitles(false)); });
         QCOMPARE(w.graph->Store().PointCount(0), 3);
+    }
+
+    // "Элементы..." adds cells' series beside the rows: a list that does not read is refused
+    // with the dialog left open, Cancel of the series dialog forgets the cells, and the chosen
+    // ones take points live, in the legend, for the cells the battery has.
+    void cellsSeries() {
+        Window w;
+        StatusBlockBuilder b;
+        b.Set(u"Design_Cell_Number", 3);
+        for (int c = 1; c <= 3; ++c)
+            b.Cell(c, quint16(2000 + 5 * c), qint16(20 + c), 0);
+        std::copy(b.words.begin(), b.words.end(), w.image.StatusBlock.begin());
+        auto* cells = w.dialog->findChild<QDialog*>(QStringLiteral("TFormCells"));
+        QVERIFY(cells);
+        const auto choose = [&](const QString& voltages, bool spread, const char* close) {
+            w.RunDialog([&](QListWidget* list) {
+                Check(list, {0}, true);
+                QTimer::singleShot(0, cells, [&] {
+                    cells->findChild<QLineEdit*>(QStringLiteral("Edit_CELLSVOLTAGE_"))
+                        ->setText(voltages);
+                    cells->findChild<QCheckBox*>(QStringLiteral("CheckBox_CELLSSPREAD_"))
+                        ->setChecked(spread);
+                    ClickButton(cells, "Button_CELLSOK_");
+                    if (cells->isVisible())
+                        cells->reject();
+                });
+                ClickButton(w.dialog, "Button_FORM2CELLS_");
+                ClickButton(w.dialog, close);
+            });
+        };
+        choose(QStringLiteral("2, 201"), true, "Button_FORM2OK_");
+        QCOMPARE(prompts->shown.size(), 1);
+        QCOMPARE(prompts->shown.last().text,
+                 QStringLiteral("«201» — не номер элемента и не промежуток номеров от 1 до 200"));
+        QCOMPARE(w.graph->ActiveSeries(), RowSelection(TrendRows().set(0)));
+        choose(QStringLiteral("2, 9"), true, "Button_FORM2CANCEL_");
+        QCOMPARE(w.graph->ActiveSeries(), RowSelection(TrendRows().set(0)));
+        choose(QStringLiteral("2, 9"), true, "Button_FORM2OK_");
+        const TrendSelection chosen = RowSelection(TrendRows().set(0))
+                                          .set(CellVoltageSeries + 1)
+                                          .set(CellVoltageSeries + 8)
+                                          .set(CellSpreadSeries);
+        QCOMPARE(w.graph->ActiveSeries(), chosen);
+        w.Poll(2);
+        QCOMPARE(w.graph->Store().PointCount(CellVoltageSeries + 1), 2);
+        QCOMPARE(w.graph->Store().Values(CellVoltageSeries + 1)[0], 2.01f);
+        QCOMPARE(w.graph->Store().PointCount(CellVoltageSeries + 8), 0);
+        QCOMPARE(w.graph->Store().Values(CellSpreadSeries)[1], 0.01f);
+        QCOMPARE(w.Plot()->Points(CellSpreadSeries).size(), 2);
+        QApplication::processEvents();
+        QVERIFY2(w.Legend().contains(QStringLiteral("Uэл.№2")), qPrintable(w.Legend().join(u'|')));
+        QVERIFY(w.Legend().contains(QStringLiteral("Разброс Uэл. (макс. - мин.)")));
+        // The next opening shows the cells chosen; the rows alone leave them.
+        w.RunDialog([&](QListWidget*) {
+            QTimer::singleShot(0, cells, [&] {
+                QCOMPARE(cells->findChild<QLineEdit*>(QStringLiteral("Edit_CELLSVOLTAGE_"))->text(),
+                         QStringLiteral("2, 9"));
+                cells->reject();
+            });
+            ClickButton(w.dialog, "Button_FORM2CELLS_");
+        });
+        w.graph->SetActiveRows(TrendRows().set(1));
+        QCOMPARE(w.graph->ActiveSeries(),
+                 (chosen & ~RowSelection(TrendRows().set(0))) | RowSelection(TrendRows().set(1)));
     }
 
     // A hidden page only stores points; shown, it draws them all over the whole X range.

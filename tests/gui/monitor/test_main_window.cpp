@@ -152,6 +152,7 @@ private Q_SLOTS:
                              item->text());
         }
         QCOMPARE(items, (QStringList{"&Файл", "  N6=&Настройки",
+                                     "  MenuItem_TESTREPORT_=&Отчёт об испытании...",
                                      "  MenuItem_SAVELOG_=&Сохранить журнал в файл", "  N2=&Выход",
                                      "&Связь", "  MenuItem_POLLING_=&Опрос модуля контроллера",
                                      "  N4=&Параметры связи", "  N7=&Монитор обмена"}));

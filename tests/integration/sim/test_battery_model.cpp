@@ -188,6 +188,52 @@ private Q_SLOTS:
         QVERIFY(later[0] > 0x5678 && later[1] == 0x0123);
     }
 
+    // A discharge test moves on by its clock's time, ten times faster here: the current of its
+    // plan, the other one after each step time; the cell of more resistance sags more under
+    // load, the weak cell falls behind, and the load goes off when the first cell is empty.
+    void dischargeTestFollowsItsPlan() {
+        qint64 ms = 5000;
+        const ModelClock clock{[] { return quint32(1000); }, [&ms] { return ms; }};
+        BatteryTest test;
+        test.dischargeAmps = 50;
+        test.stepAmps = 100;
+        test.stepSeconds = 600;
+        test.weakCells = {2};
+        test.milliohm = {{5, 4.0}};
+        test.speed = 10;
+        ControllerModel model(238, 6, false, {}, clock, test);
+        const auto after = [&](int batterySeconds) {
+            ms += batterySeconds * 1000 / 10;
+            model.step();
+            return Take(model);
+        };
+        // Cells 1 and 5 differ by 1 mV of offset, 2 mV of noise and their resistance.
+        const auto sag = [](const Snapshot& s) { return s.cellVoltage(0) - s.cellVoltage(4); };
+        Snapshot s = after(60);
+        QCOMPARE(s.current(), -50000);
+        QCOMPARE(s.dword(Status::RtcTimeValue), 1060u);
+        QVERIFY2(std::abs(sag(s) - 150) <= 5, qPrintable(QString::number(sag(s))));
+        s = after(540);
+        QCOMPARE(s.current(), -50000);
+        s = after(60);
+        QCOMPARE(s.current(), -100000);
+        QVERIFY2(std::abs(sag(s) - 300) <= 5, qPrintable(QString::number(sag(s))));
+        QCOMPARE(after(540).current(), -100000);
+        QCOMPARE(after(60).current(), -50000);
+
+        int widest = 0;
+        int steps = 0;
+        while (s.current() != 0 && steps++ < 200) {
+            s = after(60);
+            widest = std::max(widest, int(s.cellVoltage(0)) - int(s.cellVoltage(1)));
+        }
+        QVERIFY(widest > 200);
+        // The weak cell holds 80 % of 98 A*h; a step of 60 s at 100 A is 1,7 A*h.
+        const qint32 delivered = 98000 - qint32(s.dword(Status::RemainingPackCapacity));
+        QVERIFY2(std::abs(delivered - 78400) <= 1700, qPrintable(QString::number(delivered)));
+        QCOMPARE(after(600).current(), 0);
+    }
+
     void lowSideProtectionTripsBelowItsThreshold() {
         ControllerModel model(238, 4, false);
         SetAlarm(model, Alarm::Cut, 60, 65); // every cell is colder than 60 degC

@@ -49,6 +49,14 @@ private Q_SLOTS:
         QTest::newRow("cells text") << QStringList{QStringLiteral("--cells"), QStringLiteral("x")};
         QTest::newRow("address 256")
             << QStringList{QStringLiteral("--address"), QStringLiteral("256")};
+        QTest::newRow("no discharge current") << QStringList{"--discharge", "0"};
+        QTest::newRow("steps without their time")
+            << QStringList{"--discharge", "50", "--current-steps", "100"};
+        QTest::newRow("a weak cell past the last")
+            << QStringList{"--discharge", "50", "--weak-cells", "3,17"};
+        QTest::newRow("resistance no number")
+            << QStringList{"--discharge", "50", "--cell-resistance", "3,4:x"};
+        QTest::newRow("shaping without a test") << QStringList{"--weak-cells", "--discharge"};
     }
     void badOptionSaysWhy() {
         QFETCH(QStringList, arguments);

@@ -162,6 +162,45 @@ private Q_SLOTS:
         QCOMPARE(StampDateTime(read.store.PollStamp(2)).time(), QTime(0, 0, 2));
     }
 
+    // The cells' series chosen before the log is opened: each line gives the cells it has, the
+    // raw line in volts as the scaled one; the spread is the highest less the lowest voltage.
+    void readsTheCellsSeries() {
+        const auto block = [](int cells) {
+            StatusBlockBuilder b;
+            for (int c = 1; c <= cells; ++c)
+                b.Cell(c, quint16(2000 + 10 * c), qint16(20 + c), 0);
+            return b.words;
+        };
+        const QDateTime t(QDate(2024, 1, 28), QTime(10, 0));
+        const QStringList lines = {TestLogHeader(4), TestLogRow(t, block(4), 4, true),
+                                   TestLogRow(t.addSecs(1), block(2), 2, false),
+                                   TestLogRow(t.addSecs(2), block(3), 3, true)};
+        TrendSelection cells;
+        cells.set(CellVoltageSeries + 1).set(CellVoltageSeries + 3).set(CellTemperatureSeries);
+        cells.set(CellSpreadSeries);
+        const MonitorLogRead read =
+            ReadMonitorLog(WriteFile("cells.csv", EncodeLines(lines)), nullptr, cells);
+        QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+        QCOMPARE(read.dataLines, 3);
+        const SeriesValues& cell2 = read.store.Values(CellVoltageSeries + 1);
+        QCOMPARE(cell2.Size(), 3);
+        QCOMPARE(cell2[0], 2.02f);
+        QCOMPARE(cell2[1], 2.02f);
+        // Cell 4 is in the first line only.
+        QCOMPARE(read.store.PointCount(CellVoltageSeries + 3), 1);
+        QCOMPARE(read.store.Values(CellVoltageSeries + 3)[0], 2.04f);
+        QCOMPARE(read.store.PollOfPoint(CellVoltageSeries + 3, 0), 0);
+        QCOMPARE(read.store.Values(CellTemperatureSeries)[1], 21.0f);
+        const SeriesValues& spread = read.store.Values(CellSpreadSeries);
+        QCOMPARE(spread.Size(), 3);
+        QCOMPARE(spread[0], 0.03f);
+        QCOMPARE(spread[1], 0.01f);
+        QCOMPARE(spread[2], 0.02f);
+        // Series not chosen take nothing, the rows all lines.
+        QCOMPARE(read.store.PointCount(CellVoltageSeries), 0);
+        QCOMPARE(read.store.PointCount(0), 3);
+    }
+
     void refusals_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error");

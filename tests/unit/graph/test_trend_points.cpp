@@ -8,11 +8,11 @@
 
 namespace {
 
-TrendRows Rows(std::initializer_list<int> indexes) {
-    TrendRows rows;
+TrendSelection Series(std::initializer_list<int> indexes) {
+    TrendSelection series;
     for (const int i : indexes)
-        rows.set(std::size_t(i));
-    return rows;
+        series.set(std::size_t(i));
+    return series;
 }
 
 const QDateTime Start(QDate(2024, 1, 28), QTime(14, 5, 9));
@@ -61,10 +61,10 @@ private Q_SLOTS:
         StatusBlockBuilder b;
         for (int poll = 0; poll < 11; ++poll) {
             b.Set(u"Pack_Voltage_Sum", 52000 + poll).Set(u"Pack_Current", poll);
-            AddTrendPoints(
-                store,
-                Rows(poll < 10 ? std::initializer_list<int>{0} : std::initializer_list<int>{0, 1}),
-                b.words, Start.addSecs(poll));
+            AddTrendPoints(store,
+                           Series(poll < 10 ? std::initializer_list<int>{0}
+                                            : std::initializer_list<int>{0, 1}),
+                           b.words, Start.addSecs(poll));
         }
         QCOMPARE(store.PointCount(0), 11);
         QCOMPARE(store.PointCount(1), 1);
@@ -77,10 +77,9 @@ private Q_SLOTS:
     // A series switched off keeps its points and takes up its numbering again after a gap.
     void gapsAndEmptyPolls() {
         TrendStore store;
-        const std::array<float, TrendRowCount> values{};
-        const TrendRows pattern[] = {Rows({0}), Rows({0, 2}), Rows({}), Rows({2}), Rows({0, 2})};
-        for (const TrendRows& rows : pattern)
-            store.AddPoll(0, values, rows);
+        const std::vector<int> pattern[] = {{0}, {0, 2}, {}, {2}, {0, 2}};
+        for (const std::vector<int>& series : pattern)
+            store.AddPoll(0, series, std::vector<float>(series.size()));
         // The poll with no active series is not kept.
         QCOMPARE(store.PollCount(), 4);
         QCOMPARE(store.PointCount(0), 3);
@@ -106,13 +105,14 @@ private Q_SLOTS:
 
     void csvReadsBackAsThePoints() {
         TrendStore store;
-        std::array<float, TrendRowCount> values{};
         for (int poll = 0; poll < 6; ++poll) {
-            values[0] = 52.1f + float(poll) * 0.001f;
-            values[1] = -1.5f * float(poll);
-            values[9] = 4294967.295f;
-            store.AddPoll(TrendStamp(Start.addSecs(poll)), values,
-                          poll == 2 ? Rows({1}) : Rows({0, 1, 9}));
+            const float values[] = {52.1f + float(poll) * 0.001f, -1.5f * float(poll),
+                                    4294967.295f};
+            if (poll == 2)
+                store.AddPoll(TrendStamp(Start.addSecs(poll)), std::vector<int>{1},
+                              std::span(values).subspan(1, 1));
+            else
+                store.AddPoll(TrendStamp(Start.addSecs(poll)), std::vector<int>{0, 1, 9}, values);
         }
         const QStringList titles = TrendSeriesTitles(true);
         const QStringList lines = DecodeLines(TrendCsvBytes(store, titles));
