@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,3 +36,22 @@ inline Figures TimeCalls(int runs, const std::function<void()>& between,
     }
     return Summarise(ms);
 }
+
+// While it lives, the longest gap between two ticks of a 5 ms timer on the thread that made it:
+// how long that thread (the window's) was kept from its events.
+class StallProbe {
+public:
+    StallProbe() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout,
+                         [this] { longestMs_ = std::max(longestMs_, sinceLast_.restart()); });
+        sinceLast_.start();
+        timer_.start();
+    }
+    qint64 LongestMs() const { return longestMs_; }
+
+private:
+    QTimer timer_;
+    QElapsedTimer sinceLast_;
+    qint64 longestMs_ = 0;
+};
