@@ -68,6 +68,13 @@ bool Bootloader::Stopping() {
     return true;
 }
 
+bool Bootloader::BeginProgramChange() {
+    if (view_.BeginProgramChange())
+        return true;
+    lastEnd_ = CommandEnd::Stopped;
+    return false;
+}
+
 void Bootloader::ReportException(quint8 code) {
     lastEnd_ = CommandEnd::Refused;
     const QString text = ExceptionText(code);
@@ -139,6 +146,8 @@ bool Bootloader::BootReadRegisters(quint16 start, quint16 count) {
 
 bool Bootloader::BootErase(quint8 area) {
     const ControlsLock lock(view_);
+    if (area == EraseProgramArea && !BeginProgramChange())
+        return false;
     Log(QStringLiteral("Очистка флэш-памяти микроконтроллера..."));
     const std::optional<QByteArray> reply =
         Run(BootEraseRequest(address_, area), BootEraseCode, BootWait::Long, {});
@@ -166,13 +175,17 @@ bool Bootloader::BootFinish() {
     const bool written = ReplyByte(*reply, 3) == BootStatusDone;
     Log(written ? QStringLiteral("Программа успешно записана!")
                 : QStringLiteral("Ошибочный спецкод!"));
-    if (!written)
+    if (written)
+        view_.EndProgramChange();
+    else
         lastEnd_ = CommandEnd::Refused;
     return written;
 }
 
 bool Bootloader::BootWriteImage(QByteArrayView image) {
     const ControlsLock lock(view_);
+    if (!BeginProgramChange())
+        return false;
     const quint32 fullPackets = FullPackets(image.size());
     view_.ShowFrameFields({});
     QElapsedTimer clock;
@@ -182,7 +195,7 @@ bool Bootloader::BootWriteImage(QByteArrayView image) {
     QByteArray frame;
     lastEnd_ = CommandEnd::Failed;
     for (quint32 n = 0; n <= fullPackets;) {
-        // Keeps the window painted; the lock keeps the operator from starting anything.
+        // Lets the thread that runs the update see its events (the terminal's stop signal).
         QCoreApplication::processEvents();
         if (attemptsLeft == 0 || Stopping())
             return false;
@@ -260,7 +273,7 @@ RestartCheck Bootloader::CheckRestart(int waitMs, int pauseMs) {
         }
         answered = answered || (probe.verdict.status != ReplyStatus::NoAnswer &&
                                 probe.verdict.status != ReplyStatus::CrcError);
-        if (clock.elapsed() >= waitMs)
+        if (clock.elapsed() >= waitMs || Stopping())
             break;
         QCoreApplication::processEvents();
         QThread::msleep(pauseMs);

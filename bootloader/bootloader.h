@@ -14,7 +14,7 @@
 // went. They talk through three seams: the exchange, the view below, and the program's prompts
 // (CurrentPrompts) for the message boxes of exception and unexpected replies.
 
-// The erase is answered only after seconds: its exchange waits long and keeps the window alive.
+// The erase is answered only after seconds: its exchange waits long.
 // Again sends nothing: it waits as Normal does for a reply to the request that went out last.
 enum class BootWait { Normal, Long, Again };
 
@@ -42,6 +42,12 @@ public:
     virtual void SetControlsEnabled(bool enabled) { Q_UNUSED(enabled); }
     // The operator asked the update to stop: it stops before its next exchange.
     virtual bool StopRequested() { return false; }
+    // The program area is about to be erased or written: from now on an update that stops
+    // leaves the controller without a valid program. false when the operator stopped the update
+    // before: the area is then left as it is.
+    virtual bool BeginProgramChange() { return true; }
+    // The finish was accepted: the program area holds a whole program again.
+    virtual void EndProgramChange() {}
 };
 
 // How the last command ended: done, without a reply that can be taken, refused by the
@@ -78,6 +84,7 @@ public:
     // Until the application answers or waitMs have passed, pausing pauseMs between tries: reads a
     // status register past the bootloader's (the first cell's voltage), which only the
     // application answers, and then registers 0 to 49 for its firmware version. No message box.
+    // A stop ends the wait early (LastEnd tells it).
     RestartCheck CheckRestart(int waitMs, int pauseMs);
 
     void Log(const QString& line) { view_.AddLine(line); }
@@ -94,6 +101,8 @@ private:
     std::optional<QByteArray> Run(const QByteArray& request, quint8 command, BootWait wait,
                                   const std::function<void(const BootReply&)>& beforeException);
     Exchanged Exchange(const QByteArray& request, BootWait wait);
+    // The view's BeginProgramChange; when it refuses, the command counts as stopped.
+    bool BeginProgramChange();
     void ReportException(quint8 code);
     void ReportUnexpected();
 

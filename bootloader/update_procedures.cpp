@@ -45,15 +45,30 @@ QString StateLine(Reached reached, bool stopped) {
                           "загрузчика, запустите обновление снова.");
 }
 
-// Ends the update at a step that failed: its line (or that the operator stopped it), then what
-// the controller holds now. The outcome is a refusal when the step's last command was refused,
-// or when `refused` (the controller has no room for the image).
+// The operator stopped the update: said so, then what the controller holds now; once the program
+// area was touched that is said in a box as well, since the controller now waits in its
+// bootloader for the next update.
+void ReportStopped(Bootloader& boot, Reached reached) {
+    boot.Log(QStringLiteral("Обновление прервано оператором."));
+    const QString state = StateLine(reached, true);
+    boot.Log(state);
+    if (reached != Reached::BeforeErase)
+        CurrentPrompts().Message(state, QStringLiteral("Обновление прервано"), Prompts::Buttons::Ok,
+                                 Prompts::Icon::Warning);
+}
+
+// Ends the update at a step that failed: its line, then what the controller holds now; or that
+// the operator stopped it. The outcome is a refusal when the step's last command was refused, or
+// when `refused` (the controller has no room for the image).
 UpdateOutcome EndEarly(Bootloader& boot, const QString& line, Reached reached,
                        bool refused = false) {
-    const bool stopped = boot.LastEnd() == CommandEnd::Stopped;
-    boot.Log(stopped ? QStringLiteral("Обновление прервано оператором.") : line);
-    if (const QString state = StateLine(reached, stopped); !state.isEmpty())
-        boot.Log(state);
+    if (boot.LastEnd() == CommandEnd::Stopped) {
+        ReportStopped(boot, reached);
+    } else {
+        boot.Log(line);
+        if (const QString state = StateLine(reached, false); !state.isEmpty())
+            boot.Log(state);
+    }
     return refused ? UpdateOutcome::Refused : FailureOf(boot);
 }
 
@@ -124,7 +139,8 @@ bool ImageConsistent(Bootloader& boot, QByteArrayView image) {
 bool ImageAcceptable(Bootloader& boot, QByteArrayView image) {
     // Four bytes are the checksum word alone: 0xFFFFFFFF checks, and would erase the program.
     if (image.size() <= 4) {
-        boot.Log(QStringLiteral("Файл слишком мал для образа прошивки: %1 байт.").arg(image.size()));
+        boot.Log(
+            QStringLiteral("Файл слишком мал для образа прошивки: %1 байт.").arg(image.size()));
         return false;
     }
     if (!ImageConsistent(boot, image))
@@ -163,6 +179,12 @@ UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStar
         return FailureOf(boot);
     }
     const RestartCheck check = boot.CheckRestart(wait.waitMs, wait.pauseMs);
+    if (check.answered != RestartCheck::Answered::Application &&
+        boot.LastEnd() == CommandEnd::Stopped) {
+        boot.Log(QStringLiteral("Ожидание перезапуска прервано оператором: программа записана, "
+                                "её запуск не проверен."));
+        return UpdateOutcome::Failed;
+    }
     switch (check.answered) {
     case RestartCheck::Answered::Application:
         boot.Log(QStringLiteral("Версия ПО контроллера после перезапуска: ") +
@@ -182,8 +204,12 @@ UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStar
 void ProgramImage(Bootloader& boot, QByteArrayView image) {
     if (!ImageAcceptable(boot, image))
         return;
-    boot.Log(boot.BootWriteImage(image) ? QStringLiteral("---Завершено!---")
-                                        : QStringLiteral("Ошибки связи, попытки исчерпаны."));
+    if (boot.BootWriteImage(image))
+        boot.Log(QStringLiteral("---Завершено!---"));
+    else if (boot.LastEnd() == CommandEnd::Stopped)
+        ReportStopped(boot, Reached::AfterErase);
+    else
+        boot.Log(QStringLiteral("Ошибки связи, попытки исчерпаны."));
 }
 
 std::optional<quint16> RegisterFieldValue(const QString& text) {

@@ -130,7 +130,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     monitor_->SetPortSource([this] { return PortSystemName(form4_->Settings().portName); });
     connect(&polling_->Controller(), &PollController::TrafficRecorded, monitor_,
             &TFormMonitor::Append);
-    SetSyncTrafficSink([this](const TrafficFrame& frame) { monitor_->Append({frame}); });
+    // An update's exchanges run off the window thread: their frames are queued to the monitor.
+    SetSyncTrafficSink([this](const TrafficFrame& frame) {
+        QMetaObject::invokeMethod(monitor_, [this, frame] { monitor_->Append({frame}); });
+    });
     FormCreate();
     SetUpKeyboard(*this);
     SetReplyDisplay(this);

@@ -29,3 +29,16 @@ struct ConnectionSettings {
 ConnectionSettings CurrentConnectionSettings();
 // The main window installs the dialog as the source; tests install their own.
 void SetConnectionSettingsSource(std::function<ConnectionSettings()> source);
+
+// For work off the window thread: while it lives, CurrentConnectionSettings() on the thread that
+// made it gives these settings, read from the dialog before the work started.
+class PinnedConnectionSettings {
+public:
+    explicit PinnedConnectionSettings(const ConnectionSettings& settings);
+    ~PinnedConnectionSettings();
+    PinnedConnectionSettings(const PinnedConnectionSettings&) = delete;
+    PinnedConnectionSettings& operator=(const PinnedConnectionSettings&) = delete;
+
+private:
+    ConnectionSettings settings_;
+};

@@ -39,6 +39,24 @@ Prompts& CurrentPrompts();
 // Installs prompts (not owned); nullptr restores the silent default.
 void SetPrompts(Prompts* prompts);
 
+class QObject;
+
+// For work off the window thread: while it lives, CurrentPrompts() on the thread that made it
+// puts every question to the prompts of home's thread (CurrentPrompts() there) and waits for the
+// answer, so that boxes are shown by the window and answered before the work goes on. home must
+// outlive it and its thread must keep processing events.
+class ForwardedPrompts final {
+public:
+    explicit ForwardedPrompts(QObject* home);
+    ~ForwardedPrompts();
+    ForwardedPrompts(const ForwardedPrompts&) = delete;
+    ForwardedPrompts& operator=(const ForwardedPrompts&) = delete;
+
+private:
+    class Forwarder;
+    Forwarder* forwarder_;
+};
+
 // The program's general error report: an error box captioned with the application's name, for
 // a typed value that did not convert or a file that could not be written or read. The operation
 // that failed then stops.

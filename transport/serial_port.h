@@ -18,7 +18,7 @@ constexpr bool FitsOutputQueue(qint64 queued, int n) {
 }
 
 // The port of the synchronous exchange: opened, used for one request and reply, and closed again
-// on the user-interface thread with blocking calls. Every failure is shown to the operator in a
+// with blocking calls on the thread of the exchange. Every failure is shown to the operator in a
 // message box and returned as false or 0.
 class SerialPort final : public Link {
 public:

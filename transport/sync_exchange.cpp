@@ -12,6 +12,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
 
 std::array<quint8, SyncTxFrameBytes> SyncTxFrame{};
 std::array<quint8, SyncRxFrameBytes> SyncRxFrame{};
@@ -70,9 +71,12 @@ quint16 WaitByRules(SerialPort& port, const LineSettings& line, const WaitRule& 
     return port.BytesWaiting();
 }
 
-bool busy = false;
+// Taken by the exchange of whichever thread runs one; an update off the window thread runs its
+// exchanges while the window may try one of its own.
+std::atomic<bool> busy = false;
 std::function<void(const TrafficFrame&)> trafficSink;
-TrafficSource trafficSource = TrafficSource::Command;
+// Each thread names the source of its own exchanges.
+thread_local TrafficSource trafficSource = TrafficSource::Command;
 
 void Show(const TrafficFrame& frame) {
     if (trafficSink)
@@ -136,18 +140,34 @@ Link* OpenLink(const ConnectionSettings& settings, const LineSettings& line) {
     return link.Open(*target, settings.networkTimeoutMs).isEmpty() ? &link : nullptr;
 }
 
+void ReportBusy() {
+    CurrentPrompts().Message(
+        QStringLiteral("Идёт другой обмен с контроллером, повторите команду после него"),
+        QStringLiteral("Error"));
+}
+
+// Takes the exchange for its length unless another thread holds it.
 class BusyScope {
 public:
-    BusyScope() { busy = true; }
-    ~BusyScope() { busy = false; }
+    BusyScope() : taken_(!busy.exchange(true)) {}
+    ~BusyScope() {
+        if (taken_)
+            busy = false;
+    }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
+    bool Taken() const { return taken_; }
+
+private:
+    bool taken_;
 };
 
 quint16 Exchange(quint16 length, const WaitRule& rule) {
-    if (RefusedWhileBusy())
-        return 0;
     const BusyScope busyScope;
+    if (!busyScope.Taken()) {
+        ReportBusy();
+        return 0;
+    }
     const ConnectionSettings settings = CurrentConnectionSettings();
     const LineSettings line = LineSettingsFor(settings.baudIndex, settings.formatIndex);
     SyncRxCount = 0;
@@ -209,9 +229,7 @@ bool SyncExchangeBusy() {
 bool RefusedWhileBusy() {
     if (!busy)
         return false;
-    CurrentPrompts().Message(
-        QStringLiteral("Идёт другой обмен с контроллером, повторите команду после него"),
-        QStringLiteral("Error"));
+    ReportBusy();
     return true;
 }
 

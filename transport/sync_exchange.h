@@ -8,7 +8,8 @@
 #include <array>
 #include <functional>
 
-// One request and its reply on the user-interface thread, for commands started by hand. The
+// One request and its reply with blocking calls, for commands started by hand: on the
+// user-interface thread for a single command, on a thread of its own for the bootloader's. The
 // caller fills SyncTxFrame, calls ExchangeSync or ExchangeSyncLongWait, then judges SyncRxFrame.
 
 // Room for the longest request, the 249-byte firmware packet, with a margin its builder clears.
@@ -34,7 +35,7 @@ quint16 ExchangeSyncLongWait(quint16 length);
 quint16 AwaitSyncReply(quint16 length);
 
 // True while an exchange runs; a second exchange started meanwhile (from the events the long
-// wait processes) is refused with a message and leaves the buffers alone.
+// wait processes, or on another thread) is refused with a message and leaves the buffers alone.
 bool SyncExchangeBusy();
 // Shows the refusal and returns true while an exchange runs. A caller that builds its request in
 // SyncTxFrame asks this first, so that a refused exchange leaves the frame still in the buffer.
@@ -54,7 +55,7 @@ int SettleWaitMs(float bitTimeMs);
 // default). Called on the exchange's thread, once for the request and once for the reply.
 void SetSyncTrafficSink(std::function<void(const TrafficFrame&)> sink);
 
-// The source the exchanges started while it lives are shown with; commands otherwise.
+// The source the exchanges its thread starts while it lives are shown with; commands otherwise.
 class SyncTrafficSource {
 public:
     explicit SyncTrafficSource(TrafficSource source);

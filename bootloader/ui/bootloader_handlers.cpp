@@ -1,6 +1,8 @@
 #include "bootloader_handlers.h"
 
+#include "connection_settings.h"
 #include "exchange_lock.h"
+#include "prompts.h"
 #include "reply_reporting.h"
 #include "sync_boot_exchange.h"
 
@@ -11,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QThread>
 
 namespace {
 
@@ -55,27 +58,129 @@ void BootloaderHandlers::Connect() {
     ConnectButton("BitBtn_BOOTLOADER31_", &BootloaderHandlers::BitBtn_BOOTLOADER31_Click);
     ConnectButton("RadioButton_READVERSION_", &BootloaderHandlers::RadioButton_READVERSION_Click);
     ConnectButton("RadioButton_READBOOTREG_", &BootloaderHandlers::RadioButton_READBOOTREG_Click);
+    ConnectButton("BitBtn_STOPUPDATE_", &BootloaderHandlers::BitBtn_STOPUPDATE_Click);
 }
 
-std::optional<Bootloader> BootloaderHandlers::Session() {
+// The page as the worker thread sees it: every change is queued to the window, the lock is held
+// by the handlers for the whole run, the stop request and the state of the program area are the
+// bits of the stage.
+class BootloaderHandlers::WorkerView final : public BootView {
+public:
+    explicit WorkerView(BootloaderHandlers& page) : page_(page) {}
+
+    void AddLine(const QString& line) override {
+        Queue([line](BootloaderHandlers& page) { page.AddLine(line); });
+    }
+    void ShowFrameFields(const FrameFields& fields) override {
+        Queue([fields](BootloaderHandlers& page) { page.ShowFrameFields(fields); });
+    }
+    void ShowProgress(const PacketProgress& progress) override {
+        Queue([progress](BootloaderHandlers& page) { page.ShowProgress(progress); });
+    }
+    bool StopRequested() override { return (page_.stage_ & StopAsked) != 0; }
+    bool BeginProgramChange() override {
+        // Fails only when the operator stopped the work before the area was touched.
+        int untouched = 0;
+        return page_.stage_.compare_exchange_strong(untouched, ProgramChanging) ||
+               (untouched & ProgramChanging) != 0;
+    }
+    void EndProgramChange() override { page_.stage_ &= ~ProgramChanging; }
+
+private:
+    void Queue(std::function<void(BootloaderHandlers&)> show) {
+        QMetaObject::invokeMethod(
+            &page_, [&page = page_, show = std::move(show)] { show(page); }, Qt::QueuedConnection);
+    }
+
+    BootloaderHandlers& page_;
+};
+
+BootloaderHandlers::~BootloaderHandlers() {
+    if (!worker_)
+        return;
+    // The work still running is stopped at its next step; its questions are still answered here.
+    stage_ |= StopAsked;
+    while (!worker_->wait(10))
+        QCoreApplication::processEvents();
+    delete worker_;
+}
+
+void BootloaderHandlers::RunOffThread(quint8 address, std::function<void(Bootloader&)> work,
+                                      bool stoppable) {
+    stage_ = 0;
+    SetBootloaderControlsEnabled(root_, false);
+    if (auto* stop = Find<QAbstractButton>("BitBtn_STOPUPDATE_"))
+        stop->setEnabled(stoppable);
+    const ConnectionSettings settings = CurrentConnectionSettings();
+    worker_ = QThread::create([this, address, settings, work = std::move(work)] {
+        const PinnedConnectionSettings pinned(settings);
+        const ForwardedPrompts prompts(this);
+        WorkerView view(*this);
+        Bootloader boot(SyncBootExchange, view, address, diagnostic_);
+        work(boot);
+    });
+    connect(worker_, &QThread::finished, this, &BootloaderHandlers::End);
+    worker_->start();
+}
+
+void BootloaderHandlers::End() {
+    worker_->wait();
+    delete worker_;
+    worker_ = nullptr;
+    if (auto* stop = Find<QAbstractButton>("BitBtn_STOPUPDATE_"))
+        stop->setEnabled(false);
+    SetBootloaderControlsEnabled(root_, true);
+    Q_EMIT Ended();
+}
+
+void BootloaderHandlers::BitBtn_STOPUPDATE_Click() {
+    if (!worker_)
+        return;
+    // Untouched, the work stops without a question; the flash being changed, only on Yes.
+    int untouched = 0;
+    if (!stage_.compare_exchange_strong(untouched, StopAsked)) {
+        if ((untouched & StopAsked) != 0 ||
+            CurrentPrompts().Message(
+                QStringLiteral("Флэш-память контроллера уже стирается или записывается. Если "
+                               "остановить обновление сейчас, в контроллере не будет действующей "
+                               "программы, и обновление придётся запустить снова.\nОстановить "
+                               "обновление?"),
+                QStringLiteral("Подтверждение"), Prompts::Buttons::YesNo,
+                Prompts::Icon::Question) != Prompts::Answer::Yes)
+            return;
+        // The work may have ended while the operator was asked.
+        if (!worker_)
+            return;
+        stage_ |= StopAsked;
+    }
+    if (auto* stop = Find<QAbstractButton>("BitBtn_STOPUPDATE_"))
+        stop->setEnabled(false);
+}
+
+void BootloaderHandlers::WithImage(
+    bool clearLog, const std::function<void(quint8 address, const QByteArray& image)>& run) {
     const std::optional<quint8> address = RequestAddress();
     if (!address)
-        return std::nullopt;
-    return Bootloader(SyncBootExchange, *this, *address, diagnostic_);
-}
-
-void BootloaderHandlers::RunUpdate(UpdateStart start) {
-    std::optional<Bootloader> boot = Session();
-    if (!boot)
         return;
     const QString path = ChooseImage();
     if (path.isEmpty())
         return;
-    // The log tells this update only.
-    if (auto* memo = Find<QPlainTextEdit>("Memo2"))
+    // The log of an update tells this update only.
+    if (auto* memo = Find<QPlainTextEdit>("Memo2"); memo && clearLog)
         memo->clear();
     if (const std::optional<QByteArray> image = LoadImage(*this, path))
-        AutomaticUpdate(*boot, *image, start, applicationWait_);
+        run(*address, *image);
+}
+
+void BootloaderHandlers::RunUpdate(UpdateStart start) {
+    WithImage(true, [&](quint8 address, const QByteArray& image) {
+        RunOffThread(
+            address,
+            [image, start, wait = applicationWait_](Bootloader& boot) {
+                AutomaticUpdate(boot, image, start, wait);
+            },
+            true);
+    });
 }
 
 void BootloaderHandlers::BitBtn_BOOTLOADERAUTO_Click() {
@@ -87,22 +192,18 @@ void BootloaderHandlers::BitBtn_BOOTLOADERAUTOBOOT_Click() {
 }
 
 void BootloaderHandlers::BitBtn_BOOTLOADER21_Click() {
-    std::optional<Bootloader> boot = Session();
-    if (!boot)
-        return;
-    const QString path = ChooseImage();
-    if (path.isEmpty())
-        return;
-    if (const std::optional<QByteArray> image = LoadImage(*this, path))
-        ProgramImage(*boot, *image);
+    WithImage(false, [&](quint8 address, const QByteArray& image) {
+        RunOffThread(
+            address, [image](Bootloader& boot) { ProgramImage(boot, image); }, true);
+    });
 }
 
-void BootloaderHandlers::RunCommand(const std::function<void(Bootloader&)>& command) {
-    std::optional<Bootloader> boot = Session();
-    if (!boot)
+void BootloaderHandlers::RunCommand(std::function<void(Bootloader&)> command) {
+    const std::optional<quint8> address = RequestAddress();
+    if (!address)
         return;
-    boot->Log(QStringLiteral(" "));
-    command(*boot);
+    AddLine(QStringLiteral(" "));
+    RunOffThread(*address, std::move(command), false);
 }
 
 void BootloaderHandlers::BitBtn_BOOTLOADER30_Click() {
@@ -120,13 +221,15 @@ void BootloaderHandlers::BitBtn_BOOTLOADER03_Click() {
     const std::optional<quint16> count = RegisterFieldValue(countField->text());
     if (!count)
         return;
-    RunCommand([&](Bootloader& boot) { boot.BootReadRegisters(*start, *count); });
+    RunCommand([start = *start, count = *count](Bootloader& boot) {
+        boot.BootReadRegisters(start, count);
+    });
 }
 
 void BootloaderHandlers::BitBtn_BOOTLOADER20_Click() {
     const auto* program = Find<QRadioButton>("RadioButton1");
     const quint8 area = program && program->isChecked() ? EraseProgramArea : EraseSettingsArea;
-    RunCommand([&](Bootloader& boot) { boot.BootErase(area); });
+    RunCommand([area](Bootloader& boot) { boot.BootErase(area); });
 }
 
 void BootloaderHandlers::BitBtn_BOOTLOADER31_Click() {
@@ -176,8 +279,4 @@ void BootloaderHandlers::ShowProgress(const PacketProgress& progress) {
         bar->setValue(progress.percent);
     if (auto* label = Find<QLabel>("Label_BOOTLOADERPROGRESS_"))
         label->setText(ProgressText(progress));
-}
-
-void BootloaderHandlers::SetControlsEnabled(bool enabled) {
-    SetBootloaderControlsEnabled(root_, enabled);
 }

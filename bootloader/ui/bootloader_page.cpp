@@ -65,6 +65,8 @@ QGroupBox* FunctionsGroup() {
     auto* layout = new QVBoxLayout(group);
     AddButton(layout, "BitBtn_BOOTLOADERAUTO_", QStringLiteral("Автообновление "));
     AddButton(layout, "BitBtn_BOOTLOADERAUTOBOOT_", QStringLiteral("Автообновление из загрузчика"));
+    // Ends a running update at its next step; enabled only while one runs.
+    AddButton(layout, "BitBtn_STOPUPDATE_", QStringLiteral("Стоп"))->setEnabled(false);
     auto* progress = Named<QProgressBar>("ProgressBar_BOOTLOADER_");
     progress->setRange(0, 100);
     progress->setValue(0);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -50,3 +51,22 @@ inline double ProcessMegabytes(const char* field) {
             return line.mid(key.size()).trimmed().split(' ').first().toDouble() / 1024;
     return 0;
 }
+
+// While it lives, the longest gap between two ticks of a 5 ms timer on the thread that made it:
+// how long that thread (the window's) was kept from its events.
+class StallProbe {
+public:
+    StallProbe() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout,
+                         [this] { longestMs_ = std::max(longestMs_, sinceLast_.restart()); });
+        sinceLast_.start();
+        timer_.start();
+    }
+    qint64 LongestMs() const { return longestMs_; }
+
+private:
+    QTimer timer_;
+    QElapsedTimer sinceLast_;
+    qint64 longestMs_ = 0;
+};

@@ -26,7 +26,6 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -111,10 +110,10 @@ void BenchStall(TForm1& form, bool settings, bool journal, int seconds) {
     form.findChild<QComboBox*>(QStringLiteral("ComboBox_FREQ_"))->setCurrentIndex(0);
     auto* connect = form.findChild<QPushButton*>(QStringLiteral("SpeedButton_CONNECT_"));
     // Owns this run's connections, so that none outlives it.
-    QTimer probe;
+    QObject run;
     QElapsedTimer running;
     QList<qint64> cycleEnds;
-    QObject::connect(&form.Polling()->Controller(), &PollController::CycleFinished, &probe,
+    QObject::connect(&form.Polling()->Controller(), &PollController::CycleFinished, &run,
                      [&] { cycleEnds.append(running.elapsed()); });
     running.start();
     connect->click();
@@ -122,15 +121,12 @@ void BenchStall(TForm1& form, bool settings, bool journal, int seconds) {
         std::printf("  polling did not start: %s\n", qPrintable(form.StatusPanel(0)));
         return;
     }
-    QElapsedTimer sinceLast;
     qint64 longest = 0;
-    probe.setInterval(5);
-    QObject::connect(&probe, &QTimer::timeout,
-                     [&] { longest = std::max(longest, sinceLast.restart()); });
-    sinceLast.start();
-    probe.start();
-    QTest::qWait(seconds * 1000);
-    probe.stop();
+    {
+        const StallProbe probe;
+        QTest::qWait(seconds * 1000);
+        longest = probe.LongestMs();
+    }
     connect->click();
     std::printf("  %-44s %lld ms (probe every 5 ms, tick every %d ms)\n",
                 settings ? "longest stall, 34-block cycles" : "longest stall, 6-block cycles",

@@ -1,4 +1,5 @@
 #include "boot_frames.h"
+#include "bootloader_handlers.h"
 #include "bootloader_model.h"
 #include "command_handlers.h"
 #include "connection_dialog.h"
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -48,6 +50,9 @@ private Q_SLOTS:
     void cancelledDialogSendsNothing();
     void newUpdateClearsTheLog();
     void addressThatIsNoNumberEndsTheCommand();
+    void windowLiveWhilePacketsGo();
+    void stopEndsAtTheNextStep_data();
+    void stopEndsAtTheNextStep();
 
 private:
     template <class W> W* Find(const char* name) const {
@@ -58,6 +63,11 @@ private:
     }
     // The image written as a file the open dialog will choose.
     QString ImageFile(const QByteArray& image);
+    // Clicks the button and, when that started a command, waits for its end: it runs off the
+    // window thread.
+    void ClickToEnd(const char* name);
+    // The demo controller with slow packet writes, already in its bootloader.
+    void SlowPacketsInBootloader();
 
     QTemporaryDir dir;
     std::unique_ptr<SimulatedController> sim;
@@ -95,6 +105,24 @@ QString TestUpdateInWindow::ImageFile(const QByteArray& image) {
     if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size())
         return {};
     return path;
+}
+
+void TestUpdateInWindow::ClickToEnd(const char* name) {
+    Find<QPushButton>(name)->click();
+    auto* handlers = form->findChild<BootloaderHandlers*>();
+    if (!handlers->Running())
+        return;
+    QSignalSpy ended(handlers, &BootloaderHandlers::Ended);
+    QVERIFY(ended.wait(120000));
+}
+
+void TestUpdateInWindow::SlowPacketsInBootloader() {
+    SimulatedControllerOptions options = DemoControllerOptions();
+    options.bootTiming = {300, 300, 100};
+    sim = std::make_unique<SimulatedController>(options);
+    QVERIFY(sim->start());
+    ConnectDialogTo(*form, sim->portPath());
+    sim->enterBootloader();
 }
 
 void TestUpdateInWindow::automaticUpdateFromStartToRestart() {
@@ -135,7 +163,7 @@ void TestUpdateInWindow::automaticUpdateFromStartToRestart() {
     form->show();
     QElapsedTimer clock;
     clock.start();
-    Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->click();
+    ClickToEnd("BitBtn_BOOTLOADERAUTO_");
     const qint64 elapsed = clock.elapsed();
 
     QList<QByteArray> expected = {BootInitRequest(Address), BootReadRequest(Address, 0, 11),
@@ -191,7 +219,7 @@ void TestUpdateInWindow::packetUnansweredTwiceOnTheLine() {
     prompts->files = {ImageFile(image)};
     sim->injectFault({.kind = FaultKind::NoReply, .function = 0x21, .after = 1}, 2);
     sim->clearReceivedFrames();
-    Find<QPushButton>("BitBtn_BOOTLOADERAUTOBOOT_")->click();
+    ClickToEnd("BitBtn_BOOTLOADERAUTOBOOT_");
     const QByteArray packet1 = BootWriteRequest(Address, 0x080020F0, image.mid(240, 240));
     const QList<QByteArray> frames = sim->receivedFrames();
     QCOMPARE(frames.count(packet1), 3);
@@ -221,7 +249,7 @@ void TestUpdateInWindow::slowFlashWriteNeedsNoResend() {
     sim->enterBootloader();
     const QByteArray image = DemoImage(1000);
     prompts->files = {ImageFile(image)};
-    Find<QPushButton>("BitBtn_BOOTLOADERAUTOBOOT_")->click();
+    ClickToEnd("BitBtn_BOOTLOADERAUTOBOOT_");
     QList<QByteArray> packets;
     for (const QByteArray& frame : sim->receivedFrames())
         if (quint8(frame[1]) == BootWriteCode)
@@ -247,9 +275,9 @@ void TestUpdateInWindow::newUpdateClearsTheLog() {
     Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->click();
     QCOMPARE(memo->toPlainText(), QStringLiteral("Принят пакет №4"));
     prompts->files = {ImageFile(QByteArray(100, 'x'))};
-    Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->click();
-    QCOMPARE(MemoLines().mid(0, 3), (QStringList{" ", "Размер файла: 100 байт.",
-                                                 "Контрольная сумма файла не верна!"}));
+    ClickToEnd("BitBtn_BOOTLOADERAUTO_");
+    QCOMPARE(MemoLines().mid(0, 3),
+             (QStringList{" ", "Размер файла: 100 байт.", "Контрольная сумма файла не верна!"}));
     QVERIFY(sim->receivedFrames().isEmpty());
 }
 
@@ -262,6 +290,115 @@ void TestUpdateInWindow::addressThatIsNoNumberEndsTheCommand() {
              QStringList(2, QStringLiteral("'12a' is not a valid integer value")));
     QCOMPARE(Find<QPlainTextEdit>("Memo2")->toPlainText(), QString());
     QVERIFY(sim->receivedFrames().isEmpty());
+    QVERIFY(Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->isEnabled());
+}
+
+// While the packets go out the window thread keeps running its timers, and each tick finds the
+// packet counter further on.
+void TestUpdateInWindow::windowLiveWhilePacketsGo() {
+    SlowPacketsInBootloader();
+    prompts->files = {ImageFile(DemoImage(2400))};
+    auto* counter = Find<QLabel>("Label_BOOTLOADERPROGRESS_");
+    int ticks = 0;
+    QStringList counts;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&] {
+        ++ticks;
+        if (!counter->text().isEmpty() && !counts.contains(counter->text()))
+            counts << counter->text();
+    });
+    probe.start(20);
+    form->show();
+    ClickToEnd("BitBtn_BOOTLOADERAUTOBOOT_");
+    probe.stop();
+    // 11 packets of at least 100 ms each: the probe ran all along and saw most counts.
+    QVERIFY2(ticks >= 20, qPrintable(QString::number(ticks)));
+    QVERIFY2(counts.size() >= 5, qPrintable(counts.join(QLatin1Char('|'))));
+    QCOMPARE(counts.last(),
+             QStringLiteral("Передано пакетов: 11 из 11 (принят №10), осталось 0:00"));
+    QCOMPARE(Find<QProgressBar>("ProgressBar_BOOTLOADER_")->value(), 100);
+    QCOMPARE(MemoLines().last(), QStringLiteral("Версия ПО контроллера после перезапуска: 1.206"));
+}
+
+// "Стоп" pressed once the log shows a line: before the erase (during the register read) the update
+// ends with the program untouched; after it the operator is asked first and, on Yes, told that the
+// controller holds no valid program; on No the update goes on. Packets that are never answered end
+// the update with the same state and no word of success.
+void TestUpdateInWindow::stopEndsAtTheNextStep_data() {
+    QTest::addColumn<QString>("pressAt");
+    QTest::addColumn<int>("unansweredPackets");
+    QTest::addColumn<QList<Prompts::Answer>>("answers");
+    QTest::addColumn<QStringList>("lastLines");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<bool>("erased");
+    QTest::addColumn<bool>("programmed");
+    const QString noProgram = QStringLiteral("В контроллере нет действующей программы: управление "
+                                             "остаётся у загрузчика, запустите обновление снова.");
+    const QString question =
+        QStringLiteral("Флэш-память контроллера уже стирается или записывается. Если остановить "
+                       "обновление сейчас, в контроллере не будет действующей программы, и "
+                       "обновление придётся запустить снова.\nОстановить обновление?");
+    QTest::newRow("before the erase")
+        << QStringLiteral("Чтение регистров бутлоадера.") << 0 << QList<Prompts::Answer>{}
+        << QStringList{"Обновление прервано оператором.", "Программа контроллера не изменена."}
+        << QStringList{} << false << false;
+    QTest::newRow("after the erase, yes")
+        << QStringLiteral("Принят пакет №1") << 0 << QList<Prompts::Answer>{Prompts::Answer::Yes}
+        << QStringList{"Обновление прервано оператором.", noProgram}
+        << QStringList{question, noProgram} << true << false;
+    QTest::newRow("after the erase, no")
+        << QStringLiteral("Принят пакет №1") << 0 << QList<Prompts::Answer>{Prompts::Answer::No}
+        << QStringList{"---Обновление ПО завершено!---",
+                       "Версия ПО контроллера после перезапуска: 1.206"}
+        << QStringList{question} << true << true;
+    QTest::newRow("packets unanswered")
+        << QString() << PersistentFault << QList<Prompts::Answer>{}
+        << QStringList{"Ошибка пересылки пакета, попытки исчерпаны.", noProgram} << QStringList{}
+        << true << false;
+}
+
+void TestUpdateInWindow::stopEndsAtTheNextStep() {
+    QFETCH(QString, pressAt);
+    QFETCH(int, unansweredPackets);
+    QFETCH(QList<Prompts::Answer>, answers);
+    QFETCH(QStringList, lastLines);
+    QFETCH(QStringList, boxes);
+    QFETCH(bool, erased);
+    QFETCH(bool, programmed);
+    SlowPacketsInBootloader();
+    const QByteArray image = DemoImage(2400);
+    prompts->files = {ImageFile(image)};
+    prompts->answers = answers;
+    // The first register read goes unanswered: "Стоп" meets it a second before the erase.
+    sim->injectFault({.kind = FaultKind::NoReply, .function = BootReadCode});
+    if (unansweredPackets != 0)
+        sim->injectFault({.kind = FaultKind::NoReply, .function = BootWriteCode},
+                         unansweredPackets);
+    sim->clearReceivedFrames();
+    auto* stop = Find<QPushButton>("BitBtn_STOPUPDATE_");
+    QVERIFY(!stop->isEnabled());
+    bool pressed = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        if (!pressed && !pressAt.isEmpty() && MemoLines().contains(pressAt)) {
+            pressed = true;
+            QVERIFY(stop->isEnabled());
+            stop->click();
+        }
+    });
+    watch.start(5);
+    ClickToEnd("BitBtn_BOOTLOADERAUTOBOOT_");
+    QCOMPARE(pressed, !pressAt.isEmpty());
+    const QStringList lines = MemoLines();
+    QCOMPARE(lines.mid(lines.size() - 2), lastLines);
+    QStringList shown = prompts->messageTexts();
+    QCOMPARE(shown, boxes);
+    const QList<QByteArray> frames = sim->receivedFrames();
+    QCOMPARE(frames.contains(BootEraseRequest(Address, 0)), erased);
+    QCOMPARE(frames.contains(BootFinishRequest(Address)), programmed);
+    QCOMPARE(sim->programmedImage() == image, programmed);
+    QCOMPARE(sim->inBootloader(), !programmed);
+    QVERIFY(!stop->isEnabled());
     QVERIFY(Find<QPushButton>("BitBtn_BOOTLOADERAUTO_")->isEnabled());
 }
 

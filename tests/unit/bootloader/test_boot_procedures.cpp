@@ -36,6 +36,12 @@ public:
     }
     // The operator stops the update once this line has been logged.
     bool StopRequested() override { return !stopAfter.isEmpty() && lines.contains(stopAfter); }
+    // refuseChange: the operator's stop came just before the program area was to be touched.
+    bool BeginProgramChange() override {
+        changing = !refuseChange;
+        return changing;
+    }
+    void EndProgramChange() override { changing = false; }
     void SetControlsEnabled(bool enabled) override {
         // Every lock is released before the next one is taken.
         QCOMPARE(enabled, locked);
@@ -45,6 +51,8 @@ public:
 
     QStringList lines;
     QString stopAfter;
+    bool refuseChange = false;
+    bool changing = false;
     FrameFields fields;
     QList<int> percents;
     QStringList texts;
@@ -99,7 +107,8 @@ private Q_SLOTS:
     void restartChecks();
     void failedSteps_data();
     void failedSteps();
-    void stopBeforeTheErase();
+    void operatorStops_data();
+    void operatorStops();
     void manualProgramming_data();
     void manualProgramming();
 
@@ -687,33 +696,84 @@ void TestBootProcedures::failedSteps() {
     QCOMPARE(view.lines.mid(view.lines.size() - lastLines.size()), lastLines);
 }
 
-// The operator's stop before the erase takes effect before the next exchange and says that the
-// program is untouched (a stop in the transfer: the command-line tool's test).
-void TestBootProcedures::stopBeforeTheErase() {
-    view.stopAfter = QStringLiteral("Команда принята!");
-    Bootloader boot = Boot();
-    QCOMPARE(AutomaticUpdate(boot, DemoImage(1000), UpdateStart::FromApplication, {0, 0}),
-             UpdateOutcome::Failed);
-    QCOMPARE(view.lines.mid(view.lines.size() - 2),
-             (QStringList{"Обновление прервано оператором.", "Программа контроллера не изменена."}));
-    QCOMPARE(TakeFrames(), QList<QByteArray>{BootInitRequest(Address)});
+// The operator's stop takes effect before the next exchange and says what the controller holds:
+// after the initialisation, or when it came just before the erase, the program is untouched; during
+// the packets the controller holds none (said in a box too); once the finish was accepted, only
+// the wait for the restarted application is cut short.
+void TestBootProcedures::operatorStops_data() {
+    QTest::addColumn<QString>("stopAfter");
+    QTest::addColumn<bool>("refuseChange");
+    QTest::addColumn<QStringList>("lastLines");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<int>("lastFunction");
+    QTest::addColumn<bool>("erased");
+    QTest::addColumn<bool>("changing");
+    const QStringList untouched{"Обновление прервано оператором.",
+                                "Программа контроллера не изменена."};
+    QTest::newRow("after the initialisation")
+        << QStringLiteral("Команда принята!") << false << untouched << QStringList{} << 0x30
+        << false << false;
+    QTest::newRow("just before the erase")
+        << QString() << true << untouched << QStringList{} << 0x03 << false << false;
+    QTest::newRow("during the packets")
+        << QStringLiteral("Принят пакет №1") << false
+        << QStringList{"Обновление прервано оператором.", NoProgram} << QStringList{NoProgram}
+        << 0x21 << true << true;
+    QTest::newRow("waiting for the restart")
+        << QStringLiteral("---Обновление ПО завершено!---") << false
+        << QStringList{"---Обновление ПО завершено!---",
+                       "Ожидание перезапуска прервано оператором: программа записана, её запуск "
+                       "не проверен."}
+        << QStringList{} << 0x03 << true << false;
 }
 
+void TestBootProcedures::operatorStops() {
+    QFETCH(QString, stopAfter);
+    QFETCH(bool, refuseChange);
+    QFETCH(QStringList, lastLines);
+    QFETCH(QStringList, boxes);
+    QFETCH(int, lastFunction);
+    QFETCH(bool, erased);
+    QFETCH(bool, changing);
+    // The application takes a minute to start, longer than the wait would be given.
+    model = std::make_unique<ControllerModel>(Address, 4, false, BootloaderModel::Timing{0, 60000});
+    view.stopAfter = stopAfter;
+    view.refuseChange = refuseChange;
+    Bootloader boot = Boot();
+    QCOMPARE(AutomaticUpdate(boot, DemoImage(1000), UpdateStart::FromApplication, {60000, 0}),
+             UpdateOutcome::Failed);
+    QCOMPARE(view.lines.mid(view.lines.size() - lastLines.size()), lastLines);
+    QCOMPARE(prompts->messageTexts(), boxes);
+    const QList<QByteArray> sent = TakeFrames();
+    QCOMPARE(int(quint8(sent.last()[1])), lastFunction);
+    QCOMPARE(sent.contains(BootEraseRequest(Address, EraseProgramArea)), erased);
+    QCOMPARE(view.changing, changing);
+}
+
+// Programming ends with its own line: done, the attempts spent, or stopped by the operator (then
+// the controller holds no program, said in a box too).
 void TestBootProcedures::manualProgramming_data() {
     QTest::addColumn<bool>("answered");
-    QTest::newRow("accepted") << true;
-    QTest::newRow("packet unanswered") << false;
+    QTest::addColumn<QString>("stopAfter");
+    QTest::addColumn<QString>("lastLine");
+    QTest::newRow("accepted") << true << QString() << QStringLiteral("---Завершено!---");
+    QTest::newRow("packet unanswered")
+        << false << QString() << QStringLiteral("Ошибки связи, попытки исчерпаны.");
+    QTest::newRow("stopped") << true << QStringLiteral("Принят пакет №0") << NoProgram;
 }
 
 void TestBootProcedures::manualProgramming() {
     QFETCH(bool, answered);
+    QFETCH(QString, stopAfter);
+    QFETCH(QString, lastLine);
     EraseFlash();
     if (!answered)
         Fail({.function = 0x21}, 3);
+    view.stopAfter = stopAfter;
     Bootloader boot = Boot();
     ProgramImage(boot, DemoImage(300));
-    QCOMPARE(view.lines.last(), answered ? QStringLiteral("---Завершено!---")
-                                         : QStringLiteral("Ошибки связи, попытки исчерпаны."));
+    QCOMPARE(view.lines.last(), lastLine);
+    QCOMPARE(prompts->messageTexts().contains(NoProgram), !stopAfter.isEmpty());
     // Neither started, erased nor finished.
     for (const QByteArray& frame : TakeFrames())
         QCOMPARE(quint8(frame[1]), quint8(0x21));
