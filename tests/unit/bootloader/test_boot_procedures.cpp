@@ -583,7 +583,7 @@ void TestBootProcedures::imageFiles_data() {
     QFile file(large);
     if (file.open(QIODevice::WriteOnly))
         file.resize(LargestImageBytes + 1); // sparse: nothing is written
-    QTest::newRow("pipe") << fifo << "это не обычный файл";
+    QTest::newRow("pipe") << fifo << "это не обычный файл (устройство, канал или сокет)";
     QTest::newRow("larger than 65535 KiB")
         << large << "файл больше 65535 кбайт, столько флэш-памяти у загрузчика не бывает";
 }
