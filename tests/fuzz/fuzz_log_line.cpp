@@ -1,8 +1,11 @@
 // The monitoring log's header and data lines for any status block, in both views and under the C
-// and the Russian locale, read back by the log reader under either locale: every line has one
-// field for the date and time, 35 status fields and three per cell, each ended by ";", and the
-// reader takes the line with the time and the values written (a scaled value to its four
-// significant digits), whenever it tells the line's view as written.
+// locale, the Russian one or any other Qt has, read back by the log reader under the writer's
+// locale, C or Russian: every line has one field for the date and time, 35 status fields and three
+// per cell, each ended by ";", and the reader takes the line with the time and the values written
+// (a scaled value to its four significant digits), whenever it tells the line's view as written.
+// A log of C, Russian or ISO 8601 stamps reads under every reader; one of another locale's stamps
+// under that locale.
+#include "date_time_text.h"
 #include "fuzz_input.h"
 #include "monitor_log.h"
 #include "monitor_log_reader.h"
@@ -58,8 +61,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static RegisterImage image;
     image = RegisterImage{};
     const bool scaled = in.Flag();
-    const QLocale writer = FuzzLocale(in.Flag());
-    const QLocale reader = FuzzLocale(in.Flag());
+    // C or Russian by bit 0, or with bit 1 any locale by the next word; the reader with bit 1 in
+    // the writer's locale.
+    static const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    const quint8 writerChoice = in.Byte();
+    const QLocale writer =
+        writerChoice & 2 ? locales[in.Word() % locales.size()] : FuzzLocale(writerChoice & 1);
+    const quint8 readerChoice = in.Byte();
+    const QLocale reader = readerChoice & 2 ? writer : FuzzLocale(readerChoice & 1);
     const QDateTime when(QDate(2000, 1, 1).addDays(in.Word() % 36500),
                          QTime(0, 0).addSecs(in.Flag() ? 0 : in.Word() * 2 % 86400));
     const QString event = LinkEvents[in.Byte() % std::size(LinkEvents)];
@@ -76,6 +86,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(
         SaveWholeFile(path, EncodeLines({header, row, LinkErrorLogLine(when, event)})).isEmpty());
 
+    // Another locale's stamps may read as other dates under C or Russian (day and month swapped).
+    if (reader != writer && DateTimeTextReadsBack(writer) && writer != FuzzLocale(false) &&
+        writer != FuzzLocale(true))
+        return 0;
     QLocale::setDefault(reader);
     Checker checker(image.StatusBlock, TrendStamp(when), scaled);
     const MonitorLogScan scan = ScanMonitorLog(path, checker);

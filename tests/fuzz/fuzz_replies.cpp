@@ -1,54 +1,17 @@
 // Function-3 and function-16 reply judging, their exception texts, the reports of commands and
 // the traffic monitor's verdict and decode, for any request and for replies built from the input
 // (most with a good CRC, so that the judging goes past it), each in a buffer of exactly its size.
-#include "fuzz_input.h"
-#include "modbus_frames.h"
+#include "fuzz_reply.h"
 #include "poll_sequencer.h"
 #include "reply_reports.h"
 #include "traffic_frame.h"
 #include "traffic_verdict.h"
 
-namespace {
-
-// A reply as the controller might send it: raw bytes, or address, function and body with the
-// CRC of them, then perhaps cut short or lengthened.
-QByteArray ReplyBytes(FuzzInput& in, quint16 count) {
-    const quint8 shape = in.Byte();
-    if (shape % 5 == 0)
-        return in.Rest().toByteArray();
-    QByteArray reply;
-    reply.append(char(in.Byte()));
-    switch (shape % 5) {
-    case 1: // a read reply: its byte count, usually the one asked for, and the words
-        reply.append(char(FunctionReadHolding));
-        reply.append(char(in.Flag() ? quint8(2 * count) : in.Byte()));
-        reply.append(in.Part(255));
-        break;
-    case 2: // a write reply: the first register and the count
-        reply.append(char(FunctionWriteMultiple));
-        reply.append(in.Take(4));
-        break;
-    case 3: // an exception
-        reply.append(char(in.Flag() ? 0x83 : 0x90));
-        reply.append(char(in.Byte()));
-        break;
-    default:
-        reply.append(in.Part(255));
-    }
-    AppendCrc(reply);
-    if (in.Flag())
-        reply.chop(in.Byte() % (reply.size() + 1));
-    reply.append(in.Rest());
-    return reply;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzInput in(data, size);
     const quint16 start = in.Word();
     const quint16 count = in.Flag() ? 1 + in.Byte() % MaxReadRegisters : in.Word();
-    const ExactBytes replyCopy(ReplyBytes(in, count));
+    const ExactBytes replyCopy(ModbusReplyBytes(in, count));
     const QByteArrayView reply = replyCopy.View();
 
     const ReadReply read = JudgeReadReply(reply, count);
