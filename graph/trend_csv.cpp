@@ -1,6 +1,7 @@
 #include "trend_csv.h"
 
 #include "axis_labels.h"
+#include "number_format.h"
 #include "text_file.h"
 
 #include <QVarLengthArray>
@@ -27,13 +28,13 @@ void AppendNumber(QString& line, float value, const QString& point) {
 
 QString TrendNumberText(float value, const QLocale& locale) {
     QString text;
-    AppendNumber(text, value, locale.decimalPoint());
+    AppendNumber(text, value, DecimalSeparator(locale));
     return text;
 }
 
 QByteArray TrendCsvBytes(const TrendStore& store, const QStringList& titles,
                          CsvExportProgress* progress) {
-    const QString point = QLocale().decimalPoint();
+    const QString point = DecimalSeparator();
     std::vector<int> columns;
     QStringList header{QStringLiteral("Дата-Время")};
     for (int i = 0; i < TrendSeriesCount; ++i)

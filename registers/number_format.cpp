@@ -9,10 +9,6 @@ namespace {
 // 18 digits always fit a qint64; every register needs far fewer, so longer is out of range.
 constexpr int MaxIntegerDigits = 18;
 
-QString DecimalSeparator() {
-    return QLocale().decimalPoint();
-}
-
 QString NotFloat(const QString& text) {
     return QStringLiteral("'%1' is not a valid floating point value").arg(text);
 }
@@ -49,6 +45,11 @@ QByteArray MultiplyDigits(const QByteArray& digits, qint64 factor) {
 }
 
 } // namespace
+
+QString DecimalSeparator(const QLocale& locale) {
+    const QString point = locale.decimalPoint();
+    return point == QLatin1String(",") ? point : QStringLiteral(".");
+}
 
 QString FormatG(qint64 numerator, qint64 denominator, int digits) {
     // The long division multiplies the remainder by ten, so the denominator stays below 10^17.

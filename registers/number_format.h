@@ -1,10 +1,16 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QtGlobal>
 
 #include <optional>
 #include <string_view>
+
+// The decimal separator the program writes: the locale's when it is a comma or a point, a point
+// otherwise (an Arabic locale's separator is no character of code page 1251 and no reader takes
+// it).
+QString DecimalSeparator(const QLocale& locale = QLocale());
 
 // General number format: the value rounded to `digits` significant digits (half away from zero),
 // trailing zeros and a trailing separator dropped; fixed notation while the integer part has no

@@ -24,13 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             values.Append(value);
     }
     const QList<QPointF> points = DecimateSeries(values, grid);
-    if (points.size() > 4 * qsizetype(grid.columns) + 2)
-        __builtin_trap();
+    FUZZ_CHECK(points.size() <= 4 * qsizetype(grid.columns) + 2);
     for (qsizetype i = 0; i < points.size(); ++i) {
         const qint64 k = qint64(points[i].x());
-        if (k < 0 || k >= values.Size() || float(points[i].y()) != values[k] ||
-            (i > 0 && points[i].x() <= points[i - 1].x()))
-            __builtin_trap();
+        FUZZ_CHECK(k >= 0 && k < values.Size() && float(points[i].y()) == values[k]);
+        FUZZ_CHECK(i == 0 || points[i].x() > points[i - 1].x());
     }
     return 0;
 }

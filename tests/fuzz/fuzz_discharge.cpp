@@ -6,13 +6,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
 [[noreturn]] void Fault(const char* what) {
-    std::fprintf(stderr, "discharge analysis: %s\n", what);
-    __builtin_trap();
+    FuzzCheckFailed(what, __FILE__, __LINE__);
 }
 
 } // namespace

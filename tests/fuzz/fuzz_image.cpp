@@ -3,6 +3,7 @@
 #include "boot_frames.h"
 #include "fuzz_input.h"
 #include "image_crc.h"
+#include "modbus_frames.h"
 #include "packet_plan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -13,17 +14,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     qsizetype covered = 0;
     for (quint32 n = 0; n <= packets; ++n) {
         const BootPacket packet = PacketAt(image.size(), n);
-        if (packet.offset != covered || packet.length < 0 ||
-            packet.offset + packet.length > image.size())
-            __builtin_trap();
+        FUZZ_CHECK(packet.offset == covered && packet.length >= 0 &&
+                   packet.offset + packet.length <= image.size());
         covered += packet.length;
         const QByteArray request =
             BootWriteRequest(238, packet.flashAddress, image.sliced(packet.offset, packet.length));
-        if (request.size() != packet.length + 9)
-            __builtin_trap();
+        FUZZ_CHECK(request.size() == packet.length + 9 && HasValidCrc(request) &&
+                   request.sliced(7, packet.length) == image.sliced(packet.offset, packet.length));
         (void)ProgressPercent(n, packets);
     }
-    if (covered != image.size())
-        __builtin_trap();
+    FUZZ_CHECK(covered == image.size());
     return 0;
 }

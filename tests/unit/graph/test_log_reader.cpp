@@ -35,10 +35,8 @@ public:
     void EventLine(qint64, const QString& event) override { events.append(event); }
 };
 
-} // namespace
-
-QT_BEGIN_NAMESPACE
-inline char* toString(const Seen& s) {
+// Found by QCOMPARE through the argument, for a readable failure.
+char* toString(const Seen& s) {
     return QTest::toString(QStringLiteral("%1 %2 %3 %4 %5 %6")
                                .arg(s.scaled)
                                .arg(s.packVoltage)
@@ -47,7 +45,8 @@ inline char* toString(const Seen& s) {
                                .arg(s.cellTemperature)
                                .arg(s.cellStatus));
 }
-QT_END_NAMESPACE
+
+} // namespace
 
 class TestLogReader : public QObject {
     Q_OBJECT

@@ -25,6 +25,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::newRow("ru separator") << Russian << 6667LL << 100LL << 4 << "66,67";
         QTest::newRow("C separator") << C << 6667LL << 100LL << 4 << "66.67";
+        QTest::newRow("separator no reader takes")
+            << QLocale(QLocale::Arabic, QLocale::Egypt) << 6667LL << 100LL << 4 << "66.67";
         QTest::newRow("zero") << Russian << 0LL << 1000LL << 4 << "0";
         QTest::newRow("ambient -999") << Russian << -999LL << 10LL << 4 << "-99,9";
         QTest::newRow("whole amperes") << Russian << -1000LL << 1000LL << 6 << "-1";
@@ -145,7 +147,8 @@ private Q_SLOTS:
         QTest::newRow("point") << QByteArray("-0.00005") << -5e-05;
         QTest::newRow("exponent") << QByteArray("2,147e+06") << 2147000.0;
         QTest::newRow("beyond a float") << QByteArray("1e39") << 1e39;
-        QTest::newRow("eighteen digits") << QByteArray("123456789012345678") << 1.2345678901234568e17;
+        QTest::newRow("eighteen digits")
+            << QByteArray("123456789012345678") << 1.2345678901234568e17;
         QTest::newRow("small exponent") << QByteArray("1e-30") << 1e-30;
         QTest::newRow("signed 32-bit end") << QByteArray("-2147483648") << -2147483648.0;
     }
