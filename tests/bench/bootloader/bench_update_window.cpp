@@ -1,8 +1,9 @@
 // The firmware update as the window runs it, at 9600 baud against the paced simulated controller:
 // the longest stall of the window's thread while the packets go, and how many counter texts the
-// page showed, with the fixed waits and with the fast exchange.
+// page showed, with the fixed waits and with the fast exchange. Given a folder, it also saves a
+// picture of the update page half-way through the first update there (update_page.png).
 //
-// Run: QT_QPA_PLATFORM=offscreen build/tests/bench/bootloader/bench_update_window
+// Run: QT_QPA_PLATFORM=offscreen build/tests/bench/bootloader/bench_update_window [docs]
 
 #include "bench_figures.h"
 #include "bootloader_handlers.h"
@@ -15,9 +16,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
@@ -30,7 +33,8 @@ namespace {
 constexpr int ImageBytes = 8 * 1024;
 constexpr int BaudRate = 9600;
 
-void BenchUpdate(const QString& imagePath, bool fast) {
+// picturePath: where to save the page half-way through, or empty.
+void BenchUpdate(const QString& imagePath, bool fast, const QString& picturePath) {
     SimulatedControllerOptions options = DemoControllerOptions();
     options.pacedBaudRate = BaudRate;
     SimulatedController sim(options);
@@ -47,8 +51,11 @@ void BenchUpdate(const QString& imagePath, bool fast) {
     auto* baud = form.findChild<QComboBox*>(QStringLiteral("ComboBox_BAUDRATE_"));
     baud->setCurrentIndex(baud->findText(QString::number(BaudRate)));
     form.findChild<QCheckBox*>(QStringLiteral("CheckBox_FASTEXCHANGE_"))->setChecked(fast);
+    form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Bootloader));
     form.show();
 
+    auto* progress = form.findChild<QProgressBar*>(QStringLiteral("ProgressBar_BOOTLOADER_"));
+    bool pictured = picturePath.isEmpty();
     auto* counter = form.findChild<QLabel*>(QStringLiteral("Label_BOOTLOADERPROGRESS_"));
     QSet<QString> counts;
     auto* handlers = form.findChild<BootloaderHandlers*>();
@@ -62,6 +69,10 @@ void BenchUpdate(const QString& imagePath, bool fast) {
         QObject::connect(&watch, &QTimer::timeout, [&] {
             if (!counter->text().isEmpty())
                 counts.insert(counter->text());
+            if (!pictured && progress->value() >= 50) {
+                SaveWindowPicture(form, picturePath);
+                pictured = true;
+            }
         });
         watch.start(20);
         form.findChild<QPushButton*>(QStringLiteral("BitBtn_BOOTLOADERAUTOBOOT_"))->click();
@@ -89,7 +100,10 @@ int main(int argc, char* argv[]) {
     file.close();
     std::printf("%d-byte image from the bootloader at %d baud, paced simulator\n", ImageBytes,
                 BaudRate);
-    BenchUpdate(path, false);
-    BenchUpdate(path, true);
+    const QString picture =
+        argc > 1 ? QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("update_page.png"))
+                 : QString();
+    BenchUpdate(path, false, picture);
+    BenchUpdate(path, true, QString());
     return 0;
 }

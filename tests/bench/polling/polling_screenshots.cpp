@@ -20,17 +20,6 @@
 
 #include <cstdio>
 
-namespace {
-
-bool Save(QWidget& window, const QString& path) {
-    QApplication::processEvents();
-    const bool saved = window.grab().save(path, "PNG", 9);
-    std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
-    return saved;
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // As an operator in the Russian locale sees it: decimal commas.
@@ -65,12 +54,12 @@ int main(int argc, char* argv[]) {
     }
     QTest::qWait(1500);
 
-    bool saved = Save(form, out.filePath(QStringLiteral("main_page.png")));
+    bool saved = SaveWindowPicture(form, out.filePath(QStringLiteral("main_page.png")));
     form.PageControlMain()->setCurrentWidget(form.Page(MainPage::Info));
     form.findChild<QTabWidget*>(QStringLiteral("PageControl_INFO_"))
         ->setCurrentWidget(form.Page(InfoPage::Cells));
-    saved = Save(form, out.filePath(QStringLiteral("cell_page.png"))) && saved;
-    saved = Save(*form.FormMonitor(), out.filePath(QStringLiteral("traffic_monitor.png"))) && saved;
+    saved = SaveWindowPicture(form, out.filePath(QStringLiteral("cell_page.png"))) && saved;
+    saved = SaveWindowPicture(*form.FormMonitor(), out.filePath(QStringLiteral("traffic_monitor.png"))) && saved;
     connect->click();
     return saved ? 0 : 1;
 }
