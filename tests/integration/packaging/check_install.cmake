@@ -16,6 +16,16 @@ foreach(file bin/velmora bin/velmora-cli bin/velmora-sim share/applications/velm
   endif()
 endforeach()
 
+# The service starts the installed velmora-cli as an unprivileged user that may open serial ports.
+file(READ ${PREFIX}/lib/systemd/system/velmora-serve.service unit)
+foreach(line "ExecStart=${PREFIX}/bin/velmora-cli serve --config " "DynamicUser=yes\n"
+             "SupplementaryGroups=dialout\n" "ExecReload=/bin/kill -HUP $MAINPID\n")
+  string(FIND "${unit}" "${line}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "velmora-serve.service lacks ${line}")
+  endif()
+endforeach()
+
 # The menu entry starts the installed program with the installed icon.
 file(READ ${PREFIX}/share/applications/velmora.desktop entry)
 foreach(line "Exec=velmora\n" "Icon=velmora\n" "Type=Application\n")
