@@ -52,7 +52,8 @@ std::optional<qint64> ReadReply(QTcpSocket& socket) {
 
 // Milliseconds of each of Requests GETs of /metrics, on one connection or a new one each; empty
 // when one went unanswered.
-std::vector<double> TimeRequests(quint16 port, bool keepAlive, const QByteArray& path = "/metrics") {
+std::vector<double> TimeRequests(quint16 port, bool keepAlive,
+                                 const QByteArray& path = "/metrics") {
     std::vector<double> ms;
     std::optional<QTcpSocket> socket;
     for (int i = 0; i < Requests; ++i) {
