@@ -69,7 +69,7 @@ public:
 private:
     void count() {
         bytes_ += socket_->bytesAvailable();
-        if (bytes_ < limit_)
+        if (bytes_ < limit_ || socket_->state() != QAbstractSocket::ConnectedState)
             return;
         socket_->readAll(); // the server behind finds nothing left to parse
         socket_->write("HTTP/1.1 431 Request Header Fields Too Large\r\n"
@@ -155,7 +155,7 @@ bool ParseListenAddress(const QString& text, QHostAddress* address, quint16* por
                                .arg(given, why, QString::fromLatin1(DefaultMetricsAddress)));
     };
     const qsizetype colon = given.lastIndexOf(u':');
-    if (colon < 0)
+    if (colon < 0 || given.endsWith(u']'))
         return bad(QStringLiteral("не задан порт"));
     QString host = given.left(colon);
     if (host.startsWith(u'[') && host.endsWith(u']'))

@@ -159,6 +159,7 @@ private Q_SLOTS:
         QTest::newRow("localhost") << "localhost:80" << true << "127.0.0.1" << 80;
         QTest::newRow("no port") << "127.0.0.1" << false << QString() << 0;
         QTest::newRow("bare IPv6") << "::1:9870" << false << QString() << 0;
+        QTest::newRow("IPv6 without port") << "[::1]" << false << QString() << 0;
         QTest::newRow("port too big") << "127.0.0.1:65536" << false << QString() << 0;
         QTest::newRow("port not a number") << "127.0.0.1:http" << false << QString() << 0;
         QTest::newRow("host name") << "metrics.example:9870" << false << QString() << 0;
