@@ -210,8 +210,6 @@ void MqttExport::Connected() {
     connected_ = true;
     retryDelayS_ = 1;
     outageReported_ = false;
-    Q_EMIT Message(QStringLiteral("MQTT: связь с брокером %1 есть").arg(broker_.Text()));
-    Q_EMIT ConnectedChanged(true);
     // A new session knows nothing retained of ours, or it may have lost it: all is sent again.
     for (Controller& c : controllers_) {
         c.stateDue = c.discoveryDue = true;
@@ -219,6 +217,8 @@ void MqttExport::Connected() {
     }
     Send(ServeAvailabilityTopic(prefix_), Online, RetainedQos);
     PostFlush();
+    Q_EMIT Message(QStringLiteral("MQTT: связь с брокером %1 есть").arg(broker_.Text()));
+    Q_EMIT ConnectedChanged(true);
 }
 
 void MqttExport::ConnectionLost() {
