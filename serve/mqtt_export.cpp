@@ -29,9 +29,24 @@ constexpr int RetainedQos = 1;
 const QByteArray Online = QByteArrayLiteral("online");
 const QByteArray Offline = QByteArrayLiteral("offline");
 
+// The client's frequent errors in our words, the rest in the client's own.
 QString ClientError(int rc) {
-    return QString::fromLocal8Bit(rc == MOSQ_ERR_ERRNO ? std::strerror(errno)
-                                                       : mosquitto_strerror(rc));
+    switch (rc) {
+    case MOSQ_ERR_CONN_LOST:
+        return QStringLiteral("соединение потеряно");
+    case MOSQ_ERR_KEEPALIVE:
+        return QStringLiteral("брокер не отвечает");
+    case MOSQ_ERR_EAI:
+    case MOSQ_ERR_LOOKUP:
+        return QStringLiteral("узел не найден");
+    case MOSQ_ERR_TLS:
+    case MOSQ_ERR_TLS_HANDSHAKE:
+        return QStringLiteral("ошибка TLS");
+    case MOSQ_ERR_ERRNO:
+        return QString::fromLocal8Bit(std::strerror(errno));
+    default:
+        return QString::fromUtf8(mosquitto_strerror(rc));
+    }
 }
 
 MqttExport* Self(void* self) {
@@ -44,7 +59,10 @@ MqttExport::MqttExport(QObject* parent) : QObject(parent), prefix_(DefaultTopicP
     static const int libraryReady = mosquitto_lib_init();
     Q_UNUSED(libraryReady);
     keepAlive_.setInterval(1000);
-    connect(&keepAlive_, &QTimer::timeout, this, &MqttExport::Service);
+    connect(&keepAlive_, &QTimer::timeout, this, [this] {
+        if (socket_ != -1)
+            Service();
+    });
     retry_.setSingleShot(true);
     connect(&retry_, &QTimer::timeout, this, &MqttExport::Connect);
 }
@@ -150,7 +168,9 @@ void MqttExport::Connect() {
 }
 
 void MqttExport::Service() {
-    mosquitto_loop(client_, 0, 1);
+    const int rc = mosquitto_loop(client_, 0, 1);
+    if (rc != MOSQ_ERR_SUCCESS && failure_.isEmpty())
+        failure_ = ClientError(rc);
     WatchSocket();
 }
 
@@ -209,6 +229,7 @@ void MqttExport::OnPublish(mosquitto*, void* self, int mid) {
 void MqttExport::Connected() {
     connected_ = true;
     retryDelayS_ = 1;
+    failure_.clear();
     outageReported_ = false;
     // A new session knows nothing retained of ours, or it may have lost it: all is sent again.
     for (Controller& c : controllers_) {
@@ -227,7 +248,7 @@ void MqttExport::ConnectionLost() {
         connected_ = false;
         Q_EMIT ConnectedChanged(false);
     }
-    Failed(failure_.isEmpty() ? QStringLiteral("соединение разорвано") : failure_);
+    Failed(failure_.isEmpty() ? ClientError(MOSQ_ERR_CONN_LOST) : failure_);
 }
 
 // One message when the broker goes away, not one per attempt.

@@ -47,7 +47,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(exporter.IsConnected(), Wait);
 
         // Cycles far faster than any broker takes them: the last state still gets through.
-        Subscriber live(broker.Port());
+        Subscriber live(broker);
         QTRY_VERIFY_WITH_TIMEOUT(live.Has("velmora/serve/availability"), Wait);
         ControllerSnapshot s = TestSnapshot("bat1");
         for (int cycle = 1; cycle <= 300; ++cycle) {
@@ -57,7 +57,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(
             Json(live.Last("velmora/bat1/state")).value("counters").toObject().value("cycles"),
             QJsonValue(300), Wait);
-        Subscriber late(broker.Port());
+        Subscriber late(broker);
         QTRY_VERIFY_WITH_TIMEOUT(late.Has("velmora/bat1/state"), Wait);
         const Subscriber::Received state = late.Last("velmora/bat1/state");
         QVERIFY(state.retained);
@@ -86,7 +86,7 @@ private Q_SLOTS:
         Broker broker;
         QVERIFY(broker.Start());
         QTRY_VERIFY_WITH_TIMEOUT(broker.Listening(), Wait);
-        Subscriber subscriber(broker.Port());
+        Subscriber subscriber(broker);
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(MQTT_EXPORT_CHILD_PATH, {broker.Url()});
@@ -117,16 +117,47 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!exporter.IsConnected(), Wait);
         QVERIFY(broker.Start());
         QTRY_VERIFY_WITH_TIMEOUT(exporter.IsConnected(), Wait);
-        Subscriber late(broker.Port());
+        Subscriber late(broker);
         QTRY_COMPARE_WITH_TIMEOUT(Json(late.Last("velmora/bat1/state")).value("pack_voltage"),
                                   QJsonValue(52.345), Wait);
         QTRY_COMPARE_WITH_TIMEOUT(late.Last("velmora/serve/availability").payload, "online", Wait);
 
         // However many attempts the outage took, the operator reads one line of it.
-        const QString broker127 = QStringLiteral("127.0.0.1:%1").arg(broker.Port());
+        const QString broker127 = broker.Url().mid(QStringLiteral("mqtt://").size());
         QCOMPARE(Count(lines, "нет связи с брокером " + broker127), 1);
         QCOMPARE(Count(lines, "повтор через 1 с"), 1);
         QCOMPARE(Count(lines, "связь с брокером " + broker127 + " есть"), 2);
+    }
+
+    // The broker's certificate is checked against the CA file given, else the system's CAs.
+    void tlsBroker_data() {
+        QTest::addColumn<bool>("trusted");
+        QTest::newRow("its CA given") << true;
+        QTest::newRow("system CAs") << false;
+    }
+    void tlsBroker() {
+        QFETCH(bool, trusted);
+        Broker broker(BrokerLink::Tls);
+        QVERIFY(broker.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(broker.Listening(), Wait);
+        MqttExport exporter;
+        QSignalSpy messages(&exporter, &MqttExport::Message);
+        if (trusted)
+            exporter.SetCaFile(broker.CaFile());
+        QString error;
+        QVERIFY2(exporter.Start(broker.Url(), &error), qPrintable(error));
+        exporter.Publish(TestSnapshot("bat1"));
+        QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty(), Wait);
+        const QString line = messages.first().first().toString();
+        if (!trusted) {
+            QVERIFY2(line.contains("нет связи") && line.contains("TLS"), qPrintable(line));
+            QVERIFY(!exporter.IsConnected());
+            return;
+        }
+        QVERIFY2(line.contains("есть"), qPrintable(line));
+        Subscriber late(broker);
+        QTRY_COMPARE_WITH_TIMEOUT(Json(late.Last("velmora/bat1/state")).value("pack_voltage"),
+                                  QJsonValue(52.345), Wait);
     }
 
     void unusableSettingsAreRefused_data() {
