@@ -11,10 +11,10 @@
 
 inline constexpr QStringView DefaultTopicPrefix = u"velmora";
 
+// Everything the export sends is retained: the broker hands the latest to every newcomer.
 struct MqttMessage {
     QString topic;
     QByteArray payload;
-    bool retain = true;
     int qos = 1;
 };
 

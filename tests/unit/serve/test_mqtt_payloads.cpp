@@ -179,7 +179,7 @@ private Q_SLOTS:
         const auto m = std::find_if(messages.begin(), messages.end(),
                                     [&](const MqttMessage& m) { return m.topic == topic; });
         QVERIFY2(m != messages.end(), qPrintable(topic));
-        QVERIFY(m->retain);
+        QCOMPARE(m->qos, 1);
         QJsonParseError error;
         const QJsonObject config = QJsonDocument::fromJson(m->payload, &error).object();
         QCOMPARE(error.error, QJsonParseError::NoError);
