@@ -5,6 +5,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -42,20 +43,23 @@ public:
     }
     ~Broker() { Kill(); }
 
+    // True once the broker takes connections; a generous bound for a loaded machine.
     bool Start() {
         if (!ready_)
             return false;
         process_.start("/usr/sbin/mosquitto", {"-c", dir_.filePath("mosquitto.conf")});
-        return process_.waitForStarted(10000);
+        return process_.waitForStarted(10000) &&
+               QTest::qWaitFor(
+                   [this] {
+                       QTcpSocket socket;
+                       socket.connectToHost(QHostAddress::LocalHost, port_);
+                       return socket.waitForConnected(1000);
+                   },
+                   30000);
     }
     void Kill() {
         process_.kill();
         process_.waitForFinished(10000);
-    }
-    bool Listening() const {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, port_);
-        return socket.waitForConnected(1000);
     }
     QString Url() const {
         return QStringLiteral("%1://127.0.0.1:%2").arg(tls_ ? "mqtts" : "mqtt").arg(port_);

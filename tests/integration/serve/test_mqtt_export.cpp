@@ -25,6 +25,13 @@ QStringList DiscoveryTopics(const QString& name) {
     return topics;
 }
 
+bool Connect(MqttExport& exporter, const Broker& broker) {
+    QString error;
+    if (!exporter.Start(broker.Url(), &error))
+        qWarning("%s", qPrintable(error));
+    return error.isEmpty() && QTest::qWaitFor([&] { return exporter.IsConnected(); }, Wait);
+}
+
 int Count(const QStringList& lines, const QString& part) {
     return int(std::count_if(lines.begin(), lines.end(),
                              [&](const QString& line) { return line.contains(part); }));
@@ -40,11 +47,8 @@ private Q_SLOTS:
     void retainedStateDiscoveryAndRemoval() {
         Broker broker;
         QVERIFY(broker.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(broker.Listening(), Wait);
         MqttExport exporter;
-        QString error;
-        QVERIFY2(exporter.Start(broker.Url(), &error), qPrintable(error));
-        QTRY_VERIFY_WITH_TIMEOUT(exporter.IsConnected(), Wait);
+        QVERIFY(Connect(exporter, broker));
 
         // Cycles far faster than any broker takes them: the last state still gets through.
         Subscriber live(broker);
@@ -85,7 +89,6 @@ private Q_SLOTS:
     void lastWillOfAKilledExporter() {
         Broker broker;
         QVERIFY(broker.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(broker.Listening(), Wait);
         Subscriber subscriber(broker);
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -104,13 +107,10 @@ private Q_SLOTS:
     void brokerRestartIsSurvived() {
         Broker broker;
         QVERIFY(broker.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(broker.Listening(), Wait);
         MqttExport exporter;
         QStringList lines;
         connect(&exporter, &MqttExport::Message, [&lines](const QString& line) { lines << line; });
-        QString error;
-        QVERIFY2(exporter.Start(broker.Url(), &error), qPrintable(error));
-        QTRY_VERIFY_WITH_TIMEOUT(exporter.IsConnected(), Wait);
+        QVERIFY(Connect(exporter, broker));
         exporter.Publish(TestSnapshot("bat1"));
 
         broker.Kill();
@@ -139,7 +139,6 @@ private Q_SLOTS:
         QFETCH(bool, trusted);
         Broker broker(BrokerLink::Tls);
         QVERIFY(broker.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(broker.Listening(), Wait);
         MqttExport exporter;
         QSignalSpy messages(&exporter, &MqttExport::Message);
         if (trusted)
