@@ -76,6 +76,17 @@ private Q_SLOTS:
             QCOMPARE(Json(late.Last(topic)).value("state_topic"), QJsonValue("velmora/bat1/state"));
         }
 
+        // A controller that stops answering goes offline and its figures go with it.
+        s.link = LinkState::NoAnswer;
+        s.lastGoodCycleMs = 1;
+        exporter.Publish(s);
+        QTRY_COMPARE_WITH_TIMEOUT(late.Last("velmora/bat1/availability").payload, "offline", Wait);
+        QTRY_COMPARE_WITH_TIMEOUT(Json(late.Last("velmora/bat1/state")).value("link"),
+                                  QJsonValue("no_answer"), Wait);
+        QVERIFY(!Json(late.Last("velmora/bat1/state")).contains("pack_voltage"));
+
+        exporter.Publish(TestSnapshot("bat1"));
+        QTRY_COMPARE_WITH_TIMEOUT(late.Last("velmora/bat1/availability").payload, "online", Wait);
         exporter.Remove("bat1");
         QTRY_COMPARE_WITH_TIMEOUT(late.Last("velmora/bat1/availability").payload, "offline", Wait);
         for (const QString& topic : DiscoveryTopics("bat1"))
