@@ -56,7 +56,8 @@ template <class Bits, class Name> QJsonArray SetBitNames(const Bits& bits, qint6
     return names;
 }
 
-QString SafetyLabel(const SafetyBit& b) {
+// Safety and battery-status bits go by the labels beside their lamps ("COV").
+QString LampLabel(const auto& b) {
     return AlarmLampLabel(b.lamp);
 }
 
@@ -96,16 +97,17 @@ void AddFigures(QJsonObject& state, std::span<const quint16> block) {
     state.insert("balancing_cells", scan.balancing);
 
     state.insert("alarm", AnyAlarm(block));
-    state.insert("alarms", SetBitNames(SafetyBits, Register(block, u"Safety_Status"), SafetyLabel));
+    state.insert("alarms",
+                 SetBitNames(SafetyBits, Register(block, u"Safety_Status"), LampLabel<SafetyBit>));
     state.insert("warnings",
-                 SetBitNames(SafetyBits, Register(block, u"Safety_Alert"), SafetyLabel));
+                 SetBitNames(SafetyBits, Register(block, u"Safety_Alert"), LampLabel<SafetyBit>));
     state.insert("charge_status",
                  SetBitNames(ChargeBits, Register(block, u"Charge_Status"), ChargeName));
     state.insert("charge_warnings",
                  SetBitNames(ChargeBits, Register(block, u"Charge_Alert"), ChargeName));
     state.insert("battery_status",
                  SetBitNames(BatteryStatusBits, Register(block, u"Battery_Status"),
-                             [](const BatteryStatusBit& b) { return AlarmLampLabel(b.lamp); }));
+                             LampLabel<BatteryStatusBit>));
 }
 
 QJsonObject Counters(const ControllerSnapshot& s) {
