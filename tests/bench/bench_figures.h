@@ -45,10 +45,11 @@ inline Figures TimeCalls(int runs, const std::function<void()>& between,
     return Summarise(ms);
 }
 
-// A memory figure of this process from /proc/self/status ("VmRSS", "VmHWM"), in megabytes; 0
-// where there is none.
-inline double ProcessMegabytes(const char* field) {
-    QFile status(QStringLiteral("/proc/self/status"));
+// A memory figure of this process, or of the process pid, from /proc/.../status ("VmRSS",
+// "VmHWM"), in megabytes; 0 where there is none.
+inline double ProcessMegabytes(const char* field, qint64 pid = 0) {
+    QFile status(pid ? QStringLiteral("/proc/%1/status").arg(pid)
+                     : QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     const QByteArray key = QByteArray(field) + ':';
