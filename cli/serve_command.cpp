@@ -1,0 +1,124 @@
+// serve: many controllers polled unattended until SIGTERM or SIGINT; SIGHUP rereads the
+// configuration and applies what changed, leaving the unchanged controllers running.
+
+#include "console.h"
+#include "exit_codes.h"
+#include "fleet_config.h"
+#include "fleet_poller.h"
+#include "handlers.h"
+#include "stop_signals.h"
+#include "table_output.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// The configuration file's [serve] keys that the command line overrides.
+struct ServeOverride {
+    const char* option;
+    QString ServeOptions::*value;
+};
+
+constexpr ServeOverride Overrides[] = {
+    {"metrics-listen", &ServeOptions::metricsListen},
+    {"mqtt", &ServeOptions::mqtt},
+};
+
+// The file's configuration with the command line's controllers after its own and its values
+// over the file's. Nothing, after every refusal has been told, with the exit code in `code`.
+std::optional<FleetConfig> LoadFleet(const CliCall& call, int* code) {
+    *code = ExitUsage;
+    FleetConfig config;
+    if (call.has("config")) {
+        FleetConfigReading reading = ReadFleetConfig(call.value("config"));
+        for (const QString& error : reading.errors)
+            PrintError(error);
+        if (!reading.errors.isEmpty()) {
+            *code = reading.unreadable ? ExitFileError : ExitUsage;
+            return std::nullopt;
+        }
+        config = std::move(reading.config);
+    }
+    QString error;
+    QList<ControllerSpec> given;
+    for (const QString& text : call.values("controller")) {
+        const std::optional<ControllerSpec> spec =
+            ParseControllerOption(text, config.serve.logFolder, &error);
+        if (!spec) {
+            PrintError(error);
+            return std::nullopt;
+        }
+        given.append(*spec);
+    }
+    const std::optional<QList<ControllerSpec>> joined =
+        JoinControllers(config.controllers, given, &error);
+    if (!joined) {
+        PrintError(error);
+        return std::nullopt;
+    }
+    config.controllers = *joined;
+    for (const ServeOverride& o : Overrides) {
+        if (!call.has(o.option))
+            continue;
+        if (const QString refusal =
+                ServeValueRefusal(QString::fromUtf8(o.option), call.value(o.option));
+            !refusal.isEmpty()) {
+            PrintError(refusal);
+            return std::nullopt;
+        }
+        config.serve.*(o.value) = call.value(o.option);
+    }
+    if (config.controllers.isEmpty()) {
+        PrintError(QStringLiteral("Не задан ни один контроллер: укажите --config ФАЙЛ с разделами "
+                                  "[controller ИМЯ] или --controller ИМЯ=ПОРТ"));
+        return std::nullopt;
+    }
+    for (const ControllerSpec& spec : config.controllers)
+        if (const QString refusal = FileTargetError(spec.logPath);
+            !spec.logPath.isEmpty() && !refusal.isEmpty()) {
+            PrintError(QStringLiteral("%1: %2").arg(spec.name, refusal));
+            *code = ExitFileError;
+            return std::nullopt;
+        }
+    return config;
+}
+
+} // namespace
+
+int RunServe(const CliCall& call, const QStringList&) {
+    int code = ExitDone;
+    std::optional<FleetConfig> config = LoadFleet(call, &code);
+    if (!config)
+        return code;
+    FleetPoller fleet;
+    StopSignals signals;
+    signals.CatchHangUp();
+    QObject::connect(
+        &fleet, &FleetPoller::LinkChanged, &fleet, [](const ControllerSnapshot& snapshot) {
+            PrintError(QStringLiteral("%1: %2").arg(snapshot.spec.name, snapshot.linkText));
+        });
+    QObject::connect(&fleet, &FleetPoller::ControllerRemoved, &fleet, [](const QString& name) {
+        PrintError(QStringLiteral("%1: опрос прекращён").arg(name));
+    });
+    QObject::connect(&fleet, &FleetPoller::LogNotice, &fleet,
+                     [](const QString& name, const QString& text) {
+                         PrintError(QStringLiteral("%1: %2").arg(name, text));
+                     });
+    QObject::connect(&signals, &StopSignals::Stopped, &fleet, [&fleet] {
+        fleet.StopAll();
+        QCoreApplication::exit(ExitDone);
+    });
+    QObject::connect(&signals, &StopSignals::HangUp, &fleet, [&] {
+        int ignored = ExitDone;
+        if (std::optional<FleetConfig> fresh = LoadFleet(call, &ignored)) {
+            config = std::move(fresh);
+            fleet.Apply(config->controllers);
+            PrintError(QStringLiteral("Конфигурация перечитана: контроллеров %1")
+                           .arg(config->controllers.size()));
+        } else {
+            PrintError(QStringLiteral("Конфигурация не принята, опрос идёт по прежней"));
+        }
+    });
+    fleet.Apply(config->controllers);
+    return QCoreApplication::exec();
+}
