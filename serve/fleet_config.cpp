@@ -61,11 +61,11 @@ QString ListItem(const QString& key, const QString& value, const QStringList& it
 }
 
 QString SetLink(const QString& value, ControllerDraft& draft) {
+    draft.linkGiven = true; // a refused link is told as such, not as a missing one
     QString error;
     if (LinkKindOf(value) != LinkKind::Serial && !ParseNetworkTarget(value, &error))
         return QStringLiteral("link: ") + error;
     draft.spec.connection.portName = value;
-    draft.linkGiven = true;
     return {};
 }
 
