@@ -140,6 +140,14 @@ private Q_SLOTS:
         QCOMPARE(second.logPath, QStringLiteral("/tmp/gw.csv"));
     }
 
+    // The example the package installs is taken as it stands.
+    void installedExample() {
+        const FleetConfigReading reading = ReadFleetConfig(QStringLiteral(VELMORA_SERVE_EXAMPLE));
+        QCOMPARE(reading.errors, QStringList());
+        QCOMPARE(reading.config.controllers.size(), 3);
+        QCOMPARE(reading.config.serve.metricsListen, QStringLiteral("127.0.0.1:9870"));
+    }
+
     void controllerOption_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("error");
