@@ -9,7 +9,7 @@ namespace {
 const QString UpText = QStringLiteral("Связь есть");
 const QString NeverAnsweredText = QStringLiteral("Ответа ещё не было");
 const QString NoAnswerText = QStringLiteral("Нет ответа");
-const QString StaleText = QStringLiteral("Нет ответа дольше трёх периодов опроса");
+const QString StaleText = QStringLiteral("Данные устарели: ответа нет дольше трёх циклов опроса");
 
 // The histogram bucket of a cycle that took this long: the first bound it does not exceed.
 std::size_t DurationBucket(double seconds) {
@@ -65,6 +65,7 @@ void PolledController::Tick() {
 void PolledController::CycleEnded(const QList<PolledBlock>& blocks, bool answered) {
     StorePolledBlocks(blocks, snapshot_.image);
     const double seconds = double(cycleClock_.nsecsElapsed()) / 1e9;
+    snapshot_.lastCycleMs = cycleClock_.elapsed();
     ++snapshot_.cycles;
     ++snapshot_.durationBuckets[DurationBucket(seconds)];
     snapshot_.durationSumSeconds += seconds;

@@ -43,7 +43,7 @@ private:
     void CycleEnded(const QList<PolledBlock>& blocks, bool answered);
     void Reported(const PollReport& report);
     void PortFailed();
-    // An answered cycle older than three periods makes the figures stale.
+    // An answered cycle older than SnapshotCurrent allows makes the figures stale.
     void CheckStale();
     void SetLink(LinkState state, const QString& text);
     void Tell(const std::optional<QString>& notice);
