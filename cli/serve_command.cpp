@@ -6,6 +6,8 @@
 #include "fleet_config.h"
 #include "fleet_poller.h"
 #include "handlers.h"
+#include "metrics_server.h"
+#include "mqtt_export.h"
 #include "stop_signals.h"
 #include "table_output.h"
 
@@ -83,6 +85,46 @@ std::optional<FleetConfig> LoadFleet(const CliCall& call, int* code) {
     return config;
 }
 
+// The metrics endpoint as [serve] sets it up, listening; false after telling why, with the exit
+// code in `code`.
+bool StartMetrics(MetricsServer& metrics, const ServeOptions& serve, int* code) {
+    QString error;
+    QString warning;
+    *code = ExitUsage;
+    if (!(serve.metricsUser.isEmpty() && serve.metricsPasswordSha256.isEmpty()) &&
+        !metrics.SetBasicAuth(serve.metricsUser, serve.metricsPasswordSha256, &error)) {
+        PrintError(QStringLiteral("metrics-password-sha256: ") + error);
+        return false;
+    }
+    if (!(serve.tlsCertificate.isEmpty() && serve.tlsKey.isEmpty()) &&
+        !metrics.SetTls(serve.tlsCertificate, serve.tlsKey, &error)) {
+        PrintError(error);
+        *code = ExitFileError;
+        return false;
+    }
+    if (!metrics.Listen(serve.metricsListen, &error, &warning)) {
+        PrintError(error);
+        *code = ExitNoAnswer;
+        return false;
+    }
+    if (!warning.isEmpty())
+        PrintError(warning);
+    PrintError(QStringLiteral("Метрики: порт %1").arg(metrics.Port()));
+    return true;
+}
+
+// The MQTT export when [serve] names a broker; false after telling why.
+bool StartMqtt(MqttExport& mqtt, const ServeOptions& serve) {
+    mqtt.SetCaFile(serve.mqttCa);
+    mqtt.SetCertFile(serve.mqttCertificate);
+    mqtt.SetKeyFile(serve.mqttKey);
+    QString error;
+    if (mqtt.Start(serve.mqtt, &error))
+        return true;
+    PrintError(error);
+    return false;
+}
+
 } // namespace
 
 int RunServe(const CliCall& call, const QStringList&) {
@@ -91,6 +133,19 @@ int RunServe(const CliCall& call, const QStringList&) {
     if (!config)
         return code;
     FleetPoller fleet;
+    // The exporters take the [serve] keys once: a reload changes the controllers only.
+    MetricsServer metrics([&fleet] { return fleet.Snapshots(); });
+    if (!StartMetrics(metrics, config->serve, &code))
+        return code;
+    MqttExport mqtt;
+    const bool publishing = !config->serve.mqtt.isEmpty();
+    if (publishing && !StartMqtt(mqtt, config->serve))
+        return ExitUsage;
+    if (publishing) {
+        QObject::connect(&mqtt, &MqttExport::Message, &fleet, &PrintError);
+        QObject::connect(&fleet, &FleetPoller::ControllerCycled, &mqtt, &MqttExport::Publish);
+        QObject::connect(&fleet, &FleetPoller::ControllerRemoved, &mqtt, &MqttExport::Remove);
+    }
     StopSignals signals;
     signals.CatchHangUp();
     QObject::connect(
@@ -104,8 +159,10 @@ int RunServe(const CliCall& call, const QStringList&) {
                      [](const QString& name, const QString& text) {
                          PrintError(QStringLiteral("%1: %2").arg(name, text));
                      });
-    QObject::connect(&signals, &StopSignals::Stopped, &fleet, [&fleet] {
+    QObject::connect(&signals, &StopSignals::Stopped, &fleet, [&] {
         fleet.StopAll();
+        if (publishing)
+            mqtt.Stop();
         QCoreApplication::exit(ExitDone);
     });
     QObject::connect(&signals, &StopSignals::HangUp, &fleet, [&] {

@@ -22,11 +22,7 @@ private:
     std::span<const quint16> block_;
 };
 
-// Step 9: the highest-numbered cell carrying each flag, and the count of cells being balanced.
-struct CellScan {
-    int vmax = 0, vmin = 0, tmax = 0, tmin = 0;
-    int balancing = 0;
-};
+} // namespace
 
 CellScan ScanCells(std::span<const quint16> block) {
     constexpr int kTmax = 8, kTmin = 9, kVmax = 10, kVmin = 11, kBalance = 12;
@@ -47,8 +43,6 @@ CellScan ScanCells(std::span<const quint16> block) {
     }
     return scan;
 }
-
-} // namespace
 
 MainPageView ComputeMainPage(std::span<const quint16> statusBlock) {
     const PageReader r(statusBlock);

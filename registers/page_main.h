@@ -35,6 +35,14 @@ struct MainPageView {
 
 MainPageView ComputeMainPage(std::span<const quint16> statusBlock);
 
+// The highest-numbered cell carrying each extreme flag (0 when none does), and the count of cells
+// being balanced: the controller's own marking, which the page and the exports show.
+struct CellScan {
+    int vmax = 0, vmin = 0, tmax = 0, tmin = 0;
+    int balancing = 0;
+};
+CellScan ScanCells(std::span<const quint16> statusBlock);
+
 // Battery_Status bits in the order their lamps are updated.
 inline constexpr std::array<int, 9> BatteryLampOrder = {14, 11, 9, 13, 6, 5, 4, 12, 15};
 

@@ -1,13 +1,14 @@
 #include "fleet_config.h"
 
 #include "line_settings.h"
+#include "metrics_server.h"
+#include "mqtt_broker_address.h"
 #include "network_link.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QUrl>
 
 #include <cmath>
 
@@ -180,37 +181,25 @@ QString PlaceLog(ControllerDraft& draft, const QString& logFolder) {
     return {};
 }
 
+// The exporters' own readings of their addresses, refused as they refuse them.
 QString ListenRefusal(const QString& value) {
-    const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
-    bool ok = false;
-    const int port = value.mid(colon + 1).toInt(&ok);
-    if (colon > 0 && ok && port >= 1 && port <= 65535)
-        return {};
-    return QStringLiteral("metrics-listen: нужно УЗЕЛ:ПОРТ (порт от 1 до 65535), задано %1")
-        .arg(Quoted(value));
+    QHostAddress address;
+    quint16 port = 0;
+    QString error;
+    return ParseListenAddress(value, &address, &port, &error)
+               ? QString()
+               : QStringLiteral("metrics-listen: ") + error;
 }
 
 QString BrokerRefusal(const QString& value) {
-    const QUrl url(value, QUrl::StrictMode);
-    const QString scheme = url.scheme();
-    if (url.isValid() && !url.host().isEmpty() &&
-        (scheme == QLatin1String("mqtt") || scheme == QLatin1String("mqtts")))
-        return {};
-    return QStringLiteral("mqtt: нужно mqtt://УЗЕЛ[:ПОРТ] или mqtts://УЗЕЛ[:ПОРТ], задано %1")
-        .arg(Quoted(value));
-}
-
-QString DigestRefusal(const QString& value) {
-    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{64}$"));
-    if (hex.match(value).hasMatch())
-        return {};
-    return QStringLiteral("metrics-password-sha256: нужно 64 шестнадцатеричные цифры");
+    QString error;
+    return ParseBrokerAddress(value, &error) ? QString() : QStringLiteral("mqtt: ") + error;
 }
 
 struct ServeKey {
     const char* name;
     QString ServeOptions::*value;
-    QString (*refusal)(const QString& value); // nullptr: any text (a file name)
+    QString (*refusal)(const QString& value); // nullptr: checked when the exporter takes it
 };
 
 const ServeKey ServeKeys[] = {
@@ -218,7 +207,7 @@ const ServeKey ServeKeys[] = {
     {"mqtt", &ServeOptions::mqtt, BrokerRefusal},
     {"log-folder", &ServeOptions::logFolder, nullptr},
     {"metrics-user", &ServeOptions::metricsUser, nullptr},
-    {"metrics-password-sha256", &ServeOptions::metricsPasswordSha256, DigestRefusal},
+    {"metrics-password-sha256", &ServeOptions::metricsPasswordSha256, nullptr},
     {"tls-certificate", &ServeOptions::tlsCertificate, nullptr},
     {"tls-key", &ServeOptions::tlsKey, nullptr},
     {"mqtt-ca", &ServeOptions::mqttCa, nullptr},

@@ -20,6 +20,12 @@ inline Figures Summarise(std::vector<double> samples) {
     return {samples.front(), samples[samples.size() / 2], samples.back()};
 }
 
+// The sample that `fraction` (0.99: the 99th percentile) of the samples do not exceed.
+inline double Percentile(std::vector<double> samples, double fraction) {
+    std::sort(samples.begin(), samples.end());
+    return samples[std::min(samples.size() - 1, std::size_t(fraction * double(samples.size())))];
+}
+
 inline void Print(const char* what, const Figures& f, const char* unit) {
     std::printf("  %-44s min %8.2f  median %8.2f  max %8.2f %s\n", what, f.min, f.median, f.max,
                 unit);

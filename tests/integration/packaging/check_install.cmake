@@ -11,9 +11,21 @@ foreach(file bin/velmora bin/velmora-cli bin/velmora-sim share/applications/velm
              share/icons/hicolor/scalable/apps/velmora.svg share/man/man1/velmora.1.gz
              share/man/man1/velmora-cli.1.gz share/man/man1/velmora-sim.1.gz
              share/doc/velmora/copyright share/doc/velmora/changelog.gz
-             share/doc/velmora/examples/velmora-serve.ini)
+             share/doc/velmora/examples/velmora-serve.ini
+             share/doc/velmora/examples/prometheus-velmora.yml
+             share/doc/velmora/examples/grafana-velmora-dashboard.json)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+# The service starts the installed velmora-cli as an unprivileged user that may open serial ports.
+file(READ ${PREFIX}/lib/systemd/system/velmora-serve.service unit)
+foreach(line "ExecStart=${PREFIX}/bin/velmora-cli serve --config " "DynamicUser=yes\n"
+             "SupplementaryGroups=dialout\n" "ExecReload=/bin/kill -HUP $MAINPID\n")
+  string(FIND "${unit}" "${line}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "velmora-serve.service lacks ${line}")
   endif()
 endforeach()
 
@@ -30,6 +42,13 @@ endforeach()
 file(READ ${PREFIX}/share/doc/velmora/copyright copyright)
 if(NOT copyright MATCHES "Upstream-Name: Velmora" OR copyright MATCHES "@localhost|Humanity")
   message(FATAL_ERROR "copyright does not name the project:\n${copyright}")
+endif()
+
+# The dashboard is JSON that Grafana can import: a title and its panels.
+file(READ ${PREFIX}/share/doc/velmora/examples/grafana-velmora-dashboard.json dashboard)
+string(JSON panels ERROR_VARIABLE json_error LENGTH "${dashboard}" panels)
+if(json_error OR panels EQUAL 0)
+  message(FATAL_ERROR "grafana-velmora-dashboard.json is no dashboard: ${json_error}")
 endif()
 
 # The package's vendor and maintainer are the project's, not CMake's defaults.

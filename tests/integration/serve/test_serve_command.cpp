@@ -2,6 +2,9 @@
 #include "simulated_controller.h"
 
 #include <QFile>
+#include <QHostAddress>
+#include <QRegularExpression>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +21,27 @@ bool WriteText(const QString& path, const QString& text) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(text.toUtf8()) == text.toUtf8().size();
+}
+
+// The body of a plain GET on loopback, read to its announced length.
+QByteArray HttpGet(quint16 port, const QByteArray& path) {
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    if (!socket.waitForConnected(WaitMs))
+        return {};
+    socket.write("GET " + path + " HTTP/1.1\r\nHost: localhost\r\n\r\n");
+    static const QRegularExpression length(QStringLiteral("(?i)content-length: *(\\d+)"));
+    QByteArray answer;
+    while (socket.waitForReadyRead(WaitMs)) {
+        answer += socket.readAll();
+        const qsizetype bodyAt = answer.indexOf("\r\n\r\n");
+        const QRegularExpressionMatch announced =
+            length.match(QString::fromLatin1(answer.left(bodyAt)));
+        if (bodyAt >= 0 && announced.hasMatch() &&
+            answer.size() - bodyAt - 4 >= announced.captured(1).toLongLong())
+            return answer.mid(bodyAt + 4);
+    }
+    return {};
 }
 
 SimulatedControllerOptions OnNetwork(SimNetwork network) {
@@ -58,7 +82,7 @@ private Q_SLOTS:
             << 2 << "serve.ini:3: period:";
         QTest::newRow("bad listen address of the command line")
             << QStringList{"serve", "--controller", "a=/dev/ttyS0", "--metrics-listen", "9870"}
-            << "" << 2 << "--metrics-listen: нужно УЗЕЛ:ПОРТ";
+            << "" << 2 << "--metrics-listen: Адрес \"9870\"";
         QTest::newRow("file that is not there")
             << QStringList{"serve", "--config", "/nonexistent/serve.ini"} << "" << 4
             << "/nonexistent/serve.ini: файл не читается";
@@ -96,10 +120,17 @@ private Q_SLOTS:
         QString err;
         connect(&serve, &QProcess::readyReadStandardError, this,
                 [&] { err += QString::fromUtf8(serve.readAllStandardError()); });
-        serve.start(QStringLiteral(VELMORA_CLI_PATH), {"serve", "--config", path});
+        serve.start(QStringLiteral(VELMORA_CLI_PATH),
+                    {"serve", "--config", path, "--metrics-listen", "127.0.0.1:0"});
         QVERIFY(serve.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(err.contains("a: Связь есть") && err.contains("b: Связь есть"),
                                  WaitMs);
+        const QRegularExpressionMatch port =
+            QRegularExpression(QStringLiteral("Метрики: порт (\\d+)")).match(err);
+        QVERIFY2(port.hasMatch(), qPrintable(err));
+        const QByteArray metrics = HttpGet(quint16(port.captured(1).toInt()), "/metrics");
+        QVERIFY2(metrics.contains(R"(velmora_link_up{controller="b",reason="up"} 1)"),
+                 metrics.left(2000).constData());
 
         QVERIFY(WriteText(path, Section("c", c) + Section("a", a)));
         ::kill(pid_t(serve.processId()), SIGHUP);
