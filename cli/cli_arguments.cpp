@@ -4,7 +4,6 @@
 
 #include <QLocale>
 
-
 namespace {
 
 // clang-format off
@@ -40,6 +39,11 @@ constexpr CliOptionInfo Options[] = {
     {"battery", "ТЕКСТ", "батарея для заголовка отчёта"},
     {"engineer", "ТЕКСТ", "инженер для заголовка отчёта"},
     {"allow-unaligned", nullptr, "обновить и образом, длина которого не кратна 4"},
+    {"config", "ФАЙЛ", "файл конфигурации serve (INI): раздел [serve] и [controller ИМЯ] на каждый контроллер"},
+    {"controller", "СПИСОК", "контроллер для serve: ИМЯ=ПОРТ[,address=N][,baud=B][,format=F][,period=С]"
+                             "[,journal=yes][,log=ФАЙЛ|yes][,timeout=МС][,fast=yes]; можно задать несколько раз"},
+    {"metrics-listen", "УЗЕЛ:ПОРТ", "адрес страницы метрик serve (вместо metrics-listen из файла)"},
+    {"mqtt", "URL", "брокер MQTT для serve: mqtt://УЗЕЛ[:ПОРТ] (вместо mqtt из файла)"},
     {"help", nullptr, "эта справка"},
     {"version", nullptr, "версия программы"},
 };
@@ -58,7 +62,8 @@ std::span<const CliOptionInfo> CliOptions() {
     return Options;
 }
 
-CliCall ParseArguments(const QStringList& arguments, const QStringList& valued) {
+CliCall ParseArguments(const QStringList& arguments, const QStringList& valued,
+                       const QStringList& repeatable) {
     CliCall call;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size() && call.error.isEmpty(); ++i) {
@@ -78,22 +83,28 @@ CliCall ParseArguments(const QStringList& arguments, const QStringList& valued) 
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
         const CliOptionInfo* option = FindOption(name);
+        std::optional<QString> value;
         if (option == nullptr) {
             call.error = QStringLiteral("Неизвестный параметр --%1").arg(name);
-        } else if (call.options.contains(name)) {
+        } else if (call.options.contains(name) && !repeatable.contains(name)) {
             call.error = QStringLiteral("Параметр --%1 задан дважды").arg(name);
         } else if (option->valueName == nullptr && !valued.contains(name)) {
             if (equals >= 0)
                 call.error = QStringLiteral("Параметр --%1 не принимает значения").arg(name);
-            call.options.insert(name, QString());
+            value = QString();
         } else if (equals >= 0) {
-            call.options.insert(name, argument.mid(equals + 1));
+            value = argument.mid(equals + 1);
         } else if (i + 1 < arguments.size()) {
-            call.options.insert(name, arguments[++i]);
+            value = arguments[++i];
         } else {
             call.error =
                 QStringLiteral("Параметру --%1 нужно значение %2")
                     .arg(name, QString::fromUtf8(option->valueName ? option->valueName : "ФАЙЛ"));
+        }
+        if (value) {
+            call.options.insert(name, *value);
+            if (repeatable.contains(name))
+                call.repeated[name].append(*value);
         }
     }
     return call;

@@ -21,15 +21,20 @@ std::span<const CliOptionInfo> CliOptions();
 
 struct CliCall {
     QStringList words;
-    QHash<QString, QString> options; // the value, empty for a flag
-    QString error;                   // set when the line cannot be taken
+    QHash<QString, QString>
+        options; // the value (the last one of a repeated option), empty for a flag
+    QHash<QString, QStringList> repeated; // every value of an option that may be given again
+    QString error;                        // set when the line cannot be taken
 
     bool has(const char* name) const { return options.contains(QLatin1String(name)); }
     QString value(const char* name) const { return options.value(QLatin1String(name)); }
+    QStringList values(const char* name) const { return repeated.value(QLatin1String(name)); }
 };
 
-// `valued` names the flags that take a value in the subcommand at hand (report's --csv ФАЙЛ).
-CliCall ParseArguments(const QStringList& arguments, const QStringList& valued = {});
+// `valued` names the flags that take a value in the subcommand at hand (report's --csv ФАЙЛ),
+// `repeatable` the options it takes more than once (serve's --controller).
+CliCall ParseArguments(const QStringList& arguments, const QStringList& valued = {},
+                       const QStringList& repeatable = {});
 
 // A whole number within [low, high], written in decimal; otherwise the message in `error`.
 std::optional<qint64> IntegerValue(const QString& option, const QString& text, qint64 low,

@@ -9,17 +9,9 @@
 #include <QLocale>
 #include <QTcpSocket>
 
-namespace {
-
-// The lists of the connection dialog, in its item order.
-const QStringList BaudRates = {QStringLiteral("9600"), QStringLiteral("19200"),
-                               QStringLiteral("38400"), QStringLiteral("57600"),
-                               QStringLiteral("115200")};
-const QStringList Formats = {QStringLiteral("8N1"), QStringLiteral("8E1"), QStringLiteral("8O1")};
-
-} // namespace
-
 std::optional<ConnectionSettings> ConnectionFrom(const CliCall& call, QString* error) {
+    const QStringList& BaudRates = BaudRateItems();
+    const QStringList& Formats = FrameFormatItems();
     ConnectionSettings settings;
     settings.portName = call.value("port");
     settings.baudIndex =

@@ -22,3 +22,4 @@ int RunClearJournal(const CliCall& call, const QStringList& arguments);
 int RunPoll(const CliCall& call, const QStringList& arguments);
 int RunFlash(const CliCall& call, const QStringList& arguments);
 int RunReport(const CliCall& call, const QStringList& arguments);
+int RunServe(const CliCall& call, const QStringList& arguments);

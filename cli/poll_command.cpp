@@ -30,7 +30,10 @@ struct PollPlan {
 // exit code 1 however it is stopped.
 class PollRun {
 public:
-    explicit PollRun(const PollPlan& plan) : plan_(plan) {}
+    explicit PollRun(const PollPlan& plan) : plan_(plan) {
+        if (!plan.logPath.isEmpty())
+            log_.emplace(plan.logPath);
+    }
 
     int Run(const ConnectionSettings& connection) {
         QObject::connect(&controller_, &PollController::PortStateText, &context_,
@@ -79,10 +82,14 @@ private:
         }
         misses_ = 0;
         ++answered_;
-        const bool header = plan_.logPath.isEmpty() ? written_ == 0 : LogFileEmpty(plan_.logPath);
-        if (header)
-            Write(LogHeaderLine(image_.StatusBlock));
-        Write(LogRowLine(image_.StatusBlock, QDateTime::currentDateTime()));
+        const QDateTime now = QDateTime::currentDateTime();
+        if (log_) {
+            Tell(log_->AppendCycle(image_.StatusBlock, now));
+        } else {
+            if (written_ == 0)
+                PrintOut(LogHeaderLine(image_.StatusBlock));
+            PrintOut(LogRowLine(image_.StatusBlock, now));
+        }
         if (++written_ == plan_.lines)
             Finish(ExitDone);
     }
@@ -92,21 +99,14 @@ private:
             PrintError(report.replyText);
         if (report.logText.isEmpty())
             return;
-        const QString line = LinkErrorLogLine(report.when, report.logText);
-        PrintError(line);
-        if (!plan_.logPath.isEmpty() && LogLinkErrors)
-            Write(line);
+        PrintError(LinkErrorLogLine(report.when, report.logText));
+        if (log_)
+            Tell(log_->AppendLinkEvent(report.when, report.logText));
     }
 
-    void Write(const QString& line) {
-        if (plan_.logPath.isEmpty()) {
-            PrintOut(line);
-            return;
-        }
-        const FileError error = AppendLogLine(plan_.logPath, line);
-        linesLost_ = linesLost_ || !error.isEmpty();
-        if (const std::optional<QString> notice = notice_.Update(error))
-            PrintError(notice->isEmpty() ? QStringLiteral("Лог снова записывается") : *notice);
+    static void Tell(const std::optional<QString>& notice) {
+        if (notice)
+            PrintError(*notice);
     }
 
     void Finish(int code) {
@@ -115,7 +115,8 @@ private:
         finished_ = true;
         timer_.stop();
         StorePolledBlocks(controller_.ClosePollPort(), image_);
-        QCoreApplication::exit(code == ExitDone && linesLost_ ? ExitFileError : code);
+        const bool linesLost = log_ && log_->LinesLost();
+        QCoreApplication::exit(code == ExitDone && linesLost ? ExitFileError : code);
     }
 
     const PollPlan plan_;
@@ -124,12 +125,11 @@ private:
     StopSignals stop_;
     QTimer timer_;
     RegisterImage image_;
-    LogWriteNotice notice_;
+    std::optional<MonitorLogFile> log_;
     QString portText_;
     qint64 written_ = 0;
     qint64 answered_ = 0; // cycles that got their replies
     qint64 misses_ = 0;   // cycles in a row without an answer
-    bool linesLost_ = false;
     bool finished_ = false;
 };
 

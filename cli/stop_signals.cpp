@@ -8,23 +8,33 @@
 
 namespace {
 
-// The handler may only write: the byte wakes the notifier on the event loop, the flag tells
-// those who look.
+// The handler may only write: the byte (which signal) wakes the notifier on the event loop, the
+// flag tells those who look.
 int signalPipe[2] = {-1, -1};
 volatile std::sig_atomic_t received = 0;
 
+constexpr char StopByte = 1;
+constexpr char HangUpByte = 2;
+
 void OnStopSignal(int) {
     received = 1;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &StopByte, 1);
 }
 
-void SetStopHandler(void (*handler)(int)) {
+void OnHangUp(int) {
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &HangUpByte, 1);
+}
+
+void SetHandler(int signal, void (*handler)(int)) {
     struct sigaction action = {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    sigaction(signal, &action, nullptr);
+}
+
+void SetStopHandler(void (*handler)(int)) {
+    SetHandler(SIGINT, handler);
+    SetHandler(SIGTERM, handler);
 }
 
 } // namespace
@@ -35,10 +45,18 @@ StopSignals::StopSignals(QObject* parent) : QObject(parent) {
         return;
     notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
+        bool stop = false;
+        bool hangUp = false;
         char byte = 0;
         while (::read(signalPipe[0], &byte, 1) > 0) {
+            stop = stop || byte == StopByte;
+            hangUp = hangUp || byte == HangUpByte;
         }
-        Q_EMIT Stopped();
+        // A stop outweighs a reload that came with it.
+        if (stop)
+            Q_EMIT Stopped();
+        else if (hangUp)
+            Q_EMIT HangUp();
     });
     SetStopHandler(OnStopSignal);
 }
@@ -47,6 +65,8 @@ StopSignals::~StopSignals() {
     if (notifier_ == nullptr)
         return;
     SetStopHandler(SIG_DFL);
+    if (hangUpCaught_)
+        SetHandler(SIGHUP, SIG_DFL);
     delete notifier_;
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);
@@ -55,4 +75,11 @@ StopSignals::~StopSignals() {
 
 bool StopSignals::Received() const {
     return received != 0;
+}
+
+void StopSignals::CatchHangUp() {
+    if (notifier_ == nullptr)
+        return;
+    hangUpCaught_ = true;
+    SetHandler(SIGHUP, OnHangUp);
 }

@@ -15,10 +15,15 @@ public:
     // Whether a signal came since this object was made; true at once, without the event loop,
     // for work that blocks between its looks.
     bool Received() const;
+    // From now on SIGHUP, which otherwise ends the program, becomes HangUp: a long run rereads
+    // its configuration.
+    void CatchHangUp();
 
 Q_SIGNALS:
     void Stopped();
+    void HangUp();
 
 private:
     QSocketNotifier* notifier_ = nullptr;
+    bool hangUpCaught_ = false;
 };

@@ -6,13 +6,14 @@
 #include "handlers.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <array>
 
 namespace {
 
 // clang-format off
-constexpr std::array<Subcommand, 15> Table = {{
+constexpr std::array<Subcommand, 16> Table = {{
     {"ports", "", "последовательные порты компьютера", false, "", 0, 0, RunPorts},
     {"read", "[--cells] [--raw] [--mnemonics] [--csv|--json] [--save ФАЙЛ]",
      "регистры состояния АБ (0..49) одним запросом, с --cells таблица элементов: таблица, CSV "
@@ -48,6 +49,10 @@ constexpr std::array<Subcommand, 15> Table = {{
      "отчёт об испытании разрядом по логу мониторинга: емкость, слабые элементы, сопротивление; "
      "без файлов выводит итоги", false,
      "from to end-voltage pdf html csv= json site battery engineer", 1, 1, RunReport},
+    {"serve", "[--config ФАЙЛ] [--controller СПИСОК]... [--metrics-listen УЗЕЛ:ПОРТ] [--mqtt URL]",
+     "опрос многих контроллеров до SIGTERM или Ctrl+C, каждого со своим периодом; SIGHUP "
+     "перечитывает файл конфигурации", false, "config controller+ metrics-listen mqtt", 0, 0,
+     RunServe},
 }};
 // clang-format on
 
@@ -80,22 +85,31 @@ const Subcommand* FindSubcommand(const QStringList& words, qsizetype* nameWords)
 }
 
 // The subcommand's options; a name ending in "=" takes a value here although it is a flag
-// elsewhere.
+// elsewhere, one ending in "+" may be given more than once.
 QStringList OwnOptions(const Subcommand& s) {
     return Utf8(s.options).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
-QStringList ValuedFlags(const Subcommand& s) {
-    QStringList valued;
+QStringList MarkedOptions(const Subcommand& s, QChar mark) {
+    QStringList marked;
     for (const QString& option : OwnOptions(s))
-        if (option.endsWith(QLatin1Char('=')))
-            valued.append(option.chopped(1));
-    return valued;
+        if (option.endsWith(mark))
+            marked.append(option.chopped(1));
+    return marked;
+}
+
+QStringList ValuedFlags(const Subcommand& s) {
+    return MarkedOptions(s, QLatin1Char('='));
+}
+
+QStringList RepeatableOptions(const Subcommand& s) {
+    return MarkedOptions(s, QLatin1Char('+'));
 }
 
 // The first option given that the subcommand does not take.
 QString StrayOption(const Subcommand& s, const CliCall& call) {
-    QStringList accepted = OwnOptions(s).replaceInStrings(QStringLiteral("="), QString());
+    static const QRegularExpression marks(QStringLiteral("[=+]$"));
+    QStringList accepted = OwnOptions(s).replaceInStrings(marks, QString());
     accepted.append(QStringLiteral("locale"));
     if (s.usesPort)
         for (const char* common : CommonOptions)
@@ -147,11 +161,12 @@ QString HelpText() {
 
 int RunCli(const QStringList& arguments) {
     CliCall call = ParseArguments(arguments);
-    // A subcommand whose own flags take values reads the line again knowing so.
+    // A subcommand whose own flags take values, or whose options repeat, reads the line again
+    // knowing so.
     qsizetype nameWords = 0;
     if (const Subcommand* s = FindSubcommand(call.words, &nameWords);
-        s && !ValuedFlags(*s).isEmpty())
-        call = ParseArguments(arguments, ValuedFlags(*s));
+        s && !(ValuedFlags(*s).isEmpty() && RepeatableOptions(*s).isEmpty()))
+        call = ParseArguments(arguments, ValuedFlags(*s), RepeatableOptions(*s));
     if (!call.error.isEmpty())
         return Refuse(call.error);
     if (call.has("help")) {

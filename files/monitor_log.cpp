@@ -85,3 +85,27 @@ std::optional<QString> LogWriteNotice::Update(const FileError& error) {
         return QString();
     return QStringLiteral("Лог не записывается, строки пропускаются. %1").arg(error);
 }
+
+std::optional<QString> MonitorLogFile::AppendCycle(std::span<const quint16> statusBlock,
+                                                   const QDateTime& when) {
+    if (LogFileEmpty(path_))
+        if (std::optional<QString> notice = Append(LogHeaderLine(statusBlock)))
+            return notice;
+    return Append(LogRowLine(statusBlock, when));
+}
+
+std::optional<QString> MonitorLogFile::AppendLinkEvent(const QDateTime& when,
+                                                       const QString& event) {
+    if (!LogLinkErrors)
+        return std::nullopt;
+    return Append(LinkErrorLogLine(when, event));
+}
+
+std::optional<QString> MonitorLogFile::Append(const QString& line) {
+    const FileError error = AppendLogLine(path_, line);
+    linesLost_ = linesLost_ || !error.isEmpty();
+    const std::optional<QString> notice = notice_.Update(error);
+    if (notice && notice->isEmpty())
+        return QStringLiteral("Лог снова записывается");
+    return notice;
+}

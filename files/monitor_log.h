@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <span>
+#include <utility>
 
 // The monitoring log: a header line, then one line per completed polling cycle, fields each
 // followed by ";", with link-error lines between them in time order. Every line is built whole
@@ -59,4 +60,25 @@ public:
 
 private:
     bool failing_ = false;
+};
+
+// A monitoring log file written cycle by cycle, as polling writes it: the header goes before the
+// first row of an empty file. Each append gives the text to tell the operator, when there is one:
+// that lines are being skipped, or that the log takes them again.
+class MonitorLogFile {
+public:
+    explicit MonitorLogFile(QString path) : path_(std::move(path)) {}
+
+    // The row of a cycle that got its replies, after the header when the file is empty.
+    std::optional<QString> AppendCycle(std::span<const quint16> statusBlock, const QDateTime& when);
+    // A link error or port event, written only under LogLinkErrors.
+    std::optional<QString> AppendLinkEvent(const QDateTime& when, const QString& event);
+    std::optional<QString> Append(const QString& line);
+    // Whether any line could not be written.
+    bool LinesLost() const { return linesLost_; }
+
+private:
+    QString path_;
+    LogWriteNotice notice_;
+    bool linesLost_ = false;
 };

@@ -1,6 +1,7 @@
 #include "connection_dialog.h"
 
 #include "address_check.h"
+#include "line_settings.h"
 #include "named_widget.h"
 #include "network_choice.h"
 #include "port_list.h"
@@ -58,12 +59,12 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
 
     baudRate_ = Named<QComboBox>("ComboBox_BAUDRATE_");
     baudRate_->setToolTip(QStringLiteral("Скорость"));
-    baudRate_->addItems({"9600", "19200", "38400", "57600", "115200"});
+    baudRate_->addItems(BaudRateItems());
     baudRate_->setCurrentIndex(4);
 
     format_ = Named<QComboBox>("ComboBox_FORMAT_");
     format_->setToolTip(QStringLiteral("Формат"));
-    format_->addItems({"8N1", "8E1", "8O1"});
+    format_->addItems(FrameFormatItems());
     format_->setCurrentIndex(0);
 
     address_ = Named<QLineEdit>("Edit_ADDRESS_", QStringLiteral("238"));

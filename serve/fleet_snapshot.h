@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 // One controller of a fleet as the configuration names it.
@@ -46,12 +47,15 @@ struct ControllerSnapshot {
     quint64 badReplies = 0;    // too long or of the wrong length
     std::array<quint64, CycleDurationBounds.size() + 1> durationBuckets{}; // not cumulative
     double durationSumSeconds = 0;
+    qint64 lastCycleMs = 0;    // how long the last finished cycle took
 };
 
-// True when the figures may be exported at nowMs: an answered cycle no older than 3 periods.
+// True when the figures may be exported at nowMs: an answered cycle no older than 3 periods. A
+// slow line whose cycle outlasts its period gets 3 cycle times instead, or it would never be
+// current between two answers.
 inline bool SnapshotCurrent(const ControllerSnapshot& snapshot, qint64 nowMs) {
-    return snapshot.lastGoodCycleMs > 0 &&
-           nowMs - snapshot.lastGoodCycleMs <= 3 * qint64(snapshot.spec.periodMs);
+    const qint64 cadenceMs = std::max<qint64>(snapshot.spec.periodMs, snapshot.lastCycleMs);
+    return snapshot.lastGoodCycleMs > 0 && nowMs - snapshot.lastGoodCycleMs <= 3 * cadenceMs;
 }
 
 // The state as a label value of the exports: "up", "never_answered", "no_answer", "stale",

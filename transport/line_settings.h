@@ -2,6 +2,7 @@
 
 #include <QSerialPort>
 #include <QString>
+#include <QStringList>
 
 // Line settings chosen by the item indexes of the connection dialog's baud-rate and format lists.
 struct LineSettings {
@@ -14,6 +15,10 @@ struct LineSettings {
     QSerialPort::Parity parity = QSerialPort::NoParity;
     QSerialPort::StopBits stopBits = QSerialPort::OneStop;
 };
+
+// The connection dialog's baud-rate and frame-format lists, in item order.
+const QStringList& BaudRateItems();
+const QStringList& FrameFormatItems();
 
 // Any index outside the lists gives 115200 baud and 8N1.
 LineSettings LineSettingsFor(int baudIndex, int formatIndex);

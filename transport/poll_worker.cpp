@@ -56,11 +56,10 @@ bool PollWorker::OpenSerialPort(const ConnectionSettings& connection) {
         Q_EMIT PortStateText(text);
         return false;
     }
-    const bool configured = serial_->setBaudRate(line_.baudRate) &&
-                            serial_->setDataBits(line_.dataBits) &&
-                            serial_->setParity(line_.parity) &&
-                            serial_->setStopBits(line_.stopBits) &&
-                            serial_->setFlowControl(QSerialPort::NoFlowControl);
+    const bool configured =
+        serial_->setBaudRate(line_.baudRate) && serial_->setDataBits(line_.dataBits) &&
+        serial_->setParity(line_.parity) && serial_->setStopBits(line_.stopBits) &&
+        serial_->setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         ClosePollPort();
         Q_EMIT PortStateText(QStringLiteral("Не удалось установить DCB"));
@@ -364,7 +363,7 @@ void PollController::Relay(void (PollWorker::*signal)(Args...),
     });
 }
 
-bool PollController::OpenPollPort(const ConnectionSettings& connection, quint8 address) {
+void PollController::StartWorker() {
     ClosePollPort();
     thread_ = new QThread;
     thread_->setObjectName(QStringLiteral("velmora-polling"));
@@ -382,21 +381,43 @@ bool PollController::OpenPollPort(const ConnectionSettings& connection, quint8 a
     idle_ = true;
     lastPollNoAnswer_ = false;
     cyclesReceived_ = 0;
-    bool opened = false;
     PollWorker* worker = worker_;
-    const bool readSettings = readSettings_;
-    const bool readJournal = readJournal_;
     QMetaObject::invokeMethod(
         worker,
-        [=] {
+        [worker, readSettings = readSettings_, readJournal = readJournal_] {
             worker->SetReadOptions(readSettings, readJournal);
-            return worker->OpenPollPort(connection, address);
         },
+        Qt::QueuedConnection);
+}
+
+bool PollController::OpenPollPort(const ConnectionSettings& connection, quint8 address) {
+    StartWorker();
+    bool opened = false;
+    PollWorker* worker = worker_;
+    QMetaObject::invokeMethod(
+        worker, [=] { return worker->OpenPollPort(connection, address); },
         Qt::BlockingQueuedConnection, &opened);
     // The failure text of this session still reaches the window.
     if (!opened)
         EndWorker();
     return opened;
+}
+
+void PollController::OpenPollPortAsync(const ConnectionSettings& connection, quint8 address) {
+    StartWorker();
+    opening_ = true;
+    connect(worker_, &PollWorker::OpenFinished, this, [this, session = session_](bool opened) {
+        if (session != session_)
+            return;
+        opening_ = false;
+        if (!opened)
+            EndWorker();
+        Q_EMIT PortOpened(opened);
+    });
+    PollWorker* worker = worker_;
+    QMetaObject::invokeMethod(
+        worker, [=] { Q_EMIT worker->OpenFinished(worker->OpenPollPort(connection, address)); },
+        Qt::QueuedConnection);
 }
 
 QList<PolledBlock> PollController::ClosePollPort() {
@@ -426,6 +447,7 @@ QList<PolledBlock> PollController::EndWorker() {
     thread_ = nullptr;
     worker_ = nullptr;
     idle_ = true;
+    opening_ = false;
     return blocks;
 }
 
@@ -439,7 +461,7 @@ void PollController::SetReadOptions(bool readSettings, bool readJournal) {
 }
 
 bool PollController::StartPollCycle() {
-    if (!worker_ || !idle_)
+    if (!worker_ || !idle_ || opening_)
         return false;
     idle_ = false;
     PollWorker* worker = worker_;

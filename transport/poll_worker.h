@@ -6,9 +6,9 @@
 #include "poll_sequencer.h"
 #include "traffic_frame.h"
 
+#include <QAbstractSocket>
 #include <QElapsedTimer>
 #include <QList>
-#include <QAbstractSocket>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -19,10 +19,11 @@ class QThread;
 class RuleTimer;
 
 // Polls the controller on a thread of its own. It owns the polling port or network connection
-// (created and opened on that thread) and drives the block chain of PollSequencer with readyRead and two waits that never
-// end early: the reply time-out and the settle wait that lets the whole reply arrive. Everything it
-// learns leaves through its signals, which cross to the window's thread queued, as copies.
-// Its public functions must run on its own thread; PollController calls them there.
+// (created and opened on that thread) and drives the block chain of PollSequencer with readyRead
+// and two waits that never end early: the reply time-out and the settle wait that lets the whole
+// reply arrive. Everything it learns leaves through its signals, which cross to the window's thread
+// queued, as copies. Its public functions must run on its own thread; PollController calls them
+// there.
 class PollWorker : public QObject {
     Q_OBJECT
 public:
@@ -62,6 +63,8 @@ Q_SIGNALS:
     // The frames on the line since the last batch, for the traffic monitor: sent at the end of
     // each cycle, or sooner when many have gathered.
     void TrafficRecorded(const QList<TrafficFrame>& frames);
+    // The outcome of an opening that nobody waits for.
+    void OpenFinished(bool opened);
 
 private:
     bool OpenSerialPort(const ConnectionSettings& connection);
@@ -88,7 +91,7 @@ private:
     void Record(TrafficFrame frame);
     void FlushTraffic();
 
-    QIODevice* port_ = nullptr;   // the serial port, or the device RTU frames travel over a socket
+    QIODevice* port_ = nullptr; // the serial port, or the device RTU frames travel over a socket
     QSerialPort* serial_ = nullptr; // the port when it is a serial one
     bool network_ = false;
     int networkTimeoutMs_ = DefaultNetworkTimeoutMs;
@@ -136,6 +139,9 @@ public:
     // Starts the worker and opens the port, waiting for the outcome; when it fails the port and
     // the thread are gone again and PortStateText has said why. Resets the received-bytes total.
     bool OpenPollPort(const ConnectionSettings& connection, quint8 address);
+    // The same without waiting: the worker opens the port or connects on its own thread while
+    // this thread goes on, and PortOpened tells the outcome. No cycle starts before it.
+    void OpenPollPortAsync(const ConnectionSettings& connection, quint8 address);
     // Stops polling wherever it is: the worker closes the port and its thread ends, waited for
     // at most StopWaitMs. Harmless when nothing is open. Returns the blocks judged that no
     // CycleFinished has handed over (a cycle cut short, or one that ended just before the stop),
@@ -161,8 +167,13 @@ Q_SIGNALS:
     void TrafficRecorded(const QList<TrafficFrame>& frames);
     // Polling has ended by itself: the port is closed and the worker's thread is gone.
     void PortLost();
+    // The outcome of OpenPollPortAsync; after a failure the thread is gone again and
+    // PortStateText has said why.
+    void PortOpened(bool opened);
 
 private:
+    // Starts the worker's thread with the signals of a new session relayed.
+    void StartWorker();
     template <typename... Args>
     void Relay(void (PollWorker::*signal)(Args...), void (PollController::*relayed)(Args...));
     // Has the worker close the port and ends its thread, waiting at most StopWaitMs; the blocks
@@ -174,6 +185,7 @@ private:
     quint64 session_ = 0;
     quint64 cyclesReceived_ = 0; // CycleFinished relayed in this session
     bool idle_ = true;
+    bool opening_ = false;
     bool lastPollNoAnswer_ = false;
     bool readSettings_ = false;
     bool readJournal_ = false;

@@ -11,6 +11,7 @@ foreach(file bin/velmora bin/velmora-cli bin/velmora-sim share/applications/velm
              share/icons/hicolor/scalable/apps/velmora.svg share/man/man1/velmora.1.gz
              share/man/man1/velmora-cli.1.gz share/man/man1/velmora-sim.1.gz
              share/doc/velmora/copyright share/doc/velmora/changelog.gz
+             share/doc/velmora/examples/velmora-serve.ini
              share/doc/velmora/examples/prometheus-velmora.yml
              share/doc/velmora/examples/grafana-velmora-dashboard.json)
   if(NOT EXISTS ${PREFIX}/${file})
