@@ -47,7 +47,8 @@ public:
         });
         QObject::connect(&stop_, &StopSignals::Stopped, &context_, [this] {
             if (answered_ == 0)
-                PrintError(QStringLiteral("Опрос остановлен: ни один цикл не получил ответа"));
+                PrintError(QCoreApplication::translate(
+                    "Cli", "Опрос остановлен: ни один цикл не получил ответа"));
             Finish(answered_ > 0 ? ExitDone : ExitNoAnswer);
         });
         QObject::connect(&timer_, &QTimer::timeout, &context_, [this] {
@@ -71,8 +72,9 @@ private:
             return;
         if (!answered) {
             if (++misses_ == plan_.maxMisses) {
-                PrintError(
-                    QStringLiteral("Нет ответа %1 циклов подряд: опрос остановлен").arg(misses_));
+                PrintError(QCoreApplication::translate(
+                               "Cli", "Нет ответа %1 циклов подряд: опрос остановлен")
+                               .arg(misses_));
                 Finish(ExitNoAnswer);
             }
             return;
@@ -106,7 +108,9 @@ private:
         const FileError error = AppendLogLine(plan_.logPath, line);
         linesLost_ = linesLost_ || !error.isEmpty();
         if (const std::optional<QString> notice = notice_.Update(error))
-            PrintError(notice->isEmpty() ? QStringLiteral("Лог снова записывается") : *notice);
+            PrintError(notice->isEmpty()
+                           ? QCoreApplication::translate("Cli", "Лог снова записывается")
+                           : *notice);
     }
 
     void Finish(int code) {
