@@ -720,11 +720,11 @@
     </message>
     <message>
         <source>Конечное напряжение не задано, поэтому конечная точка не задана и емкость не определена: отдано за весь участок %1 А*ч.</source>
-        <translation>No end voltage given, so there is no end point and no capacity: the whole segment gave %1 A*h.</translation>
+        <translation>No end voltage given, so there is no end point and no capacity: the whole segment discharged %1 A*h.</translation>
     </message>
     <message>
         <source>Ни один элемент не достиг конечного напряжения %1 В: емкость не меньше отданных за участок %2 А*ч.</source>
-        <translation>No cell reached the end voltage %1 V: the capacity is at least the %2 A*h the segment gave.</translation>
+        <translation>No cell reached the end voltage %1 V: the capacity is at least the %2 A*h discharged in the segment.</translation>
     </message>
     <message>
         <source>В логе %1 пропуск(ов) дольше трёх периодов опроса: за это время ампер-часы не считались.</source>
@@ -764,11 +764,11 @@
     </message>
     <message>
         <source>Отдано, А*ч</source>
-        <translation>Given, A*h</translation>
+        <translation>Discharged, A*h</translation>
     </message>
     <message>
         <source>Отдано, Вт*ч</source>
-        <translation>Given, W*h</translation>
+        <translation>Discharged, W*h</translation>
     </message>
     <message>
         <source>Средний ток разряда, А</source>
