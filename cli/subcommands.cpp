@@ -13,62 +13,45 @@
 namespace {
 
 // The usages and summaries are shown through CliText, translated when the help is made.
+// clang-format off
 constexpr std::array<Subcommand, 15> Table = {{
-    {"ports", "", QT_TRANSLATE_NOOP("Cli", "последовательные порты компьютера"), false, "", 0, 0,
-     RunPorts},
-    {"read",
-     QT_TRANSLATE_NOOP("Cli", "[--cells] [--raw] [--mnemonics] [--csv|--json] [--save ФАЙЛ]"),
-     QT_TRANSLATE_NOOP(
-         "Cli",
-         "регистры состояния АБ (0..49) одним запросом, с --cells таблица элементов: таблица, CSV "
-         "или JSON"),
-     true, "cells raw mnemonics csv json save", 0, 0, RunRead},
-    {"journal", QT_TRANSLATE_NOOP("Cli", "[--json] [--save ФАЙЛ]"),
-     QT_TRANSLATE_NOOP("Cli", "журнал аварий в CSV или JSON, новые записи первыми"), true,
-     "json save", 0, 0, RunJournal},
+    {"ports", "", QT_TRANSLATE_NOOP("Cli", "последовательные порты компьютера"), false, "", 0, 0, RunPorts},
+    {"read", QT_TRANSLATE_NOOP("Cli", "[--cells] [--raw] [--mnemonics] [--csv|--json] [--save ФАЙЛ]"),
+     QT_TRANSLATE_NOOP("Cli", "регистры состояния АБ (0..49) одним запросом, с --cells таблица элементов: таблица, CSV "
+     "или JSON"), true, "cells raw mnemonics csv json save", 0, 0, RunRead},
+    {"journal", QT_TRANSLATE_NOOP("Cli", "[--json] [--save ФАЙЛ]"), QT_TRANSLATE_NOOP("Cli", "журнал аварий в CSV или JSON, новые записи первыми"),
+     true, "json save", 0, 0, RunJournal},
     {"settings save", QT_TRANSLATE_NOOP("Cli", "ФАЙЛ --table rs|alarm|charge [--scaled]"),
-     QT_TRANSLATE_NOOP(
-         "Cli",
-         "таблица настроек в файл, как её сохраняет окно; в значениях регистров (точная копия), "
-         "если не задано --scaled"),
-     true, "table raw scaled", 1, 1, RunSettingsSave},
+     QT_TRANSLATE_NOOP("Cli", "таблица настроек в файл, как её сохраняет окно; в значениях регистров (точная копия), "
+     "если не задано --scaled"), true, "table raw scaled", 1, 1,
+     RunSettingsSave},
     {"settings load", QT_TRANSLATE_NOOP("Cli", "ФАЙЛ [--yes]"),
-     QT_TRANSLATE_NOOP("Cli",
-                       "таблица настроек из файла: отличия, вопрос, запись, проверка чтением"),
-     true, "yes", 1, 1, RunSettingsLoad},
-    {"command calibrate-zero", "", QT_TRANSLATE_NOOP("Cli", "калибровка нуля датчика тока"), true,
-     "", 0, 0, RunCalibrateZero},
-    {"command calibrate", QT_TRANSLATE_NOOP("Cli", "ТОК_МА"),
-     QT_TRANSLATE_NOOP("Cli", "калибровка датчика тока по измеренному току, мА"), true, "", 1, 1,
-     RunCalibrate},
-    {"command soc", "N", QT_TRANSLATE_NOOP("Cli", "текущий заряд АБ, мА*ч"), true, "", 1, 1,
-     RunSetStateOfCharge},
-    {"command fcc", "N", QT_TRANSLATE_NOOP("Cli", "полный заряд АБ, мА*ч"), true, "", 1, 1,
-     RunSetFullChargeCapacity},
-    {"command cycles", "N", QT_TRANSLATE_NOOP("Cli", "количество циклов заряда"), true, "", 1, 1,
-     RunSetCycleCount},
+     QT_TRANSLATE_NOOP("Cli", "таблица настроек из файла: отличия, вопрос, запись, проверка чтением"), true, "yes", 1, 1,
+     RunSettingsLoad},
+    {"command calibrate-zero", "", QT_TRANSLATE_NOOP("Cli", "калибровка нуля датчика тока"), true, "", 0, 0,
+     RunCalibrateZero},
+    {"command calibrate", QT_TRANSLATE_NOOP("Cli", "ТОК_МА"), QT_TRANSLATE_NOOP("Cli", "калибровка датчика тока по измеренному току, мА"), true, "", 1,
+     1, RunCalibrate},
+    {"command soc", "N", QT_TRANSLATE_NOOP("Cli", "текущий заряд АБ, мА*ч"), true, "", 1, 1, RunSetStateOfCharge},
+    {"command fcc", "N", QT_TRANSLATE_NOOP("Cli", "полный заряд АБ, мА*ч"), true, "", 1, 1, RunSetFullChargeCapacity},
+    {"command cycles", "N", QT_TRANSLATE_NOOP("Cli", "количество циклов заряда"), true, "", 1, 1, RunSetCycleCount},
     {"command clock", QT_TRANSLATE_NOOP("Cli", "[now|\"дд.мм.гггг чч:мм:сс\"]"),
-     QT_TRANSLATE_NOOP("Cli", "без аргумента показывает часы контроллера, иначе устанавливает их"),
-     true, "", 0, 2, RunClock},
-    {"command clear-journal", "", QT_TRANSLATE_NOOP("Cli", "очистка журнала аварий"), true, "", 0,
-     0, RunClearJournal},
-    {"poll",
-     QT_TRANSLATE_NOOP("Cli", "[--period С] [--count N] [--log ФАЙЛ] [--raw] [--max-misses N]"),
-     QT_TRANSLATE_NOOP(
-         "Cli", "опрос с записью лога мониторинга, до Ctrl+C, N строк или N циклов без ответа"),
-     true, "period count log raw max-misses", 0, 0, RunPoll},
+     QT_TRANSLATE_NOOP("Cli", "без аргумента показывает часы контроллера, иначе устанавливает их"), true, "", 0, 2,
+     RunClock},
+    {"command clear-journal", "", QT_TRANSLATE_NOOP("Cli", "очистка журнала аварий"), true, "", 0, 0, RunClearJournal},
+    {"poll", QT_TRANSLATE_NOOP("Cli", "[--period С] [--count N] [--log ФАЙЛ] [--raw] [--max-misses N]"),
+     QT_TRANSLATE_NOOP("Cli", "опрос с записью лога мониторинга, до Ctrl+C, N строк или N циклов без ответа"), true,
+     "period count log raw max-misses", 0, 0, RunPoll},
     {"flash", QT_TRANSLATE_NOOP("Cli", "ОБРАЗ [--from-bootloader] [--allow-unaligned]"),
      QT_TRANSLATE_NOOP("Cli", "автоматическое обновление прошивки из файла образа *.bin"), true,
      "from-bootloader allow-unaligned", 1, 1, RunFlash},
-    {"report",
-     QT_TRANSLATE_NOOP("Cli",
-                       "ЛОГ [--from T] [--to T] [--end-voltage В] [--pdf ФАЙЛ] [--html ФАЙЛ] "
-                       "[--csv ФАЙЛ] [--json] [--site ТЕКСТ] [--battery ТЕКСТ] [--engineer ТЕКСТ]"),
-     QT_TRANSLATE_NOOP("Cli", "отчёт об испытании разрядом по логу мониторинга: емкость, слабые "
-                              "элементы, сопротивление; "
-                              "без файлов выводит итоги"),
-     false, "from to end-voltage pdf html csv= json site battery engineer", 1, 1, RunReport},
+    {"report", QT_TRANSLATE_NOOP("Cli", "ЛОГ [--from T] [--to T] [--end-voltage В] [--pdf ФАЙЛ] [--html ФАЙЛ] "
+     "[--csv ФАЙЛ] [--json] [--site ТЕКСТ] [--battery ТЕКСТ] [--engineer ТЕКСТ]"),
+     QT_TRANSLATE_NOOP("Cli", "отчёт об испытании разрядом по логу мониторинга: емкость, слабые элементы, сопротивление; "
+     "без файлов выводит итоги"), false,
+     "from to end-voltage pdf html csv= json site battery engineer", 1, 1, RunReport},
 }};
+// clang-format on
 
 constexpr const char* CommonOptions[] = {"port", "baud", "format", "address", "fast", "timeout"};
 
