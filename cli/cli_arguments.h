@@ -12,9 +12,12 @@
 
 struct CliOptionInfo {
     const char* name;      // without the dashes
-    const char* valueName; // nullptr for a flag
-    const char* help;
+    const char* valueName; // nullptr for a flag; shown through CliText
+    const char* help;      // shown through CliText
 };
+
+// A text of the tool's tables (options, subcommands) in the installed language.
+QString CliText(const char* text);
 
 // Every option the tool knows; each subcommand accepts some of them.
 std::span<const CliOptionInfo> CliOptions();

@@ -5,6 +5,7 @@
 #include "network_link.h"
 #include "port_list.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTcpSocket>
@@ -27,12 +28,15 @@ std::optional<ConnectionSettings> ConnectionFrom(const CliCall& call, QString* e
     const bool network = LinkKindOf(settings.portName) != LinkKind::Serial;
 
     if (settings.portName.isEmpty())
-        *error = QStringLiteral("Не задан порт: укажите --port (список портов: velmora-cli ports)");
+        *error = QCoreApplication::translate(
+            "Cli", "Не задан порт: укажите --port (список портов: velmora-cli ports)");
     else if (settings.baudIndex < 0)
-        *error = QStringLiteral("--baud: скорость должна быть одной из %1, задано \"%2\"")
+        *error = QCoreApplication::translate(
+                     "Cli", "--baud: скорость должна быть одной из %1, задано \"%2\"")
                      .arg(BaudRates.join(QStringLiteral(", ")), call.value("baud"));
     else if (settings.formatIndex < 0)
-        *error = QStringLiteral("--format: формат должен быть одним из %1, задано \"%2\"")
+        *error = QCoreApplication::translate(
+                     "Cli", "--format: формат должен быть одним из %1, задано \"%2\"")
                      .arg(Formats.join(QStringLiteral(", ")), call.value("format"));
     else if (const QString refusal = AddressRefusal(settings.addressText); !refusal.isEmpty())
         *error = QStringLiteral("--address: ") + refusal;
@@ -40,7 +44,8 @@ std::optional<ConnectionSettings> ConnectionFrom(const CliCall& call, QString* e
         *error = QStringLiteral("--port: ") + linkError;
     else if (!timeoutValid || settings.networkTimeoutMs < MinNetworkTimeoutMs ||
              settings.networkTimeoutMs > MaxNetworkTimeoutMs)
-        *error = QStringLiteral("--timeout: нужно целое число мс от %1 до %2, задано \"%3\"")
+        *error = QCoreApplication::translate(
+                     "Cli", "--timeout: нужно целое число мс от %1 до %2, задано \"%3\"")
                      .arg(MinNetworkTimeoutMs)
                      .arg(MaxNetworkTimeoutMs)
                      .arg(call.value("timeout"));
@@ -73,7 +78,8 @@ bool ApplyLocale(const CliCall& call, QString* error) {
     const QLocale locale(name);
     // QLocale falls back to C for a name it does not know.
     if (locale == QLocale::c() && name != QLatin1String("C") && name != QLatin1String("POSIX")) {
-        *error = QStringLiteral("--locale: неизвестная локаль \"%1\"").arg(name);
+        *error =
+            QCoreApplication::translate("Cli", "--locale: неизвестная локаль \"%1\"").arg(name);
         return false;
     }
     QLocale::setDefault(locale);

@@ -31,9 +31,9 @@ void PrintError(const QString& text) {
 Prompts::Answer ConsolePrompts::Message(const QString& text, const QString& caption,
                                         Buttons buttons, Icon) {
     if (buttons == Buttons::YesNo) {
-        const QString question = text + QStringLiteral(" [д/н]: ");
+        const QString question = text + QCoreApplication::translate("Cli", " [д/н]: ");
         if (assumeYes_) {
-            PrintError(question + QStringLiteral("да"));
+            PrintError(question + QCoreApplication::translate("Cli", "да"));
             return Answer::Yes;
         }
         std::fputs(question.toUtf8().constData(), stderr);

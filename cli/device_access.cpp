@@ -5,6 +5,8 @@
 #include "settings_write.h"
 #include "sync_exchange.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 ExitCode ReadRegisters(quint16 start, std::span<quint16> target) {
@@ -19,9 +21,10 @@ ExitCode ReadRegisters(quint16 start, std::span<quint16> target) {
         QString failure = VerdictText(*verdict);
         // A correct reply with fewer registers than asked for would leave the rest unread.
         if (failure.isEmpty() && JudgeReadReply(SyncReply(), count).words.size() != count)
-            failure = QStringLiteral("в ответе меньше регистров, чем запрошено");
+            failure =
+                QCoreApplication::translate("Cli", "в ответе меньше регистров, чем запрошено");
         if (!failure.isEmpty()) {
-            PrintError(QStringLiteral("Чтение регистров с 0x%1: %2")
+            PrintError(QCoreApplication::translate("Cli", "Чтение регистров с 0x%1: %2")
                            .arg(first, 4, 16, QLatin1Char('0'))
                            .arg(failure));
             return verdict->status == ReplyStatus::Correct ? ExitNoAnswer : ExitCodeOf(*verdict);

@@ -1,5 +1,7 @@
 #include "exit_codes.h"
 
+#include <QCoreApplication>
+
 ExitCode ExitCodeOf(const ReplyVerdict& verdict) {
     switch (verdict.status) {
     case ReplyStatus::Correct:
@@ -20,15 +22,16 @@ QString VerdictText(const ReplyVerdict& verdict) {
     case ReplyStatus::Correct:
         break;
     case ReplyStatus::Exception:
-        return QStringLiteral("Ответ с ошибкой: ") + ExceptionText(verdict.exceptionCode);
+        return QCoreApplication::translate("Cli", "Ответ с ошибкой: ") +
+               ExceptionText(verdict.exceptionCode);
     case ReplyStatus::TooLong:
-        return QStringLiteral("Ответ длиннее допустимого");
+        return QCoreApplication::translate("Cli", "Ответ длиннее допустимого");
     case ReplyStatus::CrcError:
-        return QStringLiteral("Ошибка CRC ответа");
+        return QCoreApplication::translate("Cli", "Ошибка CRC ответа");
     case ReplyStatus::NoAnswer:
-        return QStringLiteral("Нет ответа");
+        return QCoreApplication::translate("Cli", "Нет ответа");
     case ReplyStatus::UnexpectedFunction:
-        return QStringLiteral("Ответ с неожиданным кодом функции");
+        return QCoreApplication::translate("Cli", "Ответ с неожиданным кодом функции");
     }
     return {};
 }

@@ -10,6 +10,8 @@
 #include "sync_boot_exchange.h"
 #include "update_procedures.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -45,8 +47,9 @@ public:
                    Icon icon) override {
         EndProgress();
         if (buttons == Buttons::YesNo && !allowUnaligned_) {
-            PrintError(text + QStringLiteral(" [д/н]: нет (если образ верен, повторите с "
-                                             "--allow-unaligned)"));
+            PrintError(text + QCoreApplication::translate(
+                                  "Cli", " [д/н]: нет (если образ верен, повторите с "
+                                         "--allow-unaligned)"));
             return Answer::No;
         }
         return console_.Message(text, caption, buttons, icon);

@@ -1,5 +1,7 @@
 // velmora-cli: the controller from a shell, on the libraries of the window without any widget.
 
+#include "console.h"
+#include "language.h"
 #include "subcommands.h"
 
 #include <QGuiApplication>
@@ -19,5 +21,8 @@ int main(int argc, char* argv[]) {
                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmora-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-    return RunCli(QCoreApplication::arguments().mid(1));
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (const QString warning = InstallStartLanguage(arguments); !warning.isEmpty())
+        PrintError(warning);
+    return RunCli(arguments);
 }

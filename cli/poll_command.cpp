@@ -50,7 +50,8 @@ public:
         });
         QObject::connect(&stop_, &StopSignals::Stopped, &context_, [this] {
             if (answered_ == 0)
-                PrintError(QStringLiteral("Опрос остановлен: ни один цикл не получил ответа"));
+                PrintError(QCoreApplication::translate(
+                    "Cli", "Опрос остановлен: ни один цикл не получил ответа"));
             Finish(answered_ > 0 ? ExitDone : ExitNoAnswer);
         });
         QObject::connect(&timer_, &QTimer::timeout, &context_, [this] {
@@ -74,8 +75,9 @@ private:
             return;
         if (!answered) {
             if (++misses_ == plan_.maxMisses) {
-                PrintError(
-                    QStringLiteral("Нет ответа %1 циклов подряд: опрос остановлен").arg(misses_));
+                PrintError(QCoreApplication::translate(
+                               "Cli", "Нет ответа %1 циклов подряд: опрос остановлен")
+                               .arg(misses_));
                 Finish(ExitNoAnswer);
             }
             return;

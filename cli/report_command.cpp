@@ -7,6 +7,7 @@
 #include "table_output.h"
 #include "trend_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,8 +23,9 @@ std::optional<qint64> StampValue(const QString& option, const QString& text, QSt
         when = DateTimeTextParser().Parse(text.trimmed()).value_or(QDateTime());
     if (when.isValid())
         return TrendStamp(when);
-    *error = QStringLiteral("--%1: не удалось прочитать дату и время \"%2\"; нужно, например, "
-                            "2024-03-05T08:10:00 или дата и время, как в логе")
+    *error = QCoreApplication::translate(
+                 "Cli", "--%1: не удалось прочитать дату и время \"%2\"; нужно, например, "
+                        "2024-03-05T08:10:00 или дата и время, как в логе")
                  .arg(option, text);
     return std::nullopt;
 }
@@ -50,7 +52,7 @@ bool ReadOptions(const CliCall& call, DischargeSettings* settings, Outputs* out)
     if (call.has("end-voltage")) {
         settings->endVolts =
             DecimalValue(QStringLiteral("end-voltage"), call.value("end-voltage"), 0.1, 65.535,
-                         QStringLiteral("напряжение в вольтах"), &error);
+                         QCoreApplication::translate("Cli", "напряжение в вольтах"), &error);
         if (!settings->endVolts) {
             PrintError(error);
             return false;
@@ -70,7 +72,8 @@ int WriteOutputs(const Outputs& out, const DischargeLog& log, const DischargeRep
         if (SaveOutputFile(path, bytes()) != ExitDone)
             code = ExitFileError;
         else
-            PrintError(QStringLiteral("Отчёт записан: %1").arg(QDir::toNativeSeparators(path)));
+            PrintError(QCoreApplication::translate("Cli", "Отчёт записан: %1")
+                           .arg(QDir::toNativeSeparators(path)));
     };
     save(out.pdf, [&] { return ReportPdf(log, report, header); });
     save(out.html, [&] { return ReportHtml(log, report, header); });
@@ -93,7 +96,8 @@ int RunReport(const CliCall& call, const QStringList& arguments) {
         }
     const QString& path = arguments[0];
     if (!QFileInfo(path).isFile()) {
-        PrintError(QStringLiteral("Нет файла лога %1").arg(QDir::toNativeSeparators(path)));
+        PrintError(QCoreApplication::translate("Cli", "Нет файла лога %1")
+                       .arg(QDir::toNativeSeparators(path)));
         return ExitFileError;
     }
     const DischargeLogRead read = ReadDischargeLog(path);
@@ -101,14 +105,15 @@ int RunReport(const CliCall& call, const QStringList& arguments) {
         PrintError(read.error);
         return QFileInfo(path).isReadable() ? ExitUsage : ExitFileError;
     }
-    PrintError(QStringLiteral("Прочитано строк лога: %1. Пропущено строк об ошибках связи: %2, "
-                              "строк, которые не удалось разобрать: %3.")
+    PrintError(QCoreApplication::translate(
+                   "Cli", "Прочитано строк лога: %1. Пропущено строк об ошибках связи: %2, "
+                          "строк, которые не удалось разобрать: %3.")
                    .arg(read.dataLines)
                    .arg(read.errorLines)
                    .arg(read.badLines));
     const DischargeReport report = AnalyseDischarge(read.log, settings);
     if (!report.error.isEmpty()) {
-        PrintError(report.error + QStringLiteral(". Отчёт не составлен."));
+        PrintError(report.error + QCoreApplication::translate("Cli", ". Отчёт не составлен."));
         return ExitUsage;
     }
     const ReportHeader header{call.value("site"), call.value("battery"), call.value("engineer"),

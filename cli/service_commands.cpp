@@ -6,6 +6,7 @@
 #include "device_time.h"
 #include "handlers.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
 
@@ -37,8 +38,9 @@ std::optional<ClockFields> ClockArgument(const QString& text) {
         "^\\s*(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})\\s+(\\d{1,2}):(\\d{1,2}):(\\d{1,2})\\s*$"));
     const QRegularExpressionMatch m = pattern.match(text);
     if (!m.hasMatch()) {
-        PrintError(QStringLiteral("Время задаётся как now или \"дд.мм.гггг чч:мм:сс\", задано "
-                                  "\"%1\"")
+        PrintError(QCoreApplication::translate(
+                       "Cli", "Время задаётся как now или \"дд.мм.гггг чч:мм:сс\", задано "
+                              "\"%1\"")
                        .arg(text));
         return std::nullopt;
     }
@@ -46,7 +48,7 @@ std::optional<ClockFields> ClockArgument(const QString& text) {
     const ClockFields fields = {number(4), number(5), number(6), number(1), number(2), number(3)};
     if (!QDate(fields.year, fields.month, fields.day).isValid() ||
         !QTime(fields.hour, fields.minute, fields.second).isValid()) {
-        PrintError(QStringLiteral("Нет такой даты или времени: %1").arg(text));
+        PrintError(QCoreApplication::translate("Cli", "Нет такой даты или времени: %1").arg(text));
         return std::nullopt;
     }
     // The year is written in full: 0099 is not 2099.
@@ -65,7 +67,7 @@ int SetClock(const ClockFields& fields) {
     const int code = Send(CommandCode::SetClock, seconds);
     // The time sent, as the controller's clock reads it back.
     if (code == ExitDone)
-        PrintOut(QStringLiteral("Часы контроллера установлены: %1")
+        PrintOut(QCoreApplication::translate("Cli", "Часы контроллера установлены: %1")
                      .arg(ClockText(ClockFieldsFromSeconds(*seconds))));
     return code;
 }

@@ -7,6 +7,7 @@
 #include "table_output.h"
 #include "text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -34,7 +35,8 @@ QString ValueText(const SettingsRegister& row, const RegisterImage& image, Setti
 
 void ListChanges(const SettingsFile& file, const RegisterImage& before, const RegisterImage& after,
                  const QList<SettingsChange>& changes) {
-    PrintOut(QStringLiteral("Отличия от значений контроллера (%1):").arg(changes.size()));
+    PrintOut(QCoreApplication::translate("Cli", "Отличия от значений контроллера (%1):")
+                 .arg(changes.size()));
     for (const SettingsChange& c : changes) {
         QString line = QStringLiteral("  %1 %2: %3 → %4")
                            .arg(c.row->row)
@@ -43,7 +45,8 @@ void ListChanges(const SettingsFile& file, const RegisterImage& before, const Re
                                 ValueText(*c.row, after, file.table, file.scaledUnits));
         // The exact registers, since a scaled text carries only four significant digits.
         if (file.scaledUnits && c.row->scaling != Scaling::None)
-            line += QStringLiteral(" (регистр %1 → %2)").arg(c.before).arg(c.after);
+            line +=
+                QCoreApplication::translate("Cli", " (регистр %1 → %2)").arg(c.before).arg(c.after);
         PrintOut(line);
     }
 }
@@ -52,25 +55,27 @@ void ListChanges(const SettingsFile& file, const RegisterImage& before, const Re
 void NoteUnsentRows(const SettingsFile& file, const RegisterImage& after) {
     for (const SettingsRegister* row : UnsentRows(file.table))
         if (FieldValue(SettingsTableBlock(file.table, after), row->field) != 0)
-            PrintError(QStringLiteral("%1: в контроллер не записывается, регистр не входит в "
-                                      "блок записи")
+            PrintError(QCoreApplication::translate(
+                           "Cli", "%1: в контроллер не записывается, регистр не входит в "
+                                  "блок записи")
                            .arg(row->mnemonic.toString()));
 }
 
 // The operator's yes; a no is told, and a question nobody could answer is a usage error.
 std::optional<int> Refusal(int changes) {
-    const Prompts::Answer answer =
-        CurrentPrompts().Message(QStringLiteral("Записать %1 изм. в контроллер?").arg(changes),
-                                 QString(), Prompts::Buttons::YesNo, Prompts::Icon::Question);
+    const Prompts::Answer answer = CurrentPrompts().Message(
+        QCoreApplication::translate("Cli", "Записать %1 изм. в контроллер?").arg(changes),
+        QString(), Prompts::Buttons::YesNo, Prompts::Icon::Question);
     if (answer == Prompts::Answer::Yes)
         return std::nullopt;
     const auto* console = dynamic_cast<const ConsolePrompts*>(&CurrentPrompts());
     if (console != nullptr && console->InputClosed()) {
-        PrintError(QStringLiteral("Ответа нет (стандартный ввод закрыт), ничего не записано; "
-                                  "для записи без вопроса укажите --yes"));
+        PrintError(QCoreApplication::translate(
+            "Cli", "Ответа нет (стандартный ввод закрыт), ничего не записано; "
+                   "для записи без вопроса укажите --yes"));
         return ExitUsage;
     }
-    PrintError(QStringLiteral("Запись отменена, ничего не записано"));
+    PrintError(QCoreApplication::translate("Cli", "Запись отменена, ничего не записано"));
     return ExitDone;
 }
 
@@ -89,12 +94,13 @@ int CheckReadBack(const SettingsFile& file, const RegisterImage& written) {
         return code;
     const QList<SettingsChange> untaken = ChangedRows(file.table, written, readBack);
     if (untaken.isEmpty()) {
-        PrintOut(QStringLiteral("Все значения приняты контроллером"));
+        PrintOut(QCoreApplication::translate("Cli", "Все значения приняты контроллером"));
         return ExitDone;
     }
-    PrintError(QStringLiteral("Контроллер не принял значения (%1):").arg(untaken.size()));
+    PrintError(QCoreApplication::translate("Cli", "Контроллер не принял значения (%1):")
+                   .arg(untaken.size()));
     for (const SettingsChange& c : untaken)
-        PrintError(QStringLiteral("  %1 %2: записано %3, прочитано %4")
+        PrintError(QCoreApplication::translate("Cli", "  %1 %2: записано %3, прочитано %4")
                        .arg(c.row->row)
                        .arg(c.row->mnemonic.toString())
                        .arg(c.before)
@@ -107,10 +113,11 @@ int CheckReadBack(const SettingsFile& file, const RegisterImage& written) {
 int RunSettingsSave(const CliCall& call, const QStringList& arguments) {
     const qsizetype index = TableNames.indexOf(call.value("table"));
     if (index < 0) {
-        PrintError(QStringLiteral("--table: нужна таблица rs, alarm или charge%1")
-                       .arg(call.has("table")
-                                ? QStringLiteral(", задано \"%1\"").arg(call.value("table"))
-                                : QString()));
+        PrintError(
+            QCoreApplication::translate("Cli", "--table: нужна таблица rs, alarm или charge%1")
+                .arg(call.has("table") ? QCoreApplication::translate("Cli", ", задано \"%1\"")
+                                             .arg(call.value("table"))
+                                       : QString()));
         return ExitUsage;
     }
     const QString path = arguments.first();
@@ -121,7 +128,8 @@ int RunSettingsSave(const CliCall& call, const QStringList& arguments) {
     // A backup in raw units restores every register exactly; a scaled value has four significant
     // digits only. --raw, the default, is still taken.
     if (call.has("raw") && call.has("scaled")) {
-        PrintError(QStringLiteral("Параметры --raw и --scaled исключают друг друга"));
+        PrintError(
+            QCoreApplication::translate("Cli", "Параметры --raw и --scaled исключают друг друга"));
         return ExitUsage;
     }
     UseScaledUnits = call.has("scaled");
@@ -132,7 +140,8 @@ int RunSettingsSave(const CliCall& call, const QStringList& arguments) {
     if (const ExitCode code =
             SaveTableFile(path, SettingsTableCells(table, SettingsTableBlock(table, image))))
         return code;
-    PrintOut(QStringLiteral("Таблица сохранена в файл %1").arg(QDir::toNativeSeparators(path)));
+    PrintOut(QCoreApplication::translate("Cli", "Таблица сохранена в файл %1")
+                 .arg(QDir::toNativeSeparators(path)));
     return ExitDone;
 }
 
@@ -144,7 +153,7 @@ int RunSettingsLoad(const CliCall&, const QStringList& arguments) {
     }
     const SettingsFileRead parsed = ParseSettingsFile(read.lines);
     if (!parsed.file) {
-        PrintError(QStringLiteral("Файл %1 не загружен, ничего не записано. %2")
+        PrintError(QCoreApplication::translate("Cli", "Файл %1 не загружен, ничего не записано. %2")
                        .arg(QDir::toNativeSeparators(arguments.first()), parsed.error));
         return ExitUsage;
     }
@@ -157,8 +166,9 @@ int RunSettingsLoad(const CliCall&, const QStringList& arguments) {
     NoteUnsentRows(file, wanted);
     const QList<SettingsChange> changes = ChangedRows(file.table, current, wanted);
     if (changes.isEmpty()) {
-        PrintOut(QStringLiteral("Значения файла совпадают со значениями контроллера, запись не "
-                                "нужна"));
+        PrintOut(QCoreApplication::translate(
+            "Cli", "Значения файла совпадают со значениями контроллера, запись не "
+                   "нужна"));
         return ExitDone;
     }
     ListChanges(file, current, wanted, changes);
@@ -168,8 +178,9 @@ int RunSettingsLoad(const CliCall&, const QStringList& arguments) {
     if (const ExitCode code = WriteRegisters(transfer.start, transfer.words))
         return code;
     if (ChangesLink(file, changes)) {
-        PrintOut(QStringLiteral("Адрес, скорость или формат связи изменены: контроллер отвечает "
-                                "уже с новыми настройками, проверка чтением не выполнялась"));
+        PrintOut(QCoreApplication::translate(
+            "Cli", "Адрес, скорость или формат связи изменены: контроллер отвечает "
+                   "уже с новыми настройками, проверка чтением не выполнялась"));
         return ExitDone;
     }
     return CheckReadBack(file, wanted);

@@ -2,6 +2,8 @@
 
 #include "table_file.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int NameColumn = 1;
@@ -13,7 +15,7 @@ constexpr SettingsTable AllTables[] = {SettingsTable::Comm, SettingsTable::Alarm
                                        SettingsTable::Charge};
 
 QString Line(int row) {
-    return QStringLiteral("Строка %1").arg(row + 1);
+    return QCoreApplication::translate("Cli", "Строка %1").arg(row + 1);
 }
 
 // The table whose first row the file's second line names.
@@ -30,15 +32,16 @@ QString RowsError(SettingsTable table, const QList<QStringList>& rows) {
     const std::span<const SettingsRegister> registers = SettingsTableRegisters(table);
     for (const SettingsRegister& r : registers) {
         if (r.row >= rows.size())
-            return QStringLiteral("В файле %1 строк, у таблицы с заголовком их %2")
+            return QCoreApplication::translate("Cli",
+                                               "В файле %1 строк, у таблицы с заголовком их %2")
                 .arg(rows.size())
                 .arg(registers.size() + 1);
         if (rows[r.row][NameColumn] != r.mnemonic)
-            return QStringLiteral("%1: ожидается регистр «%2», в файле «%3»")
+            return QCoreApplication::translate("Cli", "%1: ожидается регистр «%2», в файле «%3»")
                 .arg(Line(r.row), r.mnemonic.toString(), rows[r.row][NameColumn]);
     }
     if (rows.size() > qsizetype(registers.size()) + 1)
-        return QStringLiteral("%1: лишняя строка после регистра «%2»")
+        return QCoreApplication::translate("Cli", "%1: лишняя строка после регистра «%2»")
             .arg(Line(int(registers.size()) + 1), registers.back().mnemonic.toString());
     return {};
 }
@@ -58,12 +61,13 @@ std::optional<bool> ViewOfUnits(SettingsTable table, const QList<QStringList>& r
         else if (unit == r.rawUnit)
             view = false;
         if (!view) {
-            *error = QStringLiteral("%1: единица «%2» не «%3» и не «%4»")
+            *error = QCoreApplication::translate("Cli", "%1: единица «%2» не «%3» и не «%4»")
                          .arg(Line(r.row), unit, r.scaledUnit.toString(), r.rawUnit.toString());
             return std::nullopt;
         }
         if (scaled && *scaled != *view) {
-            *error = QStringLiteral("%1 и %2: единицы измерения из разных видов значений")
+            *error = QCoreApplication::translate(
+                         "Cli", "%1 и %2: единицы измерения из разных видов значений")
                          .arg(Line(firstRow), Line(r.row));
             return std::nullopt;
         }
@@ -133,8 +137,9 @@ SettingsFileRead ParseSettingsFile(const QStringList& lines) {
     const std::optional<SettingsTable> table = TableOfFirstRow(file.cells);
     if (!table)
         return {std::nullopt,
-                QStringLiteral("Строка 2: нет первого регистра таблицы настроек связи "
-                               "(RS485_Address), аварий (COV_Threshold) или заряда (CF_Voltage)")};
+                QCoreApplication::translate(
+                    "Cli", "Строка 2: нет первого регистра таблицы настроек связи "
+                           "(RS485_Address), аварий (COV_Threshold) или заряда (CF_Voltage)")};
     file.table = *table;
     if (const QString error = RowsError(file.table, file.cells); !error.isEmpty())
         return {std::nullopt, error};

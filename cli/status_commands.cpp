@@ -12,6 +12,7 @@
 #include "table_state.h"
 #include "table_texts.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -123,7 +124,7 @@ int SaveIfAsked(const CliCall& call, const QList<QStringList>& cells) {
 int RunPorts(const CliCall&, const QStringList&) {
     const QStringList ports = ListSerialPorts();
     if (ports.isEmpty())
-        PrintError(QStringLiteral("Последовательные порты не найдены"));
+        PrintError(QCoreApplication::translate("Cli", "Последовательные порты не найдены"));
     for (const QString& port : ports)
         PrintOut(port);
     return ExitDone;
@@ -131,7 +132,8 @@ int RunPorts(const CliCall&, const QStringList&) {
 
 int RunRead(const CliCall& call, const QStringList&) {
     if (call.has("csv") && call.has("json")) {
-        PrintError(QStringLiteral("Параметры --csv и --json исключают друг друга"));
+        PrintError(
+            QCoreApplication::translate("Cli", "Параметры --csv и --json исключают друг друга"));
         return ExitUsage;
     }
     if (!SaveTargetWritable(call))
@@ -161,8 +163,9 @@ int RunJournal(const CliCall& call, const QStringList&) {
         return code;
     const std::optional<QList<JournalRow>> rows = JournalRows(image.JournalBlock);
     if (!rows) {
-        PrintError(QStringLiteral("В журнале нет пустой записи: место записи в кольце не "
-                                  "определить, журнал не показан"));
+        PrintError(QCoreApplication::translate(
+            "Cli", "В журнале нет пустой записи: место записи в кольце не "
+                   "определить, журнал не показан"));
         return ExitNoAnswer;
     }
     const QList<QStringList> cells = JournalTableCells(*rows);

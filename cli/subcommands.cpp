@@ -4,6 +4,7 @@
 #include "console.h"
 #include "exit_codes.h"
 #include "handlers.h"
+#include "language.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -12,46 +13,47 @@
 
 namespace {
 
+// The usages and summaries are shown through CliText, translated when the help is made.
 // clang-format off
 constexpr std::array<Subcommand, 16> Table = {{
-    {"ports", "", "последовательные порты компьютера", false, "", 0, 0, RunPorts},
-    {"read", "[--cells] [--raw] [--mnemonics] [--csv|--json] [--save ФАЙЛ]",
-     "регистры состояния АБ (0..49) одним запросом, с --cells таблица элементов: таблица, CSV "
-     "или JSON", true, "cells raw mnemonics csv json save", 0, 0, RunRead},
-    {"journal", "[--json] [--save ФАЙЛ]", "журнал аварий в CSV или JSON, новые записи первыми",
+    {"ports", "", QT_TRANSLATE_NOOP("Cli", "последовательные порты компьютера"), false, "", 0, 0, RunPorts},
+    {"read", QT_TRANSLATE_NOOP("Cli", "[--cells] [--raw] [--mnemonics] [--csv|--json] [--save ФАЙЛ]"),
+     QT_TRANSLATE_NOOP("Cli", "регистры состояния АБ (0..49) одним запросом, с --cells таблица элементов: таблица, CSV "
+     "или JSON"), true, "cells raw mnemonics csv json save", 0, 0, RunRead},
+    {"journal", QT_TRANSLATE_NOOP("Cli", "[--json] [--save ФАЙЛ]"), QT_TRANSLATE_NOOP("Cli", "журнал аварий в CSV или JSON, новые записи первыми"),
      true, "json save", 0, 0, RunJournal},
-    {"settings save", "ФАЙЛ --table rs|alarm|charge [--scaled]",
-     "таблица настроек в файл, как её сохраняет окно; в значениях регистров (точная копия), "
-     "если не задано --scaled", true, "table raw scaled", 1, 1,
+    {"settings save", QT_TRANSLATE_NOOP("Cli", "ФАЙЛ --table rs|alarm|charge [--scaled]"),
+     QT_TRANSLATE_NOOP("Cli", "таблица настроек в файл, как её сохраняет окно; в значениях регистров (точная копия), "
+     "если не задано --scaled"), true, "table raw scaled", 1, 1,
      RunSettingsSave},
-    {"settings load", "ФАЙЛ [--yes]",
-     "таблица настроек из файла: отличия, вопрос, запись, проверка чтением", true, "yes", 1, 1,
+    {"settings load", QT_TRANSLATE_NOOP("Cli", "ФАЙЛ [--yes]"),
+     QT_TRANSLATE_NOOP("Cli", "таблица настроек из файла: отличия, вопрос, запись, проверка чтением"), true, "yes", 1, 1,
      RunSettingsLoad},
-    {"command calibrate-zero", "", "калибровка нуля датчика тока", true, "", 0, 0,
+    {"command calibrate-zero", "", QT_TRANSLATE_NOOP("Cli", "калибровка нуля датчика тока"), true, "", 0, 0,
      RunCalibrateZero},
-    {"command calibrate", "ТОК_МА", "калибровка датчика тока по измеренному току, мА", true, "", 1,
+    {"command calibrate", QT_TRANSLATE_NOOP("Cli", "ТОК_МА"), QT_TRANSLATE_NOOP("Cli", "калибровка датчика тока по измеренному току, мА"), true, "", 1,
      1, RunCalibrate},
-    {"command soc", "N", "текущий заряд АБ, мА*ч", true, "", 1, 1, RunSetStateOfCharge},
-    {"command fcc", "N", "полный заряд АБ, мА*ч", true, "", 1, 1, RunSetFullChargeCapacity},
-    {"command cycles", "N", "количество циклов заряда", true, "", 1, 1, RunSetCycleCount},
-    {"command clock", "[now|\"дд.мм.гггг чч:мм:сс\"]",
-     "без аргумента показывает часы контроллера, иначе устанавливает их", true, "", 0, 2,
+    {"command soc", "N", QT_TRANSLATE_NOOP("Cli", "текущий заряд АБ, мА*ч"), true, "", 1, 1, RunSetStateOfCharge},
+    {"command fcc", "N", QT_TRANSLATE_NOOP("Cli", "полный заряд АБ, мА*ч"), true, "", 1, 1, RunSetFullChargeCapacity},
+    {"command cycles", "N", QT_TRANSLATE_NOOP("Cli", "количество циклов заряда"), true, "", 1, 1, RunSetCycleCount},
+    {"command clock", QT_TRANSLATE_NOOP("Cli", "[now|\"дд.мм.гггг чч:мм:сс\"]"),
+     QT_TRANSLATE_NOOP("Cli", "без аргумента показывает часы контроллера, иначе устанавливает их"), true, "", 0, 2,
      RunClock},
-    {"command clear-journal", "", "очистка журнала аварий", true, "", 0, 0, RunClearJournal},
-    {"poll", "[--period С] [--count N] [--log ФАЙЛ] [--raw] [--max-misses N]",
-     "опрос с записью лога мониторинга, до Ctrl+C, N строк или N циклов без ответа", true,
+    {"command clear-journal", "", QT_TRANSLATE_NOOP("Cli", "очистка журнала аварий"), true, "", 0, 0, RunClearJournal},
+    {"poll", QT_TRANSLATE_NOOP("Cli", "[--period С] [--count N] [--log ФАЙЛ] [--raw] [--max-misses N]"),
+     QT_TRANSLATE_NOOP("Cli", "опрос с записью лога мониторинга, до Ctrl+C, N строк или N циклов без ответа"), true,
      "period count log raw max-misses", 0, 0, RunPoll},
-    {"flash", "ОБРАЗ [--from-bootloader] [--allow-unaligned]",
-     "автоматическое обновление прошивки из файла образа *.bin", true,
+    {"flash", QT_TRANSLATE_NOOP("Cli", "ОБРАЗ [--from-bootloader] [--allow-unaligned]"),
+     QT_TRANSLATE_NOOP("Cli", "автоматическое обновление прошивки из файла образа *.bin"), true,
      "from-bootloader allow-unaligned", 1, 1, RunFlash},
-    {"report", "ЛОГ [--from T] [--to T] [--end-voltage В] [--pdf ФАЙЛ] [--html ФАЙЛ] "
-     "[--csv ФАЙЛ] [--json] [--site ТЕКСТ] [--battery ТЕКСТ] [--engineer ТЕКСТ]",
-     "отчёт об испытании разрядом по логу мониторинга: емкость, слабые элементы, сопротивление; "
-     "без файлов выводит итоги", false,
+    {"report", QT_TRANSLATE_NOOP("Cli", "ЛОГ [--from T] [--to T] [--end-voltage В] [--pdf ФАЙЛ] [--html ФАЙЛ] "
+     "[--csv ФАЙЛ] [--json] [--site ТЕКСТ] [--battery ТЕКСТ] [--engineer ТЕКСТ]"),
+     QT_TRANSLATE_NOOP("Cli", "отчёт об испытании разрядом по логу мониторинга: емкость, слабые элементы, сопротивление; "
+     "без файлов выводит итоги"), false,
      "from to end-voltage pdf html csv= json site battery engineer", 1, 1, RunReport},
-    {"serve", "[--config ФАЙЛ] [--controller СПИСОК]... [--metrics-listen УЗЕЛ:ПОРТ] [--mqtt URL]",
-     "опрос многих контроллеров до SIGTERM или Ctrl+C, каждого со своим периодом; SIGHUP "
-     "перечитывает файл конфигурации", false, "config controller+ metrics-listen mqtt", 0, 0,
+    {"serve", QT_TRANSLATE_NOOP("Cli", "[--config ФАЙЛ] [--controller СПИСОК]... [--metrics-listen УЗЕЛ:ПОРТ] [--mqtt URL]"),
+     QT_TRANSLATE_NOOP("Cli", "опрос многих контроллеров до SIGTERM или Ctrl+C, каждого со своим периодом; SIGHUP "
+     "перечитывает файл конфигурации"), false, "config controller+ metrics-listen mqtt", 0, 0,
      RunServe},
 }};
 // clang-format on
@@ -65,9 +67,9 @@ QString Utf8(const char* text) {
 QString UsageLine(const Subcommand& s) {
     QString line = QStringLiteral("velmora-cli ") + Utf8(s.name);
     if (s.usesPort)
-        line += QStringLiteral(" --port ПОРТ");
+        line += QCoreApplication::translate("Cli", " --port ПОРТ");
     if (*s.arguments != '\0')
-        line += QLatin1Char(' ') + Utf8(s.arguments);
+        line += QLatin1Char(' ') + CliText(s.arguments);
     return line;
 }
 
@@ -110,7 +112,7 @@ QStringList RepeatableOptions(const Subcommand& s) {
 QString StrayOption(const Subcommand& s, const CliCall& call) {
     static const QRegularExpression marks(QStringLiteral("[=+]$"));
     QStringList accepted = OwnOptions(s).replaceInStrings(marks, QString());
-    accepted.append(QStringLiteral("locale"));
+    accepted += {QStringLiteral("locale"), QStringLiteral("lang")};
     if (s.usesPort)
         for (const char* common : CommonOptions)
             accepted.append(Utf8(common));
@@ -122,40 +124,43 @@ QString StrayOption(const Subcommand& s, const CliCall& call) {
 
 int Refuse(const QString& message, const QString& usage = QString()) {
     PrintError(message);
-    PrintError(usage.isEmpty() ? QStringLiteral("Справка: velmora-cli --help")
-                               : QStringLiteral("Использование: ") + usage);
+    PrintError(usage.isEmpty() ? QCoreApplication::translate("Cli", "Справка: velmora-cli --help")
+                               : QCoreApplication::translate("Cli", "Использование: ") + usage);
     return ExitUsage;
 }
 
 } // namespace
 
 QString HelpText() {
-    QStringList lines = {
-        QStringLiteral("velmora-cli: контроллер АБ из командной строки (Modbus RTU по "
-                       "последовательному порту)."),
-        QString(), QStringLiteral("Команды:")};
+    QStringList lines = {QCoreApplication::translate(
+                             "Cli", "velmora-cli: контроллер АБ из командной строки (Modbus RTU по "
+                                    "последовательному порту)."),
+                         QString(), QCoreApplication::translate("Cli", "Команды:")};
     for (const Subcommand& s : Table) {
         lines.append(QStringLiteral("  ") + UsageLine(s));
-        lines.append(QStringLiteral("      ") + Utf8(s.summary));
+        lines.append(QStringLiteral("      ") + CliText(s.summary));
     }
-    lines += {QString(), QStringLiteral("Параметры:")};
+    lines += {QString(), QCoreApplication::translate("Cli", "Параметры:")};
     for (const CliOptionInfo& o : CliOptions()) {
         QString name = QStringLiteral("--") + Utf8(o.name);
         if (o.valueName != nullptr)
-            name += QLatin1Char(' ') + Utf8(o.valueName);
-        lines.append(QStringLiteral("  %1 %2").arg(name, -20).arg(Utf8(o.help)));
+            name += QLatin1Char(' ') + CliText(o.valueName);
+        lines.append(QStringLiteral("  %1 %2").arg(name, -20).arg(CliText(o.help)));
     }
     lines += {QString(),
-              QStringLiteral("Коды завершения:"),
-              QStringLiteral("  0  выполнено"),
-              QStringLiteral("  1  нет ответа или ответ неверен (ошибка CRC, длина, порт не "
-                             "открылся или пропал, порта нет); у poll также циклы без ответа "
-                             "подряд или остановка до первого ответа"),
-              QStringLiteral("  2  ошибка в командной строке или во входных данных (ничего не "
-                             "отправлено)"),
-              QStringLiteral("  3  отказ контроллера: ответ-исключение или записанное значение "
-                             "не принято"),
-              QStringLiteral("  4  ошибка файла")};
+              QCoreApplication::translate("Cli", "Коды завершения:"),
+              QCoreApplication::translate("Cli", "  0  выполнено"),
+              QCoreApplication::translate(
+                  "Cli", "  1  нет ответа или ответ неверен (ошибка CRC, длина, порт не "
+                         "открылся или пропал, порта нет); у poll также циклы без ответа "
+                         "подряд или остановка до первого ответа"),
+              QCoreApplication::translate(
+                  "Cli", "  2  ошибка в командной строке или во входных данных (ничего не "
+                         "отправлено)"),
+              QCoreApplication::translate(
+                  "Cli", "  3  отказ контроллера: ответ-исключение или записанное значение "
+                         "не принято"),
+              QCoreApplication::translate("Cli", "  4  ошибка файла")};
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -169,6 +174,11 @@ int RunCli(const QStringList& arguments) {
         call = ParseArguments(arguments, ValuedFlags(*s), RepeatableOptions(*s));
     if (!call.error.isEmpty())
         return Refuse(call.error);
+    // The language itself was installed before the tool started; here only a wrong name is told.
+    if (call.has("lang") && !LanguageFromCode(call.value("lang")))
+        return Refuse(
+            QCoreApplication::translate("Cli", "--lang: нужен язык ru или en, задано \"%1\"")
+                .arg(call.value("lang")));
     if (call.has("help")) {
         PrintOut(HelpText());
         return ExitDone;
@@ -179,20 +189,21 @@ int RunCli(const QStringList& arguments) {
         return ExitDone;
     }
     if (call.words.isEmpty())
-        return Refuse(QStringLiteral("Не задана команда"));
+        return Refuse(QCoreApplication::translate("Cli", "Не задана команда"));
     const Subcommand* s = FindSubcommand(call.words, &nameWords);
     if (s == nullptr)
-        return Refuse(QStringLiteral("Неизвестная команда: %1")
+        return Refuse(QCoreApplication::translate("Cli", "Неизвестная команда: %1")
                           .arg(call.words.first(std::min<qsizetype>(2, call.words.size()))
                                    .join(QLatin1Char(' '))));
     const QStringList rest = call.words.mid(nameWords);
     if (rest.size() < s->minArguments || rest.size() > s->maxArguments)
-        return Refuse(QStringLiteral("Неверное число аргументов команды %1").arg(Utf8(s->name)),
+        return Refuse(QCoreApplication::translate("Cli", "Неверное число аргументов команды %1")
+                          .arg(Utf8(s->name)),
                       UsageLine(*s));
     if (const QString stray = StrayOption(*s, call); !stray.isEmpty())
-        return Refuse(
-            QStringLiteral("Параметр --%1 не относится к команде %2").arg(stray, Utf8(s->name)),
-            UsageLine(*s));
+        return Refuse(QCoreApplication::translate("Cli", "Параметр --%1 не относится к команде %2")
+                          .arg(stray, Utf8(s->name)),
+                      UsageLine(*s));
     QString error;
     if (!ApplyLocale(call, &error))
         return Refuse(error);

@@ -8,7 +8,8 @@
 // options it takes and its handler; a new subcommand is a new row and its handler.
 struct Subcommand {
     const char* name;      // one or two words: "read", "settings save"
-    const char* arguments; // the usage after the name, without the common options
+    const char* arguments; // the usage after the name, without the common options; shown
+                           // through CliText, as the summary is
     const char* summary;
     bool usesPort;       // takes the connection options, which are checked before it runs
     const char* options; // the options of its own, separated by blanks

@@ -4,6 +4,7 @@
 #include "table_file.h"
 #include "text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -40,14 +41,16 @@ QString FileTargetError(const QString& path) {
     const QFileInfo folder(file.absolutePath());
     QString reason;
     if (file.isDir())
-        reason = QStringLiteral("это папка");
+        reason = QCoreApplication::translate("Cli", "это папка");
     else if (!folder.isDir())
-        reason = QStringLiteral("нет папки %1").arg(QDir::toNativeSeparators(folder.filePath()));
+        reason = QCoreApplication::translate("Cli", "нет папки %1")
+                     .arg(QDir::toNativeSeparators(folder.filePath()));
     else if (!folder.isWritable() || (file.exists() && !file.isWritable()))
-        reason = QStringLiteral("нет права записи");
+        reason = QCoreApplication::translate("Cli", "нет права записи");
     if (reason.isEmpty())
         return {};
-    return QStringLiteral("Файл %1 не записать: %2").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("Cli", "Файл %1 не записать: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 ExitCode SaveTableFile(const QString& path, const QList<QStringList>& rows) {

@@ -2,6 +2,7 @@
 
 #include "settings_map.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -217,7 +218,8 @@ std::optional<LineRange> FindDischarge(const DischargeLog& log, double threshold
 DischargeReport AnalyseDischarge(const DischargeLog& log, const DischargeSettings& settings) {
     DischargeReport r;
     if (log.Lines() == 0 || log.cells == 0) {
-        r.error = QStringLiteral("В логе нет строк с напряжениями элементов");
+        r.error =
+            QCoreApplication::translate("Report", "В логе нет строк с напряжениями элементов");
         return r;
     }
     r.cells = log.cells;
@@ -233,9 +235,11 @@ DischargeReport AnalyseDischarge(const DischargeLog& log, const DischargeSetting
         given ? GivenRange(log, settings)
               : FindDischarge(log, r.dischargeThresholdAmps, settings.minimumRunMs);
     if (!range) {
-        r.error = given ? QStringLiteral("В заданном промежутке меньше двух строк лога")
-                        : QStringLiteral("В логе нет участка разряда: ток разряда больше %1 А "
-                                         "(%2 % емкости АБ в час) нигде не держался %3 мин")
+        r.error = given ? QCoreApplication::translate(
+                              "Report", "В заданном промежутке меньше двух строк лога")
+                        : QCoreApplication::translate(
+                              "Report", "В логе нет участка разряда: ток разряда больше %1 А "
+                                        "(%2 % емкости АБ в час) нигде не держался %3 мин")
                               .arg(Amps(r.dischargeThresholdAmps),
                                    QLocale().toString(settings.dischargeFraction * 100),
                                    QLocale().toString(settings.minimumRunMs / 60000.0));

@@ -1,5 +1,6 @@
 #include "report_charts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPolygonF>
@@ -293,7 +294,7 @@ Range PlotRange(const std::vector<std::vector<QPolygonF>>& lines, std::optional<
 }
 
 QString CellText(int cell) {
-    return QStringLiteral("элемент %1").arg(cell);
+    return QCoreApplication::translate("Report", "элемент %1").arg(cell);
 }
 
 } // namespace
@@ -301,15 +302,15 @@ QString CellText(int cell) {
 QString ReportPictureTitle(ReportPicture picture) {
     switch (picture) {
     case ReportPicture::PackVoltageCurrent:
-        return QStringLiteral("Напряжение и ток разряда АБ");
+        return QCoreApplication::translate("Report", "Напряжение и ток разряда АБ");
     case ReportPicture::CellSpread:
-        return QStringLiteral("Разброс напряжений элементов");
+        return QCoreApplication::translate("Report", "Разброс напряжений элементов");
     case ReportPicture::EndVoltages:
-        return QStringLiteral("Напряжение элементов в конечной точке");
+        return QCoreApplication::translate("Report", "Напряжение элементов в конечной точке");
     case ReportPicture::WeakestCurves:
-        return QStringLiteral("Пять самых слабых элементов против медианы");
+        return QCoreApplication::translate("Report", "Пять самых слабых элементов против медианы");
     case ReportPicture::Resistance:
-        return QStringLiteral("Внутреннее сопротивление элементов");
+        return QCoreApplication::translate("Report", "Внутреннее сопротивление элементов");
     }
     return {};
 }
@@ -370,17 +371,25 @@ TimeAxis SegmentHours(const DischargeReport& r) {
     return axis;
 }
 
-const QString HoursTitle = QStringLiteral("Время от начала разряда, ч");
-const QString VoltsTitle = QStringLiteral("Напряжение, В");
-const QString EndPointText = QStringLiteral("конечная точка");
+QString HoursTitle() {
+    return QCoreApplication::translate("Report", "Время от начала разряда, ч");
+}
+
+QString VoltsTitle() {
+    return QCoreApplication::translate("Report", "Напряжение, В");
+}
+
+QString EndPointText() {
+    return QCoreApplication::translate("Report", "конечная точка");
+}
 
 } // namespace
 
 void ReportPainter::PackVoltageCurrent(QPainter& painter, const QRectF& area) const {
-    ChartFrame frame(
-        painter, area, ReportPictureTitle(ReportPicture::PackVoltageCurrent),
-        {{QStringLiteral("напряжение"), VoltageColour}, {QStringLiteral("ток"), CurrentColour}},
-        true);
+    ChartFrame frame(painter, area, ReportPictureTitle(ReportPicture::PackVoltageCurrent),
+                     {{QCoreApplication::translate("Report", "напряжение"), VoltageColour},
+                      {QCoreApplication::translate("Report", "ток"), CurrentColour}},
+                     true);
     const int columns = int(frame.Plot().width());
     const double gapMs = 3 * report_.pollSeconds * 1000;
     const auto volts = TimeLine(log_, report_.firstLine, report_.lastLine, gapMs, columns,
@@ -390,19 +399,20 @@ void ReportPainter::PackVoltageCurrent(QPainter& painter, const QRectF& area) co
     const TimeAxis time = SegmentHours(report_);
     const Range y = PlotRange({volts}, std::nullopt);
     const Range y2 = PlotRange({amps}, 0.0);
-    frame.Axes(time.hours, HoursTitle, y, QStringLiteral("Напряжение АБ, В"), &y2,
-               QStringLiteral("Ток разряда, А"));
+    frame.Axes(time.hours, HoursTitle(), y,
+               QCoreApplication::translate("Report", "Напряжение АБ, В"), &y2,
+               QCoreApplication::translate("Report", "Ток разряда, А"));
     frame.Lines(volts, VoltageColour);
     frame.Lines(amps, CurrentColour, true);
     if (time.endHours)
-        frame.Marker(*time.endHours, EndPointText);
+        frame.Marker(*time.endHours, EndPointText());
 }
 
 void ReportPainter::CellSpread(QPainter& painter, const QRectF& area) const {
     ChartFrame frame(painter, area, ReportPictureTitle(ReportPicture::CellSpread),
-                     {{QStringLiteral("наибольшее"), HighColour},
-                      {QStringLiteral("медиана"), MedianColour},
-                      {QStringLiteral("наименьшее"), LowColour}},
+                     {{QCoreApplication::translate("Report", "наибольшее"), HighColour},
+                      {QCoreApplication::translate("Report", "медиана"), MedianColour},
+                      {QCoreApplication::translate("Report", "наименьшее"), LowColour}},
                      false);
     const int columns = int(frame.Plot().width());
     const double gapMs = 3 * report_.pollSeconds * 1000;
@@ -414,14 +424,15 @@ void ReportPainter::CellSpread(QPainter& painter, const QRectF& area) const {
     const auto high = spread(highest_);
     const auto median = spread(medians_);
     const TimeAxis time = SegmentHours(report_);
-    frame.Axes(time.hours, HoursTitle, PlotRange({low, high}, report_.endVolts), VoltsTitle);
+    frame.Axes(time.hours, HoursTitle(), PlotRange({low, high}, report_.endVolts), VoltsTitle());
     if (report_.endVolts)
-        frame.Level(*report_.endVolts, QStringLiteral("конечное напряжение"));
+        frame.Level(*report_.endVolts,
+                    QCoreApplication::translate("Report", "конечное напряжение"));
     frame.Lines(high, HighColour);
     frame.Lines(median, MedianColour);
     frame.Lines(low, LowColour);
     if (time.endHours)
-        frame.Marker(*time.endHours, EndPointText);
+        frame.Marker(*time.endHours, EndPointText());
 }
 
 namespace {
@@ -430,18 +441,22 @@ namespace {
 void CellBars(ChartFrame& frame, const DischargeReport& r, const Range& y, const QString& yTitle,
               const std::function<std::optional<double>(const CellFigures&)>& value) {
     const Range x{0.5, r.cells + 0.5, NiceRange(1, std::max(r.cells, 2)).step};
-    frame.Axes(x, QStringLiteral("Элемент"), y, yTitle, nullptr, QString(), true);
+    frame.Axes(x, QCoreApplication::translate("Report", "Элемент"), y, yTitle, nullptr, QString(),
+               true);
     for (const CellFigures& c : r.cellFigures)
         if (const std::optional<double> v = value(c))
             frame.Bar(c.cell, 0.38, *v, c.Weak() ? WeakColour : BarColour);
 }
 
-const Legend WeakKey = {{QStringLiteral("слабый элемент"), WeakColour}};
+Legend WeakKey() {
+    return {{QCoreApplication::translate("Report", "слабый элемент"), WeakColour}};
+}
 
 } // namespace
 
 void ReportPainter::EndVoltages(QPainter& painter, const QRectF& area) const {
-    ChartFrame frame(painter, area, ReportPictureTitle(ReportPicture::EndVoltages), WeakKey, false);
+    ChartFrame frame(painter, area, ReportPictureTitle(ReportPicture::EndVoltages), WeakKey(),
+                     false);
     double low = 1e300, high = -1e300;
     for (const CellFigures& c : report_.cellFigures) {
         low = std::min(low, c.endVolts);
@@ -453,17 +468,18 @@ void ReportPainter::EndVoltages(QPainter& painter, const QRectF& area) const {
         low = std::min(low, *report_.endVolts);
         high = std::max(high, *report_.endVolts);
     }
-    CellBars(frame, report_, NiceRange(low - (high - low) * 0.1, high), VoltsTitle,
+    CellBars(frame, report_, NiceRange(low - (high - low) * 0.1, high), VoltsTitle(),
              [](const CellFigures& c) { return c.endVolts; });
-    frame.Level(median, QStringLiteral("медиана"));
+    frame.Level(median, QCoreApplication::translate("Report", "медиана"));
     if (report_.endVolts)
-        frame.Level(*report_.endVolts, QStringLiteral("конечное напряжение"));
+        frame.Level(*report_.endVolts,
+                    QCoreApplication::translate("Report", "конечное напряжение"));
 }
 
 void ReportPainter::WeakestCurves(QPainter& painter, const QRectF& area) const {
     const std::vector<const CellFigures*> listed = report_.ListedCells();
     const std::size_t shown = std::min<std::size_t>(listed.size(), WeakestShown);
-    Legend legend{{QStringLiteral("медиана"), MedianColour}};
+    Legend legend{{QCoreApplication::translate("Report", "медиана"), MedianColour}};
     for (std::size_t k = 0; k < shown; ++k)
         legend.push_back({CellText(listed[k]->cell), CurveColours[k]});
     ChartFrame frame(painter, area, ReportPictureTitle(ReportPicture::WeakestCurves), legend,
@@ -479,17 +495,19 @@ void ReportPainter::WeakestCurves(QPainter& painter, const QRectF& area) const {
         TimeLine(log_, report_.firstLine, report_.lastLine, gapMs, columns,
                  [&](qint64 i) { return medians_[std::size_t(i - report_.firstLine)]; });
     lines.push_back(median);
-    frame.Axes(SegmentHours(report_).hours, HoursTitle, PlotRange(lines, report_.endVolts),
-               VoltsTitle);
+    frame.Axes(SegmentHours(report_).hours, HoursTitle(), PlotRange(lines, report_.endVolts),
+               VoltsTitle());
     if (report_.endVolts)
-        frame.Level(*report_.endVolts, QStringLiteral("конечное напряжение"));
+        frame.Level(*report_.endVolts,
+                    QCoreApplication::translate("Report", "конечное напряжение"));
     frame.Lines(median, MedianColour, false, Qt::DashLine);
     for (std::size_t k = 0; k < shown; ++k)
         frame.Lines(lines[k], CurveColours[k]);
 }
 
 void ReportPainter::Resistance(QPainter& painter, const QRectF& area) const {
-    ChartFrame frame(painter, area, ReportPictureTitle(ReportPicture::Resistance), WeakKey, false);
+    ChartFrame frame(painter, area, ReportPictureTitle(ReportPicture::Resistance), WeakKey(),
+                     false);
     std::vector<double> estimates;
     for (const CellFigures& c : report_.cellFigures)
         if (c.milliohm)
@@ -498,13 +516,15 @@ void ReportPainter::Resistance(QPainter& painter, const QRectF& area) const {
         estimates.empty() ? 1 : *std::max_element(estimates.begin(), estimates.end());
     const double median = Median(estimates);
     CellBars(frame, report_, NiceRange(0, std::max(highest, 1.5 * median) * 1.05),
-             QStringLiteral("Сопротивление, мОм"), [](const CellFigures& c) { return c.milliohm; });
+             QCoreApplication::translate("Report", "Сопротивление, мОм"),
+             [](const CellFigures& c) { return c.milliohm; });
     if (estimates.empty()) {
-        frame.Message(QStringLiteral("Нет оценки: в участке меньше трёх ступеней тока"));
+        frame.Message(QCoreApplication::translate(
+            "Report", "Нет оценки: в участке меньше трёх ступеней тока"));
         return;
     }
-    frame.Level(median, QStringLiteral("медиана"));
-    frame.Level(1.5 * median, QStringLiteral("1,5 медианы"));
+    frame.Level(median, QCoreApplication::translate("Report", "медиана"));
+    frame.Level(1.5 * median, QCoreApplication::translate("Report", "1,5 медианы"));
 }
 
 QImage SegmentPreview(const DischargeLog& log, std::optional<LineRange> segment, QSize size) {
@@ -514,15 +534,17 @@ QImage SegmentPreview(const DischargeLog& log, std::optional<LineRange> segment,
         return image;
     QPainter painter(&image);
     ChartFrame frame(painter, QRectF(QPointF(0, 0), QSizeF(size)),
-                     QStringLiteral("Ток разряда по всему логу"),
-                     {{QStringLiteral("участок разряда"), SegmentShade}}, false);
+                     QCoreApplication::translate("Report", "Ток разряда по всему логу"),
+                     {{QCoreApplication::translate("Report", "участок разряда"), SegmentShade}},
+                     false);
     const double gapMs = 3 * PollSeconds(log.stamps) * 1000;
     const auto amps = TimeLine(log, 0, log.Lines() - 1, gapMs, int(frame.Plot().width()),
                                [&](qint64 i) { return -log.packAmps[std::size_t(i)]; });
     const double hours = double(log.stamps.back() - log.stamps.front()) / MsPerHour;
     Range x = NiceRange(0, std::max(hours, 1e-3));
     x.min = 0;
-    frame.Axes(x, HoursTitle, PlotRange({amps}, 0.0), QStringLiteral("Ток, А"));
+    frame.Axes(x, HoursTitle(), PlotRange({amps}, 0.0),
+               QCoreApplication::translate("Report", "Ток, А"));
     if (segment) {
         const auto at = [&](qint64 line) {
             return double(log.stamps[std::size_t(line)] - log.stamps.front()) / MsPerHour;

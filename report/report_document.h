@@ -46,7 +46,8 @@ QByteArray ReportPdf(const DischargeLog& log, const DischargeReport& report,
 QByteArray ReportHtml(const DischargeLog& log, const DischargeReport& report,
                       const ReportHeader& header);
 
-// The table of the cells in the program's table-file format.
+// The table of the cells in the program's table-file format, its header and texts Russian in
+// either language: a file the window and scripts read. PDF, HTML and text follow the language.
 QByteArray ReportCsv(const DischargeReport& report);
 
 // The summary, the notes and the weak cells as lines of text, for the terminal.

@@ -2,6 +2,7 @@
 #include "report_document.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -105,7 +106,8 @@ private:
         p_.setFont(body_);
         p_.setPen(Qt::darkGray);
         p_.drawText(QRectF(0, bottom_, width_, writer_.height() - bottom_),
-                    Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Страница %1").arg(page_));
+                    Qt::AlignRight | Qt::AlignBottom,
+                    QCoreApplication::translate("Report", "Страница %1").arg(page_));
     }
 
     // A name and value table splits 45 to 55; other tables give each column the room of its
@@ -189,7 +191,7 @@ QByteArray ReportPdf(const DischargeLog& log, const DischargeReport& report,
         out.Paragraph(note);
     if (c.weak.rows.isEmpty()) {
         out.Heading(c.weak.title, 11);
-        out.Paragraph(QStringLiteral("Слабых элементов нет."));
+        out.Paragraph(QCoreApplication::translate("Report", "Слабых элементов нет."));
     } else {
         out.Table(c.weak);
     }
@@ -199,7 +201,8 @@ QByteArray ReportPdf(const DischargeLog& log, const DischargeReport& report,
     for (std::size_t k = 0; k < ReportPictures.size(); ++k) {
         if (k % PicturesPerPage == 0) {
             out.NewPage();
-            out.Heading(k == 0 ? QStringLiteral("Графики") : QStringLiteral("Графики (окончание)"),
+            out.Heading(k == 0 ? QCoreApplication::translate("Report", "Графики")
+                               : QCoreApplication::translate("Report", "Графики (окончание)"),
                         11);
         }
         out.Picture(pictures, ReportPictures[k], height);

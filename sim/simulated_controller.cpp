@@ -6,15 +6,16 @@
 #include "network_link.h"
 #include "register_map.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstring>
-#include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -83,14 +84,18 @@ bool SimulatedController::start(QString* error) {
     if (running_)
         return true;
     if (options_.cellCount < 1 || options_.cellCount > MaxCells)
-        return fail(QStringLiteral("Число элементов должно быть от 1 до %1, задано %2")
+        return fail(QCoreApplication::translate("SimulatedController",
+                                                "Число элементов должно быть от 1 до %1, задано %2")
                         .arg(MaxCells)
                         .arg(options_.cellCount));
     if (options_.address == 0)
-        return fail(QStringLiteral("Адрес 0 зарезервирован для широковещательных запросов"));
+        return fail(QCoreApplication::translate(
+            "SimulatedController", "Адрес 0 зарезервирован для широковещательных запросов"));
 
     if (::openpty(&masterFd_, &slaveFd_, nullptr, nullptr, nullptr) != 0)
-        return fail(QStringLiteral("Не удалось открыть псевдотерминал: %1").arg(SystemError()));
+        return fail(QCoreApplication::translate("SimulatedController",
+                                                "Не удалось открыть псевдотерминал: %1")
+                        .arg(SystemError()));
     // The terminal stays open on this side too, so the line does not hang up while no master
     // has it open.
     termios raw{};
@@ -98,10 +103,14 @@ bool SimulatedController::start(QString* error) {
         (::cfmakeraw(&raw), ::tcsetattr(slaveFd_, TCSANOW, &raw)) != 0 || !SetFlags(masterFd_) ||
         ::fcntl(slaveFd_, F_SETFD, FD_CLOEXEC) != 0 ||
         ::pipe2(wakeFds_, O_CLOEXEC | O_NONBLOCK) != 0)
-        return fail(QStringLiteral("Не удалось настроить псевдотерминал: %1").arg(SystemError()));
+        return fail(QCoreApplication::translate("SimulatedController",
+                                                "Не удалось настроить псевдотерминал: %1")
+                        .arg(SystemError()));
     const char* name = ::ttyname(slaveFd_);
     if (!name)
-        return fail(QStringLiteral("Не удалось узнать имя псевдотерминала: %1").arg(SystemError()));
+        return fail(QCoreApplication::translate("SimulatedController",
+                                                "Не удалось узнать имя псевдотерминала: %1")
+                        .arg(SystemError()));
     {
         std::lock_guard lock(mutex_);
         portPath_ = QString::fromLocal8Bit(name);
@@ -113,10 +122,13 @@ bool SimulatedController::start(QString* error) {
         if (existing.isSymLink())
             QFile::remove(options_.linkPath);
         else if (existing.exists())
-            return fail(QStringLiteral("Не удалось создать ссылку %1: такой файл уже есть")
-                            .arg(options_.linkPath));
+            return fail(
+                QCoreApplication::translate("SimulatedController",
+                                            "Не удалось создать ссылку %1: такой файл уже есть")
+                    .arg(options_.linkPath));
         if (::symlink(name, QFile::encodeName(options_.linkPath).constData()) != 0)
-            return fail(QStringLiteral("Не удалось создать ссылку %1: %2")
+            return fail(QCoreApplication::translate("SimulatedController",
+                                                    "Не удалось создать ссылку %1: %2")
                             .arg(options_.linkPath, SystemError()));
         std::lock_guard lock(mutex_);
         linkPath_ = options_.linkPath;
@@ -141,7 +153,9 @@ bool SimulatedController::startListening(QString* error) {
     address.sin_family = AF_INET;
     address.sin_port = htons(options_.tcpPort);
     if (::inet_pton(AF_INET, options_.listenAddress.toLatin1().constData(), &address.sin_addr) != 1)
-        return fail(QStringLiteral("Адрес для приёма соединений \"%1\" не является адресом IPv4")
+        return fail(QCoreApplication::translate(
+                        "SimulatedController",
+                        "Адрес для приёма соединений \"%1\" не является адресом IPv4")
                         .arg(options_.listenAddress));
     listenFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     const int reuse = 1;
@@ -153,7 +167,8 @@ bool SimulatedController::startListening(QString* error) {
         ::bind(listenFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(listenFd_, Backlog) != 0 ||
         ::getsockname(listenFd_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        return fail(QStringLiteral("Не удалось принимать соединения на %1:%2: %3")
+        return fail(QCoreApplication::translate("SimulatedController",
+                                                "Не удалось принимать соединения на %1:%2: %3")
                         .arg(options_.listenAddress)
                         .arg(options_.tcpPort)
                         .arg(SystemError()));
@@ -197,8 +212,8 @@ QString SimulatedController::masterPortName() const {
 }
 
 void SimulatedController::dropConnection() {
-    if (thread_.joinable())
-        [[maybe_unused]] const ssize_t written = ::write(wakeFds_[1], &WakeDrop, 1);
+    if (thread_.joinable()) [[maybe_unused]]
+        const ssize_t written = ::write(wakeFds_[1], &WakeDrop, 1);
 }
 
 bool SimulatedController::isRunning() const {

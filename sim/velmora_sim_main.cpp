@@ -4,6 +4,7 @@
 // --write-image it writes a firmware image the simulated bootloader accepts, and ends.
 
 #include "cell_list.h"
+#include "language.h"
 #include "register_map.h"
 #include "simulated_controller.h"
 
@@ -29,7 +30,8 @@ bool NumberOption(const QCommandLineParser& parser, const QString& name, int low
     if (ok && *value >= low && *value <= high)
         return true;
     std::fprintf(stderr, "%s\n",
-                 qPrintable(QStringLiteral("--%1: нужно целое число от %2 до %3, задано \"%4\"")
+                 qPrintable(QCoreApplication::translate(
+                                "Sim", "--%1: нужно целое число от %2 до %3, задано \"%4\"")
                                 .arg(name)
                                 .arg(low)
                                 .arg(high)
@@ -60,13 +62,16 @@ bool TestOptions(const QCommandLineParser& parser, int cells, BatteryTest* test)
     if (!parser.isSet(discharge)) {
         for (const QString& name : shaping)
             if (parser.isSet(name)) {
-                Refuse(QStringLiteral("--%1 действует только вместе с --discharge").arg(name));
+                Refuse(
+                    QCoreApplication::translate("Sim", "--%1 действует только вместе с --discharge")
+                        .arg(name));
                 return false;
             }
         return true;
     }
     const auto bad = [&](const QString& name, const QString& value, const QString& wanted) {
-        Refuse(QStringLiteral("--%1: нужно %2, задано \"%3\"").arg(name, wanted, value));
+        Refuse(QCoreApplication::translate("Sim", "--%1: нужно %2, задано \"%3\"")
+                   .arg(name, wanted, value));
         return false;
     };
     QString ignored;
@@ -74,7 +79,7 @@ bool TestOptions(const QCommandLineParser& parser, int cells, BatteryTest* test)
     const std::optional<double> amps = Decimal(parser.value(discharge), 0.1, 2000);
     if (!amps)
         return bad(discharge, parser.value(discharge),
-                   QStringLiteral("число ампер от 0,1 до 2000"));
+                   QCoreApplication::translate("Sim", "число ампер от 0,1 до 2000"));
     test->dischargeAmps = *amps;
     if (const QString steps = parser.value(shaping[0]); parser.isSet(shaping[0])) {
         const QStringList parts = steps.split(QLatin1Char(':'));
@@ -84,7 +89,8 @@ bool TestOptions(const QCommandLineParser& parser, int cells, BatteryTest* test)
             parts.size() == 2 ? Decimal(parts[1], 1, 86400) : std::nullopt;
         if (!other || !seconds)
             return bad(shaping[0], steps,
-                       QStringLiteral("ТОК:СЕКУНДЫ, ток от 0 до 2000 А, время от 1 до 86400 с"));
+                       QCoreApplication::translate(
+                           "Sim", "ТОК:СЕКУНДЫ, ток от 0 до 2000 А, время от 1 до 86400 с"));
         test->stepAmps = *other;
         test->stepSeconds = *seconds;
     }
@@ -92,7 +98,8 @@ bool TestOptions(const QCommandLineParser& parser, int cells, BatteryTest* test)
         const std::optional<std::vector<int>> weak = cellList(parser.value(shaping[1]));
         if (!weak)
             return bad(shaping[1], parser.value(shaping[1]),
-                       QStringLiteral("номера элементов от 1 до %1 (1-4, 17)").arg(cells));
+                       QCoreApplication::translate("Sim", "номера элементов от 1 до %1 (1-4, 17)")
+                           .arg(cells));
         test->weakCells = *weak;
     }
     for (const QString& value : parser.values(shaping[2])) {
@@ -103,8 +110,9 @@ bool TestOptions(const QCommandLineParser& parser, int cells, BatteryTest* test)
             colon > 0 ? Decimal(value.mid(colon + 1), 0, 1000) : std::nullopt;
         if (!list || !milliohm)
             return bad(shaping[2], value,
-                       QStringLiteral("СПИСОК:МОМ, номера элементов от 1 до %1 (1-4, 17) и "
-                                      "сопротивление от 0 до 1000 мОм")
+                       QCoreApplication::translate(
+                           "Sim", "СПИСОК:МОМ, номера элементов от 1 до %1 (1-4, 17) и "
+                                  "сопротивление от 0 до 1000 мОм")
                            .arg(cells));
         for (const int cell : *list)
             test->milliohm[cell] = *milliohm;
@@ -113,7 +121,7 @@ bool TestOptions(const QCommandLineParser& parser, int cells, BatteryTest* test)
         const std::optional<double> speed = Decimal(parser.value(shaping[3]), 1, 100000);
         if (!speed)
             return bad(shaping[3], parser.value(shaping[3]),
-                       QStringLiteral("число от 1 до 100000"));
+                       QCoreApplication::translate("Sim", "число от 1 до 100000"));
         test->speed = *speed;
     }
     return true;
@@ -125,9 +133,9 @@ int WriteImage(const QString& path, int kilobytes) {
     const QByteArray image = DemoImage(kilobytes * 1024);
     if (file.open(QIODevice::WriteOnly) && file.write(image) == image.size() && file.flush())
         return 0;
-    std::fprintf(
-        stderr, "%s\n",
-        qPrintable(QStringLiteral("Не удалось записать %1: %2").arg(path, file.errorString())));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate("Sim", "Не удалось записать %1: %2")
+                                .arg(path, file.errorString())));
     return 1;
 }
 
@@ -143,67 +151,98 @@ int main(int argc, char* argv[]) {
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmora-sim"));
+    if (const QString warning = InstallStartLanguage(QCoreApplication::arguments().mid(1));
+        !warning.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(warning));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Имитатор контроллера АБ: отвечает по Modbus RTU на псевдотерминале."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "Sim", "Имитатор контроллера АБ: отвечает по Modbus RTU на псевдотерминале."));
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("address"), QStringLiteral("Адрес контроллера (1..255), по умолчанию 238."),
+        {QStringLiteral("address"),
+         QCoreApplication::translate("Sim", "Адрес контроллера (1..255), по умолчанию 238."),
          QStringLiteral("N")},
-        {QStringLiteral("cells"), QStringLiteral("Число элементов АБ (1..200), по умолчанию 16."),
+        {QStringLiteral("cells"),
+         QCoreApplication::translate("Sim", "Число элементов АБ (1..200), по умолчанию 16."),
          QStringLiteral("N")},
-        {QStringLiteral("link"), QStringLiteral("Символьная ссылка на псевдотерминал."),
+        {QStringLiteral("link"),
+         QCoreApplication::translate("Sim", "Символьная ссылка на псевдотерминал."),
          QStringLiteral("PATH")},
-        {QStringLiteral("static"), QStringLiteral("Не менять значения от цикла к циклу.")},
+        {QStringLiteral("static"),
+         QCoreApplication::translate("Sim", "Не менять значения от цикла к циклу.")},
         {QStringLiteral("paced"),
-         QStringLiteral("Отдавать ответы со скоростью линии (бод: 9600..115200), как настоящий "
-                        "контроллер."),
+         QCoreApplication::translate(
+             "Sim", "Отдавать ответы со скоростью линии (бод: 9600..115200), как настоящий "
+                    "контроллер."),
          QStringLiteral("BAUD")},
         {QStringLiteral("turnaround"),
-         QStringLiteral("Задержка перед ответом в мс при --paced (0..1000), по умолчанию 2."),
+         QCoreApplication::translate(
+             "Sim", "Задержка перед ответом в мс при --paced (0..1000), по умолчанию 2."),
          QStringLiteral("MS")},
         {QStringLiteral("write-delay"),
-         QStringLiteral("Время записи пакета прошивки во флэш в мс (0..5000): ответ на пакет "
-                        "уходит после него, по умолчанию 0."),
+         QCoreApplication::translate(
+             "Sim", "Время записи пакета прошивки во флэш в мс (0..5000): ответ на пакет "
+                    "уходит после него, по умолчанию 0."),
          QStringLiteral("MS")},
         {QStringLiteral("write-image"),
-         QStringLiteral("Записать файл прошивки, который примет загрузчик, и выйти."),
+         QCoreApplication::translate("Sim",
+                                     "Записать файл прошивки, который примет загрузчик, и выйти."),
          QStringLiteral("PATH")},
         {QStringLiteral("tcp"),
-         QStringLiteral("Отвечать также по Modbus TCP на этом TCP-порту (1..65535)."),
+         QCoreApplication::translate("Sim",
+                                     "Отвечать также по Modbus TCP на этом TCP-порту (1..65535)."),
          QStringLiteral("PORT")},
         {QStringLiteral("rtu-tcp"),
-         QStringLiteral("Отвечать также кадрами RTU через TCP на этом TCP-порту (1..65535)."),
+         QCoreApplication::translate(
+             "Sim", "Отвечать также кадрами RTU через TCP на этом TCP-порту (1..65535)."),
          QStringLiteral("PORT")},
         {QStringLiteral("listen"),
-         QStringLiteral("Адрес IPv4 для приёма соединений, по умолчанию 127.0.0.1."),
+         QCoreApplication::translate("Sim",
+                                     "Адрес IPv4 для приёма соединений, по умолчанию 127.0.0.1."),
          QStringLiteral("ADDR")},
         {QStringLiteral("net-delay"),
-         QStringLiteral("Задержка ответа по сети в мс (0..10000), по умолчанию 0."),
+         QCoreApplication::translate("Sim",
+                                     "Задержка ответа по сети в мс (0..10000), по умолчанию 0."),
          QStringLiteral("MS")},
         {QStringLiteral("image-kb"),
-         QStringLiteral("Размер файла прошивки в килобайтах (1..248), по умолчанию 32."),
+         QCoreApplication::translate(
+             "Sim", "Размер файла прошивки в килобайтах (1..248), по умолчанию 32."),
          QStringLiteral("N")},
         {QStringLiteral("discharge"),
-         QStringLiteral("Испытание разрядом: АБ начинает полной и разряжается током AMPS "
-                        "(0,1..2000 А), пока не опустеет первый элемент."),
+         QCoreApplication::translate(
+             "Sim", "Испытание разрядом: АБ начинает полной и разряжается током AMPS "
+                    "(0,1..2000 А), пока не опустеет первый элемент."),
          QStringLiteral("AMPS")},
         {QStringLiteral("current-steps"),
-         QStringLiteral("Ступени тока: ток разряда сменяется током AMPS и обратно каждые SECONDS "
-                        "секунд."),
+         QCoreApplication::translate(
+             "Sim", "Ступени тока: ток разряда сменяется током AMPS и обратно каждые SECONDS "
+                    "секунд."),
          QStringLiteral("AMPS:SECONDS")},
         {QStringLiteral("weak-cells"),
-         QStringLiteral("Слабые элементы (номера и промежутки: 1-4, 17): у них 80 % емкости."),
+         QCoreApplication::translate(
+             "Sim", "Слабые элементы (номера и промежутки: 1-4, 17): у них 80 % емкости."),
          QStringLiteral("LIST")},
         {QStringLiteral("cell-resistance"),
-         QStringLiteral("Сопротивление элементов из списка в мОм (у остальных 1 мОм); можно "
-                        "задать несколько раз."),
+         QCoreApplication::translate(
+             "Sim", "Сопротивление элементов из списка в мОм (у остальных 1 мОм); можно "
+                    "задать несколько раз."),
          QStringLiteral("LIST:MILLIOHM")},
+        {QStringLiteral("lang"),
+         QCoreApplication::translate("Sim", "Язык сообщений: ru или en; по умолчанию VELMORA_LANG, "
+                                            "иначе язык, выбранный в окне."),
+         QStringLiteral("LANG")},
         {QStringLiteral("speed"),
-         QStringLiteral("Батарея и часы контроллера идут в K раз быстрее (1..100000)."),
+         QCoreApplication::translate(
+             "Sim", "Батарея и часы контроллера идут в K раз быстрее (1..100000)."),
          QStringLiteral("K")},
     });
     parser.process(app);
+    if (parser.isSet(QStringLiteral("lang")) &&
+        !LanguageFromCode(parser.value(QStringLiteral("lang")))) {
+        Refuse(QCoreApplication::translate("Sim", "--lang: нужен язык ru или en, задано \"%1\"")
+                   .arg(parser.value(QStringLiteral("lang"))));
+        return 2;
+    }
 
     if (parser.isSet(QStringLiteral("write-image"))) {
         int kilobytes = 32;
@@ -230,7 +269,9 @@ int main(int argc, char* argv[]) {
     options.turnaroundUs = turnaroundMs * 1000;
     const bool modbusTcp = parser.isSet(QStringLiteral("tcp"));
     if (modbusTcp && parser.isSet(QStringLiteral("rtu-tcp"))) {
-        std::fprintf(stderr, "%s\n", qPrintable(QStringLiteral("--tcp и --rtu-tcp вместе не задаются")));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("Sim", "--tcp и --rtu-tcp вместе не задаются")));
         return 2;
     }
     int tcpPort = 0;
@@ -258,17 +299,21 @@ int main(int argc, char* argv[]) {
     if (!network.isEmpty())
         std::printf("%s\n", qPrintable(network));
     std::fflush(stdout);
-    std::fprintf(stderr, "%s\n",
-                 qPrintable(QStringLiteral("Контроллер с адресом %1 и %2 элементами слушает порт "
-                                           "%3%4%5. Остановка: Ctrl+C.")
-                                .arg(options.address)
-                                .arg(options.cellCount)
-                                .arg(controller.portPath(),
-                                     options.linkPath.isEmpty()
-                                         ? QString()
-                                         : QStringLiteral(" (ссылка %1)").arg(options.linkPath),
-                                     network.isEmpty() ? QString()
-                                                       : QStringLiteral(" и %1").arg(network))));
+    std::fprintf(
+        stderr, "%s\n",
+        qPrintable(
+            QCoreApplication::translate("Sim",
+                                        "Контроллер с адресом %1 и %2 элементами слушает порт "
+                                        "%3%4%5. Остановка: Ctrl+C.")
+                .arg(options.address)
+                .arg(options.cellCount)
+                .arg(controller.portPath(),
+                     options.linkPath.isEmpty()
+                         ? QString()
+                         : QCoreApplication::translate("Sim", " (ссылка %1)").arg(options.linkPath),
+                     network.isEmpty()
+                         ? QString()
+                         : QCoreApplication::translate("Sim", " и %1").arg(network))));
 
     int received = 0;
     sigwait(&stopSignals, &received);

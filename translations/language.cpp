@@ -73,6 +73,20 @@ QString LanguageOption(const QStringList& arguments) {
     return {};
 }
 
+Language StartLanguage(const QStringList& arguments) {
+    QSettings window(QStringLiteral("Velmora"), QStringLiteral("Velmora"));
+    return ChooseLanguage({LanguageOption(arguments), qEnvironmentVariable("VELMORA_LANG"),
+                           RememberedLanguage(window)});
+}
+
+QString InstallStartLanguage(const QStringList& arguments) {
+    const Language language = StartLanguage(arguments);
+    QString error;
+    if (InstallLanguage(language, &error) || language == Language::Russian)
+        return {};
+    return error;
+}
+
 QString RememberedLanguage(QSettings& settings) {
     return settings.value(LanguageKey).toString();
 }

@@ -28,6 +28,14 @@ Language ChooseLanguage(const LanguageSources& sources);
 // empty when not given.
 QString LanguageOption(const QStringList& arguments);
 
+// The language a program starts in: the --lang value among its arguments, else VELMORA_LANG, else
+// the choice the window remembers in its settings (organisation and application "Velmora").
+Language StartLanguage(const QStringList& arguments);
+// Installs the start language; what the operator should be told when English was chosen and its
+// translation is missing, else empty. Without Qt's own Russian texts the few of Qt's stay English,
+// which is not worth a word on every run.
+QString InstallStartLanguage(const QStringList& arguments);
+
 // The remembered choice of the window's "Язык" menu.
 QString RememberedLanguage(QSettings& settings);
 void RememberLanguage(QSettings& settings, Language language);

@@ -10,6 +10,8 @@ endif()
 foreach(file bin/velmora bin/velmora-cli bin/velmora-sim share/applications/velmora.desktop
              share/icons/hicolor/scalable/apps/velmora.svg share/man/man1/velmora.1.gz
              share/man/man1/velmora-cli.1.gz share/man/man1/velmora-sim.1.gz
+             share/man/en/man1/velmora.1.gz share/man/en/man1/velmora-cli.1.gz
+             share/man/en/man1/velmora-sim.1.gz
              share/doc/velmora/copyright share/doc/velmora/changelog.gz
              share/doc/velmora/examples/velmora-serve.ini
              share/doc/velmora/examples/prometheus-velmora.yml

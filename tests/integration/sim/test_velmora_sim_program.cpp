@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,6 +67,53 @@ private Q_SLOTS:
         QCOMPARE(sim.exitCode(), 2);
         QVERIFY(sim.readAllStandardOutput().isEmpty());
         QVERIFY(QString::fromLocal8Bit(sim.readAllStandardError()).contains(arguments.last()));
+    }
+
+    // The help and the refusals in the language of --lang or VELMORA_LANG, Russian without them;
+    // Qt's own lines of the help follow too.
+    void speaksTheChosenLanguage_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("variable"); // VELMORA_LANG, unset when empty
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("said"); // the help's line or the refusal
+        QTest::newRow("help")
+            << QStringList{"--help"} << "" << 0
+            << "Имитатор контроллера АБ: отвечает по Modbus RTU на псевдотерминале.";
+        QTest::newRow("help in English") << QStringList{"--help", "--lang", "en"} << "" << 0
+                                         << "Simulated battery controller: answers Modbus RTU on "
+                                            "a pseudo-terminal.";
+        QTest::newRow("bad value") << QStringList{"--cells", "0"} << "" << 2
+                                   << "--cells: нужно целое число от 1 до 200, задано \"0\"";
+        QTest::newRow("bad value in English")
+            << QStringList{"--cells", "0"} << "en" << 2
+            << "--cells: a whole number from 1 to 200 is needed, given \"0\"";
+        QTest::newRow("unknown language")
+            << QStringList{"--lang", "de"} << "en" << 2
+            << "--lang: the language ru or en is needed, given \"de\"";
+    }
+    void speaksTheChosenLanguage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, variable);
+        QFETCH(int, code);
+        QFETCH(QString, said);
+        const QTemporaryDir settings; // no language the user chose in the window
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
+        environment.remove(QStringLiteral("VELMORA_LANG"));
+        if (!variable.isEmpty())
+            environment.insert(QStringLiteral("VELMORA_LANG"), variable);
+        QProcess sim;
+        sim.setProcessEnvironment(environment);
+        sim.start(QStringLiteral(VELMORA_SIM_PATH), arguments);
+        QVERIFY(sim.waitForFinished(10000));
+        QCOMPARE(sim.exitCode(), code);
+        const QString text =
+            QString::fromUtf8(sim.readAllStandardOutput() + sim.readAllStandardError());
+        QVERIFY2(text.split(QLatin1Char('\n')).contains(said), qPrintable(text));
+        const bool english =
+            arguments.contains(QStringLiteral("en")) || variable == QLatin1String("en");
+        const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+        QCOMPARE(text.contains(cyrillic), !english);
     }
 };
 
