@@ -53,7 +53,7 @@ min. No. %3 %4, max. No. %5 %6</translation>
     </message>
     <message>
         <source>Дата за пределами счетчика времени контроллера!</source>
-        <translation>The date is outside the controller's time counter!</translation>
+        <translation>The date is outside the controller&apos;s time counter!</translation>
     </message>
     <message>
         <source>Дата должна быть от 01.01.%1 до 31.12.%2!</source>
@@ -70,15 +70,15 @@ min. No. %3 %4, max. No. %5 %6</translation>
 <context>
     <name>NumberFormat</name>
     <message>
-        <source>Число '%1' слишком велико</source>
-        <translation>The number '%1' is too large</translation>
+        <source>Число &apos;%1&apos; слишком велико</source>
+        <translation>The number &apos;%1&apos; is too large</translation>
     </message>
 </context>
 <context>
     <name>RegisterField</name>
     <message>
-        <source>'%1': значение вне диапазона регистра!</source>
-        <translation>'%1': value outside the register's range!</translation>
+        <source>&apos;%1&apos;: значение вне диапазона регистра!</source>
+        <translation>&apos;%1&apos;: value outside the register&apos;s range!</translation>
     </message>
 </context>
 <context>
