@@ -6,6 +6,7 @@
 #include "mnemonics.h"
 #include "page_main.h"
 #include "register_image.h"
+#include "shown_text.h"
 #include "table_page.h"
 
 #include <QAbstractButton>
@@ -115,7 +116,7 @@ QList<LampSpec> BatteryLamps() {
     QList<LampSpec> lamps;
     // Laid out in bit order, the order of their captions' meanings.
     for (const BatteryStatusBit& b : BatteryStatusBits)
-        lamps.append({b.lamp.toString(), b.caption.toString()});
+        lamps.append({b.lamp.toString(), ShownText(b.caption.toString())});
     return lamps;
 }
 

@@ -104,10 +104,9 @@ void SetupTables(QWidget* root) {
     LayoutNamedTable(root, kInfoBase, {25, 300, 120, 120}, StatusTableHeader(),
                      Names(StatusRegisters));
     LayoutCellHeader(root);
-    LayoutNamedTable(root, kInfoAlarm, {25, 300, 100, 100},
-                     TextList({"№", "Тип", "Предупреждение", "Авария"}), Names(SafetyBits));
-    LayoutNamedTable(root, kInfoCharge, {25, 200, 100, 100},
-                     TextList({"№", "Тип", "Предупреждение", "Режим"}), Names(ChargeBits));
+    LayoutNamedTable(root, kInfoAlarm, {25, 300, 100, 100}, AlarmTableHeader(), Names(SafetyBits));
+    LayoutNamedTable(root, kInfoCharge, {25, 200, 100, 100}, ChargeTableHeader(),
+                     Names(ChargeBits));
     for (const SettingsGrid& grid : kSettingsGrids)
         LayoutNamedTable(root, QString::fromLatin1(grid.name), grid.widths,
                          SettingsTableHeader(grid.table),

@@ -1,5 +1,7 @@
 #include "string_grid.h"
 
+#include "shown_text.h"
+
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -10,9 +12,18 @@ namespace {
 // The text a fill wrote into a cell and the register value it was written from.
 constexpr int FilledTextRole = Qt::UserRole;
 constexpr int FilledWordRole = Qt::UserRole + 1;
+// The text a table file holds for the cell: the screen shows its translation.
+constexpr int FileTextRole = Qt::UserRole + 2;
 
 QTableWidgetItem* CellItem(const QTableWidget* grid, int row, int column) {
     return row == 0 ? grid->horizontalHeaderItem(column) : grid->item(row - 1, column);
+}
+
+// An edited cell holds what was typed, whatever text was set before.
+QString FileText(const QTableWidgetItem* item) {
+    const QVariant file = item->data(FileTextRole);
+    return file.isValid() && ShownText(file.toString()) == item->text() ? file.toString()
+                                                                        : item->text();
 }
 
 } // namespace
@@ -69,8 +80,10 @@ QList<QStringList> GridTexts(const QTableWidget* grid) {
     QList<QStringList> rows;
     for (int r = 0; r < GridRowCount(grid); ++r) {
         QStringList cells;
-        for (int c = 0; c < grid->columnCount(); ++c)
-            cells.append(GridCell(grid, r, c));
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            const QTableWidgetItem* item = CellItem(grid, r, c);
+            cells.append(item != nullptr ? FileText(item) : QString());
+        }
         rows.append(cells);
     }
     return rows;
@@ -79,16 +92,19 @@ QList<QStringList> GridTexts(const QTableWidget* grid) {
 void SetGridCell(QTableWidget* grid, int row, int column, const QString& text) {
     if (row < 0 || row >= GridRowCount(grid) || column < 0 || column >= grid->columnCount())
         return;
+    const QString shown = ShownText(text);
     QTableWidgetItem* item = CellItem(grid, row, column);
     if (item != nullptr) {
         // Reusing the item keeps a refresh of hundreds of rows cheap.
-        if (item->text() != text)
-            item->setText(text);
+        if (item->text() != shown)
+            item->setText(shown);
+        item->setData(FileTextRole, text);
         return;
     }
     if (text.isEmpty())
         return;
-    item = new QTableWidgetItem(text);
+    item = new QTableWidgetItem(shown);
+    item->setData(FileTextRole, text);
     if (row == 0)
         grid->setHorizontalHeaderItem(column, item);
     else

@@ -24,9 +24,12 @@ int GridRowCount(const QTableWidget* grid);
 // count includes the header row; at least 1.
 void SetGridRowCount(QTableWidget* grid, int count);
 
+// The text a cell shows.
 QString GridCell(const QTableWidget* grid, int row, int column);
-// Every cell's text, row by row from the header on.
+// Every cell's text as its file holds it, row by row from the header on: the text it was set to,
+// or what was typed into it since.
 QList<QStringList> GridTexts(const QTableWidget* grid);
+// The cell shows the text as ShownText gives it and keeps the text itself for the file.
 void SetGridCell(QTableWidget* grid, int row, int column, const QString& text);
 
 // A value cell filled from a register: its text, and the register's value, which the cell gives

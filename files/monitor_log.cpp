@@ -5,6 +5,7 @@
 #include "status_map.h"
 #include "table_cells.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -83,7 +84,8 @@ std::optional<QString> LogWriteNotice::Update(const FileError& error) {
     failing_ = failing;
     if (!failing)
         return QString();
-    return QStringLiteral("Лог не записывается, строки пропускаются. %1").arg(error);
+    return QCoreApplication::translate("MonitorLog", "Лог не записывается, строки пропускаются. %1")
+        .arg(error);
 }
 
 std::optional<QString> MonitorLogFile::AppendCycle(std::span<const quint16> statusBlock,

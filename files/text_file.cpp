@@ -1,5 +1,6 @@
 #include "text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,24 +28,25 @@ QString Reason(const QFileDevice& file, const QString& path, bool writing, int c
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return QStringLiteral("на диске нет места");
+        return QCoreApplication::translate("TextFile", "на диске нет места");
     case EACCES:
     case EPERM:
     case EROFS:
-        return QStringLiteral("нет прав доступа");
+        return QCoreApplication::translate("TextFile", "нет прав доступа");
     default:
         break;
     }
     const QFileInfo info(path);
     if (writing && !info.absoluteDir().exists())
-        return QStringLiteral("нет такой папки");
+        return QCoreApplication::translate("TextFile", "нет такой папки");
     if (!writing && !info.exists())
-        return QStringLiteral("нет такого файла");
+        return QCoreApplication::translate("TextFile", "нет такого файла");
     return code != 0 ? QString::fromLocal8Bit(std::strerror(code)) : file.errorString();
 }
 
 FileError WriteFailure(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось записать файл %1: %2").arg(FileText(path), reason);
+    return QCoreApplication::translate("TextFile", "Не удалось записать файл %1: %2")
+        .arg(FileText(path), reason);
 }
 
 FileError WriteFailure(const QFileDevice& file, const QString& path) {
@@ -52,7 +54,8 @@ FileError WriteFailure(const QFileDevice& file, const QString& path) {
 }
 
 FileError ReadFailure(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось прочитать файл %1: %2").arg(FileText(path), reason);
+    return QCoreApplication::translate("TextFile", "Не удалось прочитать файл %1: %2")
+        .arg(FileText(path), reason);
 }
 
 // Why a path cannot be written or read as a file, or an empty text when it can (it is a regular
@@ -62,8 +65,9 @@ QString NotRegularFile(const QString& path) {
     if (!info.exists() || info.isFile())
         return {};
     if (info.isDir())
-        return QStringLiteral("это папка");
-    return QStringLiteral("это не обычный файл (устройство, канал или сокет)");
+        return QCoreApplication::translate("TextFile", "это папка");
+    return QCoreApplication::translate("TextFile",
+                                       "это не обычный файл (устройство, канал или сокет)");
 }
 
 // Code page 1251's bytes 0x80 to 0xFF by the character each stands for, in the order of the
@@ -131,8 +135,10 @@ template <class Text, class Line> void ForEachLine(const Text& text, Line line) 
 QString TooLargeText(qint64 maxBytes) {
     constexpr qint64 MiB = 1024 * 1024;
     if (maxBytes % MiB == 0)
-        return QStringLiteral("файл больше %1 МБ, это не таблица").arg(maxBytes / MiB);
-    return QStringLiteral("файл больше %1 байт, это не таблица").arg(maxBytes);
+        return QCoreApplication::translate("TextFile", "файл больше %1 МБ, это не таблица")
+            .arg(maxBytes / MiB);
+    return QCoreApplication::translate("TextFile", "файл больше %1 байт, это не таблица")
+        .arg(maxBytes);
 }
 
 } // namespace
@@ -202,7 +208,7 @@ FileError SaveWholeFile(const QString& path, const QByteArray& bytes) {
 
 FileError AppendToFile(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty())
-        return WriteFailure(path, QStringLiteral("имя файла не задано"));
+        return WriteFailure(path, QCoreApplication::translate("TextFile", "имя файла не задано"));
     errno = 0;
     QFile file(path);
     // Unbuffered: the one write goes to the disk at once, and nothing is left to write at close.
@@ -242,10 +248,14 @@ TextFileRead ReadTextFile(const QString& path, qint64 maxBytes, qsizetype maxLin
     if (!read.error.isEmpty())
         return {{}, read.error};
     if (read.bytes.contains('\0'))
-        return {{}, ReadFailure(path, QStringLiteral("это не текстовый файл"))};
+        return {
+            {},
+            ReadFailure(path, QCoreApplication::translate("TextFile", "это не текстовый файл"))};
     if (maxLines >= 0 && CountLines(read.bytes) > maxLines)
-        return {{}, ReadFailure(path, QStringLiteral("в нём больше %1 строк, столько таблица не "
-                                                     "вмещает")
-                                          .arg(maxLines))};
+        return {
+            {},
+            ReadFailure(path, QCoreApplication::translate(
+                                  "TextFile", "в нём больше %1 строк, столько таблица не вмещает")
+                                  .arg(maxLines))};
     return {DecodeLines(read.bytes), {}};
 }

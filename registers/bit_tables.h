@@ -5,7 +5,8 @@
 
 #include <array>
 
-// Meanings of the bit fields of the status block.
+// Meanings of the bit fields of the status block. Names, meanings and captions are the files'
+// texts, in Russian; the screen shows them through ShownText.
 
 inline bool BitSet(quint32 word, int bit) {
     return bit >= 0 && bit < 32 && ((word >> bit) & 1u) != 0;

@@ -1,5 +1,6 @@
 #include "cell_list.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -14,7 +15,8 @@ std::optional<std::vector<int>> ParseCellList(const QString& text, int cells, QS
         const int first = ends.first().toInt(&firstOk);
         const int last = ends.size() == 2 ? ends.last().toInt(&lastOk) : first;
         if (ends.size() > 2 || !firstOk || !lastOk || first < 1 || last > cells || first > last) {
-            *error = QStringLiteral("«%1» — не номер элемента и не промежуток номеров от 1 до %2")
+            *error = QCoreApplication::translate(
+                         "CellList", "«%1» — не номер элемента и не промежуток номеров от 1 до %2")
                          .arg(part)
                          .arg(cells);
             return std::nullopt;

@@ -3,8 +3,10 @@
 #include "bit_tables.h"
 #include "number_format.h"
 #include "register_image.h"
+#include "shown_text.h"
 #include "table_cells.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -37,7 +39,7 @@ OverviewExtremes Extremes(const QList<OverviewCell>& cells, Value value, int min
 }
 
 QString Volts(int millivolts) {
-    return FormatG15(millivolts, 1000) + QStringLiteral(" В");
+    return QCoreApplication::translate("CellOverview", "%1 В").arg(FormatG15(millivolts, 1000));
 }
 
 QString Degrees(int degrees) {
@@ -48,12 +50,9 @@ QString Summary(const QString& quantity, const OverviewExtremes& e, QString (*te
                 const QString& spread) {
     if (e.minCell == 0)
         return quantity;
-    return quantity + QStringLiteral(", разброс ") + spread +
-           QStringLiteral("\nмин. №%1 %2, макс. №%3 %4")
-               .arg(e.minCell)
-               .arg(text(e.min))
-               .arg(e.maxCell)
-               .arg(text(e.max));
+    return QCoreApplication::translate("CellOverview", "%1, разброс %2\nмин. №%3 %4, макс. №%5 %6")
+        .arg(quantity, spread, QString::number(e.minCell), text(e.min), QString::number(e.maxCell),
+             text(e.max));
 }
 
 } // namespace
@@ -91,20 +90,22 @@ bool CellBalancing(quint16 status) {
 }
 
 QString CellToolTip(const OverviewCell& cell) {
-    QStringList lines{QStringLiteral("Элемент %1").arg(cell.number),
-                      QStringLiteral("Напряжение: ") + Volts(cell.millivolts),
-                      QStringLiteral("Температура: ") + Degrees(cell.degrees)};
+    QStringList lines{
+        QCoreApplication::translate("CellOverview", "Элемент %1").arg(cell.number),
+        QCoreApplication::translate("CellOverview", "Напряжение: %1").arg(Volts(cell.millivolts)),
+        QCoreApplication::translate("CellOverview", "Температура: %1").arg(Degrees(cell.degrees))};
     for (const CellStatusBit& b : CellStatusBits)
         if (BitSet(cell.status, b.bit))
-            lines.append(b.meaning.toString());
+            lines.append(ShownText(b.meaning.toString()));
     return lines.join(QLatin1Char('\n'));
 }
 
 QString VoltSummary(const OverviewExtremes& volts) {
-    return Summary(QStringLiteral("Напряжение"), volts, &Volts,
-                   QString::number(volts.Spread()) + QStringLiteral(" мВ"));
+    return Summary(QCoreApplication::translate("CellOverview", "Напряжение"), volts, &Volts,
+                   QCoreApplication::translate("CellOverview", "%1 мВ").arg(volts.Spread()));
 }
 
 QString DegreeSummary(const OverviewExtremes& degrees) {
-    return Summary(QStringLiteral("Температура"), degrees, &Degrees, Degrees(degrees.Spread()));
+    return Summary(QCoreApplication::translate("CellOverview", "Температура"), degrees, &Degrees,
+                   Degrees(degrees.Spread()));
 }

@@ -1,5 +1,7 @@
 #include "device_time.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -58,12 +60,13 @@ std::optional<quint32> DateTimeToSeconds(const DeviceDateTime& time) {
 
 QString DateTimeRefusalText(const DeviceDateTime& time) {
     if (!MonthValid(time))
-        return QStringLiteral("Месяц должен быть от 1 до 12!");
-    return QStringLiteral("Дата за пределами счетчика времени контроллера!");
+        return QCoreApplication::translate("DeviceTime", "Месяц должен быть от 1 до 12!");
+    return QCoreApplication::translate("DeviceTime",
+                                       "Дата за пределами счетчика времени контроллера!");
 }
 
 QString ClockRangeText() {
-    return QStringLiteral("Дата должна быть от 01.01.%1 до 31.12.%2!")
+    return QCoreApplication::translate("DeviceTime", "Дата должна быть от 01.01.%1 до 31.12.%2!")
         .arg(FirstClockYear)
         .arg(LastClockYear);
 }

@@ -26,7 +26,8 @@ struct JournalRow {
 
 std::optional<QList<JournalRow>> JournalRows(std::span<const quint16> journalBlock);
 
-// Codes 0 to 31 have a text padded with blanks to 44 characters; higher codes have none.
+// Codes 0 to 31 have a text padded with blanks to 44 characters; higher codes have none. The text
+// is the file's, in Russian; the screen shows it through ShownText.
 QString JournalEventText(quint16 code);
 // Device seconds as year.month.day - hour:minute:second, plain decimals ("24.3.15 - 9:5:0").
 QString JournalDateTimeText(quint32 seconds);

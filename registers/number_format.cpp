@@ -1,5 +1,6 @@
 #include "number_format.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <charconv>
@@ -14,7 +15,7 @@ QString NotFloat(const QString& text) {
 }
 
 QString OutOfRange(const QString& text) {
-    return QStringLiteral("Число '%1' слишком велико").arg(text);
+    return QCoreApplication::translate("NumberFormat", "Число '%1' слишком велико").arg(text);
 }
 
 // Adds one to a string of decimal digits; true when the carry runs out of the top digit.

@@ -3,6 +3,8 @@
 #include "number_format.h"
 #include "register_image.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 qint64 ScalingDenominator(Scaling scaling) {
@@ -93,7 +95,9 @@ RegisterConversion CellTextToRegister(const QString& text, const RegisterField& 
     const qint64 value =
         scaled ? PullBackShownEnd(*parsed.value, accepted, scaling) : *parsed.value;
     if (value < accepted.lowest || value > accepted.highest)
-        return {std::nullopt, QStringLiteral("'%1': значение вне диапазона регистра!").arg(text)};
+        return {std::nullopt, QCoreApplication::translate("RegisterField",
+                                                          "'%1': значение вне диапазона регистра!")
+                                  .arg(text)};
     return {quint32(value), {}};
 }
 

@@ -35,7 +35,8 @@ QString BaudrateDecodeText(qint64 code);
 QString FormatDecodeText(qint64 code);
 
 // The row's texts in a view: the name is always the mnemonic; the unit is the unit text of the
-// view, or for the communication rows the decode text (empty for the uncoded rows).
+// view, or for the communication rows the decode text (empty for the uncoded rows). The units
+// are the files' texts; the screen shows them through ShownText.
 RowTexts SettingsRowTexts(const SettingsRegister& row, std::span<const quint16> block,
                           bool scaledUnits = UseScaledUnits);
 

@@ -35,7 +35,8 @@ extern const std::array<StatusRegister, StatusRowCount> StatusRegisters;
 inline constexpr qint16 AmbientSensorAbsent = -1000;
 
 // The row's name, value and unit in a view. Every table, file and log line showing a status
-// register takes its texts from here, so they cannot disagree.
+// register takes its texts from here, so they cannot disagree; they are the files' texts, which
+// the screen shows through ShownText.
 RowTexts StatusRowTexts(const StatusRegister& row, std::span<const quint16> statusBlock,
                         bool russianNames = UseRussianNames, bool scaledUnits = UseScaledUnits);
 

@@ -11,6 +11,12 @@ QStringList TableRowCells(int row, const RowTexts& texts) {
     return {QString::number(row), texts.name, texts.value, texts.unit};
 }
 
+// The header of a table of warning and alarm (or mode) bits.
+QStringList BitTableHeader(const char* stateTitle) {
+    return TextList({QT_TRANSLATE_NOOP("TableTexts", "№"), QT_TRANSLATE_NOOP("TableTexts", "Тип"),
+                     QT_TRANSLATE_NOOP("TableTexts", "Предупреждение"), stateTitle});
+}
+
 } // namespace
 
 QStringList TextList(std::initializer_list<const char*> texts) {
@@ -49,11 +55,23 @@ std::span<const quint16> SettingsTableBlock(SettingsTable table, const RegisterI
 }
 
 QStringList StatusTableHeader() {
-    return TextList({"№", "Регистр", "Значение", "Ед.изм."});
+    return TextList(
+        {QT_TRANSLATE_NOOP("TableTexts", "№"), QT_TRANSLATE_NOOP("TableTexts", "Регистр"),
+         QT_TRANSLATE_NOOP("TableTexts", "Значение"), QT_TRANSLATE_NOOP("TableTexts", "Ед.изм.")});
+}
+
+QStringList AlarmTableHeader() {
+    return BitTableHeader(QT_TRANSLATE_NOOP("TableTexts", "Авария"));
+}
+
+QStringList ChargeTableHeader() {
+    return BitTableHeader(QT_TRANSLATE_NOOP("TableTexts", "Режим"));
 }
 
 QStringList CellTableHeader() {
-    QStringList header = TextList({"№", "Напр.", "Темп."});
+    QStringList header =
+        TextList({QT_TRANSLATE_NOOP("TableTexts", "№"), QT_TRANSLATE_NOOP("TableTexts", "Напр."),
+                  QT_TRANSLATE_NOOP("TableTexts", "Темп.")});
     for (const CellStatusBit& b : CellStatusBits)
         header.append(b.header.toString());
     return header;
@@ -61,12 +79,19 @@ QStringList CellTableHeader() {
 
 QStringList SettingsTableHeader(SettingsTable table) {
     if (table == SettingsTable::Comm)
-        return TextList({"№", "Регистр", "Значение", "Расшифровка"});
-    return TextList({"№", "Тип", "Значение", "Ед.изм."});
+        return TextList({QT_TRANSLATE_NOOP("TableTexts", "№"),
+                         QT_TRANSLATE_NOOP("TableTexts", "Регистр"),
+                         QT_TRANSLATE_NOOP("TableTexts", "Значение"),
+                         QT_TRANSLATE_NOOP("TableTexts", "Расшифровка")});
+    return TextList({QT_TRANSLATE_NOOP("TableTexts", "№"), QT_TRANSLATE_NOOP("TableTexts", "Тип"),
+                     QT_TRANSLATE_NOOP("TableTexts", "Значение"),
+                     QT_TRANSLATE_NOOP("TableTexts", "Ед.изм.")});
 }
 
 QStringList JournalTableHeader() {
-    return TextList({"№", "Дата-Время", "Авария", "Элемент"});
+    return TextList(
+        {QT_TRANSLATE_NOOP("TableTexts", "№"), QT_TRANSLATE_NOOP("TableTexts", "Дата-Время"),
+         QT_TRANSLATE_NOOP("TableTexts", "Авария"), QT_TRANSLATE_NOOP("TableTexts", "Элемент")});
 }
 
 QStringList JournalRowCells(const JournalRow& row) {

@@ -11,7 +11,8 @@
 #include <span>
 
 // The cells of the text tables the window shows and saves, header row first, so that the window's
-// tables, their files and the command-line tool are built from the same texts.
+// tables, their files and the command-line tool are built from the same texts. They are the
+// files' texts, in Russian in every language; the window shows each through ShownText.
 
 enum class SettingsTable { Comm, Alarm, Charge };
 
@@ -24,6 +25,9 @@ std::span<quint16> SettingsTableBlock(SettingsTable table, RegisterImage& image)
 std::span<const quint16> SettingsTableBlock(SettingsTable table, const RegisterImage& image);
 
 QStringList StatusTableHeader();
+// The tables of the Safety and Charge bits: number, name, warning bit, alarm (or mode) bit.
+QStringList AlarmTableHeader();
+QStringList ChargeTableHeader();
 // Number, voltage, temperature, then the title of each cell status flag.
 QStringList CellTableHeader();
 QStringList SettingsTableHeader(SettingsTable table);

@@ -4,7 +4,7 @@
 
 // Program-wide view options, both on at start; the view and log options dialog changes them and
 // every fill reads them when it runs.
-extern bool UseRussianNames; // row names from the Russian name tables, else the mnemonics
+extern bool UseRussianNames; // row names (shown in the installed language), else the mnemonics
 extern bool UseScaledUnits;  // values in engineering units, else raw register integers
 extern bool LogLinkErrors;   // polling's link errors go into the monitoring log
 
