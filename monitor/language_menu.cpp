@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QToolButton>
 
 namespace {
 
@@ -58,8 +59,16 @@ bool InstallStartLanguage(const QStringList& arguments, QString* refusal) {
 }
 
 void AddLanguageMenu(QMenuBar* bar) {
-    QMenu* view = bar->addMenu(QCoreApplication::translate("LanguageMenu", "Вид"));
+    // In the bar's corner: the bar's own menus stay "Файл" and "Связь".
+    auto* view = new QMenu(QCoreApplication::translate("LanguageMenu", "Вид"), bar);
     view->setObjectName(QStringLiteral("Menu_VIEW_"));
+    auto* opener = new QToolButton(bar);
+    opener->setObjectName(QStringLiteral("ToolButton_VIEW_"));
+    opener->setText(view->title());
+    opener->setMenu(view);
+    opener->setPopupMode(QToolButton::InstantPopup);
+    opener->setAutoRaise(true);
+    bar->setCornerWidget(opener, Qt::TopRightCorner);
     QMenu* languages = view->addMenu(QCoreApplication::translate("LanguageMenu", "Язык"));
     languages->setObjectName(QStringLiteral("Menu_LANGUAGE_"));
     auto* group = new QActionGroup(languages);

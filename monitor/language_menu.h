@@ -19,7 +19,8 @@ std::optional<Language> StartLanguage(const QStringList& arguments, const QStrin
 // Installs the start's language; false, with the refusal to print, when --lang is wrong.
 bool InstallStartLanguage(const QStringList& arguments, QString* refusal);
 
-// The "Вид" menu with its "Язык" submenu: one checked item per language, each named in its own
-// language. A choice is remembered in the window's settings and takes effect at the next start:
-// every page is built once, with the texts of the language installed before it.
+// The "Вид" menu, opened from the menu bar's corner, with its "Язык" submenu: one checked item per
+// language, each named in its own language. A choice is remembered in the window's settings and
+// takes effect at the next start: every page is built once, with the texts of the language
+// installed before it.
 void AddLanguageMenu(QMenuBar* bar);

@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>velmora: неизвестный язык «%1»: укажите en или ru</source>
-        <translation>velmora: unknown language "%1": give en or ru</translation>
+        <translation>velmora: unknown language &quot;%1&quot;: give en or ru</translation>
     </message>
     <message>
         <source>Вид</source>
@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>Язык окна: ru или en.</source>
-        <translation>The window's language: ru or en.</translation>
+        <translation>The window&apos;s language: ru or en.</translation>
     </message>
     <message>
         <source>Обслуживание и мониторинг контроллера АБ по Modbus RTU.</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>дата и время записаны не в формате этой или локали C и не по ISO 8601</source>
-        <translation>the date and time are written neither in this locale's or the C locale's format nor in ISO 8601</translation>
+        <translation>the date and time are written neither in this locale&apos;s or the C locale&apos;s format nor in ISO 8601</translation>
     </message>
     <message>
         <source>значения не подходят ни к приведенным единицам, ни к значениям из регистров</source>
@@ -708,7 +708,7 @@
     </message>
     <message>
         <source>Номера элементов через запятую, промежутки через дефис: 1-4, 17. Из лога точки элементов читаются, если элементы выбраны до его открытия.</source>
-        <translation>Cell numbers separated by commas, ranges with a hyphen: 1-4, 17. A log's cell points are read if the cells are chosen before it is opened.</translation>
+        <translation>Cell numbers separated by commas, ranges with a hyphen: 1-4, 17. A log&apos;s cell points are read if the cells are chosen before it is opened.</translation>
     </message>
     <message>
         <source>Напряжения элементов:</source>
@@ -894,7 +894,7 @@
     </message>
     <message>
         <source>Конечное напряжение «%1» не является числом вольт.</source>
-        <translation>The end voltage "%1" is not a number of volts.</translation>
+        <translation>The end voltage &quot;%1&quot; is not a number of volts.</translation>
     </message>
     <message>
         <source>Отчёт об испытании...</source>
@@ -1034,11 +1034,11 @@
     </message>
     <message>
         <source>Точки графика будут заменены точками лога. Продолжить?</source>
-        <translation>The graph points will be replaced by the log's points. Continue?</translation>
+        <translation>The graph points will be replaced by the log&apos;s points. Continue?</translation>
     </message>
     <message>
         <source> Графики для показа выбираются кнопкой «Добавить».</source>
-        <translation> The graphs to show are chosen with the "Add" button.</translation>
+        <translation> The graphs to show are chosen with the &quot;Add&quot; button.</translation>
     </message>
 </context>
 <context>

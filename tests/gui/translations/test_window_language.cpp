@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -145,8 +146,11 @@ private Q_SLOTS:
         TForm1 form;
         QMenu* languages = form.menuBar()->findChild<QMenu*>(QStringLiteral("Menu_LANGUAGE_"));
         QVERIFY(languages);
-        QCOMPARE(qobject_cast<QMenu*>(languages->parent())->objectName(),
-                 QStringLiteral("Menu_VIEW_"));
+        // The menu opens from the bar's corner.
+        auto* opener = qobject_cast<QToolButton*>(form.menuBar()->cornerWidget());
+        QVERIFY(opener && opener->menu());
+        QCOMPARE(opener->menu()->objectName(), QStringLiteral("Menu_VIEW_"));
+        QCOMPARE(opener->menu()->actions(), QList<QAction*>{languages->menuAction()});
         QAction* russian = MenuItem(form, "MenuItem_LANGRU_");
         QAction* english = MenuItem(form, "MenuItem_LANGEN_");
         QCOMPARE(languages->actions(), (QList<QAction*>{russian, english}));
