@@ -3,6 +3,7 @@
 #include "register_image.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHelpEvent>
 #include <QLabel>
@@ -24,9 +25,8 @@ enum Mark : quint8 {
 };
 
 // Dark for the low end, bright for the high end, and no red, which the alarm corners keep.
-constexpr std::array<QRgb, 5> ScaleColours = {qRgb(68, 1, 84), qRgb(59, 82, 139),
-                                              qRgb(33, 145, 140), qRgb(94, 201, 98),
-                                              qRgb(253, 231, 37)};
+constexpr std::array<QRgb, 5> ScaleColours = {
+    qRgb(68, 1, 84), qRgb(59, 82, 139), qRgb(33, 145, 140), qRgb(94, 201, 98), qRgb(253, 231, 37)};
 
 QRgb ScaleColour(double position) {
     const double at = position * (ScaleColours.size() - 1);
@@ -46,8 +46,11 @@ QString SummaryWithColours(const QString& summary, const OverviewExtremes& extre
             return QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;")
                 .arg(QColor(ScaleColour(extremes.scale.Position(value))).name());
         };
-        html.replace(QStringLiteral("мин. "), square(extremes.min) + QStringLiteral("мин. "));
-        html.replace(QStringLiteral("макс. "), square(extremes.max) + QStringLiteral("макс. "));
+        // The summary's own words for the extremes, in the language it was written in.
+        const QString low = QCoreApplication::translate("CellOverview", "мин. ");
+        const QString high = QCoreApplication::translate("CellOverview", "макс. ");
+        html.replace(low, square(extremes.min) + low);
+        html.replace(high, square(extremes.max) + high);
     }
     return html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
 }
@@ -164,7 +167,8 @@ void CellMap::DrawCell(QPainter& painter, int index) const {
 void CellMap::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (looks_.isEmpty()) {
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Нет данных об элементах"));
+        painter.drawText(rect(), Qt::AlignCenter,
+                         QCoreApplication::translate("CellOverview", "Нет данных об элементах"));
         return;
     }
     for (int i = 0; i < looks_.size(); ++i)

@@ -12,6 +12,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QHBoxLayout>
@@ -118,20 +119,25 @@ QChartView* MakeCellChart() {
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setBackgroundRoundness(0);
 
-    auto* volts = AddBarSeries(chart, kVolts, QStringLiteral("Напряжение"), kVoltColor);
-    auto* degrees = AddBarSeries(chart, kDegrees, QStringLiteral("Температура"), kDegreeColor);
+    auto* volts = AddBarSeries(chart, kVolts, QCoreApplication::translate("CellPage", "Напряжение"),
+                               kVoltColor);
+    auto* degrees = AddBarSeries(
+        chart, kDegrees, QCoreApplication::translate("CellPage", "Температура"), kDegreeColor);
 
-    QValueAxis* voltAxis = MakeValueAxis(QStringLiteral("Напряжение, В"), 2.7, 4.3);
+    QValueAxis* voltAxis =
+        MakeValueAxis(QCoreApplication::translate("CellPage", "Напряжение, В"), 2.7, 4.3);
     // Grid lines every 0.05 V; a label on every fourth keeps the labels legible.
     voltAxis->setTickType(QValueAxis::TicksDynamic);
     voltAxis->setTickAnchor(2.7);
     voltAxis->setTickInterval(0.2);
     voltAxis->setMinorTickCount(3);
     voltAxis->setLabelFormat(QStringLiteral("%.2f"));
-    QValueAxis* degreeAxis = MakeValueAxis(QStringLiteral("Температура, С"), -44, 84);
+    QValueAxis* degreeAxis =
+        MakeValueAxis(QCoreApplication::translate("CellPage", "Температура, С"), -44, 84);
     degreeAxis->setLabelFormat(QStringLiteral("%.0f"));
     // A fresh chart shows positions 0 to 80 until the first paging.
-    QValueAxis* positions = MakeValueAxis(QStringLiteral("Элементы"), 0, 80);
+    QValueAxis* positions =
+        MakeValueAxis(QCoreApplication::translate("CellPage", "Элементы"), 0, 80);
     positions->setTickType(QValueAxis::TicksDynamic);
     positions->setTickAnchor(0);
     positions->setTickInterval(1);
@@ -197,9 +203,11 @@ void BuildCellPage(QWidget* page, const RegisterImage& image) {
     FreezeFirstColumn(table);
 
     const CellChartWindow largest = ComputeCellChartWindow(MaxCells, kMinimumCellsPerScreen, 0, 0);
-    auto* perScreen = MakeSpinner(kPerScreen, QStringLiteral("Кол-во на экране"),
-                                  largest.pointsMinimum, largest.pointsMaximum, 5);
-    auto* pageSpin = MakeSpinner(kPage, QStringLiteral("Прокрутка"), 0, largest.pageMaximum, 1);
+    auto* perScreen =
+        MakeSpinner(kPerScreen, QCoreApplication::translate("CellPage", "Кол-во на экране"),
+                    largest.pointsMinimum, largest.pointsMaximum, 5);
+    auto* pageSpin = MakeSpinner(kPage, QCoreApplication::translate("CellPage", "Прокрутка"), 0,
+                                 largest.pageMaximum, 1);
     auto* threeD = new QCheckBox(QStringLiteral("3D"));
     threeD->setObjectName(kThreeD);
     QChartView* chartView = MakeCellChart();
@@ -211,8 +219,9 @@ void BuildCellPage(QWidget* page, const RegisterImage& image) {
     controls->addStretch();
     auto* tableColumn = new QVBoxLayout;
     tableColumn->addWidget(table);
-    AddButtonRow(tableColumn, {{"BitBtn_SAVEINFOCELL_", "Сохранить в файл"},
-                               {"BitBtn_LOADINFOCELL_", "Загрузить из файла"}});
+    AddButtonRow(tableColumn,
+                 {{"BitBtn_SAVEINFOCELL_", QT_TRANSLATE_NOOP("TablePage", "Сохранить в файл")},
+                  {"BitBtn_LOADINFOCELL_", QT_TRANSLATE_NOOP("TablePage", "Загрузить из файла")}});
     // A click on a cell of the overview pages the chart to it and selects its row.
     auto* overview = new CellOverview(image, [table, perScreen, pageSpin](int cell) {
         pageSpin->setValue((cell - 1) / perScreen->value());

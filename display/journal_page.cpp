@@ -15,10 +15,11 @@ const QString kLog = QStringLiteral("StringGrid_LOG_");
 } // namespace
 
 void BuildJournalPage(QWidget* page) {
-    QTableWidget* table = BuildTablePage(page, kLog, false,
-                                         {{"BitBtn_SAVELOG_", "Сохранить в файл"},
-                                          {"BitBtn_LOADLOG_", "Загрузить из файла"},
-                                          {"BitBtn_CLEARLOG_", "Очистить журнал"}});
+    QTableWidget* table =
+        BuildTablePage(page, kLog, false,
+                       {{"BitBtn_SAVELOG_", QT_TRANSLATE_NOOP("TablePage", "Сохранить в файл")},
+                        {"BitBtn_LOADLOG_", QT_TRANSLATE_NOOP("TablePage", "Загрузить из файла")},
+                        {"BitBtn_CLEARLOG_", QT_TRANSLATE_NOOP("TablePage", "Очистить журнал")}});
     table->setColumnCount(4);
     SetGridRowCount(table, JournalRecordCount + 1);
 }

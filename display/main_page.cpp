@@ -10,6 +10,7 @@
 #include "table_page.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -41,7 +42,7 @@ QHBoxLayout* FrameRow() {
 // A frame of fields.
 QGroupBox* AddFieldGroup(QBoxLayout* row, const char* caption,
                          std::initializer_list<FieldSpec> fields) {
-    auto* group = new QGroupBox(QString::fromUtf8(caption));
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPage", caption));
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(kFrameMargins);
     grid->setVerticalSpacing(kFrameSpacing);
@@ -49,7 +50,8 @@ QGroupBox* AddFieldGroup(QBoxLayout* row, const char* caption,
     grid->setHorizontalSpacing(6);
     for (const FieldSpec& f : fields)
         AddLabeledEdit(grid, f.row, f.column, QString::fromUtf8(f.name),
-                       QString::fromUtf8(f.caption), QString::fromUtf8(f.hint));
+                       QCoreApplication::translate("MainPage", f.caption),
+                       QCoreApplication::translate("MainPage", f.hint));
     row->addWidget(group);
     return group;
 }
@@ -92,7 +94,7 @@ struct LampSpec {
 
 QGroupBox* AddLampGroup(QBoxLayout* column, const char* caption, const QList<LampSpec>& lamps,
                         int lampColumns) {
-    auto* group = new QGroupBox(QString::fromUtf8(caption));
+    auto* group = new QGroupBox(QCoreApplication::translate("MainPage", caption));
     auto* layout = new QGridLayout(group);
     layout->setContentsMargins(kFrameMargins);
     layout->setVerticalSpacing(kFrameSpacing);
@@ -140,16 +142,22 @@ void BuildMainPage(QWidget* page) {
 
     QBoxLayout* row = FrameRow();
     grid->addLayout(row, 0, 0, 1, 2);
-    AddFieldGroup(row, "Напряжение АБ", {{"LabeledEdit_VOLTDCU_", "Напр-е,В", "", 0, 0}});
-    AddFieldGroup(row, "Ток АБ",
-                  {{"LabeledEdit_CURRDCI_", "Ток, А", "С учетом тока утечки!", 0, 0},
-                   {"LabeledEdit_CURRAVG_", " Ср. ток, А", "Усреднение за минуту.", 0, 1}});
-    AddFieldGroup(row, "Мощность",
-                  {{"LabeledEdit_POWER_", "Мощность, Вт", "", 0, 0},
-                   {"LabeledEdit_POWERAVG_", "Ср. мощность, Вт", "", 0, 1}});
-    AddFieldGroup(row, "Температура", {{"LabeledEdit_TEMPAMB_", "Помещения", "", 0, 0}});
-    AddFieldGroup(row, "Балансировка",
-                  {{"LabeledEdit_BALANCECELLNMB_", "Кол-во эл-тов", "", 0, 0}});
+    AddFieldGroup(row, QT_TRANSLATE_NOOP("MainPage", "Напряжение АБ"),
+                  {{"LabeledEdit_VOLTDCU_", QT_TRANSLATE_NOOP("MainPage", "Напр-е,В"), "", 0, 0}});
+    AddFieldGroup(row, QT_TRANSLATE_NOOP("MainPage", "Ток АБ"),
+                  {{"LabeledEdit_CURRDCI_", QT_TRANSLATE_NOOP("MainPage", "Ток, А"),
+                    QT_TRANSLATE_NOOP("MainPage", "С учетом тока утечки!"), 0, 0},
+                   {"LabeledEdit_CURRAVG_", QT_TRANSLATE_NOOP("MainPage", " Ср. ток, А"),
+                    QT_TRANSLATE_NOOP("MainPage", "Усреднение за минуту."), 0, 1}});
+    AddFieldGroup(
+        row, QT_TRANSLATE_NOOP("MainPage", "Мощность"),
+        {{"LabeledEdit_POWER_", QT_TRANSLATE_NOOP("MainPage", "Мощность, Вт"), "", 0, 0},
+         {"LabeledEdit_POWERAVG_", QT_TRANSLATE_NOOP("MainPage", "Ср. мощность, Вт"), "", 0, 1}});
+    AddFieldGroup(row, QT_TRANSLATE_NOOP("MainPage", "Температура"),
+                  {{"LabeledEdit_TEMPAMB_", QT_TRANSLATE_NOOP("MainPage", "Помещения"), "", 0, 0}});
+    AddFieldGroup(row, QT_TRANSLATE_NOOP("MainPage", "Балансировка"),
+                  {{"LabeledEdit_BALANCECELLNMB_", QT_TRANSLATE_NOOP("MainPage", "Кол-во эл-тов"),
+                    "", 0, 0}});
 
     auto* fields = new QVBoxLayout;
     fields->setSpacing(kFrameSpacing);
@@ -157,27 +165,31 @@ void BuildMainPage(QWidget* page) {
     row = FrameRow();
     fields->addLayout(row);
     // The cell numbers stand under the extremes they belong to.
-    AddFieldGroup(row, "Напряжение  элементов",
-                  {{"LabeledEdit_VOLTCAVG_", "Среднее", "", 0, 0},
-                   {"LabeledEdit_VOLTCMAX_", "Макс.", "", 0, 1},
-                   {"LabeledEdit_VOLTCMIN_", "Мин.", "", 0, 2},
-                   {"LabeledEdit_VOLTCMAXCELL_", "№ элемента", "", 1, 1},
-                   {"LabeledEdit_VOLTCMINCELL_", "№ элемента", "", 1, 2}});
-    AddFieldGroup(row, "Температура",
-                  {{"LabeledEdit_TEMPAVG_", "Средняя", "", 0, 0},
-                   {"LabeledEdit_TEMPMAX_", "Макс.", "", 0, 1},
-                   {"LabeledEdit_TEMPMIN_", "Мин.", "", 0, 2},
-                   {"LabeledEdit_TEMPMAXCELL_", "№ элемента", "", 1, 1},
-                   {"LabeledEdit_TEMPMINCELL_", "№ элемента", "", 1, 2}});
+    AddFieldGroup(
+        row, QT_TRANSLATE_NOOP("MainPage", "Напряжение  элементов"),
+        {{"LabeledEdit_VOLTCAVG_", QT_TRANSLATE_NOOP("MainPage", "Среднее"), "", 0, 0},
+         {"LabeledEdit_VOLTCMAX_", QT_TRANSLATE_NOOP("MainPage", "Макс."), "", 0, 1},
+         {"LabeledEdit_VOLTCMIN_", QT_TRANSLATE_NOOP("MainPage", "Мин."), "", 0, 2},
+         {"LabeledEdit_VOLTCMAXCELL_", QT_TRANSLATE_NOOP("MainPage", "№ элемента"), "", 1, 1},
+         {"LabeledEdit_VOLTCMINCELL_", QT_TRANSLATE_NOOP("MainPage", "№ элемента"), "", 1, 2}});
+    AddFieldGroup(
+        row, QT_TRANSLATE_NOOP("MainPage", "Температура"),
+        {{"LabeledEdit_TEMPAVG_", QT_TRANSLATE_NOOP("MainPage", "Средняя"), "", 0, 0},
+         {"LabeledEdit_TEMPMAX_", QT_TRANSLATE_NOOP("MainPage", "Макс."), "", 0, 1},
+         {"LabeledEdit_TEMPMIN_", QT_TRANSLATE_NOOP("MainPage", "Мин."), "", 0, 2},
+         {"LabeledEdit_TEMPMAXCELL_", QT_TRANSLATE_NOOP("MainPage", "№ элемента"), "", 1, 1},
+         {"LabeledEdit_TEMPMINCELL_", QT_TRANSLATE_NOOP("MainPage", "№ элемента"), "", 1, 2}});
     row = FrameRow();
     fields->addLayout(row);
     // The charge in its two units on the left, the times it lasts on the right.
     QGroupBox* charge = AddFieldGroup(
-        row, "Состояние заряда АБ",
-        {{"LabeledEdit_SOCAH_", "Степень заряда, А*ч", "", 0, 0},
-         {"LabeledEdit_SOCPERCENT_", "Степень заряда, %", "", 1, 0},
-         {"LabeledEdit_TIMETOEMPTY_", "Время до полного разряда, ч", "", 0, 1},
-         {"LabeledEdit_AVGTIMETOEMPTY_", "Ср. время до полного разряда, ч.", "", 1, 1}});
+        row, QT_TRANSLATE_NOOP("MainPage", "Состояние заряда АБ"),
+        {{"LabeledEdit_SOCAH_", QT_TRANSLATE_NOOP("MainPage", "Степень заряда, А*ч"), "", 0, 0},
+         {"LabeledEdit_SOCPERCENT_", QT_TRANSLATE_NOOP("MainPage", "Степень заряда, %"), "", 1, 0},
+         {"LabeledEdit_TIMETOEMPTY_", QT_TRANSLATE_NOOP("MainPage", "Время до полного разряда, ч"),
+          "", 0, 1},
+         {"LabeledEdit_AVGTIMETOEMPTY_",
+          QT_TRANSLATE_NOOP("MainPage", "Ср. время до полного разряда, ч."), "", 1, 1}});
     auto* bar = new FlatProgressBar;
     bar->setObjectName(QStringLiteral("ProgressBar_SOC_"));
     bar->setOrientation(Qt::Vertical);
@@ -190,20 +202,22 @@ void BuildMainPage(QWidget* page) {
     bar->setFixedWidth(bar->fontMetrics().height());
     static_cast<QGridLayout*>(charge->layout())->addWidget(bar, 0, 2, 4, 1);
     AddFieldGroup(
-        row, "Характеристики АБ",
-        {{"LabeledEdit_CAPACITY_", "Емкость АБ, А*ч", "", 0, 0},
-         {"LabeledEdit_CELLNUMBER_", "Число элементов", "Реальное кол-во элементов.", 1, 0}});
+        row, QT_TRANSLATE_NOOP("MainPage", "Характеристики АБ"),
+        {{"LabeledEdit_CAPACITY_", QT_TRANSLATE_NOOP("MainPage", "Емкость АБ, А*ч"), "", 0, 0},
+         {"LabeledEdit_CELLNUMBER_", QT_TRANSLATE_NOOP("MainPage", "Число элементов"),
+          QT_TRANSLATE_NOOP("MainPage", "Реальное кол-во элементов."), 1, 0}});
 
     auto* side = new QVBoxLayout;
     grid->addLayout(side, 1, 1);
-    AddLampGroup(side, "Статус АБ", BatteryLamps(), 1);
+    AddLampGroup(side, QT_TRANSLATE_NOOP("MainPage", "Статус АБ"), BatteryLamps(), 1);
     side->addStretch();
 
     row = FrameRow();
     grid->addLayout(row, 2, 0, 1, 2);
     // The alarm lamps only show; the disabled frame keeps them from taking input, and keeps its
     // captions in the colours of an enabled one so that they stay legible.
-    QGroupBox* alarms = AddLampGroup(row, "Аварии", AlarmLamps(), 10);
+    QGroupBox* alarms =
+        AddLampGroup(row, QT_TRANSLATE_NOOP("MainPage", "Аварии"), AlarmLamps(), 10);
     QPalette legible = alarms->palette();
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
         legible.setColor(QPalette::Disabled, role, legible.color(QPalette::Active, role));
@@ -255,5 +269,6 @@ void ShowLoginState(QAbstractButton* toggle, bool loggedIn) {
     toggle->setCheckable(true);
     toggle->setChecked(loggedIn);
     toggle->setText(
-        KeepMnemonic(toggle->text(), loggedIn ? QStringLiteral("Выйти") : QStringLiteral("Войти")));
+        KeepMnemonic(toggle->text(), loggedIn ? QCoreApplication::translate("MainPage", "Выйти")
+                                              : QCoreApplication::translate("MainPage", "Войти")));
 }

@@ -47,24 +47,27 @@ void FillSettings(QWidget* root, const char* table, const std::array<SettingsReg
 } // namespace
 
 void BuildCommSettingsPage(QWidget* page) {
-    BuildSettingsPage(page, "StringGrid_SETRS_",
-                      {{"BitBtn_WRITESETRS_", "Сохранить в блок"},
-                       {"BitBtn_SAVESETRS_", "Сохранить в файл"},
-                       {"BitBtn_LOADSETRS_", "Загрузить из файла"}});
+    BuildSettingsPage(
+        page, "StringGrid_SETRS_",
+        {{"BitBtn_WRITESETRS_", QT_TRANSLATE_NOOP("TablePage", "Сохранить в блок")},
+         {"BitBtn_SAVESETRS_", QT_TRANSLATE_NOOP("TablePage", "Сохранить в файл")},
+         {"BitBtn_LOADSETRS_", QT_TRANSLATE_NOOP("TablePage", "Загрузить из файла")}});
 }
 
 void BuildAlarmSettingsPage(QWidget* page) {
-    BuildSettingsPage(page, "StringGrid_SETALARM_",
-                      {{"BitBtn_WRITESETALARM_", "Сохранить в блок"},
-                       {"BitBtn_SAVESETALARM_", "Сохранить в файл"},
-                       {"BitBtn_LOADSETALARM_", "Загрузить из файла"}});
+    BuildSettingsPage(
+        page, "StringGrid_SETALARM_",
+        {{"BitBtn_WRITESETALARM_", QT_TRANSLATE_NOOP("TablePage", "Сохранить в блок")},
+         {"BitBtn_SAVESETALARM_", QT_TRANSLATE_NOOP("TablePage", "Сохранить в файл")},
+         {"BitBtn_LOADSETALARM_", QT_TRANSLATE_NOOP("TablePage", "Загрузить из файла")}});
 }
 
 void BuildChargeSettingsPage(QWidget* page) {
-    BuildSettingsPage(page, "StringGrid_SETCHARGE_",
-                      {{"BitBtn_WRITESETCHARGE_", "Сохранить в блок"},
-                       {"BitBtn_SAVESETCHARGE_", "Сохранить в файл"},
-                       {"BitBtn_LOADSETCHARGE_", "Загрузить из файла"}});
+    BuildSettingsPage(
+        page, "StringGrid_SETCHARGE_",
+        {{"BitBtn_WRITESETCHARGE_", QT_TRANSLATE_NOOP("TablePage", "Сохранить в блок")},
+         {"BitBtn_SAVESETCHARGE_", QT_TRANSLATE_NOOP("TablePage", "Сохранить в файл")},
+         {"BitBtn_LOADSETCHARGE_", QT_TRANSLATE_NOOP("TablePage", "Загрузить из файла")}});
 }
 
 void FillCommSettings(const RegisterImage& image, QWidget* root) {

@@ -9,6 +9,7 @@
 #include "table_state.h"
 #include "table_texts.h"
 
+#include <QCoreApplication>
 #include <QTableWidget>
 
 namespace {
@@ -43,6 +44,17 @@ void LayoutNamedTable(QWidget* root, const QString& name, const QList<int>& widt
         SetGridCell(table, r, 0, QString::number(r));
         SetGridCell(table, r, 1, rowNames[r - 1]);
     }
+}
+
+// The alarm and charge tables are never saved to a file: their headers are only shown, and shown
+// translated (a saved table's header row stays the same in every language). The last column
+// differs between the two.
+QStringList BitTableHeader(const char* lastTitle) {
+    QStringList header{QStringLiteral("№")};
+    for (const char* title : {QT_TRANSLATE_NOOP("StateTables", "Тип"),
+                              QT_TRANSLATE_NOOP("StateTables", "Предупреждение"), lastTitle})
+        header.append(QCoreApplication::translate("StateTables", title));
+    return header;
 }
 
 template <class Rows> QStringList Names(const Rows& rows) {
@@ -86,10 +98,11 @@ void WriteBitRows(QWidget* root, const QString& name, const QList<BitRowTexts>& 
 } // namespace
 
 void BuildInfoBasePage(QWidget* page) {
-    BuildTablePage(page, kInfoBase, false,
-                   {{"BitBtn_SAVEINFOBASE_", "Сохранить в файл"},
-                    {"BitBtn_LOADINFOBASE_", "Загрузить из файла"},
-                    {"BitBtn_WRITEINFOBASE_", "Сохранить в панель"}});
+    BuildTablePage(
+        page, kInfoBase, false,
+        {{"BitBtn_SAVEINFOBASE_", QT_TRANSLATE_NOOP("TablePage", "Сохранить в файл")},
+         {"BitBtn_LOADINFOBASE_", QT_TRANSLATE_NOOP("TablePage", "Загрузить из файла")},
+         {"BitBtn_WRITEINFOBASE_", QT_TRANSLATE_NOOP("TablePage", "Сохранить в панель")}});
 }
 
 void BuildInfoAlarmPage(QWidget* page) {

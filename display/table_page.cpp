@@ -3,6 +3,7 @@
 #include "string_grid.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
@@ -22,7 +23,7 @@ QWidget* ScrollingPageContent(QWidget* page) {
 void AddButtonRow(QBoxLayout* layout, std::initializer_list<PageButton> buttons) {
     auto* row = new QHBoxLayout;
     for (const PageButton& b : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(b.caption));
+        auto* button = new QPushButton(QCoreApplication::translate("TablePage", b.caption));
         button->setObjectName(QString::fromLatin1(b.name));
         row->addWidget(button);
     }

@@ -5,6 +5,7 @@
 #include "number_format.h"
 #include "register_image.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -118,23 +119,29 @@ QString LogLineFaultText(LogLineFault fault) {
     case LogLineFault::None:
         break;
     case LogLineFault::NotALine:
-        return QStringLiteral("это не строка лога");
+        return QCoreApplication::translate("MonitorLogReader", "это не строка лога");
     case LogLineFault::BeforeHeader:
-        return QStringLiteral("строка данных до строки заголовка");
+        return QCoreApplication::translate("MonitorLogReader", "строка данных до строки заголовка");
     case LogLineFault::BadHeader:
-        return QStringLiteral("в строке заголовка названы не все 35 регистров");
+        return QCoreApplication::translate("MonitorLogReader",
+                                           "в строке заголовка названы не все 35 регистров");
     case LogLineFault::TooFewFields:
-        return QStringLiteral("в строке меньше полей, чем регистров в заголовке");
+        return QCoreApplication::translate("MonitorLogReader",
+                                           "в строке меньше полей, чем регистров в заголовке");
     case LogLineFault::DateTime:
-        return QStringLiteral("дата и время записаны не в формате этой или локали C и не по "
-                              "ISO 8601");
+        return QCoreApplication::translate(
+            "MonitorLogReader", "дата и время записаны не в формате этой или локали C и не по "
+                                "ISO 8601");
     case LogLineFault::View:
-        return QStringLiteral("значения не подходят ни к приведенным единицам, ни к значениям из "
-                              "регистров");
+        return QCoreApplication::translate(
+            "MonitorLogReader", "значения не подходят ни к приведенным единицам, ни к значениям из "
+                                "регистров");
     case LogLineFault::Value:
-        return QStringLiteral("значение графика не является числом");
+        return QCoreApplication::translate("MonitorLogReader",
+                                           "значение графика не является числом");
     case LogLineFault::TooLong:
-        return QStringLiteral("строка длиннее %1 КБ").arg(MaxLogLineBytes / 1024);
+        return QCoreApplication::translate("MonitorLogReader", "строка длиннее %1 КБ")
+            .arg(MaxLogLineBytes / 1024);
     }
     return {};
 }
@@ -189,16 +196,14 @@ std::optional<double> MonitorLogLine::CellTemperature(int cell) const {
     const int cells = Cells();
     if (cell < 1 || cell > cells)
         return std::nullopt;
-    return CellValue(layout_->cells + cells + cell - 1, CellTemperatureField, Scaling::None,
-                     false);
+    return CellValue(layout_->cells + cells + cell - 1, CellTemperatureField, Scaling::None, false);
 }
 
 std::optional<double> MonitorLogLine::CellStatus(int cell) const {
     const int cells = Cells();
     if (cell < 1 || cell > cells)
         return std::nullopt;
-    return CellValue(layout_->cells + 2 * cells + cell - 1, CellStatusField, Scaling::None,
-                     false);
+    return CellValue(layout_->cells + 2 * cells + cell - 1, CellStatusField, Scaling::None, false);
 }
 
 // Takes the lines of a log one by one and gives them to the sink.
@@ -328,7 +333,7 @@ private:
 namespace {
 
 QString CannotRead(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось прочитать файл %1: %2")
+    return QCoreApplication::translate("MonitorLogReader", "Не удалось прочитать файл %1: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -463,37 +468,47 @@ MonitorLogScan ScanMonitorLog(const QString& path, MonitorLogSink& sink,
         }
     }
     if (scan.error.isEmpty() && !scan.cancelled && !reader.SawHeader())
-        scan.error = QStringLiteral("Файл %1 не является логом опроса: в нём нет строки "
-                                    "заголовка")
+        scan.error = QCoreApplication::translate(
+                         "MonitorLogReader", "Файл %1 не является логом опроса: в нём нет строки "
+                                             "заголовка")
                          .arg(QDir::toNativeSeparators(path));
     return scan;
 }
 
 QString MonitorLogFilter() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "MonitorLogReader",
         "Лог опроса|*_log.csv|Comma-Separated Values files (*.csv)|*.csv|Все файлы|*.*");
 }
 
 QString LogReadText(const MonitorLogScan& scan, const QString& path) {
     if (scan.dataLines > 0)
-        return QStringLiteral("Прочитано строк лога: %1. Пропущено строк об ошибках связи: %2, "
-                              "строк, которые не удалось разобрать: %3.")
+        return QCoreApplication::translate(
+                   "MonitorLogReader",
+                   "Прочитано строк лога: %1. Пропущено строк об ошибках связи: %2, "
+                   "строк, которые не удалось разобрать: %3.")
             .arg(scan.dataLines)
             .arg(scan.errorLines)
             .arg(scan.badLines);
-    QString text = QStringLiteral("Точки графика не изменены: в файле %1 нет ни одной строки "
-                                  "данных, которую удалось прочитать.")
-                       .arg(QDir::toNativeSeparators(path));
+    QString text =
+        QCoreApplication::translate("MonitorLogReader",
+                                    "Точки графика не изменены: в файле %1 нет ни одной строки "
+                                    "данных, которую удалось прочитать.")
+            .arg(QDir::toNativeSeparators(path));
     if (scan.badLines > 0)
-        return text + QStringLiteral(" Строк, которые не удалось разобрать: %1; первая из них — "
-                                     "строка %2: %3.")
+        return text + QCoreApplication::translate(
+                          "MonitorLogReader",
+                          " Строк, которые не удалось разобрать: %1; первая из них — "
+                          "строка %2: %3.")
                           .arg(scan.badLines)
                           .arg(scan.firstBadLine)
                           .arg(LogLineFaultText(scan.firstBadFault));
     if (scan.errorLines > 0)
-        return text + QStringLiteral(" В нём только строки об ошибках связи (%1).")
+        return text + QCoreApplication::translate("MonitorLogReader",
+                                                  " В нём только строки об ошибках связи (%1).")
                           .arg(scan.errorLines);
-    return text + QStringLiteral(" В нём только строка заголовка.");
+    return text +
+           QCoreApplication::translate("MonitorLogReader", " В нём только строка заголовка.");
 }
 
 MonitorLogRead ReadMonitorLog(const QString& path, MonitorLogProgress* progress,

@@ -4,6 +4,8 @@
 #include "table_cells.h"
 #include "view_options.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -90,14 +92,32 @@ std::optional<double> TrendSeriesValue(int series, std::span<const quint16> stat
     return (highest - lowest) * 0.001;
 }
 
-QString TrendSeriesTitle(int series, bool russianNames) {
+namespace {
+
+// A cell's title is the log's column name; the chart's legend shows it translated.
+QString SeriesTitle(int series, bool russianNames, QString (*text)(const char*)) {
     if (series < CellVoltageSeries)
         return DisplayName(TrendParameters[std::size_t(series)].Status(), russianNames);
     if (series < CellTemperatureSeries)
-        return QStringLiteral("Uэл.№%1").arg(series - CellVoltageSeries + 1);
+        return text(QT_TRANSLATE_NOOP("TrendParameters", "Uэл.№%1"))
+            .arg(series - CellVoltageSeries + 1);
     if (series < CellSpreadSeries)
-        return QStringLiteral("Tэл.№%1").arg(series - CellTemperatureSeries + 1);
-    return QStringLiteral("Разброс Uэл. (макс. - мин.)");
+        return text(QT_TRANSLATE_NOOP("TrendParameters", "Tэл.№%1"))
+            .arg(series - CellTemperatureSeries + 1);
+    return text(QT_TRANSLATE_NOOP("TrendParameters", "Разброс Uэл. (макс. - мин.)"));
+}
+
+} // namespace
+
+QString TrendSeriesTitle(int series, bool russianNames) {
+    return SeriesTitle(series, russianNames,
+                       [](const char* title) { return QString::fromUtf8(title); });
+}
+
+QString ShownTrendSeriesTitle(int series, bool russianNames) {
+    return SeriesTitle(series, russianNames, [](const char* title) {
+        return QCoreApplication::translate("TrendParameters", title);
+    });
 }
 
 QStringList AllTrendSeriesTitles(bool russianNames) {

@@ -66,5 +66,7 @@ TrendRows SelectedRows(const TrendSelection& selection);
 std::optional<double> TrendSeriesValue(int series, std::span<const quint16> statusBlock);
 // A row's title in the name view, a cell's the log's own column name ("Uэл.№5", "Tэл.№5").
 QString TrendSeriesTitle(int series, bool russianNames = UseRussianNames);
+// The same title as the chart's legend shows it, in the window's language.
+QString ShownTrendSeriesTitle(int series, bool russianNames = UseRussianNames);
 QStringList AllTrendSeriesTitles(bool russianNames = UseRussianNames);
 quint32 TrendSeriesColour(int series); // 0xRRGGBB

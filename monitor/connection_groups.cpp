@@ -3,6 +3,7 @@
 #include "named_widget.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,31 +21,41 @@ const QString PressedToggleStyle = QStringLiteral(
 } // namespace
 
 void BuildConnectionGroups(QBoxLayout* column) {
-    auto* connection = Named<QGroupBox>("GroupBox1", QStringLiteral("Соединение"));
-    auto* connect =
-        Named<QPushButton>("SpeedButton_CONNECT_", QStringLiteral("Опрос модуля контроллера"));
+    auto* connection = Named<QGroupBox>(
+        "GroupBox1", QCoreApplication::translate("ConnectionGroups", "Соединение"));
+    auto* connect = Named<QPushButton>(
+        "SpeedButton_CONNECT_",
+        QCoreApplication::translate("ConnectionGroups", "Опрос модуля контроллера"));
     connect->setCheckable(true);
     connect->setStyleSheet(PressedToggleStyle);
     // Two rows of check boxes beside the toggle leave the pages more of the smallest window.
     auto* options = new QGridLayout;
     options->setVerticalSpacing(0);
-    options->addWidget(Named<QCheckBox>("CheckBox_LOGEN_", QStringLiteral("Вести лог?")), 0, 0);
+    options->addWidget(Named<QCheckBox>("CheckBox_LOGEN_", QCoreApplication::translate(
+                                                               "ConnectionGroups", "Вести лог?")),
+                       0, 0);
     options->addWidget(
-        Named<QCheckBox>("CheckBox_READSETTINGS_", QStringLiteral("Читать настройки")), 0, 1);
-    options->addWidget(Named<QCheckBox>("CheckBox_READLOG_", QStringLiteral("Читать журнал")), 1,
-                       1);
+        Named<QCheckBox>("CheckBox_READSETTINGS_",
+                         QCoreApplication::translate("ConnectionGroups", "Читать настройки")),
+        0, 1);
+    options->addWidget(
+        Named<QCheckBox>("CheckBox_READLOG_",
+                         QCoreApplication::translate("ConnectionGroups", "Читать журнал")),
+        1, 1);
     auto* connectionLayout = new QHBoxLayout(connection);
     connectionLayout->addWidget(connect);
     connectionLayout->addLayout(options);
     connectionLayout->addStretch(1);
 
-    auto* password = Named<QGroupBox>("GroupBox_PASSWORD_", QStringLiteral("Пароль"));
-    auto* login = Named<QPushButton>("SpeedButton_PASSWORD_", QStringLiteral("Войти"));
+    auto* password = Named<QGroupBox>("GroupBox_PASSWORD_",
+                                      QCoreApplication::translate("ConnectionGroups", "Пароль"));
+    auto* login = Named<QPushButton>("SpeedButton_PASSWORD_",
+                                     QCoreApplication::translate("ConnectionGroups", "Войти"));
     login->setCheckable(true);
     auto* passwordLayout = new QHBoxLayout(password);
     passwordLayout->addWidget(login);
-    passwordLayout->addWidget(
-        Named<QPushButton>("BitBtn_PASSWORDNEW_", QStringLiteral("Новый пароль")));
+    passwordLayout->addWidget(Named<QPushButton>(
+        "BitBtn_PASSWORDNEW_", QCoreApplication::translate("ConnectionGroups", "Новый пароль")));
 
     auto* top = new QHBoxLayout;
     top->addWidget(connection);

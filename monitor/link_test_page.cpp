@@ -12,16 +12,15 @@
 #include <QVBoxLayout>
 
 LinkTestPage::LinkTestPage(QWidget* page) : QObject(page) {
-    auto* group = Named<QGroupBox>("GroupBox2", QStringLiteral("Тестирование связи"));
+    auto* group = Named<QGroupBox>("GroupBox2", tr("Тестирование связи"));
     auto* explanation = Named<QLabel>(
-        "Label17",
-        QStringLiteral("Режим автоматичеких запросов данных мониторинга с заданным интервалом."));
+        "Label17", tr("Режим автоматичеких запросов данных мониторинга с заданным интервалом."));
     explanation->setWordWrap(true);
     auto* interval = Named<QComboBox>("ComboBox2");
     interval->addItems({"1", "2", "3", "4", "5", "10", "30", "60", "120"});
     interval->setCurrentIndex(0);
-    auto* start = Named<QPushButton>("BitBtn11", QStringLiteral("Запуск"));
-    auto* stop = Named<QPushButton>("BitBtn12", QStringLiteral("Остановить"));
+    auto* start = Named<QPushButton>("BitBtn11", tr("Запуск"));
+    auto* stop = Named<QPushButton>("BitBtn12", tr("Остановить"));
     // The automatic test has no action of its own, so its controls stay greyed.
     for (QWidget* w : {static_cast<QWidget*>(interval), static_cast<QWidget*>(start),
                        static_cast<QWidget*>(stop)})
@@ -34,16 +33,16 @@ LinkTestPage::LinkTestPage(QWidget* page) : QObject(page) {
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(explanation, 0, 0, 1, 3);
-    grid->addWidget(Named<QLabel>("Label6", QStringLiteral("Интервал запросов секунд  ")), 1, 0);
+    grid->addWidget(Named<QLabel>("Label6", tr("Интервал запросов секунд  ")), 1, 0);
     grid->addWidget(interval, 1, 1);
     grid->addWidget(start, 2, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Успешные запросы - ")), 3, 0);
+    grid->addWidget(new QLabel(tr("Успешные запросы - ")), 3, 0);
     grid->addWidget(successLabel_, 3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Ошибок CRC - ")), 4, 0);
+    grid->addWidget(new QLabel(tr("Ошибок CRC - ")), 4, 0);
     grid->addWidget(crcLabel_, 4, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Нет ответа - ")), 5, 0);
+    grid->addWidget(new QLabel(tr("Нет ответа - ")), 5, 0);
     grid->addWidget(noAnswerLabel_, 5, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Процент ошибок -")), 6, 0);
+    grid->addWidget(new QLabel(tr("Процент ошибок -")), 6, 0);
     grid->addWidget(percentLabel_, 6, 1);
     grid->addWidget(Named<QLabel>("Label16", QStringLiteral("%")), 6, 2);
     grid->addWidget(stop, 7, 0, 1, 3);
@@ -55,7 +54,7 @@ LinkTestPage::LinkTestPage(QWidget* page) : QObject(page) {
     QFont small = memo_->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     memo_->setFont(small);
-    auto* clear = Named<QPushButton>("Button2", QStringLiteral("Очистить"));
+    auto* clear = Named<QPushButton>("Button2", tr("Очистить"));
     connect(clear, &QPushButton::clicked, this, &LinkTestPage::Button2Click);
 
     auto* memoColumn = new QVBoxLayout;

@@ -1,4 +1,5 @@
 #include "connection_dialog.h"
+#include "language_menu.h"
 #include "main_window.h"
 #include "qt_prompts.h"
 #include "simulated_controller.h"
@@ -14,14 +15,24 @@
 
 namespace {
 
-const QCommandLineOption PortOption(QStringLiteral("port"),
-                                    QStringLiteral("Добавить ПУТЬ в список портов и выбрать его; "
-                                                   "tcp://УЗЕЛ[:ПОРТ] или rtu+tcp://УЗЕЛ:ПОРТ "
-                                                   "выбирает связь по сети."),
-                                    QStringLiteral("ПУТЬ"));
-const QCommandLineOption
-    DemoOption(QStringLiteral("demo"),
-               QStringLiteral("Запустить в программе имитатор контроллера и выбрать его порт."));
+constexpr int BadLanguageExit = 2;
+
+// Built once a translation is installed, so that the help reads in the chosen language.
+struct CommandLineOptions {
+    QCommandLineOption port{
+        QStringLiteral("port"),
+        QCoreApplication::translate("Main", "Добавить ПУТЬ в список портов и выбрать его; "
+                                            "tcp://УЗЕЛ[:ПОРТ] или rtu+tcp://УЗЕЛ:ПОРТ "
+                                            "выбирает связь по сети."),
+        QCoreApplication::translate("Main", "ПУТЬ")};
+    QCommandLineOption demo{
+        QStringLiteral("demo"),
+        QCoreApplication::translate(
+            "Main", "Запустить в программе имитатор контроллера и выбрать его порт.")};
+    QCommandLineOption lang{QStringLiteral("lang"),
+                            QCoreApplication::translate("Main", "Язык окна: ru или en."),
+                            QStringLiteral("ru|en")};
+};
 
 // Every remembered setting of the window (its own, the connection dialog's network link) goes
 // to the one file QSettings names from these.
@@ -31,13 +42,23 @@ void NameApplication() {
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
 }
 
-void AddOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Обслуживание и мониторинг контроллера АБ по Modbus RTU."));
+void AddOptions(QCommandLineParser& parser, const CommandLineOptions& options) {
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "Main", "Обслуживание и мониторинг контроллера АБ по Modbus RTU."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(PortOption);
-    parser.addOption(DemoOption);
+    parser.addOption(options.port);
+    parser.addOption(options.demo);
+    parser.addOption(options.lang);
+}
+
+// The language goes in before any text is made; a --lang naming no language ends the program.
+bool InstallLanguageOrRefuse() {
+    QString refusal;
+    if (InstallStartLanguage(QCoreApplication::arguments().mid(1), &refusal))
+        return true;
+    std::fprintf(stderr, "%s\n", qPrintable(refusal));
+    return false;
 }
 
 // The help and the version need no window system: they are answered before the window's
@@ -46,8 +67,11 @@ void AddOptions(QCommandLineParser& parser) {
 std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
     QCoreApplication core(argc, argv);
     NameApplication();
+    if (!InstallLanguageOrRefuse())
+        return BadLanguageExit;
+    const CommandLineOptions options;
     QCommandLineParser parser;
-    AddOptions(parser);
+    AddOptions(parser, options);
     // The window system's own options (-platform ...) are unknown here; the window's parser
     // judges the command line again.
     parser.parse(QCoreApplication::arguments());
@@ -71,14 +95,17 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     NameApplication();
+    if (!InstallLanguageOrRefuse())
+        return BadLanguageExit;
+    const CommandLineOptions options;
     QCommandLineParser parser;
-    AddOptions(parser);
+    AddOptions(parser, options);
     parser.process(app);
 
     // The simulated controller answers on its own thread, so the window's blocking exchanges
     // still get their replies.
     std::unique_ptr<SimulatedController> demo;
-    if (parser.isSet(DemoOption)) {
+    if (parser.isSet(options.demo)) {
         demo = std::make_unique<SimulatedController>(DemoControllerOptions());
         QString error;
         if (!demo->start(&error)) {
@@ -94,8 +121,8 @@ int main(int argc, char* argv[]) {
     // The port of the last run is selected before the command line's, which wins.
     QSettings settings;
     RestoreWindowSettings(form1, settings);
-    if (parser.isSet(PortOption))
-        form1.Form4()->AddPort(parser.value(PortOption));
+    if (parser.isSet(options.port))
+        form1.Form4()->AddPort(parser.value(options.port));
     if (demo)
         form1.Form4()->AddPort(demo->portPath());
     form1.show();

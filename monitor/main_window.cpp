@@ -4,10 +4,12 @@
 #include "bootloader_page.h"
 #include "cell_page.h"
 #include "command_handlers.h"
-#include "connection_groups.h"
 #include "connection_dialog.h"
+#include "connection_groups.h"
 #include "diagnostic_mode.h"
 #include "display_pages.h"
+#include "language_menu.h"
+#include "line_settings.h"
 #include "link_test_page.h"
 #include "named_widget.h"
 #include "options_dialog.h"
@@ -17,7 +19,6 @@
 #include "service_controls.h"
 #include "settings_tables.h"
 #include "state_tables.h"
-#include "line_settings.h"
 #include "sync_exchange.h"
 #include "table_files.h"
 #include "traffic_window.h"
@@ -63,28 +64,33 @@ struct PageName {
 };
 
 constexpr PageName MainPages[] = {
-    {"TabSheet_MAIN_", "Главная"},  {"TabSheet_INFO_", "Состояние"},
-    {"TabSheet_SET_", "Настройки"}, {"TabSheet_LOG_", "Журнал"},
-    {"TabSheet_GRAPH_", "График"},  {"TabSheet_BOOTLOADER_", "Обновление"},
-    {"TabSheet2", "Тест связи"},
+    {"TabSheet_MAIN_", QT_TRANSLATE_NOOP("TForm1", "Главная")},
+    {"TabSheet_INFO_", QT_TRANSLATE_NOOP("TForm1", "Состояние")},
+    {"TabSheet_SET_", QT_TRANSLATE_NOOP("TForm1", "Настройки")},
+    {"TabSheet_LOG_", QT_TRANSLATE_NOOP("TForm1", "Журнал")},
+    {"TabSheet_GRAPH_", QT_TRANSLATE_NOOP("TForm1", "График")},
+    {"TabSheet_BOOTLOADER_", QT_TRANSLATE_NOOP("TForm1", "Обновление")},
+    {"TabSheet2", QT_TRANSLATE_NOOP("TForm1", "Тест связи")},
 };
 
 constexpr PageName InfoPages[] = {
-    {"TabSheet_INFOBASE_", "Состояние"},
-    {"TabSheet_INFOCELL_", "Элементы"},
-    {"TabSheet_INFOALARM_", "Аварии"},
-    {"TabSheet_INFOCHARGE_", "Заряд"},
+    {"TabSheet_INFOBASE_", QT_TRANSLATE_NOOP("TForm1", "Состояние")},
+    {"TabSheet_INFOCELL_", QT_TRANSLATE_NOOP("TForm1", "Элементы")},
+    {"TabSheet_INFOALARM_", QT_TRANSLATE_NOOP("TForm1", "Аварии")},
+    {"TabSheet_INFOCHARGE_", QT_TRANSLATE_NOOP("TForm1", "Заряд")},
 };
 
 constexpr PageName SettingsPages[] = {
-    {"TabSheet_SETRS_", "Связь"},         {"TabSheet_SETALARM_", "Аварии"},
-    {"TabSheet_SETCHARGE_", "Заряд"},     {"TabSheet_CALIBER_", "Калибровка"},
-    {"TabSheet_TIMEDATE_", "Время-Дата"},
+    {"TabSheet_SETRS_", QT_TRANSLATE_NOOP("TForm1", "Связь")},
+    {"TabSheet_SETALARM_", QT_TRANSLATE_NOOP("TForm1", "Аварии")},
+    {"TabSheet_SETCHARGE_", QT_TRANSLATE_NOOP("TForm1", "Заряд")},
+    {"TabSheet_CALIBER_", QT_TRANSLATE_NOOP("TForm1", "Калибровка")},
+    {"TabSheet_TIMEDATE_", QT_TRANSLATE_NOOP("TForm1", "Время-Дата")},
 };
 
 template <std::size_t N> void AddPages(QTabWidget* tabs, const PageName (&pages)[N]) {
     for (const PageName& page : pages)
-        tabs->addTab(Named<QWidget>(page.name), QString::fromUtf8(page.caption));
+        tabs->addTab(Named<QWidget>(page.name), TForm1::tr(page.caption));
 }
 
 QTabWidget* InnerPageControl(const char* name, QWidget* page) {
@@ -99,7 +105,7 @@ QTabWidget* InnerPageControl(const char* name, QWidget* page) {
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Velmora. Версия 2.0"));
+    setWindowTitle(tr("Velmora. Версия 2.0"));
 
     auto* central = new QWidget;
     BuildConnectionGroups(new QVBoxLayout(central));
@@ -181,21 +187,20 @@ void TForm1::BuildStatusBar() {
 
 void TForm1::BuildMenu() {
     auto* menu = Named<QMenuBar>("MainMenu1");
-    QMenu* file = menu->addMenu(QStringLiteral("Файл"));
+    QMenu* file = menu->addMenu(tr("Файл"));
     file->setObjectName(QStringLiteral("N1"));
-    QAction* options = file->addAction(QStringLiteral("Настройки"), this, &TForm1::N6Click);
+    QAction* options = file->addAction(tr("Настройки"), this, &TForm1::N6Click);
     options->setObjectName(QStringLiteral("N6"));
-    QAction* exit = file->addAction(QStringLiteral("Выход"), this, &TForm1::N2Click);
+    QAction* exit = file->addAction(tr("Выход"), this, &TForm1::N2Click);
     exit->setObjectName(QStringLiteral("N2"));
     AddTestReportItem(file, this, [this] { return ControllerEndVolts(image_.AlarmSettingsBlock); });
-    QMenu* link = menu->addMenu(QStringLiteral("Связь"));
+    QMenu* link = menu->addMenu(tr("Связь"));
     link->setObjectName(QStringLiteral("N3"));
-    QAction* connection =
-        link->addAction(QStringLiteral("Параметры связи"), this, &TForm1::N4Click);
+    QAction* connection = link->addAction(tr("Параметры связи"), this, &TForm1::N4Click);
     connection->setObjectName(QStringLiteral("N4"));
-    QAction* traffic =
-        link->addAction(QStringLiteral("Монитор обмена"), this, &TForm1::N7Click);
+    QAction* traffic = link->addAction(tr("Монитор обмена"), this, &TForm1::N7Click);
     traffic->setObjectName(QStringLiteral("N7"));
+    AddLanguageMenu(menu);
     setMenuBar(menu);
 }
 

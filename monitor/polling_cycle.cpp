@@ -19,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -56,7 +57,8 @@ PollingCycle::PollingCycle(TForm1& form, RegisterImage& image)
 
     connect(&controller_, &PollController::PortStateText, this, [this](const QString& text) {
         // While the values are stale panel 0 keeps saying since when nothing has answered.
-        if (!(stale_ && text == QStringLiteral("Передача прошла успешно")))
+        if (!(stale_ &&
+              text == QCoreApplication::translate("PollWorker", "Передача прошла успешно")))
             form_.SetStatusPanel(0, text);
     });
     connect(&controller_, &PollController::PollReported, this, &PollingCycle::ShowReport);
@@ -122,7 +124,7 @@ void PollingCycle::OnCycleFinished(const QList<PolledBlock>& blocks, bool answer
 void PollingCycle::ShowStale() {
     stale_ = true;
     ShowMainPageUnknown(form_.Page(MainPage::Main));
-    form_.SetStatusPanel(0, QStringLiteral("Нет ответа с ") + StandardDateTimeText(silentSince_));
+    form_.SetStatusPanel(0, tr("Нет ответа с ") + StandardDateTimeText(silentSince_));
 }
 
 bool PollingCycle::WaitingForPort() const {
@@ -139,7 +141,7 @@ void PollingCycle::OnPortLost() {
     // The button stays down and the controls locked: a click on it ends the waiting.
     ClosePollPort();
     LogPortEvent(PortLostEvent);
-    form_.SetStatusPanel(0, QStringLiteral("Порт отключен, ожидание переподключения"));
+    form_.SetStatusPanel(0, tr("Порт отключен, ожидание переподключения"));
     reconnectTimer_->setInterval(ReconnectCheckMs);
     reconnectTimer_->start();
 }
@@ -155,7 +157,7 @@ void PollingCycle::TryReconnect() {
     }
     reconnectTimer_->stop();
     LogPortEvent(PortBackEvent);
-    form_.SetStatusPanel(0, QStringLiteral("Порт снова подключен, опрос продолжается"));
+    form_.SetStatusPanel(0, tr("Порт снова подключен, опрос продолжается"));
 }
 
 void PollingCycle::LogPortEvent(const QString& event) {
@@ -176,9 +178,9 @@ bool PollingCycle::ChooseLogFile() {
     // Created empty when new; a file that cannot be written is refused before anything starts.
     QFile file(path);
     if (!file.open(QIODevice::Append)) {
-        CurrentPrompts().Message(
-            QStringLiteral("Не удалось открыть файл лога ") + QDir::toNativeSeparators(path),
-            QStringLiteral("Ошибка!"), Prompts::Buttons::Ok, Prompts::Icon::Error);
+        CurrentPrompts().Message(tr("Не удалось открыть файл лога ") +
+                                     QDir::toNativeSeparators(path),
+                                 tr("Ошибка!"), Prompts::Buttons::Ok, Prompts::Icon::Error);
         return false;
     }
     MonitorLogPath = path;

@@ -2,13 +2,14 @@
 
 #include "connection_dialog.h"
 #include "main_window.h"
+#include "mnemonics.h"
 #include "options_dialog.h"
 #include "series_dialog.h"
-#include "mnemonics.h"
 #include "traffic_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -76,12 +77,13 @@ void SetUpKeyboard(TForm1& form) {
     auto* link = bar->findChild<QMenu*>(QStringLiteral("N3"));
     QAction* polling =
         AddAction(link, link->actions().value(0), "MenuItem_POLLING_",
-                  QStringLiteral("Опрос модуля контроллера"), QKeySequence(Qt::Key_F5));
+                  QCoreApplication::translate("WindowKeys", "Опрос модуля контроллера"),
+                  QKeySequence(Qt::Key_F5));
     QObject::connect(polling, &QAction::triggered, &form,
                      [&form] { Button(form, "SpeedButton_CONNECT_")->click(); });
-    QAction* saveLog =
-        AddAction(file, file->findChild<QAction*>(QStringLiteral("N2")), "MenuItem_SAVELOG_",
-                  QStringLiteral("Сохранить журнал в файл"), QKeySequence::Save);
+    QAction* saveLog = AddAction(
+        file, file->findChild<QAction*>(QStringLiteral("N2")), "MenuItem_SAVELOG_",
+        QCoreApplication::translate("WindowKeys", "Сохранить журнал в файл"), QKeySequence::Save);
     QObject::connect(saveLog, &QAction::triggered, &form, [&form] {
         if (QAbstractButton* save = Button(form, "BitBtn_SAVELOG_"))
             save->click();

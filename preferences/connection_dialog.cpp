@@ -31,47 +31,46 @@ constexpr int DefaultPeriodIndex = 2;
 
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm4"));
-    setWindowTitle(QStringLiteral("Настройки связи"));
+    setWindowTitle(tr("Настройки связи"));
 
     linkType_ = Named<QComboBox>("ComboBox_LINKTYPE_");
-    linkType_->setToolTip(QStringLiteral("Тип связи"));
-    linkType_->addItems({QStringLiteral("COM-порт"), QStringLiteral("RTU через TCP"),
-                         QStringLiteral("Modbus TCP")});
+    linkType_->setToolTip(tr("Тип связи"));
+    linkType_->addItems({tr("COM-порт"), tr("RTU через TCP"), QStringLiteral("Modbus TCP")});
     host_ = Named<QLineEdit>("Edit_HOST_");
-    host_->setToolTip(QStringLiteral("Имя или адрес узла"));
+    host_->setToolTip(tr("Имя или адрес узла"));
     tcpPort_ = Named<QLineEdit>("Edit_TCPPORT_");
-    tcpPort_->setToolTip(QStringLiteral("TCP-порт (1..65535)"));
+    tcpPort_->setToolTip(tr("TCP-порт (1..65535)"));
     networkTimeout_ = Named<QSpinBox>("SpinEdit_NETTIMEOUT_");
     networkTimeout_->setRange(MinNetworkTimeoutMs, MaxNetworkTimeoutMs);
     networkTimeout_->setSingleStep(100);
-    networkTimeout_->setToolTip(QStringLiteral("Время ожидания ответа по сети"));
+    networkTimeout_->setToolTip(tr("Время ожидания ответа по сети"));
     const RememberedLink remembered = LoadRememberedLink();
     linkType_->setCurrentIndex(ItemOfLinkKind(remembered.kind));
     host_->setText(remembered.host);
     tcpPort_->setText(remembered.tcpPortText);
     networkTimeout_->setValue(remembered.timeoutMs);
 
-    portScan_ = Named<QPushButton>("BitBtn_PORTSCAN_", QStringLiteral("Поиск портов"));
+    portScan_ = Named<QPushButton>("BitBtn_PORTSCAN_", tr("Поиск портов"));
     port_ = Named<QComboBox>("ComboBox_PORT_");
-    port_->setToolTip(QStringLiteral("Номер порта"));
+    port_->setToolTip(tr("Номер порта"));
     port_->setMinimumContentsLength(12);
     port_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     baudRate_ = Named<QComboBox>("ComboBox_BAUDRATE_");
-    baudRate_->setToolTip(QStringLiteral("Скорость"));
+    baudRate_->setToolTip(tr("Скорость"));
     baudRate_->addItems(BaudRateItems());
     baudRate_->setCurrentIndex(4);
 
     format_ = Named<QComboBox>("ComboBox_FORMAT_");
-    format_->setToolTip(QStringLiteral("Формат"));
+    format_->setToolTip(tr("Формат"));
     format_->addItems(FrameFormatItems());
     format_->setCurrentIndex(0);
 
     address_ = Named<QLineEdit>("Edit_ADDRESS_", QStringLiteral("238"));
-    address_->setToolTip(QStringLiteral("Адрес (от 1 до 247))"));
+    address_->setToolTip(tr("Адрес (от 1 до 247))"));
 
     period_ = Named<QComboBox>("ComboBox_FREQ_");
-    period_->setToolTip(QStringLiteral("Период опроса, с"));
+    period_->setToolTip(tr("Период опроса, с"));
     // Seconds in the user's own notation ("0,25" with a decimal comma); the interval is the item's
     // data, whatever the notation.
     for (int ms : PollPeriodsMs)
@@ -79,34 +78,33 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     period_->setCurrentIndex(DefaultPeriodIndex);
 
     // Off by default: with it on, a reply is complete when its last byte has come.
-    fastExchange_ = Named<QCheckBox>("CheckBox_FASTEXCHANGE_", QStringLiteral("Быстрый обмен"));
-    fastExchange_->setToolTip(
-        QStringLiteral("Ответ принимается, как только пришёл его последний байт"));
+    fastExchange_ = Named<QCheckBox>("CheckBox_FASTEXCHANGE_", tr("Быстрый обмен"));
+    fastExchange_->setToolTip(tr("Ответ принимается, как только пришёл его последний байт"));
 
     // Off by default: with it on, polling survives an adapter that is unplugged and comes back.
-    reconnect_ = Named<QCheckBox>("CheckBox_RECONNECT_",
-                                  QStringLiteral("Переподключаться автоматически"));
+    reconnect_ = Named<QCheckBox>("CheckBox_RECONNECT_", tr("Переподключаться автоматически"));
 
-    auto* group = new QGroupBox(QStringLiteral("Настройки связи"));
+    auto* group = new QGroupBox(tr("Настройки связи"));
     auto* grid = new QGridLayout(group);
     int row = 0;
     const auto addRow = [&](const char* label, QWidget* control) {
-        auto* caption = new QLabel(QString::fromUtf8(label));
+        auto* caption = new QLabel(tr(label));
         caption->setBuddy(control);
         grid->addWidget(caption, row, 0);
         grid->addWidget(control, row, 1);
         ++row;
     };
-    addRow("Тип связи", linkType_);
+    addRow(QT_TR_NOOP("Тип связи"), linkType_);
     grid->addWidget(portScan_, row, 0);
     grid->addWidget(port_, row++, 1);
-    const std::pair<const char*, QWidget*> rows[] = {{"Узел", host_},
-                                                     {"TCP-порт", tcpPort_},
-                                                     {"Тайм-аут сети, мс", networkTimeout_},
-                                                     {"Скорость порта", baudRate_},
-                                                     {"Параметры передачи", format_},
-                                                     {"Адрес  Modbus", address_},
-                                                     {"Период опроса", period_}};
+    const std::pair<const char*, QWidget*> rows[] = {
+        {QT_TR_NOOP("Узел"), host_},
+        {QT_TR_NOOP("TCP-порт"), tcpPort_},
+        {QT_TR_NOOP("Тайм-аут сети, мс"), networkTimeout_},
+        {QT_TR_NOOP("Скорость порта"), baudRate_},
+        {QT_TR_NOOP("Параметры передачи"), format_},
+        {QT_TR_NOOP("Адрес  Modbus"), address_},
+        {QT_TR_NOOP("Период опроса"), period_}};
     for (const auto& [label, control] : rows)
         addRow(label, control);
     grid->addWidget(fastExchange_, row++, 1);
@@ -171,10 +169,9 @@ void TForm4::SetSettingControlsEnabled(bool enabled) {
 void TForm4::UpdateEnabled() {
     const bool serial = LinkKindOfItem(linkType_->currentIndex()) == LinkKind::Serial;
     const std::pair<QWidget*, bool> controls[] = {
-        {linkType_, true},        {port_, serial},          {portScan_, serial},
-        {baudRate_, serial},      {format_, serial},        {host_, !serial},
-        {tcpPort_, !serial},      {networkTimeout_, !serial}, {address_, true},
-        {period_, true},          {fastExchange_, serial},  {reconnect_, true}};
+        {linkType_, true}, {port_, serial},  {portScan_, serial},     {baudRate_, serial},
+        {format_, serial}, {host_, !serial}, {tcpPort_, !serial},     {networkTimeout_, !serial},
+        {address_, true},  {period_, true},  {fastExchange_, serial}, {reconnect_, true}};
     for (const auto& [control, used] : controls)
         control->setEnabled(settingsEnabled_ && used);
 }
@@ -208,12 +205,12 @@ void TForm4::Button_FORM4OK_Click() {
     if (kind != LinkKind::Serial) {
         if (const QString refusal = NetworkEntryRefusal(host_->text(), tcpPort_->text());
             !refusal.isEmpty()) {
-            CurrentPrompts().Message(refusal, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+            CurrentPrompts().Message(refusal, tr("Ошибка!"), Prompts::Buttons::Ok,
                                      Prompts::Icon::Error);
             return;
         }
     }
-    SaveRememberedLink({kind, host_->text().trimmed(), tcpPort_->text().trimmed(),
-                        networkTimeout_->value()});
+    SaveRememberedLink(
+        {kind, host_->text().trimmed(), tcpPort_->text().trimmed(), networkTimeout_->value()});
     accept();
 }

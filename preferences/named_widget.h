@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -25,8 +26,11 @@ struct DialogButtons {
 
 inline DialogButtons LayOutDialog(QWidget* dialog, QWidget* content, const char* okName,
                                   const char* cancelName, int contentStretch = 0) {
-    DialogButtons buttons{Named<QPushButton>(okName, QStringLiteral("OK")),
-                          Named<QPushButton>(cancelName, QStringLiteral("Cancel"))};
+    // Qt's own captions, in the language of Qt's installed translation.
+    const QDialogButtonBox standard(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    DialogButtons buttons{
+        Named<QPushButton>(okName, standard.button(QDialogButtonBox::Ok)->text()),
+        Named<QPushButton>(cancelName, standard.button(QDialogButtonBox::Cancel)->text())};
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(buttons.ok);

@@ -1,5 +1,6 @@
 #include "network_choice.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include <algorithm>
@@ -35,11 +36,12 @@ QString ChosenPortName(LinkKind kind, const QString& serialPort, const QString& 
 
 QString NetworkEntryRefusal(const QString& host, const QString& tcpPortText) {
     if (host.trimmed().isEmpty())
-        return QStringLiteral("Не задан узел: введите имя или адрес");
+        return QCoreApplication::translate("NetworkChoice", "Не задан узел: введите имя или адрес");
     bool ok = false;
     const int port = tcpPortText.trimmed().toInt(&ok);
     if (!ok || port < 1 || port > 65535)
-        return QStringLiteral("TCP-порт должен быть целым числом от 1 до 65535");
+        return QCoreApplication::translate("NetworkChoice",
+                                           "TCP-порт должен быть целым числом от 1 до 65535");
     QString error;
     return ParseNetworkTarget(ChosenPortName(LinkKind::ModbusTcp, {}, host, tcpPortText), &error)
                ? QString()

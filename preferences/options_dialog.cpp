@@ -45,24 +45,22 @@ TForm3::TForm3(std::function<void()> setupTables, std::function<void()> refillTa
     : QDialog(parent), setupTables_(std::move(setupTables)),
       refillTables_(std::move(refillTables)) {
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("Настройки"));
+    setWindowTitle(tr("Настройки"));
     setMinimumSize(300, 300);
     setMaximumSize(395, 400);
 
     auto* viewPage = Named<QWidget>("TabSheet_VIEW_");
     auto* viewLayout = new QVBoxLayout(viewPage);
-    viewName_ = AddRadioGroup(
-        viewLayout, "RadioGroup_VIEWNAME_", QStringLiteral("Названия параметров"),
-        QStringLiteral("Мнемоимя регистра Modbus"), QStringLiteral("Русское наименование"));
-    viewValue_ = AddRadioGroup(
-        viewLayout, "RadioGroup_VIEWVALUE_", QStringLiteral("Значения параметров"),
-        QStringLiteral("Значения из регистров Modbus"), QStringLiteral("Приведенные ед. изм."));
+    viewName_ = AddRadioGroup(viewLayout, "RadioGroup_VIEWNAME_", tr("Названия параметров"),
+                              tr("Мнемоимя регистра Modbus"), tr("Русское наименование"));
+    viewValue_ = AddRadioGroup(viewLayout, "RadioGroup_VIEWVALUE_", tr("Значения параметров"),
+                               tr("Значения из регистров Modbus"), tr("Приведенные ед. изм."));
     viewLayout->addStretch(1);
 
     auto* logPage = Named<QWidget>("TabSheet_LOGOPTIONS_");
-    auto* fileGroup = new QGroupBox(QStringLiteral("Запись в файл"));
-    logSaveError_ = Named<QCheckBox>("CheckBox_LOGSAVEERROR_",
-                                     QStringLiteral("Сохранять информацию о ошибках связи"));
+    auto* fileGroup = new QGroupBox(tr("Запись в файл"));
+    logSaveError_ =
+        Named<QCheckBox>("CheckBox_LOGSAVEERROR_", tr("Сохранять информацию о ошибках связи"));
     logSaveError_->setChecked(LogLinkErrors);
     (new QVBoxLayout(fileGroup))->addWidget(logSaveError_);
     auto* logLayout = new QVBoxLayout(logPage);
@@ -70,8 +68,8 @@ TForm3::TForm3(std::function<void()> setupTables, std::function<void()> refillTa
     logLayout->addStretch(1);
 
     auto* tabs = Named<QTabWidget>("PageControl_OPTIONS_");
-    tabs->addTab(viewPage, QStringLiteral("Вид"));
-    tabs->addTab(logPage, QStringLiteral("Лог"));
+    tabs->addTab(viewPage, tr("Вид"));
+    tabs->addTab(logPage, tr("Лог"));
 
     const auto [ok, cancel] = LayOutDialog(this, tabs, "Button_FORM3OK_", "Button_FORM3CANCEL_", 1);
 

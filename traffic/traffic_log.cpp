@@ -3,6 +3,7 @@
 #include "modbus_frames.h"
 #include "traffic_verdict.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 void TrafficLog::Append(const QList<TrafficFrame>& frames) {
@@ -49,9 +50,27 @@ bool Matches(const TrafficFrame& frame, TrafficFilter filter) {
     return true;
 }
 
+namespace {
+
+constexpr const char* ColumnTitles[] = {
+    QT_TRANSLATE_NOOP("TrafficLog", "Время"),       QT_TRANSLATE_NOOP("TrafficLog", "Источник"),
+    QT_TRANSLATE_NOOP("TrafficLog", "Направление"), QT_TRANSLATE_NOOP("TrafficLog", "Байты"),
+    QT_TRANSLATE_NOOP("TrafficLog", "Разбор"),      QT_TRANSLATE_NOOP("TrafficLog", "Результат")};
+
+} // namespace
+
 QStringList TrafficColumnTitles() {
-    return {QStringLiteral("Время"), QStringLiteral("Источник"), QStringLiteral("Направление"),
-            QStringLiteral("Байты"), QStringLiteral("Разбор"),   QStringLiteral("Результат")};
+    QStringList titles;
+    for (const char* title : ColumnTitles)
+        titles.append(QString::fromUtf8(title));
+    return titles;
+}
+
+QStringList ShownTrafficColumnTitles() {
+    QStringList titles;
+    for (const char* title : ColumnTitles)
+        titles.append(QCoreApplication::translate("TrafficLog", title));
+    return titles;
 }
 
 QStringList TrafficRowTexts(const TrafficFrame& frame) {

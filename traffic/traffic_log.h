@@ -31,6 +31,8 @@ private:
 enum class TrafficFilter { All, ErrorsOnly, Read, Write, Bootloader };
 bool Matches(const TrafficFrame& frame, TrafficFilter filter);
 
-// The columns of a frame: time (hh:mm:ss.zzz), source, direction, bytes, decode, verdict.
+// The columns of a frame: time (hh:mm:ss.zzz), source, direction, bytes, decode, verdict. The
+// exported file's header keeps the same titles in every language; the window shows them translated.
 QStringList TrafficColumnTitles();
+QStringList ShownTrafficColumnTitles();
 QStringList TrafficRowTexts(const TrafficFrame& frame);

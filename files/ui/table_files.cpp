@@ -12,6 +12,7 @@
 #include "text_file.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTableWidget>
 
@@ -21,28 +22,36 @@ template <SettingsTable table> int SettingsRows() {
     return int(SettingsTableRegisters(table).size()) + 1;
 }
 
-constexpr TableFileKind Journal = {"StringGrid_LOG_", "_alarm_data.csv", "Журнал аварий",
+constexpr TableFileKind Journal = {"StringGrid_LOG_", "_alarm_data.csv",
+                                   QT_TRANSLATE_NOOP("TableFileHandlers", "Журнал аварий"),
                                    [] { return JournalRecordCount + 1; }};
-constexpr TableFileKind Status = {"StringGrid_INFOBASE_", "_info_data.csv", "Таблица состояния АБ",
+constexpr TableFileKind Status = {"StringGrid_INFOBASE_", "_info_data.csv",
+                                  QT_TRANSLATE_NOOP("TableFileHandlers", "Таблица состояния АБ"),
                                   [] { return StatusRowCount + 1; }};
-constexpr TableFileKind Cells = {"StringGrid_INFOCELL_", "_info_cell.csv",
-                                 "Таблица состояния элементов АБ", [] { return MaxCells + 1; }};
-constexpr TableFileKind CommSettings = {"StringGrid_SETRS_", "_connection_set.csv",
-                                        "Таблица настроек соединения",
-                                        SettingsRows<SettingsTable::Comm>};
-constexpr TableFileKind AlarmSettings = {"StringGrid_SETALARM_", "_alarm_set.csv",
-                                         "Таблица настроек аварий",
-                                         SettingsRows<SettingsTable::Alarm>};
-constexpr TableFileKind ChargeSettings = {"StringGrid_SETCHARGE_", "_charge_set.csv",
-                                          "Таблица настроек заряда",
-                                          SettingsRows<SettingsTable::Charge>};
+constexpr TableFileKind Cells = {
+    "StringGrid_INFOCELL_", "_info_cell.csv",
+    QT_TRANSLATE_NOOP("TableFileHandlers", "Таблица состояния элементов АБ"),
+    [] { return MaxCells + 1; }};
+constexpr TableFileKind CommSettings = {
+    "StringGrid_SETRS_", "_connection_set.csv",
+    QT_TRANSLATE_NOOP("TableFileHandlers", "Таблица настроек соединения"),
+    SettingsRows<SettingsTable::Comm>};
+constexpr TableFileKind AlarmSettings = {
+    "StringGrid_SETALARM_", "_alarm_set.csv",
+    QT_TRANSLATE_NOOP("TableFileHandlers", "Таблица настроек аварий"),
+    SettingsRows<SettingsTable::Alarm>};
+constexpr TableFileKind ChargeSettings = {
+    "StringGrid_SETCHARGE_", "_charge_set.csv",
+    QT_TRANSLATE_NOOP("TableFileHandlers", "Таблица настроек заряда"),
+    SettingsRows<SettingsTable::Charge>};
 
 const QString CsvFilter = QStringLiteral("Comma-Separated Values files (*.csv)|*.csv");
 
 QString LoadFilter(const TableFileKind& kind) {
-    return QString::fromUtf8(kind.filterName) + QStringLiteral("|*") +
-           QString::fromUtf8(kind.suffix) + QLatin1Char('|') + CsvFilter +
-           QStringLiteral("|Все файлы|*.*");
+    return QCoreApplication::translate("TableFileHandlers", kind.filterName) +
+           QStringLiteral("|*") + QString::fromUtf8(kind.suffix) + QLatin1Char('|') + CsvFilter +
+           QLatin1Char('|') + QCoreApplication::translate("TableFileHandlers", "Все файлы") +
+           QStringLiteral("|*.*");
 }
 
 void FillGrid(QTableWidget* grid, const QList<QStringList>& rows) {
@@ -148,8 +157,7 @@ void TableFileHandlers::Load(const TableFileKind& kind) {
     }
     // A table keeps at least its header row, so an empty file leaves it as it is.
     if (read.lines.isEmpty()) {
-        ReportError(QStringLiteral("Файл %1 пуст, таблица не изменена")
-                        .arg(QDir::toNativeSeparators(path)));
+        ReportError(tr("Файл %1 пуст, таблица не изменена").arg(QDir::toNativeSeparators(path)));
         return;
     }
     FillGrid(grid, TableFromLines(read.lines, grid->columnCount()));

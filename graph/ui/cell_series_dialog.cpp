@@ -24,21 +24,21 @@ std::vector<int> CellsOf(const TrendSelection& selection, int base) {
 
 TFormCells::TFormCells(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TFormCells"));
-    setWindowTitle(QStringLiteral("Элементы"));
+    setWindowTitle(tr("Элементы"));
     voltages_ = Named<QLineEdit>("Edit_CELLSVOLTAGE_");
     temperatures_ = Named<QLineEdit>("Edit_CELLSTEMPERATURE_");
     spread_ = Named<QCheckBox>("CheckBox_CELLSSPREAD_",
-                               QStringLiteral("Разброс напряжений элементов (макс. - мин.)"));
-    auto* hint = Named<QLabel>(
-        "Label_CELLSHINT_",
-        QStringLiteral("Номера элементов через запятую, промежутки через дефис: 1-4, 17. Из "
-                       "лога точки элементов читаются, если элементы выбраны до его открытия."));
+                               tr("Разброс напряжений элементов (макс. - мин.)"));
+    auto* hint =
+        Named<QLabel>("Label_CELLSHINT_",
+                      tr("Номера элементов через запятую, промежутки через дефис: 1-4, 17. Из "
+                         "лога точки элементов читаются, если элементы выбраны до его открытия."));
     hint->setWordWrap(true);
     auto* content = new QWidget;
     auto* form = new QFormLayout(content);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(QStringLiteral("Напряжения элементов:"), voltages_);
-    form->addRow(QStringLiteral("Температуры элементов:"), temperatures_);
+    form->addRow(tr("Напряжения элементов:"), voltages_);
+    form->addRow(tr("Температуры элементов:"), temperatures_);
     form->addRow(spread_);
     form->addRow(hint);
     const auto [ok, cancel] = LayOutDialog(this, content, "Button_CELLSOK_", "Button_CELLSCANCEL_");
@@ -60,7 +60,7 @@ void TFormCells::Button_CELLSOK_Click() {
         QString error;
         const std::optional<std::vector<int>> cells = ParseCellList(edit->text(), MaxCells, &error);
         if (!cells) {
-            CurrentPrompts().Message(error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+            CurrentPrompts().Message(error, tr("Ошибка!"), Prompts::Buttons::Ok,
                                      Prompts::Icon::Error);
             edit->setFocus();
             return;

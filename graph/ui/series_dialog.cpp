@@ -8,7 +8,7 @@
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(QStringLiteral("Добавить график"));
+    setWindowTitle(tr("Добавить график"));
     setMinimumSize(300, 300);
     setMaximumSize(395, 400);
 
@@ -18,7 +18,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    auto* cells = Named<QPushButton>("Button_FORM2CELLS_", QStringLiteral("Элементы..."));
+    auto* cells = Named<QPushButton>("Button_FORM2CELLS_", tr("Элементы..."));
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 0);

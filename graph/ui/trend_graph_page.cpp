@@ -119,18 +119,18 @@ void TrendGraphPage::BuildChart() {
 }
 
 void TrendGraphPage::BuildControls(QWidget* page) {
-    auto* caption = Named<QLabel>("Label_GRAPHCAPTION_", QStringLiteral("График параметров АБ"));
+    auto* caption = Named<QLabel>("Label_GRAPHCAPTION_", tr("График параметров АБ"));
     caption->setAlignment(Qt::AlignHCenter);
     top_ = MakeSpinner("UpDown_GRAPHBOTMAX_");
     bottom_ = MakeSpinner("UpDown_GRAPHBOTMIN_");
     connect(top_, &QSpinBox::valueChanged, this, &TrendGraphPage::UpDown_GRAPHBOTMAX_Click);
     connect(bottom_, &QSpinBox::valueChanged, this, &TrendGraphPage::UpDown_GRAPHBOTMIN_Click);
 
-    auto* add = Named<QPushButton>("BitBtn_GRAPHADD_", QStringLiteral("Добавить"));
-    save_ = Named<QPushButton>("BitBtn_GRAPHSAVE_", QStringLiteral("Сохранить"));
-    auto* clear = Named<QPushButton>("BitBtn_GRAPHCLEAR_", QStringLiteral("Очистить"));
-    openLog_ = Named<QPushButton>("BitBtn_GRAPHOPENLOG_", QStringLiteral("Открыть лог"));
-    cancelLog_ = Named<QPushButton>("BitBtn_GRAPHLOGCANCEL_", QStringLiteral("Отмена"));
+    auto* add = Named<QPushButton>("BitBtn_GRAPHADD_", tr("Добавить"));
+    save_ = Named<QPushButton>("BitBtn_GRAPHSAVE_", tr("Сохранить"));
+    auto* clear = Named<QPushButton>("BitBtn_GRAPHCLEAR_", tr("Очистить"));
+    openLog_ = Named<QPushButton>("BitBtn_GRAPHOPENLOG_", tr("Открыть лог"));
+    cancelLog_ = Named<QPushButton>("BitBtn_GRAPHLOGCANCEL_", tr("Отмена"));
     logProgress_ = Named<QProgressBar>("ProgressBar_GRAPHLOG_");
     logProgress_->setRange(0, BackgroundWork::ProgressSteps);
     logProgress_->hide();
@@ -142,9 +142,9 @@ void TrendGraphPage::BuildControls(QWidget* page) {
     connect(cancelLog_, &QPushButton::clicked, this, &TrendGraphPage::BitBtn_GRAPHLOGCANCEL_Click);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(Named<QLabel>("Label_GRAPHBOTMAX_", QStringLiteral("Максимум:")));
+    row->addWidget(Named<QLabel>("Label_GRAPHBOTMAX_", tr("Максимум:")));
     row->addWidget(top_);
-    row->addWidget(Named<QLabel>("Label_GRAPHBOTMIN_", QStringLiteral("Минимум:")));
+    row->addWidget(Named<QLabel>("Label_GRAPHBOTMIN_", tr("Минимум:")));
     row->addWidget(bottom_);
     row->addStretch(1);
     row->addWidget(logProgress_);
@@ -209,7 +209,7 @@ QLineSeries* TrendGraphPage::CellLegendSeries(int series) {
         return line;
     line = new QLineSeries;
     line->setObjectName(QStringLiteral("SeriesCell%1").arg(series - TrendRowCount + 1));
-    line->setName(TrendSeriesTitle(series));
+    line->setName(ShownTrendSeriesTitle(series));
     QPen pen{QColor(QRgb(TrendSeriesColour(series)))};
     // Temperatures dashed, so that a cell's two lines are told apart.
     if (series >= CellTemperatureSeries && series < CellSpreadSeries)
@@ -310,7 +310,7 @@ void TrendGraphPage::BitBtn_GRAPHADD_Click() {
 }
 
 void TrendGraphPage::BitBtn_GRAPHCLEAR_Click() {
-    if (CurrentPrompts().Message(QStringLiteral("Очистить график?"), QStringLiteral("Вы уверены?"),
+    if (CurrentPrompts().Message(tr("Очистить график?"), tr("Вы уверены?"),
                                  Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
     store_.Clear();
@@ -331,9 +331,9 @@ QByteArray TrendGraphPage::ChartImage(const char* format) {
 void TrendGraphPage::BitBtn_GRAPHSAVE_Click() {
     if (work_->Running())
         return;
-    const QString path = AskSaveFile(FileKind::GraphExport, QStringLiteral("picture"),
-                                     PictureFilter,
-                                     FileNameStamp(clock_()) + QStringLiteral("_pic.bmp"));
+    const QString path =
+        AskSaveFile(FileKind::GraphExport, QStringLiteral("picture"), PictureFilter,
+                    FileNameStamp(clock_()) + QStringLiteral("_pic.bmp"));
     if (path.isEmpty())
         return;
     // The name says what to write; a name without .png or .csv gets the bitmap.
@@ -345,8 +345,7 @@ void TrendGraphPage::BitBtn_GRAPHSAVE_Click() {
     const FileError error =
         SaveWholeFile(path, ChartImage(suffix == QLatin1String("png") ? "PNG" : "BMP"));
     if (!error.isEmpty())
-        CurrentPrompts().Message(error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
-                                 Prompts::Icon::Error);
+        CurrentPrompts().Message(error, tr("Ошибка!"), Prompts::Buttons::Ok, Prompts::Icon::Error);
 }
 
 void TrendGraphPage::ExportCsv(const QString& path) {
@@ -357,7 +356,7 @@ void TrendGraphPage::ExportCsv(const QString& path) {
     const qint64 polls = std::max<qint64>(1, points->PollCount());
     BeginWork(ExportProgressAfterMs, [this, error] {
         if (!error->isEmpty())
-            CurrentPrompts().Message(*error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+            CurrentPrompts().Message(*error, tr("Ошибка!"), Prompts::Buttons::Ok,
                                      Prompts::Icon::Error);
         Q_EMIT CsvExportFinished();
     });
@@ -381,9 +380,9 @@ void TrendGraphPage::BitBtn_GRAPHOPENLOG_Click() {
     if (path.isEmpty())
         return;
     if (store_.PollCount() > 0 &&
-        CurrentPrompts().Message(
-            QStringLiteral("Точки графика будут заменены точками лога. Продолжить?"),
-            QStringLiteral("Вы уверены?"), Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+        CurrentPrompts().Message(tr("Точки графика будут заменены точками лога. Продолжить?"),
+                                 tr("Вы уверены?"),
+                                 Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
     const auto read = std::make_shared<MonitorLogRead>();
     // A day's log of a large battery is over a gigabyte: it is read on a thread of its own.
@@ -430,7 +429,7 @@ void TrendGraphPage::TakeLogRead(MonitorLogRead& read, const QString& path) {
         return;
     }
     if (!read.error.isEmpty()) {
-        CurrentPrompts().Message(read.error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+        CurrentPrompts().Message(read.error, tr("Ошибка!"), Prompts::Buttons::Ok,
                                  Prompts::Icon::Error);
         Q_EMIT LogReadFinished();
         return;
@@ -438,7 +437,7 @@ void TrendGraphPage::TakeLogRead(MonitorLogRead& read, const QString& path) {
     QString text = LogReadText(read, path);
     // A log without a line to show leaves the points as they were.
     if (read.dataLines == 0) {
-        CurrentPrompts().Message(text, QStringLiteral("Открыть лог"), Prompts::Buttons::Ok,
+        CurrentPrompts().Message(text, tr("Открыть лог"), Prompts::Buttons::Ok,
                                  Prompts::Icon::Warning);
         Q_EMIT LogReadFinished();
         return;
@@ -447,8 +446,8 @@ void TrendGraphPage::TakeLogRead(MonitorLogRead& read, const QString& path) {
     ClearLines();
     RedrawIfVisible();
     if (active_.none())
-        text += QStringLiteral(" Графики для показа выбираются кнопкой «Добавить».");
-    CurrentPrompts().Message(text, QStringLiteral("Открыть лог"), Prompts::Buttons::Ok,
+        text += tr(" Графики для показа выбираются кнопкой «Добавить».");
+    CurrentPrompts().Message(text, tr("Открыть лог"), Prompts::Buttons::Ok,
                              Prompts::Icon::Information);
     Q_EMIT LogReadFinished();
 }

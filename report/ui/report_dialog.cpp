@@ -29,7 +29,6 @@ namespace {
 
 constexpr QSize PlotSize(640, 150);
 const QString DateTimeFormat = QStringLiteral("dd.MM.yyyy HH:mm:ss");
-const QString Caption = QStringLiteral("Отчёт об испытании");
 
 QDateTimeEdit* MakeTimeEdit(const char* name) {
     auto* edit = Named<QDateTimeEdit>(name);
@@ -48,27 +47,27 @@ QString Figure(double value, int decimals) {
 QString SummaryText(const DischargeReport& r) {
     if (!r.error.isEmpty())
         return r.error;
-    QString text = QStringLiteral("Участок: %1 – %2, отдано %3 А*ч, средний ток %4 А.")
+    QString text = TFormReport::tr("Участок: %1 – %2, отдано %3 А*ч, средний ток %4 А.")
                        .arg(StandardDateTimeText(StampDateTime(r.start)),
                             StandardDateTimeText(StampDateTime(r.end)), Figure(r.ampereHours, 2),
                             Figure(r.meanAmps, 2));
     if (r.capacityAmpereHours)
         text +=
-            QStringLiteral(" Найденная емкость: %1 А*ч").arg(Figure(*r.capacityAmpereHours, 2)) +
+            TFormReport::tr(" Найденная емкость: %1 А*ч").arg(Figure(*r.capacityAmpereHours, 2)) +
             (r.capacityPercent ? QStringLiteral(" (%1 %)").arg(Figure(*r.capacityPercent, 1))
                                : QString()) +
             QLatin1Char('.');
     else
-        text += r.endVolts ? QStringLiteral(" Конечное напряжение не достигнуто.")
-                           : QStringLiteral(" Конечная точка не задана.");
+        text += r.endVolts ? TFormReport::tr(" Конечное напряжение не достигнуто.")
+                           : TFormReport::tr(" Конечная точка не задана.");
     QStringList weak;
     for (const int cell : r.weakCells)
         weak.append(QString::number(cell));
     text += weak.isEmpty()
-                ? QStringLiteral(" Слабых элементов нет.")
-                : QStringLiteral(" Слабые элементы: %1.").arg(weak.join(QStringLiteral(", ")));
+                ? TFormReport::tr(" Слабых элементов нет.")
+                : TFormReport::tr(" Слабые элементы: %1.").arg(weak.join(QStringLiteral(", ")));
     if (!r.gaps.empty())
-        text += QStringLiteral(" Пропусков в логе: %1.").arg(r.gaps.size());
+        text += TFormReport::tr(" Пропусков в логе: %1.").arg(r.gaps.size());
     return text;
 }
 
@@ -77,13 +76,13 @@ QString SummaryText(const DischargeReport& r) {
 TFormReport::TFormReport(EndVoltsSource proposedEndVolts, QWidget* parent)
     : QDialog(parent), proposedEndVolts_(std::move(proposedEndVolts)) {
     setObjectName(QStringLiteral("TFormReport"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Отчёт об испытании"));
     task_ = new BackgroundWork(this);
 
     logPath_ = Named<QLineEdit>("Edit_REPORTLOG_");
     logPath_->setReadOnly(true);
-    open_ = Named<QPushButton>("BitBtn_REPORTOPEN_", QStringLiteral("Открыть лог..."));
-    cancel_ = Named<QPushButton>("BitBtn_REPORTCANCEL_", QStringLiteral("Отмена"));
+    open_ = Named<QPushButton>("BitBtn_REPORTOPEN_", tr("Открыть лог..."));
+    cancel_ = Named<QPushButton>("BitBtn_REPORTCANCEL_", tr("Отмена"));
     progress_ = Named<QProgressBar>("ProgressBar_REPORTLOG_");
     progress_->setRange(0, BackgroundWork::ProgressSteps);
     progress_->hide();
@@ -93,43 +92,42 @@ TFormReport::TFormReport(EndVoltsSource proposedEndVolts, QWidget* parent)
     logRow->addWidget(progress_);
     logRow->addWidget(cancel_);
     logRow->addWidget(open_);
-    auto* logGroup = Named<QGroupBox>("GroupBox_REPORTLOG_", QStringLiteral("Лог опроса"));
+    auto* logGroup = Named<QGroupBox>("GroupBox_REPORTLOG_", tr("Лог опроса"));
     logGroup->setLayout(logRow);
 
     plot_ = Named<QLabel>("Image_REPORTSEGMENT_");
     plot_->setFixedSize(PlotSize);
     from_ = MakeTimeEdit("DateTimeEdit_REPORTFROM_");
     to_ = MakeTimeEdit("DateTimeEdit_REPORTTO_");
-    auto* automatic = Named<QPushButton>("BitBtn_REPORTAUTO_", QStringLiteral("Найти по току"));
+    auto* automatic = Named<QPushButton>("BitBtn_REPORTAUTO_", tr("Найти по току"));
     auto* rangeRow = new QHBoxLayout;
-    rangeRow->addWidget(new QLabel(QStringLiteral("с")));
+    rangeRow->addWidget(new QLabel(tr("с")));
     rangeRow->addWidget(from_);
-    rangeRow->addWidget(new QLabel(QStringLiteral("по")));
+    rangeRow->addWidget(new QLabel(tr("по")));
     rangeRow->addWidget(to_);
     rangeRow->addStretch(1);
     rangeRow->addWidget(automatic);
     auto* segmentLayout = new QVBoxLayout;
     segmentLayout->addWidget(plot_);
     segmentLayout->addLayout(rangeRow);
-    auto* segmentGroup =
-        Named<QGroupBox>("GroupBox_REPORTSEGMENT_", QStringLiteral("Участок разряда"));
+    auto* segmentGroup = Named<QGroupBox>("GroupBox_REPORTSEGMENT_", tr("Участок разряда"));
     segmentGroup->setLayout(segmentLayout);
 
     endVolts_ = Named<QLineEdit>("Edit_REPORTENDVOLTAGE_");
-    endVolts_->setPlaceholderText(QStringLiteral("не задано"));
+    endVolts_->setPlaceholderText(tr("не задано"));
     site_ = Named<QLineEdit>("Edit_REPORTSITE_");
     battery_ = Named<QLineEdit>("Edit_REPORTBATTERY_");
     engineer_ = Named<QLineEdit>("Edit_REPORTENGINEER_");
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Конечное напряжение элемента, В:"), endVolts_);
-    fields->addRow(QStringLiteral("Объект:"), site_);
-    fields->addRow(QStringLiteral("Батарея:"), battery_);
-    fields->addRow(QStringLiteral("Инженер:"), engineer_);
-    auto* fieldGroup = Named<QGroupBox>("GroupBox_REPORTFIELDS_", QStringLiteral("Отчёт"));
+    fields->addRow(tr("Конечное напряжение элемента, В:"), endVolts_);
+    fields->addRow(tr("Объект:"), site_);
+    fields->addRow(tr("Батарея:"), battery_);
+    fields->addRow(tr("Инженер:"), engineer_);
+    auto* fieldGroup = Named<QGroupBox>("GroupBox_REPORTFIELDS_", tr("Отчёт"));
     fieldGroup->setLayout(fields);
 
-    summary_ = Named<QLabel>("Label_REPORTSUMMARY_",
-                             QStringLiteral("Откройте лог опроса с испытанием разрядом."));
+    summary_ =
+        Named<QLabel>("Label_REPORTSUMMARY_", tr("Откройте лог опроса с испытанием разрядом."));
     summary_->setWordWrap(true);
     summary_->setMinimumHeight(3 * fontMetrics().height());
 
@@ -147,15 +145,15 @@ TFormReport::TFormReport(EndVoltsSource proposedEndVolts, QWidget* parent)
                             QDateTime::currentDateTime()};
     };
     const SaveButton saveButtons[] = {
-        {"BitBtn_REPORTPDF_", "Сохранить PDF", "_report.pdf", "PDF (*.pdf)|*.pdf",
-         [this, header] { return ReportPdf(log_, report_, header()); }},
-        {"BitBtn_REPORTHTML_", "Сохранить HTML", "_report.html", "HTML (*.html)|*.html",
-         [this, header] { return ReportHtml(log_, report_, header()); }},
-        {"BitBtn_REPORTCSV_", "Сохранить CSV", "_report.csv",
+        {"BitBtn_REPORTPDF_", QT_TRANSLATE_NOOP("TFormReport", "Сохранить PDF"), "_report.pdf",
+         "PDF (*.pdf)|*.pdf", [this, header] { return ReportPdf(log_, report_, header()); }},
+        {"BitBtn_REPORTHTML_", QT_TRANSLATE_NOOP("TFormReport", "Сохранить HTML"), "_report.html",
+         "HTML (*.html)|*.html", [this, header] { return ReportHtml(log_, report_, header()); }},
+        {"BitBtn_REPORTCSV_", QT_TRANSLATE_NOOP("TFormReport", "Сохранить CSV"), "_report.csv",
          "Comma-Separated Values files (*.csv)|*.csv", [this] { return ReportCsv(report_); }},
     };
     for (const SaveButton& b : saveButtons) {
-        auto* button = Named<QPushButton>(b.name, QString::fromUtf8(b.caption));
+        auto* button = Named<QPushButton>(b.name, tr(b.caption));
         button->setEnabled(false);
         connect(button, &QPushButton::clicked, this,
                 [this, suffix = QString::fromUtf8(b.suffix), filter = QString::fromUtf8(b.filter),
@@ -163,7 +161,7 @@ TFormReport::TFormReport(EndVoltsSource proposedEndVolts, QWidget* parent)
         buttons->addWidget(button);
         saves_.append(button);
     }
-    auto* close = Named<QPushButton>("BitBtn_REPORTCLOSE_", QStringLiteral("Закрыть"));
+    auto* close = Named<QPushButton>("BitBtn_REPORTCLOSE_", tr("Закрыть"));
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
@@ -217,7 +215,7 @@ void TFormReport::BitBtn_REPORTOPEN_Click() {
     progress_->setValue(0);
     progress_->show();
     cancel_->show();
-    summary_->setText(QStringLiteral("Лог читается..."));
+    summary_->setText(tr("Лог читается..."));
 }
 
 void TFormReport::BitBtn_REPORTCANCEL_Click() {
@@ -230,9 +228,9 @@ void TFormReport::TakeLogRead() {
     open_->setEnabled(true);
     const std::shared_ptr<DischargeLogRead> read = std::move(read_);
     if (read->cancelled || !read->error.isEmpty()) {
-        summary_->setText(read->cancelled ? QStringLiteral("Чтение лога отменено.") : read->error);
+        summary_->setText(read->cancelled ? tr("Чтение лога отменено.") : read->error);
         if (!read->cancelled)
-            CurrentPrompts().Message(read->error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
+            CurrentPrompts().Message(read->error, tr("Ошибка!"), Prompts::Buttons::Ok,
                                      Prompts::Icon::Error);
         Q_EMIT LogReadFinished();
         return;
@@ -265,8 +263,8 @@ void TFormReport::Analyse() {
     DischargeSettings settings;
     settings.endVolts = EndVolts(&valid);
     if (!valid) {
-        summary_->setText(QStringLiteral("Конечное напряжение «%1» не является числом вольт.")
-                              .arg(endVolts_->text()));
+        summary_->setText(
+            tr("Конечное напряжение «%1» не является числом вольт.").arg(endVolts_->text()));
         for (QPushButton* button : saves_)
             button->setEnabled(false);
         return;
@@ -276,8 +274,8 @@ void TFormReport::Analyse() {
         settings.to = TrendStamp(to_->dateTime());
     }
     report_ = AnalyseDischarge(log_, settings);
-    summary_->setText(log_.Lines() == 0 ? QStringLiteral("Откройте лог опроса с испытанием "
-                                                         "разрядом.")
+    summary_->setText(log_.Lines() == 0 ? tr("Откройте лог опроса с испытанием "
+                                             "разрядом.")
                                         : SummaryText(report_));
     for (QPushButton* button : saves_)
         button->setEnabled(report_.error.isEmpty());
@@ -313,13 +311,12 @@ void TFormReport::Save(const QString& suffix, const QString& filter,
         return;
     const FileError error = SaveWholeFile(path, bytes());
     if (!error.isEmpty())
-        CurrentPrompts().Message(error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
-                                 Prompts::Icon::Error);
+        CurrentPrompts().Message(error, tr("Ошибка!"), Prompts::Buttons::Ok, Prompts::Icon::Error);
 }
 
 void AddTestReportItem(QMenu* fileMenu, QWidget* window,
                        TFormReport::EndVoltsSource proposedEndVolts) {
-    QAction* item = new QAction(QStringLiteral("Отчёт об испытании..."), fileMenu);
+    QAction* item = new QAction(TFormReport::tr("Отчёт об испытании..."), fileMenu);
     item->setObjectName(QStringLiteral("MenuItem_TESTREPORT_"));
     const QList<QAction*> items = fileMenu->actions();
     fileMenu->insertAction(items.isEmpty() ? nullptr : items.last(), item);

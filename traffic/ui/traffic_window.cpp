@@ -52,7 +52,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
             return {};
-        return TrafficColumnTitles().value(section);
+        return ShownTrafficColumnTitles().value(section);
     }
 
 private:
@@ -67,9 +67,11 @@ template <class W> W* Named(W* widget, const char* name) {
 }
 
 const QList<std::pair<const char*, TrafficFilter>> Filters = {
-    {"Все кадры", TrafficFilter::All},           {"Только ошибки", TrafficFilter::ErrorsOnly},
-    {"Функция 3 (чтение)", TrafficFilter::Read}, {"Функция 16 (запись)", TrafficFilter::Write},
-    {"Загрузчик", TrafficFilter::Bootloader},
+    {QT_TRANSLATE_NOOP("TFormMonitor", "Все кадры"), TrafficFilter::All},
+    {QT_TRANSLATE_NOOP("TFormMonitor", "Только ошибки"), TrafficFilter::ErrorsOnly},
+    {QT_TRANSLATE_NOOP("TFormMonitor", "Функция 3 (чтение)"), TrafficFilter::Read},
+    {QT_TRANSLATE_NOOP("TFormMonitor", "Функция 16 (запись)"), TrafficFilter::Write},
+    {QT_TRANSLATE_NOOP("TFormMonitor", "Загрузчик"), TrafficFilter::Bootloader},
 };
 
 } // namespace
@@ -77,14 +79,13 @@ const QList<std::pair<const char*, TrafficFilter>> Filters = {
 TFormMonitor::TFormMonitor(QWidget* parent)
     : QWidget(parent, Qt::Window), model_(new TrafficModel(this)),
       view_(Named(new QTableView, "TableView_TRAFFIC_")),
-      pause_(Named(new QCheckBox(QStringLiteral("Пауза")), "CheckBox_TRAFFICPAUSE_")),
-      autoscroll_(
-          Named(new QCheckBox(QStringLiteral("Автопрокрутка")), "CheckBox_TRAFFICAUTOSCROLL_")),
+      pause_(Named(new QCheckBox(tr("Пауза")), "CheckBox_TRAFFICPAUSE_")),
+      autoscroll_(Named(new QCheckBox(tr("Автопрокрутка")), "CheckBox_TRAFFICAUTOSCROLL_")),
       filter_(Named(new QComboBox, "ComboBox_TRAFFICFILTER_")),
       dropped_(Named(new QLabel, "Label_TRAFFICDROPPED_")),
       latency_(Named(new QLabel, "Label_TRAFFICLATENCY_")) {
     setObjectName(QStringLiteral("TFormMonitor"));
-    setWindowTitle(QStringLiteral("Монитор обмена"));
+    setWindowTitle(tr("Монитор обмена"));
     resize(1000, 500);
     view_->setModel(model_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -96,20 +97,20 @@ TFormMonitor::TFormMonitor(QWidget* parent)
     const QString samples[] = {QStringLiteral("00:00:00.000"), QStringLiteral("загрузчик"),
                                QString(), QStringLiteral("EE 03 00 00 00 32 D2 80 EE 03 00"),
                                QStringLiteral("адрес 238, чтение 550..649 (100)")};
-    const QStringList titles = TrafficColumnTitles();
+    const QStringList titles = ShownTrafficColumnTitles();
     for (int column = 0; column < int(std::size(samples)); ++column)
         view_->setColumnWidth(column, std::max(fontMetrics().horizontalAdvance(samples[column]),
                                                fontMetrics().horizontalAdvance(titles[column])) +
                                           16);
     for (const auto& [caption, filter] : Filters)
-        filter_->addItem(QString::fromUtf8(caption), int(filter));
+        filter_->addItem(tr(caption), int(filter));
     autoscroll_->setChecked(true);
     latency_->setWordWrap(true);
     latency_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* clear = Named(new QPushButton(QStringLiteral("Очистить")), "BitBtn_TRAFFICCLEAR_");
-    auto* copy = Named(new QPushButton(QStringLiteral("Копировать")), "BitBtn_TRAFFICCOPY_");
-    auto* save = Named(new QPushButton(QStringLiteral("Экспорт в CSV")), "BitBtn_TRAFFICEXPORT_");
+    auto* clear = Named(new QPushButton(tr("Очистить")), "BitBtn_TRAFFICCLEAR_");
+    auto* copy = Named(new QPushButton(tr("Копировать")), "BitBtn_TRAFFICCOPY_");
+    auto* save = Named(new QPushButton(tr("Экспорт в CSV")), "BitBtn_TRAFFICEXPORT_");
     auto* controls = new QHBoxLayout;
     for (QWidget* w :
          std::initializer_list<QWidget*>{pause_, autoscroll_, filter_, clear, copy, save})
@@ -161,9 +162,8 @@ void TFormMonitor::Refresh() {
     if (pause_->isChecked())
         return;
     model_->Show(log_, TrafficFilter(filter_->currentData().toInt()));
-    dropped_->setText(log_.Dropped() == 0
-                          ? QString()
-                          : QStringLiteral("Отброшено старых кадров: %1").arg(log_.Dropped()));
+    dropped_->setText(log_.Dropped() == 0 ? QString()
+                                          : tr("Отброшено старых кадров: %1").arg(log_.Dropped()));
     if (autoscroll_->isChecked())
         view_->scrollToBottom();
 }
