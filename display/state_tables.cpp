@@ -46,17 +46,6 @@ void LayoutNamedTable(QWidget* root, const QString& name, const QList<int>& widt
     }
 }
 
-// The alarm and charge tables are never saved to a file: their headers are only shown, and shown
-// translated (a saved table's header row stays the same in every language). The last column
-// differs between the two.
-QStringList BitTableHeader(const char* lastTitle) {
-    QStringList header{QStringLiteral("№")};
-    for (const char* title : {QT_TRANSLATE_NOOP("StateTables", "Тип"),
-                              QT_TRANSLATE_NOOP("StateTables", "Предупреждение"), lastTitle})
-        header.append(QCoreApplication::translate("StateTables", title));
-    return header;
-}
-
 template <class Rows> QStringList Names(const Rows& rows) {
     QStringList names;
     for (const auto& r : rows)
