@@ -6,9 +6,9 @@
 #include "poll_sequencer.h"
 #include "traffic_frame.h"
 
+#include <QAbstractSocket>
 #include <QElapsedTimer>
 #include <QList>
-#include <QAbstractSocket>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -18,11 +18,15 @@ class QTcpSocket;
 class QThread;
 class RuleTimer;
 
+// What a text of status-bar panel 0 tells, for those that act on it without reading the text.
+enum class PortEvent { Opened, NotOpened, Sent, NotSent, Lost };
+
 // Polls the controller on a thread of its own. It owns the polling port or network connection
-// (created and opened on that thread) and drives the block chain of PollSequencer with readyRead and two waits that never
-// end early: the reply time-out and the settle wait that lets the whole reply arrive. Everything it
-// learns leaves through its signals, which cross to the window's thread queued, as copies.
-// Its public functions must run on its own thread; PollController calls them there.
+// (created and opened on that thread) and drives the block chain of PollSequencer with readyRead
+// and two waits that never end early: the reply time-out and the settle wait that lets the whole
+// reply arrive. Everything it learns leaves through its signals, which cross to the window's thread
+// queued, as copies. Its public functions must run on its own thread; PollController calls them
+// there.
 class PollWorker : public QObject {
     Q_OBJECT
 public:
@@ -49,8 +53,8 @@ public:
     void StartPollCycle();
 
 Q_SIGNALS:
-    // Status-bar panel 0: the port's state and each transmission.
-    void PortStateText(const QString& text);
+    // Status-bar panel 0: the port's state and each transmission, and what the text tells.
+    void PortStateText(const QString& text, PortEvent event);
     // One judged reply or one reply time-out.
     void PollReported(const PollReport& report);
     // Status-bar panel 2, after every judged reply.
@@ -88,7 +92,7 @@ private:
     void Record(TrafficFrame frame);
     void FlushTraffic();
 
-    QIODevice* port_ = nullptr;   // the serial port, or the device RTU frames travel over a socket
+    QIODevice* port_ = nullptr; // the serial port, or the device RTU frames travel over a socket
     QSerialPort* serial_ = nullptr; // the port when it is a serial one
     bool network_ = false;
     int networkTimeoutMs_ = DefaultNetworkTimeoutMs;
@@ -154,7 +158,7 @@ public:
     bool LastPollNoAnswer() const { return lastPollNoAnswer_; }
 
 Q_SIGNALS:
-    void PortStateText(const QString& text);
+    void PortStateText(const QString& text, PortEvent event);
     void PollReported(const PollReport& report);
     void RxTotalChanged(quint32 rxBytesTotal, const QString& text);
     void CycleFinished(const QList<PolledBlock>& blocks, bool answered);
