@@ -440,7 +440,7 @@ Stop the update?</translation>
     </message>
     <message>
         <source>Ответ получен по: </source>
-        <translation>Reply received for: </translation>
+        <translation>Reply received for register: </translation>
     </message>
     <message>
         <source>Ошибка</source>
