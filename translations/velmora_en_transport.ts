@@ -131,7 +131,7 @@
     <message>
         <source>Флэш-память контроллера уже стирается или записывается. Если остановить обновление сейчас, в контроллере не будет действующей программы, и обновление придётся запустить снова.
 Остановить обновление?</source>
-        <translation>The controller's flash is being erased or written. If the update stops now, the controller will have no valid program and the update must be run again.
+        <translation>The controller&apos;s flash is being erased or written. If the update stops now, the controller will have no valid program and the update must be run again.
 Stop the update?</translation>
     </message>
     <message>
@@ -282,12 +282,12 @@ Stop the update?</translation>
 <context>
     <name>NetworkLink</name>
     <message>
-        <source>Адрес "%1" не задаёт узел: нужно tcp://УЗЕЛ[:ПОРТ] или rtu+tcp://УЗЕЛ:ПОРТ</source>
-        <translation>Address "%1" names no host: tcp://HOST[:PORT] or rtu+tcp://HOST:PORT is needed</translation>
+        <source>Адрес &quot;%1&quot; не задаёт узел: нужно tcp://УЗЕЛ[:ПОРТ] или rtu+tcp://УЗЕЛ:ПОРТ</source>
+        <translation>Address &quot;%1&quot; names no host: tcp://HOST[:PORT] or rtu+tcp://HOST:PORT is needed</translation>
     </message>
     <message>
-        <source>Адрес "%1": нужен TCP-порт от 1 до 65535</source>
-        <translation>Address "%1": a TCP port from 1 to 65535 is needed</translation>
+        <source>Адрес &quot;%1&quot;: нужен TCP-порт от 1 до 65535</source>
+        <translation>Address &quot;%1&quot;: a TCP port from 1 to 65535 is needed</translation>
     </message>
     <message>
         <source>Узел %1 не найден</source>
@@ -397,8 +397,8 @@ Stop the update?</translation>
         <translation>Device %1 is missing: the adapter is unplugged or the wrong port is selected.</translation>
     </message>
     <message>
-        <source>Нет прав на порт %1, а принадлежит он группе root. Дайте ему группу dialout правилом udev: строка SUBSYSTEM=="tty", KERNEL=="%2", GROUP="dialout", MODE="0660" в файле /etc/udev/rules.d/99-velmora.rules, затем sudo udevadm trigger; добавьте пользователя в группу dialout: sudo usermod -aG dialout $USER и войдите в систему заново.</source>
-        <translation>No access to port %1, and it belongs to group root. Give it group dialout with a udev rule: the line SUBSYSTEM=="tty", KERNEL=="%2", GROUP="dialout", MODE="0660" in the file /etc/udev/rules.d/99-velmora.rules, then sudo udevadm trigger; add the user to group dialout: sudo usermod -aG dialout $USER and log in again.</translation>
+        <source>Нет прав на порт %1, а принадлежит он группе root. Дайте ему группу dialout правилом udev: строка SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%2&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; в файле /etc/udev/rules.d/99-velmora.rules, затем sudo udevadm trigger; добавьте пользователя в группу dialout: sudo usermod -aG dialout $USER и войдите в систему заново.</source>
+        <translation>No access to port %1, and it belongs to group root. Give it group dialout with a udev rule: the line SUBSYSTEM==&quot;tty&quot;, KERNEL==&quot;%2&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot; in the file /etc/udev/rules.d/99-velmora.rules, then sudo udevadm trigger; add the user to group dialout: sudo usermod -aG dialout $USER and log in again.</translation>
     </message>
     <message>
         <source>Нет прав на порт %1. Добавьте пользователя в группу %2: sudo usermod -aG %2 $USER, затем войдите в систему заново.</source>
@@ -738,11 +738,11 @@ Stop the update?</translation>
     <name>UpdateProcedures</name>
     <message>
         <source>Программа контроллера не изменена.</source>
-        <translation>The controller's program is unchanged.</translation>
+        <translation>The controller&apos;s program is unchanged.</translation>
     </message>
     <message>
         <source>Программа контроллера могла быть стерта: управление остаётся у загрузчика, запустите обновление снова.</source>
-        <translation>The controller's program may have been erased: the bootloader stays in control, run the update again.</translation>
+        <translation>The controller&apos;s program may have been erased: the bootloader stays in control, run the update again.</translation>
     </message>
     <message>
         <source>В контроллере нет действующей программы: управление остаётся у загрузчика, запустите обновление снова.</source>
