@@ -2,6 +2,7 @@
 
 #include "boot_frames.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 BootRegisterBlock BootloaderRegisters;
@@ -50,7 +51,7 @@ BootRegisterBlock DecodeBootRegisters(QByteArrayView reply) {
 }
 
 QStringList BootRegisterLines(const BootRegisterBlock& block) {
-    return {QStringLiteral("Регистры загрузчика:"),
+    return {QCoreApplication::translate("BootRegisters", "Регистры загрузчика:"),
             QStringLiteral("IDREG0 = 0x") + HexText(block.IDREG0, 4),
             QStringLiteral("IDREG1 = 0x") + HexText(block.IDREG1, 4),
             QStringLiteral("IDREG2 = 0x") + HexText(block.IDREG2, 8),
@@ -64,11 +65,15 @@ QStringList BootRegisterLines(const BootRegisterBlock& block) {
 
 QStringList ProgramDataLines(QByteArrayView reply) {
     const auto signed32 = [&](int k) { return qint64(qint32(Register32(reply, k))); };
-    return {QStringLiteral("Данные основной программы:"),
-            QStringLiteral("Размер программы = ") + QString::number(signed32(0) + 304) +
-                QStringLiteral("кБ"),
-            QStringLiteral("Версия программы = ") + QString::number(signed32(2)),
-            QStringLiteral("Регистр статуса программы = 0x") + HexText(Register32(reply, 4), 8),
-            QStringLiteral("Версия компилятора = ") + QString::number(signed32(6)),
-            QStringLiteral("Дата компиляции = ") + CompileDate(reply)};
+    return {
+        QCoreApplication::translate("BootRegisters", "Данные основной программы:"),
+        QCoreApplication::translate("BootRegisters", "Размер программы = ") +
+            QString::number(signed32(0) + 304) + QCoreApplication::translate("BootRegisters", "кБ"),
+        QCoreApplication::translate("BootRegisters", "Версия программы = ") +
+            QString::number(signed32(2)),
+        QCoreApplication::translate("BootRegisters", "Регистр статуса программы = 0x") +
+            HexText(Register32(reply, 4), 8),
+        QCoreApplication::translate("BootRegisters", "Версия компилятора = ") +
+            QString::number(signed32(6)),
+        QCoreApplication::translate("BootRegisters", "Дата компиляции = ") + CompileDate(reply)};
 }

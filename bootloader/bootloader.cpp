@@ -4,6 +4,7 @@
 #include "modbus_frames.h"
 #include "prompts.h"
 #include "register_image.h"
+#include "reply_reports.h"
 #include "table_state.h"
 
 #include <QCoreApplication>
@@ -29,19 +30,20 @@ private:
     BootView& view_;
 };
 
+// A log line of the bootloader's own words (a source text, translated here) and a number.
 QString Numbered(const char* text, quint32 number) {
-    return QString::fromUtf8(text) + QString::number(number);
+    return QCoreApplication::translate("Bootloader", text) + QString::number(number);
 }
 
 // The line of a packet attempt that brought no reply to the packet, without its number.
 const char* PacketFailureText(BootVerdict verdict) {
     switch (verdict) {
     case BootVerdict::NoAnswer:
-        return "Нет ответа на пакет №";
+        return QT_TRANSLATE_NOOP("Bootloader", "Нет ответа на пакет №");
     case BootVerdict::Stray:
-        return "Ответ на другой запрос вместо пакета №";
+        return QT_TRANSLATE_NOOP("Bootloader", "Ответ на другой запрос вместо пакета №");
     default:
-        return "Ошибка CRC ответа на пакет №";
+        return QT_TRANSLATE_NOOP("Bootloader", "Ошибка CRC ответа на пакет №");
     }
 }
 
@@ -79,11 +81,12 @@ void Bootloader::ReportException(quint8 code) {
     lastEnd_ = CommandEnd::Refused;
     const QString text = ExceptionText(code);
     Log(text);
-    CurrentPrompts().Message(text, QStringLiteral("Ответ с ошибкой"));
+    CurrentPrompts().Message(text, QCoreApplication::translate("Bootloader", "Ответ с ошибкой"));
 }
 
 void Bootloader::ReportUnexpected() {
-    CurrentPrompts().Message(QStringLiteral("Неверный ответ"), QStringLiteral("Ошибка"));
+    CurrentPrompts().Message(QCoreApplication::translate("Bootloader", "Неверный ответ"),
+                             QCoreApplication::translate("Bootloader", "Ошибка"));
 }
 
 std::optional<QByteArray>
@@ -98,8 +101,8 @@ Bootloader::Run(const QByteArray& request, quint8 command, BootWait wait,
         return done.reply;
     case BootVerdict::NoAnswer:
     case BootVerdict::CrcError:
-        Log(done.judged.verdict == BootVerdict::NoAnswer ? QStringLiteral("Нет ответа")
-                                                         : QStringLiteral("Ошибка CRC ответа"));
+        Log(LinkErrorText(done.judged.verdict == BootVerdict::NoAnswer ? LinkCount::NoAnswer
+                                                                       : LinkCount::CrcError));
         // The erase and the finish also show what the receive buffer holds.
         if (command == BootEraseCode || command == BootFinishCode)
             view_.ShowFrameFields(
@@ -122,7 +125,7 @@ bool Bootloader::BootInit() {
     const ControlsLock lock(view_);
     if (!Run(BootInitRequest(address_), BootInitCode, BootWait::Normal, {}))
         return false;
-    Log(QStringLiteral("Команда принята!"));
+    Log(QCoreApplication::translate("Bootloader", "Команда принята!"));
     return true;
 }
 
@@ -148,13 +151,14 @@ bool Bootloader::BootErase(quint8 area) {
     const ControlsLock lock(view_);
     if (area == EraseProgramArea && !BeginProgramChange())
         return false;
-    Log(QStringLiteral("Очистка флэш-памяти микроконтроллера..."));
+    Log(QCoreApplication::translate("Bootloader", "Очистка флэш-памяти микроконтроллера..."));
     const std::optional<QByteArray> reply =
         Run(BootEraseRequest(address_, area), BootEraseCode, BootWait::Long, {});
     if (!reply)
         return false;
     const bool erased = ReplyByte(*reply, 3) == BootStatusDone;
-    Log(erased ? QStringLiteral("Флэш память стерта!") : QStringLiteral("Ошибка при стирании"));
+    Log(erased ? QCoreApplication::translate("Bootloader", "Флэш память стерта!")
+               : QCoreApplication::translate("Bootloader", "Ошибка при стирании"));
     if (!erased)
         lastEnd_ = CommandEnd::Refused;
     return erased;
@@ -164,17 +168,17 @@ bool Bootloader::BootFinish() {
     const ControlsLock lock(view_);
     const auto beforeException = [this](const BootReply& judged) {
         if (judged.exceptionCode == 3)
-            Log(QStringLiteral("Программа записана с ошибками!"));
+            Log(QCoreApplication::translate("Bootloader", "Программа записана с ошибками!"));
         else if (judged.exceptionCode == 2)
-            Log(QStringLiteral("Недопустимый спецкод!"));
+            Log(QCoreApplication::translate("Bootloader", "Недопустимый спецкод!"));
     };
     const std::optional<QByteArray> reply =
         Run(BootFinishRequest(address_), BootFinishCode, BootWait::Normal, beforeException);
     if (!reply)
         return false;
     const bool written = ReplyByte(*reply, 3) == BootStatusDone;
-    Log(written ? QStringLiteral("Программа успешно записана!")
-                : QStringLiteral("Ошибочный спецкод!"));
+    Log(written ? QCoreApplication::translate("Bootloader", "Программа успешно записана!")
+                : QCoreApplication::translate("Bootloader", "Ошибочный спецкод!"));
     if (written)
         view_.EndProgramChange();
     else
@@ -223,11 +227,14 @@ bool Bootloader::BootWriteImage(QByteArrayView image) {
         case BootVerdict::Expected:
             view_.ShowProgress(ProgressAfter(n, fullPackets, clock.elapsed()));
             if (late)
-                Log(Numbered("Ответ пришёл с опозданием на пакет №", n));
-            Log(Numbered("Принят пакет №", n));
+                Log(Numbered(
+                    QT_TRANSLATE_NOOP("Bootloader", "Ответ пришёл с опозданием на пакет №"), n));
+            Log(Numbered(QT_TRANSLATE_NOOP("Bootloader", "Принят пакет №"), n));
             if (diagnostic_) {
-                Log(Numbered("Записано байт:", ReplyByte(done.reply, 2)));
-                Log(QStringLiteral("Адрес: 0x") + HexText(packet.flashAddress, 8));
+                Log(Numbered(QT_TRANSLATE_NOOP("Bootloader", "Записано байт:"),
+                             ReplyByte(done.reply, 2)));
+                Log(QCoreApplication::translate("Bootloader", "Адрес: 0x") +
+                    HexText(packet.flashAddress, 8));
             }
             attemptsLeft = PacketAttempts;
             resend = false;
@@ -235,7 +242,7 @@ bool Bootloader::BootWriteImage(QByteArrayView image) {
             break;
         case BootVerdict::Exception:
             ReportException(done.judged.exceptionCode);
-            Log(Numbered("Ошибка принятия пакета №", n));
+            Log(Numbered(QT_TRANSLATE_NOOP("Bootloader", "Ошибка принятия пакета №"), n));
             return false;
         case BootVerdict::Unexpected:
             ReportUnexpected();

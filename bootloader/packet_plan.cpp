@@ -1,5 +1,7 @@
 #include "packet_plan.h"
 
+#include <QCoreApplication>
+
 quint32 FullPackets(qsizetype imageSize) {
     return quint32(imageSize / BootPacketSize);
 }
@@ -27,7 +29,8 @@ QString ProgressText(const PacketProgress& progress) {
     // Whole seconds, rounded up, so that only a finished transfer shows 0:00.
     const qint64 seconds = (progress.msLeft + 999) / 1000;
     // The log numbers packets from 0: the count names the number of the last line too.
-    return QStringLiteral("Передано пакетов: %1 из %2 (принят №%3), осталось %4:%5")
+    return QCoreApplication::translate("PacketPlan",
+                                       "Передано пакетов: %1 из %2 (принят №%3), осталось %4:%5")
         .arg(progress.sent)
         .arg(progress.total)
         .arg(progress.sent - 1)

@@ -7,6 +7,8 @@
 #include "status_map.h"
 #include "text_file.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int InitAttempts = 20;
@@ -34,27 +36,32 @@ enum class Reached { BeforeErase, Erase, AfterErase };
 QString StateLine(Reached reached, bool stopped) {
     switch (reached) {
     case Reached::BeforeErase:
-        return stopped ? QStringLiteral("Программа контроллера не изменена.") : QString();
+        return stopped ? QCoreApplication::translate("UpdateProcedures",
+                                                     "Программа контроллера не изменена.")
+                       : QString();
     case Reached::Erase:
-        return QStringLiteral("Программа контроллера могла быть стерта: управление остаётся у "
-                              "загрузчика, запустите обновление снова.");
+        return QCoreApplication::translate(
+            "UpdateProcedures", "Программа контроллера могла быть стерта: управление остаётся у "
+                                "загрузчика, запустите обновление снова.");
     case Reached::AfterErase:
         break;
     }
-    return QStringLiteral("В контроллере нет действующей программы: управление остаётся у "
-                          "загрузчика, запустите обновление снова.");
+    return QCoreApplication::translate(
+        "UpdateProcedures", "В контроллере нет действующей программы: управление остаётся у "
+                            "загрузчика, запустите обновление снова.");
 }
 
 // The operator stopped the update: said so, then what the controller holds now; once the program
 // area was touched that is said in a box as well, since the controller now waits in its
 // bootloader for the next update.
 void ReportStopped(Bootloader& boot, Reached reached) {
-    boot.Log(QStringLiteral("Обновление прервано оператором."));
+    boot.Log(QCoreApplication::translate("UpdateProcedures", "Обновление прервано оператором."));
     const QString state = StateLine(reached, true);
     boot.Log(state);
     if (reached != Reached::BeforeErase)
-        CurrentPrompts().Message(state, QStringLiteral("Обновление прервано"), Prompts::Buttons::Ok,
-                                 Prompts::Icon::Warning);
+        CurrentPrompts().Message(
+            state, QCoreApplication::translate("UpdateProcedures", "Обновление прервано"),
+            Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
 // Ends the update at a step that failed: its line, then what the controller holds now; or that
@@ -78,29 +85,41 @@ std::optional<UpdateOutcome> ProgramController(Bootloader& boot, QByteArrayView 
                                                UpdateStart start) {
     if (start == UpdateStart::FromApplication &&
         !Attempt(boot, InitAttempts, [&] { return boot.BootInit(); }))
-        return EndEarly(boot, QStringLiteral("Ошибка инициализации бутлоадера, попытки исчерпаны."),
-                        Reached::BeforeErase);
+        return EndEarly(
+            boot,
+            QCoreApplication::translate("UpdateProcedures",
+                                        "Ошибка инициализации бутлоадера, попытки исчерпаны."),
+            Reached::BeforeErase);
     boot.Log(Blank);
-    boot.Log(QStringLiteral("Чтение регистров бутлоадера."));
+    boot.Log(QCoreApplication::translate("UpdateProcedures", "Чтение регистров бутлоадера."));
     if (!Attempt(boot, RegisterReadAttempts,
                  [&] { return boot.BootReadRegisters(BootRegistersStart, BootRegistersCount); }))
-        return EndEarly(boot,
-                        QStringLiteral("Ошибка чтения регистров бутлоадера, попытки исчерпаны."),
-                        Reached::BeforeErase);
+        return EndEarly(
+            boot,
+            QCoreApplication::translate("UpdateProcedures",
+                                        "Ошибка чтения регистров бутлоадера, попытки исчерпаны."),
+            Reached::BeforeErase);
     const quint32 freeKb = BootloaderRegisters.FLASH_FREE;
     if (boot.Diagnostic() || start == UpdateStart::FromBootloader)
-        boot.Log(QStringLiteral("Свободно: ") + QString::number(freeKb) +
-                 QStringLiteral(" кбайт."));
+        boot.Log(QCoreApplication::translate("UpdateProcedures", "Свободно: ") +
+                 QString::number(freeKb) +
+                 QCoreApplication::translate("UpdateProcedures", " кбайт."));
     if (quint64(freeKb) * 1024 < quint64(image.size()))
-        return EndEarly(boot, QStringLiteral("Недостаточно свободной памяти микроконтроллера!"),
+        return EndEarly(boot,
+                        QCoreApplication::translate(
+                            "UpdateProcedures", "Недостаточно свободной памяти микроконтроллера!"),
                         Reached::BeforeErase, true);
     boot.Log(Blank);
     if (boot.Stopping() || !boot.BootErase(EraseProgramArea))
-        return EndEarly(boot, QStringLiteral("Ошибка стирания флэш, попытки исчерпаны."),
+        return EndEarly(boot,
+                        QCoreApplication::translate("UpdateProcedures",
+                                                    "Ошибка стирания флэш, попытки исчерпаны."),
                         boot.LastEnd() == CommandEnd::Stopped ? Reached::BeforeErase
                                                               : Reached::Erase);
     if (!boot.BootWriteImage(image))
-        return EndEarly(boot, QStringLiteral("Ошибка пересылки пакета, попытки исчерпаны."),
+        return EndEarly(boot,
+                        QCoreApplication::translate("UpdateProcedures",
+                                                    "Ошибка пересылки пакета, попытки исчерпаны."),
                         Reached::AfterErase);
     return std::nullopt;
 }
@@ -113,17 +132,21 @@ QString ChooseImage() {
 }
 
 std::optional<QByteArray> LoadImage(BootView& view, const QString& path) {
-    const WholeFileRead read = ReadWholeFile(
-        path, LargestImageBytes,
-        QStringLiteral("файл больше 65535 кбайт, столько флэш-памяти у загрузчика не бывает"));
+    const WholeFileRead read =
+        ReadWholeFile(path, LargestImageBytes,
+                      QCoreApplication::translate(
+                          "UpdateProcedures",
+                          "файл больше 65535 кбайт, столько флэш-памяти у загрузчика не бывает"));
     if (!read.error.isEmpty()) {
-        CurrentPrompts().Message(read.error, QStringLiteral("Ошибка!"), Prompts::Buttons::Ok,
-                                 Prompts::Icon::Error);
+        CurrentPrompts().Message(read.error,
+                                 QCoreApplication::translate("UpdateProcedures", "Ошибка!"),
+                                 Prompts::Buttons::Ok, Prompts::Icon::Error);
         return std::nullopt;
     }
     view.AddLine(Blank);
-    view.AddLine(QStringLiteral("Размер файла: ") + QString::number(read.bytes.size()) +
-                 QStringLiteral(" байт."));
+    view.AddLine(QCoreApplication::translate("UpdateProcedures", "Размер файла: ") +
+                 QString::number(read.bytes.size()) +
+                 QCoreApplication::translate("UpdateProcedures", " байт."));
     return read.bytes;
 }
 
@@ -131,7 +154,7 @@ bool ImageConsistent(Bootloader& boot, QByteArrayView image) {
     const quint32 crc = ImageCrc32(image);
     if (crc == 0)
         return true;
-    boot.Log(QStringLiteral("Контрольная сумма файла не верна!"));
+    boot.Log(QCoreApplication::translate("UpdateProcedures", "Контрольная сумма файла не верна!"));
     boot.Log(QStringLiteral("STM32 CRC32: ") + HexText(crc, 8));
     return false;
 }
@@ -139,8 +162,9 @@ bool ImageConsistent(Bootloader& boot, QByteArrayView image) {
 bool ImageAcceptable(Bootloader& boot, QByteArrayView image) {
     // Four bytes are the checksum word alone: 0xFFFFFFFF checks, and would erase the program.
     if (image.size() <= 4) {
-        boot.Log(
-            QStringLiteral("Файл слишком мал для образа прошивки: %1 байт.").arg(image.size()));
+        boot.Log(QCoreApplication::translate("UpdateProcedures",
+                                             "Файл слишком мал для образа прошивки: %1 байт.")
+                     .arg(image.size()));
         return false;
     }
     if (!ImageConsistent(boot, image))
@@ -148,16 +172,19 @@ bool ImageAcceptable(Bootloader& boot, QByteArrayView image) {
     if (image.size() % 4 == 0)
         return true;
     const QString note =
-        QStringLiteral("Необычная длина файла: %1 байт, не кратна 4 (так бывает у обрезанного "
-                       "образа).")
+        QCoreApplication::translate(
+            "UpdateProcedures",
+            "Необычная длина файла: %1 байт, не кратна 4 (так бывает у обрезанного "
+            "образа).")
             .arg(image.size());
     boot.Log(note);
     const bool go =
-        CurrentPrompts().Message(note + QStringLiteral("\nПродолжить обновление?"),
-                                 QStringLiteral("Подтверждение"), Prompts::Buttons::YesNo,
-                                 Prompts::Icon::Question) == Prompts::Answer::Yes;
+        CurrentPrompts().Message(
+            note + QCoreApplication::translate("UpdateProcedures", "\nПродолжить обновление?"),
+            QCoreApplication::translate("UpdateProcedures", "Подтверждение"),
+            Prompts::Buttons::YesNo, Prompts::Icon::Question) == Prompts::Answer::Yes;
     if (!go)
-        boot.Log(QStringLiteral("Обновление не начато."));
+        boot.Log(QCoreApplication::translate("UpdateProcedures", "Обновление не начато."));
     return go;
 }
 
@@ -167,13 +194,13 @@ UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStar
     if (!ImageAcceptable(boot, image))
         return UpdateOutcome::BadImage;
     boot.Log(Blank);
-    boot.Log(QStringLiteral("---Старт обновления ПО.---"));
+    boot.Log(QCoreApplication::translate("UpdateProcedures", "---Старт обновления ПО.---"));
     boot.View().ShowProgress({});
     if (const std::optional<UpdateOutcome> ended = ProgramController(boot, image, start))
         return *ended;
     // The finish tells its outcome in its own lines; the update ends either way.
     const bool finished = boot.BootFinish();
-    boot.Log(QStringLiteral("---Обновление ПО завершено!---"));
+    boot.Log(QCoreApplication::translate("UpdateProcedures", "---Обновление ПО завершено!---"));
     if (!finished) {
         boot.Log(StateLine(Reached::AfterErase, false));
         return FailureOf(boot);
@@ -181,21 +208,25 @@ UpdateOutcome AutomaticUpdate(Bootloader& boot, QByteArrayView image, UpdateStar
     const RestartCheck check = boot.CheckRestart(wait.waitMs, wait.pauseMs);
     if (check.answered != RestartCheck::Answered::Application &&
         boot.LastEnd() == CommandEnd::Stopped) {
-        boot.Log(QStringLiteral("Ожидание перезапуска прервано оператором: программа записана, "
+        boot.Log(QCoreApplication::translate(
+            "UpdateProcedures", "Ожидание перезапуска прервано оператором: программа записана, "
                                 "её запуск не проверен."));
         return UpdateOutcome::Failed;
     }
     switch (check.answered) {
     case RestartCheck::Answered::Application:
-        boot.Log(QStringLiteral("Версия ПО контроллера после перезапуска: ") +
+        boot.Log(QCoreApplication::translate("UpdateProcedures",
+                                             "Версия ПО контроллера после перезапуска: ") +
                  FirmwareVersionText(check.version));
         return UpdateOutcome::Done;
     case RestartCheck::Answered::Bootloader:
-        boot.Log(QStringLiteral("Контроллер остался в загрузчике: основная программа не "
+        boot.Log(QCoreApplication::translate(
+            "UpdateProcedures", "Контроллер остался в загрузчике: основная программа не "
                                 "запустилась."));
         break;
     case RestartCheck::Answered::Nobody:
-        boot.Log(QStringLiteral("Контроллер не ответил после перезапуска."));
+        boot.Log(QCoreApplication::translate("UpdateProcedures",
+                                             "Контроллер не ответил после перезапуска."));
         break;
     }
     return UpdateOutcome::Failed;
@@ -205,17 +236,24 @@ void ProgramImage(Bootloader& boot, QByteArrayView image) {
     if (!ImageAcceptable(boot, image))
         return;
     if (boot.BootWriteImage(image))
-        boot.Log(QStringLiteral("---Завершено!---"));
+        boot.Log(QCoreApplication::translate("UpdateProcedures", "---Завершено!---"));
     else if (boot.LastEnd() == CommandEnd::Stopped)
         ReportStopped(boot, Reached::AfterErase);
     else
-        boot.Log(QStringLiteral("Ошибки связи, попытки исчерпаны."));
+        boot.Log(
+            QCoreApplication::translate("UpdateProcedures", "Ошибки связи, попытки исчерпаны."));
 }
 
 std::optional<quint16> RegisterFieldValue(const QString& text) {
+    // The refusals write the highest value with a no-break space between its thousands.
+    const QString highest = QStringLiteral("65\u00A0534");
     if (!ConfirmIntegerText(text, 0, HighestRegisterField,
-                            {QStringLiteral("Введите адрес десятичным числом от 0 до 65\u00A0534!"),
-                             QStringLiteral("Адрес должен быть в диапазоне от 0 до 65\u00A0534!")}))
+                            {QCoreApplication::translate(
+                                 "UpdateProcedures", "Введите адрес десятичным числом от 0 до %1!")
+                                 .arg(highest),
+                             QCoreApplication::translate(
+                                 "UpdateProcedures", "Адрес должен быть в диапазоне от 0 до %1!")
+                                 .arg(highest)}))
         return std::nullopt;
     return quint16(text.trimmed().toInt());
 }

@@ -4,6 +4,8 @@
 #include "number_format.h"
 #include "prompts.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <limits>
 
@@ -26,11 +28,12 @@ std::optional<quint32> EntryParameter(const QString& text) {
 }
 
 QString EntryMessage() {
-    return QStringLiteral("Введите десятичное число от 1 до 10000000!");
+    return QCoreApplication::translate("CommandParameters",
+                                       "Введите десятичное число от 1 до 10000000!");
 }
 
 QString EntryCaption() {
-    return QStringLiteral("Ошибка!");
+    return QCoreApplication::translate("CommandParameters", "Ошибка!");
 }
 
 std::optional<quint32> CalibrationParameter(const QString& text) {

@@ -17,8 +17,8 @@ std::optional<ReplyVerdict> ReadStatusValues(RegisterImage& image) {
 
 // The typed password packed, or nothing after the operator cancelled or was told why not.
 std::optional<quint32> AskPassword(const QString& prompt) {
-    const std::optional<QString> typed =
-        CurrentPrompts().Input(QStringLiteral("Окно ввода пароля"), prompt, QString());
+    const std::optional<QString> typed = CurrentPrompts().Input(
+        QCoreApplication::translate("CommandSending", "Окно ввода пароля"), prompt, QString());
     if (!typed)
         return std::nullopt;
     const PasswordPacking packed = PackPassword(*typed);
@@ -59,7 +59,8 @@ std::optional<ClockFields> ReadClock(RegisterImage& image) {
 std::optional<bool> PasswordToggled(bool pressed, RegisterImage& image) {
     std::optional<ReplyVerdict> written;
     if (pressed) {
-        const std::optional<quint32> password = AskPassword(QStringLiteral("Введите пароль:"));
+        const std::optional<quint32> password =
+            AskPassword(QCoreApplication::translate("CommandSending", "Введите пароль:"));
         if (!password)
             return false;
         written = SendCommand(CommandCode::Login, *password, WriteSuccess::LeftToCaller);
@@ -76,16 +77,20 @@ std::optional<bool> PasswordToggled(bool pressed, RegisterImage& image) {
     // The controller takes any password into its mailbox; only the bit read back tells.
     if (read && read->status == ReplyStatus::Correct && loggedIn != pressed)
         CurrentPrompts().Message(
-            pressed ? QStringLiteral("Пароль не принят: вход не выполнен!")
-                    : QStringLiteral("Выход не выполнен: вход остался в силе!"),
-            QStringLiteral("Ошибка"), Prompts::Buttons::Ok, Prompts::Icon::Error);
+            pressed ? QCoreApplication::translate("CommandSending",
+                                                  "Пароль не принят: вход не выполнен!")
+                    : QCoreApplication::translate("CommandSending",
+                                                  "Выход не выполнен: вход остался в силе!"),
+            QCoreApplication::translate("CommandSending", "Ошибка"), Prompts::Buttons::Ok,
+            Prompts::Icon::Error);
     else
         TellWriteTaken();
     return loggedIn;
 }
 
 bool SendNewPassword() {
-    const std::optional<quint32> password = AskPassword(QStringLiteral("Введите новый пароль:"));
+    const std::optional<quint32> password =
+        AskPassword(QCoreApplication::translate("CommandSending", "Введите новый пароль:"));
     return password && SendCommand(CommandCode::NewPassword, *password).has_value();
 }
 

@@ -1,5 +1,6 @@
 #include "password.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringEncoder>
 
@@ -18,9 +19,10 @@ PasswordPacking PackPassword(const QString& password) {
 }
 
 QString PasswordLengthMessage() {
-    return QStringLiteral("Пароль должен быть четыре символа!");
+    return QCoreApplication::translate("Password", "Пароль должен быть четыре символа!");
 }
 
 QString PasswordCodePageMessage() {
-    return QStringLiteral("Пароль должен состоять из символов кодировки Windows-1251!");
+    return QCoreApplication::translate(
+        "Password", "Пароль должен состоять из символов кодировки Windows-1251!");
 }

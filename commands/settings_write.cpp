@@ -5,6 +5,8 @@
 #include "status_map.h"
 #include "table_texts.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -58,8 +60,9 @@ std::span<quint16> BlockOf(WritableTable table, RegisterImage& image) {
 }
 
 QString CodeRangeMessage(SettingsDecode decode) {
-    return decode == SettingsDecode::Baudrate ? QStringLiteral("Значение должно быть от 0 до 4!")
-                                              : QStringLiteral("Значение должно быть от 0 до 2!");
+    return decode == SettingsDecode::Baudrate
+               ? QCoreApplication::translate("SettingsWrite", "Значение должно быть от 0 до 4!")
+               : QCoreApplication::translate("SettingsWrite", "Значение должно быть от 0 до 2!");
 }
 
 // The decode text of a code; empty for a code the list does not have.
@@ -79,11 +82,17 @@ struct EditRange {
     qint64 lowest, highest;
     const char* message;
 };
-constexpr EditRange AddressRange = {1, 247, "Значение должно быть от 1 до 247!"};
-constexpr EditRange ModeRange = {0, 10000, "Значение должно быть от 1 до 10000!"};
+constexpr EditRange AddressRange = {
+    1, 247, QT_TRANSLATE_NOOP("SettingsWrite", "Значение должно быть от 1 до 247!")};
+constexpr EditRange ModeRange = {
+    0, 10000, QT_TRANSLATE_NOOP("SettingsWrite", "Значение должно быть от 1 до 10000!")};
 
 bool Inside(const EditRange& range, qint64 value) {
     return value >= range.lowest && value <= range.highest;
+}
+
+QString RangeMessage(const EditRange& range) {
+    return QCoreApplication::translate("SettingsWrite", range.message);
 }
 
 } // namespace
@@ -137,8 +146,8 @@ QList<Remark> CommSettingsEditRemarks(const CellReader& cells) {
             continue;
         }
         const EditRange& range = r.row == 1 ? AddressRange : ModeRange;
-        remarks.append({r.row, Inside(range, *n.value) ? QStringLiteral(" ")
-                                                       : QString::fromUtf8(range.message)});
+        remarks.append(
+            {r.row, Inside(range, *n.value) ? QStringLiteral(" ") : RangeMessage(range)});
     }
     return remarks;
 }
@@ -149,7 +158,7 @@ std::optional<Remark> CommSettingsLinkError(std::span<const quint16> commBlock) 
         if (r.decode != SettingsDecode::None && DecodeText(r.decode, value).isEmpty())
             return Remark{r.row, CodeRangeMessage(r.decode)};
         if (r.row == 1 && !Inside(AddressRange, value))
-            return Remark{r.row, QString::fromUtf8(AddressRange.message)};
+            return Remark{r.row, RangeMessage(AddressRange)};
     }
     return std::nullopt;
 }

@@ -55,12 +55,12 @@ PollingCycle::PollingCycle(TForm1& form, RegisterImage& image)
                 &PollingCycle::UpdateReadOptions);
     UpdateReadOptions();
 
-    connect(&controller_, &PollController::PortStateText, this, [this](const QString& text) {
-        // While the values are stale panel 0 keeps saying since when nothing has answered.
-        if (!(stale_ &&
-              text == QCoreApplication::translate("PollWorker", "Передача прошла успешно")))
-            form_.SetStatusPanel(0, text);
-    });
+    connect(&controller_, &PollController::PortStateText, this,
+            [this](const QString& text, PortEvent event) {
+                // While the values are stale panel 0 keeps saying since when nothing has answered.
+                if (!(stale_ && event == PortEvent::Sent))
+                    form_.SetStatusPanel(0, text);
+            });
     connect(&controller_, &PollController::PollReported, this, &PollingCycle::ShowReport);
     connect(&controller_, &PollController::RxTotalChanged, this,
             [this](quint32, const QString& text) { form_.SetStatusPanel(2, text); });

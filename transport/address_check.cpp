@@ -2,14 +2,17 @@
 
 #include "prompts.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int HighestAddress = 255;
 
-const RangeMessages AddressMessages = {
-    QStringLiteral("Введите адрес десятичным числом от 0 до 255!"),
-    QStringLiteral("Адрес должен быть в диапазоне от 0 до 255!"),
-};
+RangeMessages AddressMessages() {
+    return {
+        QCoreApplication::translate("AddressCheck", "Введите адрес десятичным числом от 0 до 255!"),
+        QCoreApplication::translate("AddressCheck", "Адрес должен быть в диапазоне от 0 до 255!")};
+}
 
 } // namespace
 
@@ -22,13 +25,13 @@ QString AddressRefusal(const QString& text) {
     case AddressCheck::Valid:
         break;
     case AddressCheck::NotNumber:
-        return AddressMessages.notNumber;
+        return AddressMessages().notNumber;
     case AddressCheck::OutOfRange:
-        return AddressMessages.outOfRange;
+        return AddressMessages().outOfRange;
     }
     return {};
 }
 
 bool ConfirmAddressText(const QString& text) {
-    return ConfirmIntegerText(text, 0, HighestAddress, AddressMessages);
+    return ConfirmIntegerText(text, 0, HighestAddress, AddressMessages());
 }

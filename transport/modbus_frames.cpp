@@ -1,5 +1,7 @@
 #include "modbus_frames.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The two tables of the table-driven Modbus CRC, indexed by the byte XOR the running hi byte.
@@ -20,7 +22,9 @@ constexpr CrcTables Tables = [] {
     return tables;
 }();
 
-quint8 At(QByteArrayView bytes, qsizetype i) { return quint8(bytes[i]); }
+quint8 At(QByteArrayView bytes, qsizetype i) {
+    return quint8(bytes[i]);
+}
 
 void AppendWord(QByteArray& frame, quint16 word) {
     frame.append(char(word >> 8));
@@ -32,22 +36,23 @@ bool CrcMatches(QByteArrayView reply, qsizetype covered) {
     return received == ModbusCrc16(reply.first(covered));
 }
 
-} // namespace
-
-const std::array<const char*, 12> ExceptionNames = {
+// The names of exception codes 0..11, translated where they are shown.
+constexpr std::array<const char*, 12> ExceptionNames = {
     " ",
-    "Код функции не поддерживается",
-    "Недоступный адрес регистра",
-    "Недопустимое значение регистра",
-    "Невосстанавливаемая ошибка",
-    "Запрос принят, идет обработка",
-    "Канал занят, повторите запрос позже",
+    QT_TRANSLATE_NOOP("ModbusFrames", "Код функции не поддерживается"),
+    QT_TRANSLATE_NOOP("ModbusFrames", "Недоступный адрес регистра"),
+    QT_TRANSLATE_NOOP("ModbusFrames", "Недопустимое значение регистра"),
+    QT_TRANSLATE_NOOP("ModbusFrames", "Невосстанавливаемая ошибка"),
+    QT_TRANSLATE_NOOP("ModbusFrames", "Запрос принят, идет обработка"),
+    QT_TRANSLATE_NOOP("ModbusFrames", "Канал занят, повторите запрос позже"),
     " ",
-    "Ошибка паритета",
+    QT_TRANSLATE_NOOP("ModbusFrames", "Ошибка паритета"),
     " ",
     " ",
     " ",
 };
+
+} // namespace
 
 quint16 ModbusCrc16(QByteArrayView bytes) {
     quint8 hi = 0xFF;
@@ -70,11 +75,16 @@ bool HasValidCrc(QByteArrayView frame) {
     return frame.size() >= 3 && CrcMatches(frame, frame.size() - 2);
 }
 
+QString ExceptionName(int code) {
+    return code >= 0 && code < int(ExceptionNames.size())
+               ? QCoreApplication::translate("ModbusFrames", ExceptionNames[size_t(code)])
+               : QString();
+}
+
 QString ExceptionText(int code) {
-    const QString name =
-        code >= 0 && code < int(ExceptionNames.size()) ? QString::fromUtf8(ExceptionNames[code]) : QString();
-    return name + QStringLiteral(" (0x%1)")
-                      .arg(QString::number(code & 0xFF, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+    return ExceptionName(code) +
+           QStringLiteral(" (0x%1)").arg(
+               QString::number(code & 0xFF, 16).toUpper().rightJustified(2, QLatin1Char('0')));
 }
 
 QByteArray BuildReadRequest(quint8 address, quint16 firstRegister, quint16 count) {
@@ -87,7 +97,8 @@ QByteArray BuildReadRequest(quint8 address, quint16 firstRegister, quint16 count
     return frame;
 }
 
-QByteArray BuildWriteRequest(quint8 address, quint16 firstRegister, std::span<const quint16> values) {
+QByteArray BuildWriteRequest(quint8 address, quint16 firstRegister,
+                             std::span<const quint16> values) {
     QByteArray frame;
     frame.append(char(address));
     frame.append(char(FunctionWriteMultiple));

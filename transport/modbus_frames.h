@@ -27,8 +27,9 @@ void AppendCrc(QByteArray& frame);
 // True when the frame is at least three bytes long and its last two bytes are the CRC of the rest.
 bool HasValidCrc(QByteArrayView frame);
 
-// The Russian names of exception codes 0..11; codes 12 and above have an empty name.
-extern const std::array<const char*, 12> ExceptionNames;
+// The name of an exception code in the operator's language; codes without a name (12 and above,
+// and the unused ones below) give a blank or nothing.
+QString ExceptionName(int code);
 
 // The code's name, then " (0xNN)".
 QString ExceptionText(int code);
@@ -42,7 +43,8 @@ struct ReplyVerdict {
 };
 
 QByteArray BuildReadRequest(quint8 address, quint16 firstRegister, quint16 count);
-QByteArray BuildWriteRequest(quint8 address, quint16 firstRegister, std::span<const quint16> values);
+QByteArray BuildWriteRequest(quint8 address, quint16 firstRegister,
+                             std::span<const quint16> values);
 
 struct ReadReply {
     ReplyVerdict verdict;

@@ -3,6 +3,7 @@
 #include "modbus_tcp_device.h"
 #include "prompts.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTcpSocket>
 #include <QUrl>
@@ -35,13 +36,16 @@ std::optional<NetworkTarget> ParseNetworkTarget(const QString& portName, QString
     if (kind == LinkKind::Serial || !url.isValid() || url.host().isEmpty() ||
         !(url.path().isEmpty() || url.path() == QLatin1String("/")) || url.hasQuery() ||
         !url.userInfo().isEmpty()) {
-        *error = QStringLiteral("Адрес \"%1\" не задаёт узел: нужно tcp://УЗЕЛ[:ПОРТ] или "
-                                "rtu+tcp://УЗЕЛ:ПОРТ")
+        *error = QCoreApplication::translate("NetworkLink",
+                                             "Адрес \"%1\" не задаёт узел: нужно tcp://УЗЕЛ[:ПОРТ] "
+                                             "или rtu+tcp://УЗЕЛ:ПОРТ")
                      .arg(portName);
         return std::nullopt;
     }
     if (port <= 0) {
-        *error = QStringLiteral("Адрес \"%1\": нужен TCP-порт от 1 до 65535").arg(portName);
+        *error =
+            QCoreApplication::translate("NetworkLink", "Адрес \"%1\": нужен TCP-порт от 1 до 65535")
+                .arg(portName);
         return std::nullopt;
     }
     return NetworkTarget{kind, url.host(), quint16(port)};
@@ -68,15 +72,19 @@ QString ConnectionFailureText(QAbstractSocket::SocketError error, const NetworkT
                               int timeoutMs) {
     switch (error) {
     case QAbstractSocket::HostNotFoundError:
-        return QStringLiteral("Узел %1 не найден").arg(target.host);
+        return QCoreApplication::translate("NetworkLink", "Узел %1 не найден").arg(target.host);
     case QAbstractSocket::ConnectionRefusedError:
-        return QStringLiteral("Узел %1 отказал в соединении").arg(TargetText(target));
+        return QCoreApplication::translate("NetworkLink", "Узел %1 отказал в соединении")
+            .arg(TargetText(target));
     case QAbstractSocket::SocketTimeoutError:
-        return QStringLiteral("Нет соединения с %1 за %2 мс").arg(TargetText(target)).arg(timeoutMs);
+        return QCoreApplication::translate("NetworkLink", "Нет соединения с %1 за %2 мс")
+            .arg(TargetText(target))
+            .arg(timeoutMs);
     case QAbstractSocket::RemoteHostClosedError:
-        return QStringLiteral("Соединение с %1 разорвано").arg(TargetText(target));
+        return QCoreApplication::translate("NetworkLink", "Соединение с %1 разорвано")
+            .arg(TargetText(target));
     default:
-        return QStringLiteral("Нет связи с %1").arg(TargetText(target));
+        return QCoreApplication::translate("NetworkLink", "Нет связи с %1").arg(TargetText(target));
     }
 }
 
@@ -113,11 +121,10 @@ QString NetworkLink::Open(const NetworkTarget& target, int timeoutMs) {
     socket_ = socket.release();
     device_.reset(RtuDevice(target.kind, socket_));
     if (auto* modbusTcp = qobject_cast<ModbusTcpDevice*>(device_.get()))
-        QObject::connect(modbusTcp, &ModbusTcpDevice::StrayFrame,
-                         [this](const QByteArray& frame) {
-                             if (straySink_)
-                                 straySink_(frame);
-                         });
+        QObject::connect(modbusTcp, &ModbusTcpDevice::StrayFrame, [this](const QByteArray& frame) {
+            if (straySink_)
+                straySink_(frame);
+        });
     return {};
 }
 

@@ -1,5 +1,9 @@
 #include "poll_sequencer.h"
 
+#include "reply_reports.h"
+
+#include <QCoreApplication>
+
 namespace {
 
 // The status area is read to its end: the cell status array ends at register 649.
@@ -12,9 +16,20 @@ quint8 ByteAt(QByteArrayView bytes, qsizetype i) {
     return i < bytes.size() ? quint8(bytes[i]) : 0;
 }
 
+// The block a memo line is about, after its text.
+QString RequestText(PollRequest request) {
+    return QCoreApplication::translate("PollSequencer", " Адрес=%1 Кол-во=%2")
+        .arg(request.firstRegister)
+        .arg(request.count);
+}
+
 QString BlockText(const char* what, PollRequest request) {
-    return QString::fromUtf8(what) +
-           QStringLiteral(" Адрес=%1 Кол-во=%2").arg(request.firstRegister).arg(request.count);
+    return QCoreApplication::translate("PollSequencer", what) + RequestText(request);
+}
+
+// Status-bar panel 1 after a link error, and the memo line's text of it.
+QString LinkErrorReply(LinkCount count) {
+    return LinkErrorText(count) + QLatin1Char('!');
 }
 
 // The diagnostic line of a reply that failed its CRC; waiting is every byte that came, reply the
@@ -33,10 +48,6 @@ QString CrcDetails(QByteArrayView reply, qsizetype waiting) {
         .arg(byteCount)
         .arg(computed)
         .arg(received);
-}
-
-QString ExceptionName(int code) {
-    return code < int(ExceptionNames.size()) ? QString::fromUtf8(ExceptionNames[code]) : QString();
 }
 
 } // namespace
@@ -121,35 +132,39 @@ ParsedPollReply ParsePollReply(QByteArrayView received, PollRequest request,
     case ReplyStatus::Exception: {
         const int code = judged.verdict.exceptionCode;
         report.verdict = PollVerdict::Exception;
-        report.memoLines << ExceptionText(code) + BlockText("", request);
+        report.memoLines << ExceptionText(code) + RequestText(request);
         report.counter = PollCounter::Success;
-        report.replyText = QStringLiteral("Ответ с ошибкой: ") + ExceptionName(code);
+        report.replyText = ExceptionReplyText(code);
         break;
     }
     case ReplyStatus::TooLong:
         report.verdict = PollVerdict::TooLong;
-        report.memoLines << BlockText("Данные полученные не влазят в массив.", request);
+        report.memoLines << BlockText(
+            QT_TRANSLATE_NOOP("PollSequencer", "Данные полученные не влазят в массив."), request);
         break;
     case ReplyStatus::Correct:
         if (judged.words.size() != request.count) {
             report.verdict = PollVerdict::WrongLength;
-            report.memoLines << BlockText("Длина ответа не совпадает с запросом.", request);
+            report.memoLines << BlockText(
+                QT_TRANSLATE_NOOP("PollSequencer", "Длина ответа не совпадает с запросом."),
+                request);
             break;
         }
         report.verdict = PollVerdict::Stored;
-        report.memoLines << BlockText("Ответ получен.", request);
+        report.memoLines << BlockText(QT_TRANSLATE_NOOP("PollSequencer", "Ответ получен."),
+                                      request);
         report.counter = PollCounter::Success;
-        report.replyText = QStringLiteral("Ответ принят корректно");
+        report.replyText = CorrectReplyText();
         report.refreshPercentage = true;
         parsed.words = std::move(judged.words);
         break;
     default:
         report.verdict = PollVerdict::CrcError;
-        report.memoLines << BlockText("Ошибка CRC ответа!", request)
+        report.replyText = LinkErrorReply(LinkCount::CrcError);
+        report.memoLines << report.replyText + RequestText(request)
                          << CrcDetails(reply, received.size());
         report.counter = PollCounter::CrcError;
-        report.replyText = QStringLiteral("Ошибка CRC ответа!");
-        report.logText = QStringLiteral(" Ошибка CRC ответа");
+        report.logText = LinkErrorLogEvent(LinkCount::CrcError);
         report.refreshPercentage = true;
         break;
     }
@@ -159,14 +174,14 @@ ParsedPollReply ParsePollReply(QByteArrayView received, PollRequest request,
 PollReport NoAnswerReport(PollRequest request, const QDateTime& when) {
     PollReport report;
     report.verdict = PollVerdict::NoAnswer;
-    report.memoLines << BlockText("Нет ответа!", request);
-    report.replyText = QStringLiteral("Нет ответа!");
+    report.replyText = LinkErrorReply(LinkCount::NoAnswer);
+    report.memoLines << report.replyText + RequestText(request);
     report.counter = PollCounter::NoAnswer;
-    report.logText = QStringLiteral(" Нет ответа");
+    report.logText = LinkErrorLogEvent(LinkCount::NoAnswer);
     report.when = when;
     return report;
 }
 
 QString RxTotalText(quint32 rxBytesTotal) {
-    return QStringLiteral("Всего принято %1 байт").arg(rxBytesTotal);
+    return QCoreApplication::translate("PollSequencer", "Всего принято %1 байт").arg(rxBytesTotal);
 }

@@ -128,7 +128,8 @@ struct PollReport {
     PollCounter counter = PollCounter::None;
     // Whether the error percentage is shown anew (in every mode).
     bool refreshPercentage = false;
-    // Text after the date and time of a link-error line of the monitoring log; empty for none.
+    // Text after the date and time of a link-error line of the monitoring log, in Russian in every
+    // language (the log reader knows these words); empty for none.
     QString logText;
     QDateTime when;
 };

@@ -53,7 +53,7 @@ bool PollWorker::OpenSerialPort(const ConnectionSettings& connection) {
     if (!serial_->open(QIODevice::ReadWrite)) {
         const QString text = PortOpenFailureText(serial_->error(), systemName_);
         ClosePollPort();
-        Q_EMIT PortStateText(text);
+        Q_EMIT PortStateText(text, PortEvent::NotOpened);
         return false;
     }
     const bool configured =
@@ -62,7 +62,7 @@ bool PollWorker::OpenSerialPort(const ConnectionSettings& connection) {
         serial_->setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         ClosePollPort();
-        Q_EMIT PortStateText(QStringLiteral("Не удалось установить DCB"));
+        Q_EMIT PortStateText(tr("Не удалось установить DCB"), PortEvent::NotOpened);
         return false;
     }
     // DTR and RTS held low. Pseudo-terminals and many adapters have no modem lines, so a refusal
@@ -72,7 +72,7 @@ bool PollWorker::OpenSerialPort(const ConnectionSettings& connection) {
     serial_->clearError();
     serial_->setReadBufferSize(QueueBytes);
     connect(serial_, &QSerialPort::errorOccurred, this, &PollWorker::OnPortError);
-    Q_EMIT PortStateText(QStringLiteral("Порт открыт успешно."));
+    Q_EMIT PortStateText(tr("Порт открыт успешно."), PortEvent::Opened);
     serial_->clear(QSerialPort::Input);
     return true;
 }
@@ -85,7 +85,7 @@ bool PollWorker::OpenNetworkLink(const ConnectionSettings& connection) {
         failure = ConnectSocket(*socket, *target, connection.networkTimeoutMs);
     if (!failure.isEmpty()) {
         delete socket;
-        Q_EMIT PortStateText(failure);
+        Q_EMIT PortStateText(failure, PortEvent::NotOpened);
         return false;
     }
     target_ = *target;
@@ -101,7 +101,8 @@ bool PollWorker::OpenNetworkLink(const ConnectionSettings& connection) {
             Record(stray);
         });
     connect(socket, &QAbstractSocket::errorOccurred, this, &PollWorker::OnSocketError);
-    Q_EMIT PortStateText(QStringLiteral("Соединение с %1 установлено").arg(TargetText(target_)));
+    Q_EMIT PortStateText(tr("Соединение с %1 установлено").arg(TargetText(target_)),
+                         PortEvent::Opened);
     return true;
 }
 
@@ -164,7 +165,7 @@ void PollWorker::SendPollRequest(PollRequest request) {
     txPending_ = frame.size();
     if (port_->write(frame) != frame.size()) {
         txPending_ = 0;
-        Q_EMIT PortStateText(QStringLiteral("Ошибка передачи"));
+        Q_EMIT PortStateText(tr("Ошибка передачи"), PortEvent::NotSent);
     }
     TrafficFrame sent = SentFrame(TrafficSource::Polling, frame);
     sent.header = LastMbapHeader(port_, false);
@@ -265,7 +266,7 @@ void PollWorker::OnBytesWritten(qint64 bytes) {
         return;
     txPending_ -= bytes;
     if (txPending_ <= 0)
-        Q_EMIT PortStateText(QStringLiteral("Передача прошла успешно"));
+        Q_EMIT PortStateText(tr("Передача прошла успешно"), PortEvent::Sent);
 }
 
 void PollWorker::OnPortError(QSerialPort::SerialPortError error) {
@@ -278,7 +279,7 @@ void PollWorker::OnPortError(QSerialPort::SerialPortError error) {
             QMetaObject::invokeMethod(this, &PollWorker::LosePort, Qt::QueuedConnection);
     } else if (error == QSerialPort::WriteError && txPending_ > 0) {
         txPending_ = 0;
-        Q_EMIT PortStateText(QStringLiteral("Ошибка передачи"));
+        Q_EMIT PortStateText(tr("Ошибка передачи"), PortEvent::NotSent);
     }
 }
 
@@ -298,8 +299,9 @@ void PollWorker::LosePort() {
         FinishCycle(false);
     }
     ClosePollPort();
-    Q_EMIT PortStateText(network_ ? lostText_ + QStringLiteral(", опрос остановлен")
-                                  : QStringLiteral("Порт отключен, опрос остановлен"));
+    Q_EMIT PortStateText(network_ ? lostText_ + tr(", опрос остановлен")
+                                  : tr("Порт отключен, опрос остановлен"),
+                         PortEvent::Lost);
     Q_EMIT PortLost();
 }
 

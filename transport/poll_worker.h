@@ -18,6 +18,9 @@ class QTcpSocket;
 class QThread;
 class RuleTimer;
 
+// What a text of status-bar panel 0 tells, for those that act on it without reading the text.
+enum class PortEvent { Opened, NotOpened, Sent, NotSent, Lost };
+
 // Polls the controller on a thread of its own. It owns the polling port or network connection
 // (created and opened on that thread) and drives the block chain of PollSequencer with readyRead
 // and two waits that never end early: the reply time-out and the settle wait that lets the whole
@@ -50,8 +53,8 @@ public:
     void StartPollCycle();
 
 Q_SIGNALS:
-    // Status-bar panel 0: the port's state and each transmission.
-    void PortStateText(const QString& text);
+    // Status-bar panel 0: the port's state and each transmission, and what the text tells.
+    void PortStateText(const QString& text, PortEvent event);
     // One judged reply or one reply time-out.
     void PollReported(const PollReport& report);
     // Status-bar panel 2, after every judged reply.
@@ -160,7 +163,7 @@ public:
     bool LastPollNoAnswer() const { return lastPollNoAnswer_; }
 
 Q_SIGNALS:
-    void PortStateText(const QString& text);
+    void PortStateText(const QString& text, PortEvent event);
     void PollReported(const PollReport& report);
     void RxTotalChanged(quint32 rxBytesTotal, const QString& text);
     void CycleFinished(const QList<PolledBlock>& blocks, bool answered);

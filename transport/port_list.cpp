@@ -1,5 +1,6 @@
 #include "port_list.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,9 +79,10 @@ QString LatencyAdvice(const QString& port, int latencyMs) {
     if (latencyMs <= 1)
         return {};
     const QString name = QFileInfo(QFileInfo(port).canonicalFilePath()).fileName();
-    return QStringLiteral("Таймер задержки адаптера %1: %2 мс, каждый ответ приходит до %2 мс "
-                          "позже. Уменьшить до 1 мс: echo 1 | sudo tee "
-                          "/sys/bus/usb-serial/devices/%1/latency_timer")
+    return QCoreApplication::translate("PortList",
+                                       "Таймер задержки адаптера %1: %2 мс, каждый ответ приходит "
+                                       "до %2 мс позже. Уменьшить до 1 мс: echo 1 | sudo tee "
+                                       "/sys/bus/usb-serial/devices/%1/latency_timer")
         .arg(name.isEmpty() ? port : name)
         .arg(latencyMs);
 }
@@ -97,30 +99,36 @@ QString OpenFailureDetails(QSerialPort::SerialPortError error, const QString& po
 }
 
 QString PortOpenFailureText(QSerialPort::SerialPortError error, const QString& port) {
-    return QStringLiteral("Не удалось открыть порт. ") + OpenFailureDetails(error, port);
+    return QCoreApplication::translate("PortList", "Не удалось открыть порт. ") +
+           OpenFailureDetails(error, port);
 }
 
 QString OpenFailureDetails(QSerialPort::SerialPortError error, const QString& port, bool exists,
                            bool accessible, const QString& group) {
     if (!exists || error == QSerialPort::DeviceNotFoundError)
-        return QStringLiteral("Устройства %1 нет: адаптер отключен или выбран не тот порт.")
+        return QCoreApplication::translate(
+                   "PortList", "Устройства %1 нет: адаптер отключен или выбран не тот порт.")
             .arg(port);
     // Joining root would give the user the whole machine: the device gets a group of its own.
     if (!accessible && group == QLatin1String("root"))
-        return QStringLiteral("Нет прав на порт %1, а принадлежит он группе root. Дайте ему группу "
-                              "dialout правилом udev: строка SUBSYSTEM==\"tty\", KERNEL==\"%2\", "
-                              "GROUP=\"dialout\", MODE=\"0660\" в файле "
-                              "/etc/udev/rules.d/99-velmora.rules, затем sudo udevadm trigger; "
-                              "добавьте пользователя в группу dialout: sudo usermod -aG dialout "
-                              "$USER и войдите в систему заново.")
+        return QCoreApplication::translate(
+                   "PortList",
+                   "Нет прав на порт %1, а принадлежит он группе root. Дайте ему группу "
+                   "dialout правилом udev: строка SUBSYSTEM==\"tty\", KERNEL==\"%2\", "
+                   "GROUP=\"dialout\", MODE=\"0660\" в файле "
+                   "/etc/udev/rules.d/99-velmora.rules, затем sudo udevadm trigger; "
+                   "добавьте пользователя в группу dialout: sudo usermod -aG dialout "
+                   "$USER и войдите в систему заново.")
             .arg(port, KernelName(port));
     if (!accessible) {
         const QString joined = group.isEmpty() ? QStringLiteral("dialout") : group;
-        return QStringLiteral("Нет прав на порт %1. Добавьте пользователя в группу %2: "
-                              "sudo usermod -aG %2 $USER, затем войдите в систему заново.")
+        return QCoreApplication::translate(
+                   "PortList", "Нет прав на порт %1. Добавьте пользователя в группу %2: "
+                               "sudo usermod -aG %2 $USER, затем войдите в систему заново.")
             .arg(port, joined);
     }
     if (error == QSerialPort::PermissionError)
-        return QStringLiteral("Порт %1 занят другой программой.").arg(port);
-    return QStringLiteral("Порт %1 не открылся.").arg(port);
+        return QCoreApplication::translate("PortList", "Порт %1 занят другой программой.")
+            .arg(port);
+    return QCoreApplication::translate("PortList", "Порт %1 не открылся.").arg(port);
 }

@@ -92,6 +92,7 @@ bool ConfirmIntegerText(const QString& text, int low, int high, const RangeMessa
         return true;
     CurrentPrompts().Message(check == RangeCheck::NotNumber ? messages.notNumber
                                                             : messages.outOfRange,
-                             QStringLiteral("Ошибка!"), Prompts::Buttons::Ok, Prompts::Icon::Error);
+                             QCoreApplication::translate("Prompts", "Ошибка!"),
+                             Prompts::Buttons::Ok, Prompts::Icon::Error);
     return false;
 }

@@ -3,6 +3,7 @@
 #include "port_list.h"
 #include "prompts.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 
 #include <algorithm>
@@ -25,13 +26,14 @@ bool SerialPort::Open(const QString& systemName, const LineSettings& line) {
     if (!port->open(QIODevice::ReadWrite)) {
         const QSerialPort::SerialPortError error = port->error();
         port.reset();
-        CurrentPrompts().Explained(QStringLiteral("Ошибка открытия порта"), ErrorCaption,
-                                   OpenFailureDetails(error, systemName));
+        CurrentPrompts().Explained(
+            QCoreApplication::translate("SerialPort", "Ошибка открытия порта"), ErrorCaption,
+            OpenFailureDetails(error, systemName));
         return false;
     }
     if (!port->clear(QSerialPort::AllDirections)) {
         Close();
-        Fail("Ошибка сброса порта");
+        Fail(QT_TRANSLATE_NOOP("SerialPort", "Ошибка сброса порта"));
         return false;
     }
     // The input queue: bytes beyond it stay with the system until the queue is read or purged.
@@ -41,7 +43,7 @@ bool SerialPort::Open(const QString& systemName, const LineSettings& line) {
                             port->setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         Close();
-        Fail("Ошибка записи настроек порта");
+        Fail(QT_TRANSLATE_NOOP("SerialPort", "Ошибка записи настроек порта"));
         return false;
     }
     // DTR raised and RTS dropped for the line driver; pseudo-terminals and many adapters have no
@@ -99,12 +101,12 @@ quint16 SerialPort::Read(quint8* buffer, quint16 n) {
     if (port)
         Fetch();
     if (!port || TakePendingError()) {
-        Fail("Ошибка сброса ошибок порта перед чтением");
+        Fail(QT_TRANSLATE_NOOP("SerialPort", "Ошибка сброса ошибок порта перед чтением"));
         return 0;
     }
     const qint64 got = port->read(reinterpret_cast<char*>(buffer), n);
     if (got < 0) {
-        Fail("Ошибка чтения из порта в буфер");
+        Fail(QT_TRANSLATE_NOOP("SerialPort", "Ошибка чтения из порта в буфер"));
         return 0;
     }
     return quint16(got);
@@ -114,12 +116,13 @@ quint16 SerialPort::Write(const quint8* buffer, quint16 n) {
     if (n == 0)
         return 0;
     if (!port || TakePendingError()) {
-        Fail("Ошибка сброса ошибок порта перед записью");
+        Fail(QT_TRANSLATE_NOOP("SerialPort", "Ошибка сброса ошибок порта перед записью"));
         return 0;
     }
     if (!FitsOutputQueue(port->bytesToWrite(), n)) {
-        CurrentPrompts().Message(QStringLiteral("Невозможно поместить в выходной буфер "),
-                                 QString());
+        CurrentPrompts().Message(
+            QCoreApplication::translate("SerialPort", "Невозможно поместить в выходной буфер "),
+            QString());
         return 0;
     }
     bool written = port->write(reinterpret_cast<const char*>(buffer), n) == n;
@@ -128,7 +131,7 @@ quint16 SerialPort::Write(const quint8* buffer, quint16 n) {
     while (written && port->bytesToWrite() > 0)
         written = port->waitForBytesWritten(int(deadline.remainingTime()));
     if (!written) {
-        Fail("Ошибка записи в порт");
+        Fail(QT_TRANSLATE_NOOP("SerialPort", "Ошибка записи в порт"));
         return 0;
     }
     return n;
@@ -149,7 +152,7 @@ bool SerialPort::TakePendingError() {
 }
 
 void SerialPort::Fail(const char* text) {
-    CurrentPrompts().Message(QString::fromUtf8(text), ErrorCaption);
+    CurrentPrompts().Message(QCoreApplication::translate("SerialPort", text), ErrorCaption);
 }
 
 SerialPort& SyncSerialPort() {

@@ -47,6 +47,7 @@ private:
     // A read or write failure (such as a vanished device) that happened since the last check;
     // clears it, as the check before each read and write does.
     bool TakePendingError();
+    // An error box with the translation of the source text.
     void Fail(const char* text);
 
     std::unique_ptr<QSerialPort> port;

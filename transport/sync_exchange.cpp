@@ -136,13 +136,15 @@ Link* OpenLink(const ConnectionSettings& settings, const LineSettings& line) {
         return nullptr;
     }
     NetworkLink& link = SyncNetworkLink();
-    link.SetStraySink([](const QByteArray& frame) { Show(StrayTrafficFrame(trafficSource, frame)); });
+    link.SetStraySink(
+        [](const QByteArray& frame) { Show(StrayTrafficFrame(trafficSource, frame)); });
     return link.Open(*target, settings.networkTimeoutMs).isEmpty() ? &link : nullptr;
 }
 
 void ReportBusy() {
     CurrentPrompts().Message(
-        QStringLiteral("Идёт другой обмен с контроллером, повторите команду после него"),
+        QCoreApplication::translate(
+            "SyncExchange", "Идёт другой обмен с контроллером, повторите команду после него"),
         QStringLiteral("Error"));
 }
 
@@ -188,8 +190,7 @@ quint16 Exchange(quint16 length, const WaitRule& rule) {
     }
     quint16 reply = 0;
     if (link != &SyncSerialPort()) {
-        reply = WaitFast(port, rule,
-                         NetworkFirstByteMs(settings.networkTimeoutMs, rule, request),
+        reply = WaitFast(port, rule, NetworkFirstByteMs(settings.networkTimeoutMs, rule, request),
                          settings.networkTimeoutMs);
     } else if (settings.fastExchange) {
         reply = WaitFast(port, rule, SerialFirstByteMs(line, rule, request), ReplySilenceMs(line));

@@ -3,6 +3,7 @@
 #include "mbap_frames.h"
 #include "modbus_frames.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 quint16 FrameWord(QByteArrayView bytes, qsizetype at) {
@@ -15,10 +16,11 @@ struct BootCommand {
     quint8 function;
     const char* name;
 };
-constexpr BootCommand BootCommands[] = {{0x30, "инициализация загрузчика"},
-                                        {0x20, "стирание памяти"},
-                                        {0x21, "пакет прошивки"},
-                                        {0x31, "завершение и перезапуск"}};
+constexpr BootCommand BootCommands[] = {
+    {0x30, QT_TRANSLATE_NOOP("TrafficFrame", "инициализация загрузчика")},
+    {0x20, QT_TRANSLATE_NOOP("TrafficFrame", "стирание памяти")},
+    {0x21, QT_TRANSLATE_NOOP("TrafficFrame", "пакет прошивки")},
+    {0x31, QT_TRANSLATE_NOOP("TrafficFrame", "завершение и перезапуск")}};
 
 const char* BootName(quint8 function) {
     for (const BootCommand& c : BootCommands)
@@ -35,29 +37,28 @@ QString FunctionText(QByteArrayView frame, QByteArrayView request) {
     const quint8 function = quint8(frame[1]);
     if (function & 0x80) {
         const int code = frame.size() > 2 ? quint8(frame[2]) : 0;
-        const QString name = code < int(ExceptionNames.size())
-                                 ? QString::fromUtf8(ExceptionNames[code]).trimmed()
-                                 : QString();
-        return QStringLiteral("исключение %1%2")
+        const QString name = ExceptionName(code).trimmed();
+        return QCoreApplication::translate("TrafficFrame", "исключение %1%2")
             .arg(code)
             .arg(name.isEmpty() ? QString() : ": " + name);
     }
     if (const char* boot = BootName(function))
-        return QStringLiteral("загрузчик: ") + QString::fromUtf8(boot);
+        return QCoreApplication::translate("TrafficFrame", "загрузчик: ") +
+               QCoreApplication::translate("TrafficFrame", boot);
     const QByteArrayView asked = request.isEmpty() ? frame : request;
     switch (function) {
     case FunctionReadHolding:
         if (asked.size() >= 6)
-            return QStringLiteral("чтение ") +
+            return QCoreApplication::translate("TrafficFrame", "чтение ") +
                    RegisterRange(FrameWord(asked, 2), FrameWord(asked, 4));
-        return QStringLiteral("чтение");
+        return QCoreApplication::translate("TrafficFrame", "чтение");
     case FunctionWriteMultiple:
         if (asked.size() >= 6)
-            return QStringLiteral("запись ") +
+            return QCoreApplication::translate("TrafficFrame", "запись ") +
                    RegisterRange(FrameWord(asked, 2), FrameWord(asked, 4));
-        return QStringLiteral("запись");
+        return QCoreApplication::translate("TrafficFrame", "запись");
     default:
-        return QStringLiteral("функция 0x%1")
+        return QCoreApplication::translate("TrafficFrame", "функция 0x%1")
             .arg(QString::number(function, 16).rightJustified(2, QLatin1Char('0')).toUpper());
     }
 }
@@ -97,7 +98,8 @@ TrafficFrame StrayTrafficFrame(TrafficSource source, QByteArrayView mbapFrame) {
 QString DecodeFrame(const TrafficFrame& frame) {
     if (frame.bytes.isEmpty())
         return QString();
-    QString text = QStringLiteral("адрес %1").arg(quint8(frame.bytes[0]));
+    QString text =
+        QCoreApplication::translate("TrafficFrame", "адрес %1").arg(quint8(frame.bytes[0]));
     if (frame.bytes.size() > 1)
         text += QStringLiteral(", ") + FunctionText(frame.bytes, frame.request);
     return text;
@@ -108,21 +110,21 @@ QString VerdictText(TrafficVerdict verdict) {
     case TrafficVerdict::None:
         return QString();
     case TrafficVerdict::Correct:
-        return QStringLiteral("корректный");
+        return QCoreApplication::translate("TrafficFrame", "корректный");
     case TrafficVerdict::CrcError:
-        return QStringLiteral("ошибка CRC");
+        return QCoreApplication::translate("TrafficFrame", "ошибка CRC");
     case TrafficVerdict::NoAnswer:
-        return QStringLiteral("нет ответа");
+        return QCoreApplication::translate("TrafficFrame", "нет ответа");
     case TrafficVerdict::TooLong:
-        return QStringLiteral("слишком длинный");
+        return QCoreApplication::translate("TrafficFrame", "слишком длинный");
     case TrafficVerdict::WrongLength:
-        return QStringLiteral("неверная длина");
+        return QCoreApplication::translate("TrafficFrame", "неверная длина");
     case TrafficVerdict::Exception:
-        return QStringLiteral("исключение");
+        return QCoreApplication::translate("TrafficFrame", "исключение");
     case TrafficVerdict::UnexpectedFunction:
-        return QStringLiteral("неверный ответ");
+        return QCoreApplication::translate("TrafficFrame", "неверный ответ");
     case TrafficVerdict::Stray:
-        return QStringLiteral("чужой ответ");
+        return QCoreApplication::translate("TrafficFrame", "чужой ответ");
     }
     return QString();
 }
@@ -130,11 +132,11 @@ QString VerdictText(TrafficVerdict verdict) {
 QString SourceText(TrafficSource source) {
     switch (source) {
     case TrafficSource::Polling:
-        return QStringLiteral("опрос");
+        return QCoreApplication::translate("TrafficFrame", "опрос");
     case TrafficSource::Command:
-        return QStringLiteral("команда");
+        return QCoreApplication::translate("TrafficFrame", "команда");
     case TrafficSource::Bootloader:
-        return QStringLiteral("загрузчик");
+        return QCoreApplication::translate("TrafficFrame", "загрузчик");
     }
     return QString();
 }

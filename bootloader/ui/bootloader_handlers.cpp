@@ -141,11 +141,11 @@ void BootloaderHandlers::BitBtn_STOPUPDATE_Click() {
     if (!stage_.compare_exchange_strong(untouched, StopAsked)) {
         if ((untouched & StopAsked) != 0 ||
             CurrentPrompts().Message(
-                QStringLiteral("Флэш-память контроллера уже стирается или записывается. Если "
-                               "остановить обновление сейчас, в контроллере не будет действующей "
-                               "программы, и обновление придётся запустить снова.\nОстановить "
-                               "обновление?"),
-                QStringLiteral("Подтверждение"), Prompts::Buttons::YesNo,
+                tr("Флэш-память контроллера уже стирается или записывается. Если "
+                   "остановить обновление сейчас, в контроллере не будет действующей "
+                   "программы, и обновление придётся запустить снова.\nОстановить "
+                   "обновление?"),
+                tr("Подтверждение"), Prompts::Buttons::YesNo,
                 Prompts::Icon::Question) != Prompts::Answer::Yes)
             return;
         // The work may have ended while the operator was asked.
@@ -256,7 +256,7 @@ void BootloaderHandlers::RadioButton_READBOOTREG_Click() {
 
 bool BootloaderHandlers::RefuseClose() {
     if (bootloaderLocked)
-        AddLine(QStringLiteral("Идёт обновление ПО: закройте программу после его окончания."));
+        AddLine(tr("Идёт обновление ПО: закройте программу после его окончания."));
     return bootloaderLocked;
 }
 

@@ -3,6 +3,7 @@
 #include "named_widget.h"
 #include "update_procedures.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,35 +39,51 @@ QRadioButton* AddRadio(QBoxLayout* layout, const char* name, const QString& capt
 }
 
 QGroupBox* ReadGroup() {
-    auto* group = Named<QGroupBox>("GroupBox_BOOTLOADERREAD_", QStringLiteral("Чтение памяти"));
+    auto* group = Named<QGroupBox>("GroupBox_BOOTLOADERREAD_",
+                                   QCoreApplication::translate("BootloaderPage", "Чтение памяти"));
     auto* layout = new QVBoxLayout(group);
-    AddButton(layout, "BitBtn_BOOTLOADER03_", QStringLiteral("Чтение регистров"));
+    AddButton(layout, "BitBtn_BOOTLOADER03_",
+              QCoreApplication::translate("BootloaderPage", "Чтение регистров"));
     const RegisterReadPreset preset = ProgramDataPreset();
     auto* fields = new QHBoxLayout;
-    AddEdit(fields, "Edit_READREGADDRESS_", preset.start, QStringLiteral("Адрес регистра"));
-    AddEdit(fields, "Edit_READREGNUMBER_", preset.count, QStringLiteral("Число регистров"));
+    AddEdit(fields, "Edit_READREGADDRESS_", preset.start,
+            QCoreApplication::translate("BootloaderPage", "Адрес регистра"));
+    AddEdit(fields, "Edit_READREGNUMBER_", preset.count,
+            QCoreApplication::translate("BootloaderPage", "Число регистров"));
     layout->addLayout(fields);
-    AddRadio(layout, "RadioButton_READVERSION_", QStringLiteral("Версия прошивки"), true);
-    AddRadio(layout, "RadioButton_READBOOTREG_", QStringLiteral("Регистры загрузчика"), false);
+    AddRadio(layout, "RadioButton_READVERSION_",
+             QCoreApplication::translate("BootloaderPage", "Версия прошивки"), true);
+    AddRadio(layout, "RadioButton_READBOOTREG_",
+             QCoreApplication::translate("BootloaderPage", "Регистры загрузчика"), false);
     return group;
 }
 
 QGroupBox* EraseGroup() {
-    auto* group = Named<QGroupBox>("GroupBox_BOOTLOADERERASE_", QStringLiteral("Стирание памяти"));
+    auto* group =
+        Named<QGroupBox>("GroupBox_BOOTLOADERERASE_",
+                         QCoreApplication::translate("BootloaderPage", "Стирание памяти"));
     auto* layout = new QVBoxLayout(group);
-    AddButton(layout, "BitBtn_BOOTLOADER20_", QStringLiteral("Стирание памяти"));
-    AddRadio(layout, "RadioButton1", QStringLiteral("Область программы"), true);
-    AddRadio(layout, "RadioButton2", QStringLiteral("Область настроек"), false);
+    AddButton(layout, "BitBtn_BOOTLOADER20_",
+              QCoreApplication::translate("BootloaderPage", "Стирание памяти"));
+    AddRadio(layout, "RadioButton1",
+             QCoreApplication::translate("BootloaderPage", "Область программы"), true);
+    AddRadio(layout, "RadioButton2",
+             QCoreApplication::translate("BootloaderPage", "Область настроек"), false);
     return group;
 }
 
 QGroupBox* FunctionsGroup() {
-    auto* group = Named<QGroupBox>("GroupBox_BOOTLOADER_", QStringLiteral("Функции загрузчика"));
+    auto* group =
+        Named<QGroupBox>("GroupBox_BOOTLOADER_",
+                         QCoreApplication::translate("BootloaderPage", "Функции загрузчика"));
     auto* layout = new QVBoxLayout(group);
-    AddButton(layout, "BitBtn_BOOTLOADERAUTO_", QStringLiteral("Автообновление "));
-    AddButton(layout, "BitBtn_BOOTLOADERAUTOBOOT_", QStringLiteral("Автообновление из загрузчика"));
+    AddButton(layout, "BitBtn_BOOTLOADERAUTO_",
+              QCoreApplication::translate("BootloaderPage", "Автообновление "));
+    AddButton(layout, "BitBtn_BOOTLOADERAUTOBOOT_",
+              QCoreApplication::translate("BootloaderPage", "Автообновление из загрузчика"));
     // Ends a running update at its next step; enabled only while one runs.
-    AddButton(layout, "BitBtn_STOPUPDATE_", QStringLiteral("Стоп"))->setEnabled(false);
+    AddButton(layout, "BitBtn_STOPUPDATE_", QCoreApplication::translate("BootloaderPage", "Стоп"))
+        ->setEnabled(false);
     auto* progress = Named<QProgressBar>("ProgressBar_BOOTLOADER_");
     progress->setRange(0, 100);
     progress->setValue(0);
@@ -74,9 +91,12 @@ QGroupBox* FunctionsGroup() {
     auto* packets = Named<QLabel>("Label_BOOTLOADERPROGRESS_");
     packets->setWordWrap(true);
     layout->addWidget(packets);
-    AddButton(layout, "BitBtn_BOOTLOADER30_", QStringLiteral("Инициализация загрузчика"));
-    AddButton(layout, "BitBtn_BOOTLOADER21_", QStringLiteral("Программрование"));
-    AddButton(layout, "BitBtn_BOOTLOADER31_", QStringLiteral("Перезапуск"));
+    AddButton(layout, "BitBtn_BOOTLOADER30_",
+              QCoreApplication::translate("BootloaderPage", "Инициализация загрузчика"));
+    AddButton(layout, "BitBtn_BOOTLOADER21_",
+              QCoreApplication::translate("BootloaderPage", "Программрование"));
+    AddButton(layout, "BitBtn_BOOTLOADER31_",
+              QCoreApplication::translate("BootloaderPage", "Перезапуск"));
     layout->addStretch(1);
     return group;
 }

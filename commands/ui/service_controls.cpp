@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -63,59 +64,83 @@ QGroupBox* AddGroup(QBoxLayout* layout, const QString& caption) {
 }
 
 void AddCalibrationGroup(QBoxLayout* page) {
-    auto* box = new QVBoxLayout(AddGroup(page, QStringLiteral("Калибровка датчика тока")));
+    auto* box = new QVBoxLayout(
+        AddGroup(page, QCoreApplication::translate("ServiceControls", "Калибровка датчика тока")));
 
-    auto* zero = new QVBoxLayout(AddGroup(box, QStringLiteral("Калибровка нуля  датчика тока")));
-    AddInstruction(zero, QStringLiteral("Ток через АБ должен быть равен нулю. При необходимости "
-                                        "отключите нагрузку и зарядное устройство от АБ и нажмите "
-                                        "кнопку."));
-    AddButton(zero, "BitBtn_CALIBERCURRNULL_", QStringLiteral("Калибровать!"));
+    auto* zero = new QVBoxLayout(AddGroup(
+        box, QCoreApplication::translate("ServiceControls", "Калибровка нуля  датчика тока")));
+    AddInstruction(zero, QCoreApplication::translate(
+                             "ServiceControls",
+                             "Ток через АБ должен быть равен нулю. При необходимости "
+                             "отключите нагрузку и зарядное устройство от АБ и нажмите "
+                             "кнопку."));
+    AddButton(zero, "BitBtn_CALIBERCURRNULL_",
+              QCoreApplication::translate("ServiceControls", "Калибровать!"));
 
-    auto* known =
-        new QVBoxLayout(AddGroup(box, QStringLiteral("Калибровка измерения датчика тока")));
-    AddInstruction(known,
-                   QStringLiteral("Подключите к АБ нагрузку или зарядное устройство, чтобы задать "
-                                  "постоянный ток через АБ. Измерьте ток, впишите его значение в "
-                                  "мА в окно ниже и нажмите кнопку."));
+    auto* known = new QVBoxLayout(AddGroup(
+        box, QCoreApplication::translate("ServiceControls", "Калибровка измерения датчика тока")));
+    AddInstruction(known, QCoreApplication::translate(
+                              "ServiceControls",
+                              "Подключите к АБ нагрузку или зарядное устройство, чтобы задать "
+                              "постоянный ток через АБ. Измерьте ток, впишите его значение в "
+                              "мА в окно ниже и нажмите кнопку."));
     known->addWidget(Named(new QLineEdit(QStringLiteral("1")), "Edit_CALIBERCURR_"));
-    AddButton(known, "BitBtn_CALIBERCURR_", QStringLiteral("Калибровать!"));
+    AddButton(known, "BitBtn_CALIBERCURR_",
+              QCoreApplication::translate("ServiceControls", "Калибровать!"));
 }
 
 void AddChargeLevelGroup(QBoxLayout* page) {
-    auto* grid = new QGridLayout(AddGroup(page, QStringLiteral("Уровни заряда")));
-    AddLabelledEdit(grid, 0, "LabeledEdit_SETSOC_", QStringLiteral("Текущий заряд АБ, мА*ч"), {});
-    grid->addWidget(Named(new QPushButton(QStringLiteral("Установить")), "BitBtn_SETSOC_"), 2, 0);
-    AddLabelledEdit(grid, 1, "LabeledEdit_SETFCC_", QStringLiteral("Полный заряд АБ, мА*ч"), {});
-    grid->addWidget(Named(new QPushButton(QStringLiteral("Установить")), "BitBtn_SETFCC_"), 2, 1);
+    auto* grid = new QGridLayout(
+        AddGroup(page, QCoreApplication::translate("ServiceControls", "Уровни заряда")));
+    AddLabelledEdit(grid, 0, "LabeledEdit_SETSOC_",
+                    QCoreApplication::translate("ServiceControls", "Текущий заряд АБ, мА*ч"), {});
+    grid->addWidget(
+        Named(new QPushButton(QCoreApplication::translate("ServiceControls", "Установить")),
+              "BitBtn_SETSOC_"),
+        2, 0);
+    AddLabelledEdit(grid, 1, "LabeledEdit_SETFCC_",
+                    QCoreApplication::translate("ServiceControls", "Полный заряд АБ, мА*ч"), {});
+    grid->addWidget(
+        Named(new QPushButton(QCoreApplication::translate("ServiceControls", "Установить")),
+              "BitBtn_SETFCC_"),
+        2, 1);
 }
 
 void AddCycleGroup(QBoxLayout* page) {
-    auto* row = new QHBoxLayout(AddGroup(page, QStringLiteral("Кол-во циклов заряда")));
+    auto* row = new QHBoxLayout(
+        AddGroup(page, QCoreApplication::translate("ServiceControls", "Кол-во циклов заряда")));
     row->addWidget(Named(new QLineEdit(QStringLiteral("0")), "Edit_SETCYCLE_"));
-    AddButton(row, "BitBtn_SETCYCLE_", QStringLiteral("Установить"));
+    AddButton(row, "BitBtn_SETCYCLE_",
+              QCoreApplication::translate("ServiceControls", "Установить"));
 }
 
 // Only the buzzer box feeds the mode parameter; which bits the other options stand for is not
 // settled, so all four boxes stay disabled and the button waits for a stopped polling run.
 void AddModeGroup(QBoxLayout* page) {
-    auto* box = new QVBoxLayout(AddGroup(page, QStringLiteral("Режимы работы")));
+    auto* box = new QVBoxLayout(
+        AddGroup(page, QCoreApplication::translate("ServiceControls", "Режимы работы")));
     const struct {
         const char* name;
         QString caption;
     } boxes[] = {
-        {"CheckBox_SETMODE_BUZZER_", QStringLiteral("Вкл/выкл. зуммер ")},
-        {"CheckBox_SETMODE_CAPACITY_", QStringLiteral("Заряд АБ (1 - мВт*ч, 0 - мА*ч)")},
+        {"CheckBox_SETMODE_BUZZER_",
+         QCoreApplication::translate("ServiceControls", "Вкл/выкл. зуммер ")},
+        {"CheckBox_SETMODE_CAPACITY_",
+         QCoreApplication::translate("ServiceControls", "Заряд АБ (1 - мВт*ч, 0 - мА*ч)")},
         {"CheckBox_SETMODE_ORDER_",
-         QStringLiteral("Нумерация элементов (1 - с плюса, 0 - с минуса)")},
+         QCoreApplication::translate("ServiceControls",
+                                     "Нумерация элементов (1 - с плюса, 0 - с минуса)")},
         {"CheckBox_SETMODE_BALANCE_",
-         QStringLiteral("Алгоритм балансировки (1 - по разности, 0 - по уровню)")},
+         QCoreApplication::translate("ServiceControls",
+                                     "Алгоритм балансировки (1 - по разности, 0 - по уровню)")},
     };
     for (const auto& b : boxes) {
         auto* check = Named(new QCheckBox(b.caption), b.name);
         check->setEnabled(false);
         box->addWidget(check);
     }
-    AddButton(box, "BitBtn_SETMODE_", QStringLiteral("Установить"))->setEnabled(false);
+    AddButton(box, "BitBtn_SETMODE_", QCoreApplication::translate("ServiceControls", "Установить"))
+        ->setEnabled(false);
 }
 
 } // namespace
@@ -124,7 +149,8 @@ void BuildCalibrationControls(QWidget* page) {
     // Two columns fit the smallest window: the sensor calibration on the left, the levels, cycles
     // and modes on the right.
     auto* layout = new QVBoxLayout(ScrollingPageContent(page));
-    AddInstruction(layout, QStringLiteral("Перед калибровкой настройте параметры связи!"));
+    AddInstruction(layout, QCoreApplication::translate(
+                               "ServiceControls", "Перед калибровкой настройте параметры связи!"));
     auto* columns = new QHBoxLayout;
     layout->addLayout(columns);
     auto* left = new QVBoxLayout;
@@ -141,22 +167,33 @@ void BuildCalibrationControls(QWidget* page) {
 
 void BuildClockControls(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
-    AddInstruction(layout,
-                   QStringLiteral("Перед установкой времени и даты настройте параметры связи!"));
-    auto* group = AddGroup(layout, QStringLiteral("Установка времени и даты"));
+    AddInstruction(layout, QCoreApplication::translate(
+                               "ServiceControls",
+                               "Перед установкой времени и даты настройте параметры связи!"));
+    auto* group = AddGroup(
+        layout, QCoreApplication::translate("ServiceControls", "Установка времени и даты"));
     auto* box = new QVBoxLayout(group);
     auto* grid = new QGridLayout;
     box->addLayout(grid);
-    AddLabelledEdit(grid, 0, "LabeledEdit_HOUR_", QStringLiteral("Час"), QStringLiteral("16"));
-    AddLabelledEdit(grid, 1, "LabeledEdit_MINUTE_", QStringLiteral("Мин"), QStringLiteral("41"));
-    AddLabelledEdit(grid, 2, "LabeledEdit_SECOND_", QStringLiteral("Сек"), QStringLiteral("0"));
-    AddNumberCombo(grid, 3, "ComboBox_DAY_", QStringLiteral("День"), 31, 4);
-    AddNumberCombo(grid, 4, "ComboBox_MONTH_", QStringLiteral("Месяц"), 12, 12);
-    AddLabelledEdit(grid, 5, "LabeledEdit_YEAR_", QStringLiteral("Год"), QStringLiteral("2015"));
+    AddLabelledEdit(grid, 0, "LabeledEdit_HOUR_",
+                    QCoreApplication::translate("ServiceControls", "Час"), QStringLiteral("16"));
+    AddLabelledEdit(grid, 1, "LabeledEdit_MINUTE_",
+                    QCoreApplication::translate("ServiceControls", "Мин"), QStringLiteral("41"));
+    AddLabelledEdit(grid, 2, "LabeledEdit_SECOND_",
+                    QCoreApplication::translate("ServiceControls", "Сек"), QStringLiteral("0"));
+    AddNumberCombo(grid, 3, "ComboBox_DAY_", QCoreApplication::translate("ServiceControls", "День"),
+                   31, 4);
+    AddNumberCombo(grid, 4, "ComboBox_MONTH_",
+                   QCoreApplication::translate("ServiceControls", "Месяц"), 12, 12);
+    AddLabelledEdit(grid, 5, "LabeledEdit_YEAR_",
+                    QCoreApplication::translate("ServiceControls", "Год"), QStringLiteral("2015"));
     auto* buttons = new QHBoxLayout;
     box->addLayout(buttons);
-    AddButton(buttons, "BitBtn_TIMEREAD_", QStringLiteral("Считать из блока"));
-    AddButton(buttons, "BitBtn_TIMEWIN_", QStringLiteral("Текущее время  Windows"));
-    AddButton(buttons, "BitBtn_TIMEWRITE_", QStringLiteral("Записать в блок"));
+    AddButton(buttons, "BitBtn_TIMEREAD_",
+              QCoreApplication::translate("ServiceControls", "Считать из блока"));
+    AddButton(buttons, "BitBtn_TIMEWIN_",
+              QCoreApplication::translate("ServiceControls", "Текущее время  Windows"));
+    AddButton(buttons, "BitBtn_TIMEWRITE_",
+              QCoreApplication::translate("ServiceControls", "Записать в блок"));
     layout->addStretch();
 }
