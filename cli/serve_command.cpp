@@ -71,7 +71,7 @@ std::optional<FleetConfig> LoadFleet(const CliCall& call, int* code) {
         config.serve.*(o.value) = call.value(o.option);
     }
     if (config.controllers.isEmpty()) {
-        PrintError(QStringLiteral("Не задан ни один контроллер: укажите --config ФАЙЛ с разделами "
+        PrintError(QCoreApplication::translate("Cli", "Не задан ни один контроллер: укажите --config ФАЙЛ с разделами "
                                   "[controller ИМЯ] или --controller ИМЯ=ПОРТ"));
         return std::nullopt;
     }
@@ -109,7 +109,7 @@ bool StartMetrics(MetricsServer& metrics, const ServeOptions& serve, int* code) 
     }
     if (!warning.isEmpty())
         PrintError(warning);
-    PrintError(QStringLiteral("Метрики: порт %1").arg(metrics.Port()));
+    PrintError(QCoreApplication::translate("Cli", "Метрики: порт %1").arg(metrics.Port()));
     return true;
 }
 
@@ -153,7 +153,7 @@ int RunServe(const CliCall& call, const QStringList&) {
             PrintError(QStringLiteral("%1: %2").arg(snapshot.spec.name, snapshot.linkText));
         });
     QObject::connect(&fleet, &FleetPoller::ControllerRemoved, &fleet, [](const QString& name) {
-        PrintError(QStringLiteral("%1: опрос прекращён").arg(name));
+        PrintError(QCoreApplication::translate("Cli", "%1: опрос прекращён").arg(name));
     });
     QObject::connect(&fleet, &FleetPoller::LogNotice, &fleet,
                      [](const QString& name, const QString& text) {
@@ -170,10 +170,10 @@ int RunServe(const CliCall& call, const QStringList&) {
         if (std::optional<FleetConfig> fresh = LoadFleet(call, &ignored)) {
             config = std::move(fresh);
             fleet.Apply(config->controllers);
-            PrintError(QStringLiteral("Конфигурация перечитана: контроллеров %1")
+            PrintError(QCoreApplication::translate("Cli", "Конфигурация перечитана: контроллеров %1")
                            .arg(config->controllers.size()));
         } else {
-            PrintError(QStringLiteral("Конфигурация не принята, опрос идёт по прежней"));
+            PrintError(QCoreApplication::translate("Cli", "Конфигурация не принята, опрос идёт по прежней"));
         }
     });
     fleet.Apply(config->controllers);

@@ -108,6 +108,6 @@ std::optional<QString> MonitorLogFile::Append(const QString& line) {
     linesLost_ = linesLost_ || !error.isEmpty();
     const std::optional<QString> notice = notice_.Update(error);
     if (notice && notice->isEmpty())
-        return QStringLiteral("Лог снова записывается");
+        return QCoreApplication::translate("MonitorLog", "Лог снова записывается");
     return notice;
 }

@@ -5,6 +5,7 @@
 #include "mqtt_broker_address.h"
 #include "network_link.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -38,7 +39,7 @@ QString WholeNumber(const QString& key, const QString& value, int low, int high,
         *number = n;
         return {};
     }
-    return QStringLiteral("%1: нужно целое число%2 от %3 до %4, задано %5")
+    return QCoreApplication::translate("Serve", "%1: нужно целое число%2 от %3 до %4, задано %5")
         .arg(key, unit)
         .arg(low)
         .arg(high)
@@ -50,14 +51,14 @@ QString YesNo(const QString& key, const QString& value, bool* flag) {
         *flag = value == QLatin1String("yes");
         return {};
     }
-    return QStringLiteral("%1: нужно yes или no, задано %2").arg(key, Quoted(value));
+    return QCoreApplication::translate("Serve", "%1: нужно yes или no, задано %2").arg(key, Quoted(value));
 }
 
 QString ListItem(const QString& key, const QString& value, const QStringList& items, int* index) {
     *index = int(items.indexOf(value.toUpper()));
     if (*index >= 0)
         return {};
-    return QStringLiteral("%1: нужно одно из %2, задано %3")
+    return QCoreApplication::translate("Serve", "%1: нужно одно из %2, задано %3")
         .arg(key, items.join(QStringLiteral(", ")), Quoted(value));
 }
 
@@ -95,7 +96,7 @@ QString SetPeriod(const QString& value, ControllerDraft& draft) {
         draft.spec.periodMs = int(std::lround(seconds * 1000));
         return {};
     }
-    return QStringLiteral("period: нужно число секунд от 0.25 до 600 (с точкой), задано %1")
+    return QCoreApplication::translate("Serve", "period: нужно число секунд от 0.25 до 600 (с точкой), задано %1")
         .arg(Quoted(value));
 }
 
@@ -115,7 +116,7 @@ QString SetLog(const QString& value, ControllerDraft& draft) {
 
 QString SetTimeout(const QString& value, ControllerDraft& draft) {
     return WholeNumber(QStringLiteral("timeout"), value, MinNetworkTimeoutMs, MaxNetworkTimeoutMs,
-                       &draft.spec.connection.networkTimeoutMs, QStringLiteral(" мс"));
+                       &draft.spec.connection.networkTimeoutMs, QCoreApplication::translate("Serve", " мс"));
 }
 
 // One function per key, for the file and the command line alike.
@@ -131,11 +132,11 @@ constexpr ControllerKey ControllerKeys[] = {
 };
 
 QString UnknownKey(const QString& key) {
-    return QStringLiteral("неизвестный ключ %1").arg(Quoted(key));
+    return QCoreApplication::translate("Serve", "неизвестный ключ %1").arg(Quoted(key));
 }
 
 QString EmptyValue(const QString& key) {
-    return QStringLiteral("у ключа %1 нет значения").arg(Quoted(key));
+    return QCoreApplication::translate("Serve", "у ключа %1 нет значения").arg(Quoted(key));
 }
 
 QString SetControllerKey(const QString& key, const QString& value, ControllerDraft& draft) {
@@ -151,7 +152,7 @@ QString NameRefusal(const QString& name) {
     static const QRegularExpression valid(QStringLiteral("^[A-Za-z0-9_-]+$"));
     if (valid.match(name).hasMatch())
         return {};
-    return QStringLiteral("имя контроллера %1: допустимы только латинские буквы, цифры, «_» и «-»")
+    return QCoreApplication::translate("Serve", "имя контроллера %1: допустимы только латинские буквы, цифры, «_» и «-»")
         .arg(Quoted(name));
 }
 
@@ -168,7 +169,7 @@ ControllerDraft NewDraft(const QString& name, int line) {
 QString LinkMissing(const ControllerDraft& draft) {
     if (draft.linkGiven)
         return {};
-    return QStringLiteral("у контроллера %1 не задан link").arg(Quoted(draft.spec.name));
+    return QCoreApplication::translate("Serve", "у контроллера %1 не задан link").arg(Quoted(draft.spec.name));
 }
 
 // "log = yes" becomes NAME_log.csv in the log folder; the reason when there is no folder.
@@ -176,7 +177,7 @@ QString PlaceLog(ControllerDraft& draft, const QString& logFolder) {
     if (!draft.logInFolder)
         return {};
     if (logFolder.isEmpty())
-        return QStringLiteral("log = yes: не задан log-folder в разделе [serve]");
+        return QCoreApplication::translate("Serve", "log = yes: не задан log-folder в разделе [serve]");
     draft.spec.logPath = QDir(logFolder).filePath(draft.spec.name + QStringLiteral("_log.csv"));
     return {};
 }
@@ -281,14 +282,14 @@ private:
             return TakeHeader(line, number);
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals < 0)
-            return Refuse(number, QStringLiteral("строка не вида «ключ = значение»"));
+            return Refuse(number, QCoreApplication::translate("Serve", "строка не вида «ключ = значение»"));
         const Entry entry{line.left(equals).trimmed(), line.mid(equals + 1).trimmed(), number};
         if (sections_.isEmpty())
             return Refuse(number,
-                          QStringLiteral("ключ %1 стоит вне раздела").arg(Quoted(entry.key)));
+                          QCoreApplication::translate("Serve", "ключ %1 стоит вне раздела").arg(Quoted(entry.key)));
         for (const Entry& e : sections_.last().entries)
             if (e.key == entry.key)
-                return Refuse(number, QStringLiteral("ключ %1 уже задан в строке %2")
+                return Refuse(number, QCoreApplication::translate("Serve", "ключ %1 уже задан в строке %2")
                                           .arg(Quoted(entry.key))
                                           .arg(e.line));
         sections_.last().entries.append(entry);
@@ -301,7 +302,7 @@ private:
         Section section{match.captured(2), number, {}, !match.hasMatch()};
         if (section.skipped)
             Refuse(number,
-                   QStringLiteral("неизвестный раздел %1: нужен [serve] или [controller ИМЯ]")
+                   QCoreApplication::translate("Serve", "неизвестный раздел %1: нужен [serve] или [controller ИМЯ]")
                        .arg(Quoted(line)));
         else if (!section.controller.isEmpty())
             Check(number, NameRefusal(section.controller));
@@ -309,8 +310,8 @@ private:
             if (!section.skipped && !s.skipped && s.controller == section.controller)
                 Refuse(number,
                        section.controller.isEmpty()
-                           ? QStringLiteral("раздел [serve] уже задан в строке %1").arg(s.line)
-                           : QStringLiteral("контроллер %1 уже задан в строке %2")
+                           ? QCoreApplication::translate("Serve", "раздел [serve] уже задан в строке %1").arg(s.line)
+                           : QCoreApplication::translate("Serve", "контроллер %1 уже задан в строке %2")
                                  .arg(Quoted(section.controller))
                                  .arg(s.line));
         sections_.append(section);
@@ -355,7 +356,7 @@ FleetConfigReading ReadFleetConfig(const QString& path) {
         FleetConfigReading reading;
         reading.unreadable = true;
         reading.errors.append(
-            QStringLiteral("%1: файл не читается: %2").arg(path, file.errorString()));
+            QCoreApplication::translate("Serve", "%1: файл не читается: %2").arg(path, file.errorString()));
         return reading;
     }
     return ParseFleetConfig(QString::fromUtf8(file.readAll()), path);
@@ -368,13 +369,13 @@ std::optional<ControllerSpec> ParseControllerOption(const QString& text, const Q
     const QString name = parts.first().left(equals).trimmed();
     ControllerDraft draft = NewDraft(name, 0);
     QString refusal =
-        equals < 0 ? QStringLiteral("нужно ИМЯ=ПОРТ[,ключ=значение]...") : NameRefusal(name);
+        equals < 0 ? QCoreApplication::translate("Serve", "нужно ИМЯ=ПОРТ[,ключ=значение]...") : NameRefusal(name);
     if (refusal.isEmpty())
         refusal = SetControllerKey(QStringLiteral("link"), parts.first().mid(equals + 1).trimmed(),
                                    draft);
     for (qsizetype i = 1; i < parts.size() && refusal.isEmpty(); ++i) {
         const qsizetype at = parts[i].indexOf(QLatin1Char('='));
-        refusal = at < 0 ? QStringLiteral("%1 не вида ключ=значение").arg(Quoted(parts[i]))
+        refusal = at < 0 ? QCoreApplication::translate("Serve", "%1 не вида ключ=значение").arg(Quoted(parts[i]))
                          : SetControllerKey(parts[i].left(at).trimmed(),
                                             parts[i].mid(at + 1).trimmed(), draft);
     }
@@ -399,7 +400,7 @@ std::optional<QList<ControllerSpec>> JoinControllers(const QList<ControllerSpec>
     for (const ControllerSpec& spec : second) {
         for (const ControllerSpec& known : joined)
             if (known.name == spec.name) {
-                *error = QStringLiteral("контроллер %1 задан дважды").arg(Quoted(spec.name));
+                *error = QCoreApplication::translate("Serve", "контроллер %1 задан дважды").arg(Quoted(spec.name));
                 return std::nullopt;
             }
         joined.append(spec);

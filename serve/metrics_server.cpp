@@ -2,6 +2,7 @@
 
 #include "metrics_text.h"
 
+#include <QCoreApplication>
 #include <QAbstractHttpServer>
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -139,7 +140,7 @@ std::optional<QByteArray> ReadFile(const QString& path, const QString& what, QSt
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Fail(error,
-             QStringLiteral("Не удалось прочитать %1 %2: %3").arg(what, path, file.errorString()));
+             QCoreApplication::translate("Serve", "Не удалось прочитать %1 %2: %3").arg(what, path, file.errorString()));
         return std::nullopt;
     }
     return file.readAll();
@@ -150,27 +151,27 @@ std::optional<QByteArray> ReadFile(const QString& path, const QString& what, QSt
 bool ParseListenAddress(const QString& text, QHostAddress* address, quint16* port, QString* error) {
     const QString given = text.isEmpty() ? QString::fromLatin1(DefaultMetricsAddress) : text;
     const auto bad = [&](const QString& why) {
-        return Fail(error, QStringLiteral("Адрес \"%1\": %2 (нужно АДРЕС:ПОРТ, например %3 или "
+        return Fail(error, QCoreApplication::translate("Serve", "Адрес \"%1\": %2 (нужно АДРЕС:ПОРТ, например %3 или "
                                           "[::1]:9870)")
                                .arg(given, why, QString::fromLatin1(DefaultMetricsAddress)));
     };
     const qsizetype colon = given.lastIndexOf(u':');
     if (colon < 0 || given.endsWith(u']'))
-        return bad(QStringLiteral("не задан порт"));
+        return bad(QCoreApplication::translate("Serve", "не задан порт"));
     QString host = given.left(colon);
     if (host.startsWith(u'[') && host.endsWith(u']'))
         host = host.mid(1, host.size() - 2);
     else if (host.contains(u':'))
-        return bad(QStringLiteral("адрес IPv6 пишется в квадратных скобках"));
+        return bad(QCoreApplication::translate("Serve", "адрес IPv6 пишется в квадратных скобках"));
     bool number = false;
     const uint portNumber = given.mid(colon + 1).toUInt(&number);
     if (!number || portNumber > 65535)
-        return bad(QStringLiteral("порт должен быть числом от 0 до 65535"));
+        return bad(QCoreApplication::translate("Serve", "порт должен быть числом от 0 до 65535"));
     QHostAddress parsed;
     if (host.compare(u"localhost", Qt::CaseInsensitive) == 0)
         parsed = QHostAddress(QHostAddress::LocalHost);
     else if (!parsed.setAddress(host))
-        return bad(QStringLiteral("\"%1\" не адрес IPv4 или IPv6").arg(host));
+        return bad(QCoreApplication::translate("Serve", "\"%1\" не адрес IPv4 или IPv6").arg(host));
     *address = parsed;
     *port = quint16(portNumber);
     return true;
@@ -274,10 +275,10 @@ bool MetricsServer::SetBasicAuth(const QString& user, const QString& passwordSha
                                  QString* error) {
     static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{64}$"));
     if (user.isEmpty() || user.contains(u':'))
-        return Fail(error, QStringLiteral("Имя пользователя не должно быть пустым или содержать "
+        return Fail(error, QCoreApplication::translate("Serve", "Имя пользователя не должно быть пустым или содержать "
                                           "двоеточие"));
     if (!hex.match(passwordSha256Hex).hasMatch())
-        return Fail(error, QStringLiteral("Хеш пароля должен быть SHA-256 из 64 шестнадцатеричных "
+        return Fail(error, QCoreApplication::translate("Serve", "Хеш пароля должен быть SHA-256 из 64 шестнадцатеричных "
                                           "цифр, задано \"%1\"")
                                .arg(passwordSha256Hex));
     http_->userDigest_ = Sha256(user.toUtf8());
@@ -287,21 +288,21 @@ bool MetricsServer::SetBasicAuth(const QString& user, const QString& passwordSha
 
 bool MetricsServer::SetTls(const QString& certificatePath, const QString& keyPath, QString* error) {
     const std::optional<QByteArray> certificate =
-        ReadFile(certificatePath, QStringLiteral("сертификат"), error);
+        ReadFile(certificatePath, QCoreApplication::translate("Serve", "сертификат"), error);
     const std::optional<QByteArray> key =
-        certificate ? ReadFile(keyPath, QStringLiteral("ключ"), error) : std::nullopt;
+        certificate ? ReadFile(keyPath, QCoreApplication::translate("Serve", "ключ"), error) : std::nullopt;
     if (!key)
         return false;
     const QList<QSslCertificate> chain = QSslCertificate::fromData(*certificate, QSsl::Pem);
     if (chain.isEmpty())
-        return Fail(error, QStringLiteral("В файле %1 нет сертификата PEM").arg(certificatePath));
+        return Fail(error, QCoreApplication::translate("Serve", "В файле %1 нет сертификата PEM").arg(certificatePath));
     QSslKey privateKey(*key, QSsl::Rsa, QSsl::Pem);
     if (privateKey.isNull())
         privateKey = QSslKey(*key, QSsl::Ec, QSsl::Pem);
     if (privateKey.isNull())
         return Fail(
             error,
-            QStringLiteral("В файле %1 нет незашифрованного ключа PEM (RSA или EC)").arg(keyPath));
+            QCoreApplication::translate("Serve", "В файле %1 нет незашифрованного ключа PEM (RSA или EC)").arg(keyPath));
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
     configuration.setLocalCertificateChain(chain);
     configuration.setPrivateKey(privateKey);
@@ -333,7 +334,7 @@ bool MetricsServer::Listen(const QString& addressPort, QString* error, QString* 
         const QString why = server->errorString();
         delete server;
         return Fail(error,
-                    QStringLiteral("Не удалось слушать %1: %2")
+                    QCoreApplication::translate("Serve", "Не удалось слушать %1: %2")
                         .arg(addressPort.isEmpty() ? QString::fromLatin1(DefaultMetricsAddress)
                                                    : addressPort,
                              why));
@@ -342,10 +343,10 @@ bool MetricsServer::Listen(const QString& addressPort, QString* error, QString* 
     http->server_ = server;
     if (warning && !address.isLoopback())
         *warning =
-            QStringLiteral("Внимание: показания открыты для сети на %1, а не только для "
+            QCoreApplication::translate("Serve", "Внимание: показания открыты для сети на %1, а не только для "
                            "этого компьютера%2")
                 .arg(address.toString(),
-                     http->userDigest_.isEmpty() ? QStringLiteral(" (без пароля)") : QString());
+                     http->userDigest_.isEmpty() ? QCoreApplication::translate("Serve", " (без пароля)") : QString());
     return true;
 }
 

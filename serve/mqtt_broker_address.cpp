@@ -1,5 +1,6 @@
 #include "mqtt_broker_address.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 QString MqttBrokerAddress::Text() const {
@@ -14,7 +15,7 @@ std::optional<MqttBrokerAddress> ParseBrokerAddress(const QString& text, QString
     // The text is not repeated in the message: it may hold a password.
     if (!url.isValid() || !knownScheme || url.host().isEmpty() || url.port() == 0 ||
         !(path.isEmpty() || path == u"/") || url.hasQuery() || url.hasFragment()) {
-        *error = QStringLiteral("MQTT: адрес брокера не понят; нужен "
+        *error = QCoreApplication::translate("Serve", "MQTT: адрес брокера не понят; нужен "
                                 "mqtt://[пользователь:пароль@]узел[:порт] или mqtts://…");
         return std::nullopt;
     }
@@ -25,7 +26,7 @@ std::optional<MqttBrokerAddress> ParseBrokerAddress(const QString& text, QString
     address.user = url.userName();
     address.password = url.password();
     if (address.user.isEmpty() && !address.password.isEmpty()) {
-        *error = QStringLiteral("MQTT: в адресе брокера пароль указан без пользователя");
+        *error = QCoreApplication::translate("Serve", "MQTT: в адресе брокера пароль указан без пользователя");
         return std::nullopt;
     }
     return address;

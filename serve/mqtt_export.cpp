@@ -33,15 +33,15 @@ const QByteArray Offline = QByteArrayLiteral("offline");
 QString ClientError(int rc) {
     switch (rc) {
     case MOSQ_ERR_CONN_LOST:
-        return QStringLiteral("соединение потеряно");
+        return QCoreApplication::translate("Serve", "соединение потеряно");
     case MOSQ_ERR_KEEPALIVE:
-        return QStringLiteral("брокер не отвечает");
+        return QCoreApplication::translate("Serve", "брокер не отвечает");
     case MOSQ_ERR_EAI:
     case MOSQ_ERR_LOOKUP:
-        return QStringLiteral("узел не найден");
+        return QCoreApplication::translate("Serve", "узел не найден");
     case MOSQ_ERR_TLS:
     case MOSQ_ERR_TLS_HANDSHAKE:
-        return QStringLiteral("ошибка TLS");
+        return QCoreApplication::translate("Serve", "ошибка TLS");
     case MOSQ_ERR_ERRNO:
         return QString::fromLocal8Bit(std::strerror(errno));
     default:
@@ -99,7 +99,7 @@ bool MqttExport::Start(const QString& url, QString* error) {
                               .toUtf8();
     client_ = mosquitto_new(id.constData(), true, this);
     if (!client_) {
-        *error = QStringLiteral("MQTT: клиент не создан (%1)").arg(ClientError(MOSQ_ERR_ERRNO));
+        *error = QCoreApplication::translate("Serve", "MQTT: клиент не создан (%1)").arg(ClientError(MOSQ_ERR_ERRNO));
         return false;
     }
     if (!Configure(error)) {
@@ -118,7 +118,7 @@ bool MqttExport::Configure(QString* error) {
     const QByteArray will = ServeAvailabilityTopic(prefix_).toUtf8();
     if (mosquitto_will_set(client_, will.constData(), int(Offline.size()), Offline.constData(),
                            RetainedQos, true) != MOSQ_ERR_SUCCESS) {
-        *error = QStringLiteral("MQTT: префикс тем \"%1\" не годится").arg(prefix_);
+        *error = QCoreApplication::translate("Serve", "MQTT: префикс тем \"%1\" не годится").arg(prefix_);
         return false;
     }
     if (!broker_.user.isEmpty()) {
@@ -131,12 +131,12 @@ bool MqttExport::Configure(QString* error) {
     if (!broker_.tls) {
         if (files.join(QString()).isEmpty())
             return true;
-        *error = QStringLiteral("MQTT: файлы TLS заданы, но адрес брокера не mqtts://");
+        *error = QCoreApplication::translate("Serve", "MQTT: файлы TLS заданы, но адрес брокера не mqtts://");
         return false;
     }
     for (const QString& file : files)
         if (!file.isEmpty() && !QFileInfo(file).isReadable()) {
-            *error = QStringLiteral("MQTT: файл TLS \"%1\" не читается").arg(file);
+            *error = QCoreApplication::translate("Serve", "MQTT: файл TLS \"%1\" не читается").arg(file);
             return false;
         }
     if (caFile_.isEmpty())
@@ -149,7 +149,7 @@ bool MqttExport::Configure(QString* error) {
                                      cert.isEmpty() ? nullptr : cert.constData(),
                                      key.isEmpty() ? nullptr : key.constData(), nullptr);
     if (rc != MOSQ_ERR_SUCCESS) {
-        *error = QStringLiteral("MQTT: файлы TLS не приняты (%1)").arg(ClientError(rc));
+        *error = QCoreApplication::translate("Serve", "MQTT: файлы TLS не приняты (%1)").arg(ClientError(rc));
         return false;
     }
     return true;
@@ -212,7 +212,7 @@ void MqttExport::OnConnect(mosquitto*, void* self, int rc) {
         return;
     }
     // The client closes the connection itself after a refusal.
-    Self(self)->failure_ = QStringLiteral("брокер отказал в подключении: %1")
+    Self(self)->failure_ = QCoreApplication::translate("Serve", "брокер отказал в подключении: %1")
                                .arg(QString::fromUtf8(mosquitto_connack_string(rc)));
 }
 
@@ -238,7 +238,7 @@ void MqttExport::Connected() {
     }
     Send(ServeAvailabilityTopic(prefix_), Online, RetainedQos);
     PostFlush();
-    Q_EMIT Message(QStringLiteral("MQTT: связь с брокером %1 есть").arg(broker_.Text()));
+    Q_EMIT Message(QCoreApplication::translate("Serve", "MQTT: связь с брокером %1 есть").arg(broker_.Text()));
     Q_EMIT ConnectedChanged(true);
 }
 
@@ -256,7 +256,7 @@ void MqttExport::Failed(const QString& reason) {
     failure_.clear();
     if (!outageReported_) {
         outageReported_ = true;
-        Q_EMIT Message(QStringLiteral("MQTT: нет связи с брокером %1 (%2), повтор через %3 с")
+        Q_EMIT Message(QCoreApplication::translate("Serve", "MQTT: нет связи с брокером %1 (%2), повтор через %3 с")
                            .arg(broker_.Text(), reason)
                            .arg(retryDelayS_));
     }
@@ -337,7 +337,7 @@ void MqttExport::Send(const QString& topic, const QByteArray& payload, int qos) 
     // A lost connection is noticed and told by the socket's watch; anything else is this topic's.
     if (rc != MOSQ_ERR_NO_CONN && rc != MOSQ_ERR_CONN_LOST && rc != MOSQ_ERR_ERRNO)
         Q_EMIT Message(
-            QStringLiteral("MQTT: сообщение в %1 не отправлено (%2)").arg(topic, ClientError(rc)));
+            QCoreApplication::translate("Serve", "MQTT: сообщение в %1 не отправлено (%2)").arg(topic, ClientError(rc)));
 }
 
 void MqttExport::Stop() {

@@ -1,15 +1,22 @@
 #include "polled_controller.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
 
 namespace {
 
-const QString UpText = QStringLiteral("Связь есть");
-const QString NeverAnsweredText = QStringLiteral("Ответа ещё не было");
-const QString NoAnswerText = QStringLiteral("Нет ответа");
-const QString StaleText = QStringLiteral("Данные устарели: ответа нет дольше трёх циклов опроса");
+// The states in the program's words, translated when a state is taken.
+const char* const UpText = QT_TRANSLATE_NOOP("Serve", "Связь есть");
+const char* const NeverAnsweredText = QT_TRANSLATE_NOOP("Serve", "Ответа ещё не было");
+const char* const NoAnswerText = QT_TRANSLATE_NOOP("Serve", "Нет ответа");
+const char* const StaleText =
+    QT_TRANSLATE_NOOP("Serve", "Данные устарели: ответа нет дольше трёх циклов опроса");
+
+QString StateText(const char* text) {
+    return QCoreApplication::translate("Serve", text);
+}
 
 // The histogram bucket of a cycle that took this long: the first bound it does not exceed.
 std::size_t DurationBucket(double seconds) {
@@ -22,7 +29,7 @@ std::size_t DurationBucket(double seconds) {
 
 PolledController::PolledController(const ControllerSpec& spec, QObject* parent) : QObject(parent) {
     snapshot_.spec = spec;
-    snapshot_.linkText = NeverAnsweredText;
+    snapshot_.linkText = StateText(NeverAnsweredText);
     if (!spec.logPath.isEmpty())
         log_.emplace(spec.logPath);
     tick_.setInterval(spec.periodMs);
@@ -73,14 +80,14 @@ void PolledController::CycleEnded(const QList<PolledBlock>& blocks, bool answere
         const QDateTime now = QDateTime::currentDateTime();
         ++snapshot_.answeredCycles;
         snapshot_.lastGoodCycleMs = now.toMSecsSinceEpoch();
-        SetLink(LinkState::Up, UpText);
+        SetLink(LinkState::Up, StateText(UpText));
         if (log_)
             Tell(log_->AppendCycle(snapshot_.image.StatusBlock, now));
     } else if (snapshot_.lastGoodCycleMs > 0 &&
                !SnapshotCurrent(snapshot_, QDateTime::currentMSecsSinceEpoch())) {
-        SetLink(LinkState::Stale, StaleText);
+        SetLink(LinkState::Stale, StateText(StaleText));
     } else {
-        SetLink(LinkState::NoAnswer, NoAnswerText);
+        SetLink(LinkState::NoAnswer, StateText(NoAnswerText));
     }
     Q_EMIT Cycled(snapshot_);
 }
@@ -113,7 +120,7 @@ void PolledController::PortFailed() {
     if (why.endsWith(QLatin1Char('.')))
         why.chop(1);
     SetLink(LinkState::PortError,
-            QStringLiteral("%1, повтор через %2 с").arg(why).arg(retryMs_ / 1000));
+            QCoreApplication::translate("Serve", "%1, повтор через %2 с").arg(why).arg(retryMs_ / 1000));
     retry_.start(retryMs_);
     retryMs_ = std::min(retryMs_ * 2, LastRetryMs);
 }
@@ -122,7 +129,7 @@ void PolledController::CheckStale() {
     const bool waiting = snapshot_.link == LinkState::Up || snapshot_.link == LinkState::NoAnswer;
     if (waiting && snapshot_.lastGoodCycleMs > 0 &&
         !SnapshotCurrent(snapshot_, QDateTime::currentMSecsSinceEpoch()))
-        SetLink(LinkState::Stale, StaleText);
+        SetLink(LinkState::Stale, StateText(StaleText));
 }
 
 void PolledController::SetLink(LinkState state, const QString& text) {
