@@ -1,6 +1,7 @@
 #include "trend_parameters.h"
 
 #include "register_field.h"
+#include "shown_text.h"
 #include "table_cells.h"
 #include "view_options.h"
 
@@ -115,6 +116,8 @@ QString TrendSeriesTitle(int series, bool russianNames) {
 }
 
 QString ShownTrendSeriesTitle(int series, bool russianNames) {
+    if (series < CellVoltageSeries)
+        return ShownText(TrendSeriesTitle(series, russianNames));
     return SeriesTitle(series, russianNames, [](const char* title) {
         return QCoreApplication::translate("TrendParameters", title);
     });

@@ -150,9 +150,13 @@ QString SetControllerKey(const QString& key, const QString& value, ControllerDra
 
 QString NameRefusal(const QString& name) {
     static const QRegularExpression valid(QStringLiteral("^[A-Za-z0-9_-]+$"));
+    // "serve" is taken: velmora/serve/availability is the exporter's own topic.
+    if (name == QLatin1String("serve"))
+        return QCoreApplication::translate("Serve", "имя контроллера «serve» занято самой программой");
     if (valid.match(name).hasMatch())
         return {};
-    return QCoreApplication::translate("Serve", "имя контроллера %1: допустимы только латинские буквы, цифры, «_» и «-»")
+    return QCoreApplication::translate(
+               "Serve", "имя контроллера %1: допустимы только латинские буквы, цифры, «_» и «-»")
         .arg(Quoted(name));
 }
 

@@ -2239,6 +2239,10 @@ min. No. %3 %4, max. No. %5 %6</translation>
         <source>%1, повтор через %2 с</source>
         <translation>%1, retrying in %2 s</translation>
     </message>
+    <message>
+        <source>имя контроллера «serve» занято самой программой</source>
+        <translation>the controller name &quot;serve&quot; is taken by the program itself</translation>
+    </message>
 </context>
 <context>
     <name>ServiceControls</name>

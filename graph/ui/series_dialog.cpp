@@ -61,9 +61,8 @@ void TForm2::showEvent(QShowEvent* event) {
 }
 
 void TForm2::Form2Create() {
-    const QStringList titles = TrendSeriesTitles();
     for (int i = 0; i < TrendRowCount; ++i)
-        checkList_->item(i)->setText(titles[i]);
+        checkList_->item(i)->setText(ShownTrendSeriesTitle(i));
 }
 
 void TForm2::Button_FORM2OK_Click() {

@@ -164,9 +164,8 @@ void TrendGraphPage::AddTrendPoints() {
 }
 
 void TrendGraphPage::SetupTables() {
-    const QStringList titles = TrendSeriesTitles();
     for (int i = 0; i < TrendRowCount; ++i)
-        series_[std::size_t(i)]->setName(titles[i]);
+        series_[std::size_t(i)]->setName(ShownTrendSeriesTitle(i));
 }
 
 void TrendGraphPage::SetScaleSpinners() {

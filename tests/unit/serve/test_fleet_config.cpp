@@ -39,6 +39,9 @@ private Q_SLOTS:
             << "[controller bms.1]\n" + Link
             << QStringList{"f.ini:1: имя контроллера «bms.1»: допустимы только латинские буквы, "
                            "цифры, «_» и «-»"};
+        QTest::newRow("the exporter's own name")
+            << "[controller serve]\n" + Link
+            << QStringList{"f.ini:1: имя контроллера «serve» занято самой программой"};
         QTest::newRow("unknown section, its keys not looked at")
             << "[controllers]\nfoo = 1\n"
             << QStringList{"f.ini:1: неизвестный раздел «[controllers]»: нужен [serve] или "
