@@ -1,9 +1,10 @@
 #include "metrics_server.h"
 
+#include "gzip_bytes.h"
 #include "metrics_text.h"
 
-#include <QCoreApplication>
 #include <QAbstractHttpServer>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
@@ -139,8 +140,8 @@ bool Fail(QString* error, const QString& text) {
 std::optional<QByteArray> ReadFile(const QString& path, const QString& what, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Fail(error,
-             QCoreApplication::translate("Serve", "Не удалось прочитать %1 %2: %3").arg(what, path, file.errorString()));
+        Fail(error, QCoreApplication::translate("Serve", "Не удалось прочитать %1 %2: %3")
+                        .arg(what, path, file.errorString()));
         return std::nullopt;
     }
     return file.readAll();
@@ -151,8 +152,9 @@ std::optional<QByteArray> ReadFile(const QString& path, const QString& what, QSt
 bool ParseListenAddress(const QString& text, QHostAddress* address, quint16* port, QString* error) {
     const QString given = text.isEmpty() ? QString::fromLatin1(DefaultMetricsAddress) : text;
     const auto bad = [&](const QString& why) {
-        return Fail(error, QCoreApplication::translate("Serve", "Адрес \"%1\": %2 (нужно АДРЕС:ПОРТ, например %3 или "
-                                          "[::1]:9870)")
+        return Fail(error, QCoreApplication::translate(
+                               "Serve", "Адрес \"%1\": %2 (нужно АДРЕС:ПОРТ, например %3 или "
+                                        "[::1]:9870)")
                                .arg(given, why, QString::fromLatin1(DefaultMetricsAddress)));
     };
     const qsizetype colon = given.lastIndexOf(u':');
@@ -216,8 +218,7 @@ protected:
                              {"WWW-Authenticate", "Basic realm=\"velmora\", charset=\"UTF-8\""}},
                             Status::Unauthorized);
         else if (metrics)
-            responder.write(MetricsExposition(source_(), QDateTime::currentMSecsSinceEpoch()),
-                            {{"Content-Type", MetricsContentType}}, Status::Ok);
+            writeMetrics(responder, request);
         else
             health(responder);
         return true;
@@ -229,6 +230,23 @@ protected:
     }
 
 private:
+    // Prometheus asks for gzip: the text of a large fleet leaves in a tenth of the bytes, and
+    // so in a tenth of the socket's writes.
+    void writeMetrics(QHttpServerResponder& responder, const QHttpServerRequest& request) const {
+        const QByteArray text = MetricsExposition(source_(), QDateTime::currentMSecsSinceEpoch());
+        if (AcceptsGzip(request.value("Accept-Encoding")))
+            if (const QByteArray packed = GzipBytes(text); !packed.isEmpty()) {
+                responder.write(packed,
+                                {{"Content-Type", MetricsContentType},
+                                 {"Content-Encoding", "gzip"},
+                                 {"Vary", "Accept-Encoding"}},
+                                Status::Ok);
+                return;
+            }
+        responder.write(text, {{"Content-Type", MetricsContentType}, {"Vary", "Accept-Encoding"}},
+                        Status::Ok);
+    }
+
     static void respond(QHttpServerResponder& responder, Status status, const char* text) {
         responder.write(QByteArray(text), {{"Content-Type", "text/plain; charset=utf-8"}}, status);
     }
@@ -275,11 +293,13 @@ bool MetricsServer::SetBasicAuth(const QString& user, const QString& passwordSha
                                  QString* error) {
     static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{64}$"));
     if (user.isEmpty() || user.contains(u':'))
-        return Fail(error, QCoreApplication::translate("Serve", "Имя пользователя не должно быть пустым или содержать "
-                                          "двоеточие"));
+        return Fail(error, QCoreApplication::translate(
+                               "Serve", "Имя пользователя не должно быть пустым или содержать "
+                                        "двоеточие"));
     if (!hex.match(passwordSha256Hex).hasMatch())
-        return Fail(error, QCoreApplication::translate("Serve", "Хеш пароля должен быть SHA-256 из 64 шестнадцатеричных "
-                                          "цифр, задано \"%1\"")
+        return Fail(error, QCoreApplication::translate(
+                               "Serve", "Хеш пароля должен быть SHA-256 из 64 шестнадцатеричных "
+                                        "цифр, задано \"%1\"")
                                .arg(passwordSha256Hex));
     http_->userDigest_ = Sha256(user.toUtf8());
     http_->passwordDigest_ = QByteArray::fromHex(passwordSha256Hex.toLatin1());
@@ -290,19 +310,21 @@ bool MetricsServer::SetTls(const QString& certificatePath, const QString& keyPat
     const std::optional<QByteArray> certificate =
         ReadFile(certificatePath, QCoreApplication::translate("Serve", "сертификат"), error);
     const std::optional<QByteArray> key =
-        certificate ? ReadFile(keyPath, QCoreApplication::translate("Serve", "ключ"), error) : std::nullopt;
+        certificate ? ReadFile(keyPath, QCoreApplication::translate("Serve", "ключ"), error)
+                    : std::nullopt;
     if (!key)
         return false;
     const QList<QSslCertificate> chain = QSslCertificate::fromData(*certificate, QSsl::Pem);
     if (chain.isEmpty())
-        return Fail(error, QCoreApplication::translate("Serve", "В файле %1 нет сертификата PEM").arg(certificatePath));
+        return Fail(error, QCoreApplication::translate("Serve", "В файле %1 нет сертификата PEM")
+                               .arg(certificatePath));
     QSslKey privateKey(*key, QSsl::Rsa, QSsl::Pem);
     if (privateKey.isNull())
         privateKey = QSslKey(*key, QSsl::Ec, QSsl::Pem);
     if (privateKey.isNull())
-        return Fail(
-            error,
-            QCoreApplication::translate("Serve", "В файле %1 нет незашифрованного ключа PEM (RSA или EC)").arg(keyPath));
+        return Fail(error, QCoreApplication::translate(
+                               "Serve", "В файле %1 нет незашифрованного ключа PEM (RSA или EC)")
+                               .arg(keyPath));
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
     configuration.setLocalCertificateChain(chain);
     configuration.setPrivateKey(privateKey);
@@ -343,10 +365,12 @@ bool MetricsServer::Listen(const QString& addressPort, QString* error, QString* 
     http->server_ = server;
     if (warning && !address.isLoopback())
         *warning =
-            QCoreApplication::translate("Serve", "Внимание: показания открыты для сети на %1, а не только для "
-                           "этого компьютера%2")
-                .arg(address.toString(),
-                     http->userDigest_.isEmpty() ? QCoreApplication::translate("Serve", " (без пароля)") : QString());
+            QCoreApplication::translate(
+                "Serve", "Внимание: показания открыты для сети на %1, а не только для "
+                         "этого компьютера%2")
+                .arg(address.toString(), http->userDigest_.isEmpty()
+                                             ? QCoreApplication::translate("Serve", " (без пароля)")
+                                             : QString());
     return true;
 }
 

@@ -4,7 +4,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev
           qt6-qpa-plugins libmodbus-dev fonts-dejavu-core qt6-httpserver-dev qt6-websockets-dev
-          libmosquitto-dev mosquitto mosquitto-clients prometheus qt6-l10n-tools
+          libmosquitto-dev zlib1g-dev mosquitto mosquitto-clients prometheus qt6-l10n-tools
           qt6-translations-l10n openssl)
 
 # Installs the packages named, or PACKAGES when none are.

@@ -36,6 +36,16 @@ public:
         return reply;
     }
 
+    // The same, waiting on the socket itself: for a server in another process, so that the time
+    // taken is the server's, not the event loop's polling.
+    QByteArray BlockingReply(int ms = 30000) {
+        while (!Complete() && socket_.waitForReadyRead(ms))
+            received_ += socket_.readAll();
+        QByteArray reply;
+        reply.swap(received_);
+        return reply;
+    }
+
     // The status code of a reply, 0 for none.
     static int Status(const QByteArray& reply) {
         return reply.startsWith("HTTP/1.") ? reply.mid(9, 3).toInt() : 0;

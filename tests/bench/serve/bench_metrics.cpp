@@ -52,8 +52,8 @@ std::optional<qint64> ReadReply(QTcpSocket& socket) {
 
 // Milliseconds of each of Requests GETs of /metrics, on one connection or a new one each; empty
 // when one went unanswered.
-std::vector<double> TimeRequests(quint16 port, bool keepAlive,
-                                 const QByteArray& path = "/metrics") {
+std::vector<double> TimeRequests(quint16 port, bool keepAlive, const QByteArray& path = "/metrics",
+                                 const QByteArray& headers = {}) {
     std::vector<double> ms;
     std::optional<QTcpSocket> socket;
     for (int i = 0; i < Requests; ++i) {
@@ -65,7 +65,7 @@ std::vector<double> TimeRequests(quint16 port, bool keepAlive,
             if (!socket->waitForConnected(ReplyWaitMs))
                 return {};
         }
-        socket->write("GET " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+        socket->write("GET " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + headers + "\r\n");
         if (!ReadReply(*socket))
             return {};
         ms.push_back(double(timer.nsecsElapsed()) / 1e6);
@@ -105,8 +105,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    std::vector<double> kept, fresh, health;
+    std::vector<double> kept, fresh, packed, health;
     std::thread client([&] {
+        // As Prometheus asks: gzip, on one connection.
+        packed = TimeRequests(server.Port(), true, "/metrics", "Accept-Encoding: gzip\r\n");
         kept = TimeRequests(server.Port(), true);
         fresh = TimeRequests(server.Port(), false);
         health = TimeRequests(server.Port(), true, "/healthz");
@@ -114,6 +116,7 @@ int main(int argc, char* argv[]) {
     });
     app.exec();
     client.join();
+    PrintRequests("GET /metrics, gzip, one kept-alive connection", packed);
     PrintRequests("GET /metrics, one kept-alive connection", kept);
     PrintRequests("GET /metrics, a new connection each", fresh);
     PrintRequests("GET /healthz, one kept-alive connection", health);

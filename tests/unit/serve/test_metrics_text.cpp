@@ -1,3 +1,4 @@
+#include "gzip_bytes.h"
 #include "metrics_fleet.h"
 #include "metrics_text.h"
 
@@ -139,6 +140,37 @@ private Q_SLOTS:
         QVERIFY(check.waitForFinished(60000));
         const QByteArray said = check.readAllStandardOutput() + check.readAllStandardError();
         QVERIFY2(check.exitCode() == 0 && said.isEmpty(), said.constData());
+    }
+
+    void gzipIsAskedFor_data() {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<bool>("gzip");
+        QTest::newRow("none") << QByteArray() << false;
+        QTest::newRow("as Prometheus asks") << QByteArray("gzip") << true;
+        QTest::newRow("among others, any case") << QByteArray("deflate, GZip;q=0.8, br") << true;
+        QTest::newRow("refused") << QByteArray("gzip;q=0, identity") << false;
+        QTest::newRow("a longer name") << QByteArray("x-gzip2") << false;
+    }
+    void gzipIsAskedFor() {
+        QFETCH(QByteArray, header);
+        QFETCH(bool, gzip);
+        QCOMPARE(AcceptsGzip(header), gzip);
+    }
+
+    // gzip itself unpacks the text of a full fleet to the same bytes.
+    void gzipStreamUnpacks() {
+        const QByteArray text = MetricsExposition(
+            {KnownController(), AnsweredController(QStringLiteral("full"), 200, NowMs)}, NowMs);
+        const QByteArray packed = GzipBytes(text);
+        QVERIFY(!packed.isEmpty() && packed.size() < text.size() / 4);
+        QProcess gunzip;
+        gunzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc")});
+        QVERIFY(gunzip.waitForStarted());
+        gunzip.write(packed);
+        gunzip.closeWriteChannel();
+        QVERIFY(gunzip.waitForFinished(60000));
+        QCOMPARE(gunzip.exitCode(), 0);
+        QCOMPARE(gunzip.readAllStandardOutput(), text);
     }
 };
 
